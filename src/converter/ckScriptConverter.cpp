@@ -1,0 +1,1 @@
+#include "converter/ckConverterOwner.h"
