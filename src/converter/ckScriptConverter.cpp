@@ -1,1 +1,512 @@
-#include "converter/ckConverterOwner.h"
+#include "converter/ckScriptConverter.h"
+
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "converter/ckArrayLiteral.h"
+#include "converter/ckWorkingText.h"
+#include "platform/FolderItem.h"
+#include "platform/SpecialFolder.h"
+#include "platform/TextInputStream.h"
+#include "platform/TextOps.h"
+
+using vorline::EndOfLine;
+using vorline::TextEquals;
+using vorline::Trim;
+
+namespace {
+
+constexpr size_t npos = std::string_view::npos;
+
+std::string_view trimView(std::string_view s) {
+  size_t begin = 0, end = s.size();
+  while (begin < end && (s[begin] == ' ' || s[begin] == '\t')) ++begin;
+  while (end > begin && (s[end - 1] == ' ' || s[end - 1] == '\t')) --end;
+  return s.substr(begin, end - begin);
+}
+
+// The text before the first blank: only a blank ends a first word, a tab does not.
+std::string_view firstWord(std::string_view s) { return s.substr(0, s.find(' ')); }
+
+// The fields of s at every sep, as CountFields and NthField cut them: none for the empty text.
+std::vector<std::string_view> splitFields(std::string_view s, char sep) {
+  std::vector<std::string_view> fields;
+  if (s.empty()) return fields;
+  size_t begin = 0;
+  for (size_t p = s.find(sep); p != npos; p = s.find(sep, begin)) {
+    fields.push_back(s.substr(begin, p - begin));
+    begin = p + 1;
+  }
+  fields.push_back(s.substr(begin));
+  return fields;
+}
+
+// The length of the leading expression: up to a blank outside parentheses, or up to an "="
+// that follows neither "<" nor ">" (at any depth).
+size_t firstExpressionLength(std::string_view text) {
+  int64_t depth = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '(') {
+      ++depth;
+    } else if (c == ')') {
+      --depth;
+    } else if (c == ' ' && depth <= 0) {
+      return i;
+    } else if (c == '=' && (i == 0 || (text[i - 1] != '>' && text[i - 1] != '<'))) {
+      return i;
+    }
+  }
+  return text.size();
+}
+
+// 2 for a statement whose first word is "if", 4 for "when", else 0: the keyword's length.
+size_t conditionalKeywordLength(std::string_view statement) {
+  const std::string_view word = firstWord(statement);
+  if (TextEquals(word, "if")) return 2;
+  if (TextEquals(word, "when")) return 4;
+  return 0;
+}
+
+bool holdsOneAssignment(std::string_view s) {
+  const size_t first = s.find('=');
+  return first != npos && s.find('=', first + 1) == npos;
+}
+
+std::string withEol(std::string text) {
+  text += EndOfLine;
+  return text;
+}
+
+std::string withEol(std::string_view text) { return withEol(std::string(text)); }
+
+std::string withEol(const char* text) { return withEol(std::string(text)); }
+
+// Whether a word starting with this byte can be a keyword. No character outside ASCII folds
+// to a keyword's first letter, so other bytes never start one.
+bool mayStartKeyword(char c) {
+  constexpr std::string_view initials = "bdeipruwBDEIPRUW";
+  return initials.find(c) != npos;
+}
+
+}  // namespace
+
+// What the line loop does with a line, in the order in which the rules are tried.
+// clang-format off
+enum class ckScriptConverter::LineRule : int {
+  Raw, Def, Pragma, Dim, If, When, Print, Return, Plot, Include, Use, EndExitBeep,
+  StartInclude, EndInclude, HashComment, DashComment, Assignment, Expression
+};
+// clang-format on
+
+ckScriptConverter::ckScriptConverter() = default;
+ckScriptConverter::~ckScriptConverter() = default;
+
+// The first rule that matches a non-empty line, trimmed and cut at its comment.
+ckScriptConverter::LineRule ckScriptConverter::classify(std::string_view line) {
+  using Rule = LineRule;
+  static constexpr std::pair<std::string_view, Rule> keywords[] = {
+      {"def", Rule::Def},         {"pragma", Rule::Pragma},   {"dim", Rule::Dim},
+      {"if", Rule::If},           {"when", Rule::When},       {"print", Rule::Print},
+      {"return", Rule::Return},   {"plot", Rule::Plot},       {"include", Rule::Include},
+      {"use", Rule::Use},         {"end", Rule::EndExitBeep}, {"exit", Rule::EndExitBeep},
+      {"beep", Rule::EndExitBeep}};
+  if (line[0] == '@') return Rule::Raw;
+  if (mayStartKeyword(line[0])) {
+    const std::string_view word = firstWord(line);
+    for (const auto& [keyword, rule] : keywords)
+      if (TextEquals(word, keyword)) return rule;
+  }
+  if (line[0] == '#') {
+    if (TextEquals(line, "#start_include")) return Rule::StartInclude;
+    if (TextEquals(line, "#end_include")) return Rule::EndInclude;
+    return Rule::HashComment;
+  }
+  if (line.substr(0, 2) == "--") return Rule::DashComment;
+  if (holdsOneAssignment(line)) return Rule::Assignment;
+  return Rule::Expression;
+}
+
+// ---- Assignments, declarations and arrays ----
+
+// The element lines of an array literal; its declaration goes to the declarations. A literal
+// nested too deeply is passed to the script as written, for the engine to report.
+std::string ckScriptConverter::doParseArray(const std::string& line) {
+  const std::string name = Trim(vorline::NthField(line, "=", 1));
+  const std::string lit = Trim(vorline::NthField(line, "=", 2));
+  const ckArrayLiteral literal(name, lit);
+  if (literal.tooDeep()) return withEol(line);
+  dimBuffer += literal.declaration();
+  return literal.elementLines();
+}
+
+// NAME = VALUE: the assignment and store lines (and the print line at the top level outside
+// include mode); a name new to the memory is registered and declared.
+std::string ckScriptConverter::doParseAssigment(const std::string& line, bool printFlag) {
+  const std::string name = Trim(vorline::NthField(line, "=", 1));
+  const std::string value = Trim(vorline::NthField(line, "=", 2));
+  if (!value.empty() && value[0] == '{') return doParseArray(line);
+  const Pair typed = typeFromVarName(name);
+  if (!owner->msg_memory_has_symbol(typed.Left)) {
+    owner->msg_memory_create_symbol(typed.Left);
+    dimBuffer += withEol("dim " + typed.Left + " as " + typed.Right);
+  }
+  std::string code = withEol(typed.Left + " = " + value);
+  code += withEol("setVar \"" + typed.Left + "\", " + typed.Left);
+  if (printFlag && !flgOnInclude) code += withEol("printAny " + typed.Left);
+  return code;
+}
+
+// dim NAME ...: declares the name; with "[" for this run only, otherwise through the memory.
+void ckScriptConverter::doParseDIM(const std::string& line) {
+  const std::string declared = Trim(doParseFirstExpression(Trim(vorline::Mid(line, 4))));
+  const Pair typed = typeFromVarName(vorline::NthField(declared, "[", 1));
+  const std::string declaration = withEol("dim " + typed.Left + " as " + typed.Right);
+  if (declared.find('[') != npos) {
+    dimBuffer += declaration;
+    return;
+  }
+  if (owner->msg_memory_has_symbol(typed.Left)) return;
+  owner->msg_memory_create_symbol(typed.Left);
+  dimBuffer += declaration;
+}
+
+std::string ckScriptConverter::doParseFirstExpression(const std::string& text) {
+  return text.substr(0, firstExpressionLength(text));
+}
+
+ckScriptConverter::Pair ckScriptConverter::typeFromVarName(const std::string& name) {
+  if (name.empty()) return {name, "double"};
+  switch (name[0]) {
+    case '$':
+      return {name.substr(1), "string"};
+    case '#':
+      return {name.substr(1), "integer"};
+    case '%':
+      return {name.substr(1), "double"};
+    default:
+      return {name, "double"};
+  }
+}
+
+// ---- Function definitions and one-line conditionals ----
+
+// def NAME(PARAMETERS) STATEMENTS: one function of the script, appended to the definitions.
+void ckScriptConverter::doParseFunction(const std::string& line) {
+  const std::string text = Trim(vorline::NthField(line, "def", 2));
+  const std::string head = doParseFirstExpression(text);
+  const std::string body = Trim(std::string_view(text).substr(head.size()));
+  const std::string params = Trim(vorline::NthField(Trim(vorline::NthField(head, "(", 2)), ")", 1));
+  const std::string name = Trim(vorline::NthField(head, "(", 1));
+  std::string list;
+  const std::vector<std::string_view> fields = splitFields(params, ',');
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) list += ", ";
+    list += Trim(fields[i]) + " as double";
+  }
+  dimDeclares += withEol("function " + name + "(" + list + ")" + " as double");
+  for (const std::string_view statement : splitFields(body, ';')) {
+    const std::string code = doParseLine(Trim(statement));
+    dimDeclares += code;
+  }
+  dimDeclares += withEol("end function");
+}
+
+std::string ckScriptConverter::doParseIF(const std::string& line) {
+  return doParseConditional(line, 2);
+}
+
+std::string ckScriptConverter::doParseWhen(const std::string& line) {
+  return doParseConditional(line, 4);
+}
+
+// if/when CONDITION STATEMENTS as an if block. A body that is a single further conditional
+// is unrolled here instead of by recursion, working on views of the one line, so that a line
+// of thousands of nested conditionals takes neither deep recursion nor quadratic time.
+std::string ckScriptConverter::doParseConditional(const std::string& line, size_t keywordLength) {
+  const size_t lastSemicolon = line.rfind(';');
+  std::string_view statement = line;
+  std::string result;
+  size_t depth = 0;
+  for (;;) {
+    const std::string_view text =
+        trimView(statement.substr(std::min(keywordLength, statement.size())));
+    const std::string_view condition = text.substr(0, firstExpressionLength(text));
+    const std::string_view body = trimView(text.substr(condition.size()));
+    result.append("if ").append(condition).append(" then ").append(EndOfLine);
+    ++depth;
+    const size_t bodyStart = static_cast<size_t>(body.data() - line.data());
+    if (!body.empty() && (lastSemicolon == npos || lastSemicolon < bodyStart)) {
+      keywordLength = conditionalKeywordLength(body);
+      if (keywordLength > 0) {
+        statement = body;
+        continue;
+      }
+      result += doParseLine(std::string(body));
+    } else {
+      for (const std::string_view field : splitFields(body, ';'))
+        result += doParseLine(Trim(field));
+    }
+    break;
+  }
+  for (; depth > 0; --depth) result.append("end if").append(EndOfLine);
+  return result;
+}
+
+// The code of one statement of a function or conditional body.
+std::string ckScriptConverter::doParseLine(const std::string& statement) {
+  if (statement.empty()) return std::string(EndOfLine);
+  const std::string_view word = firstWord(statement);
+  if (TextEquals(word, "def")) {
+    doParseFunction(statement);
+    return {};
+  }
+  if (TextEquals(word, "dim")) {
+    doParseDIM(statement);
+    return {};
+  }
+  if (TextEquals(word, "if")) return doParseIF(statement);
+  if (TextEquals(word, "when")) return doParseWhen(statement);
+  for (const char* keyword : {"print", "return", "end", "exit", "beep"})
+    if (TextEquals(word, keyword)) return withEol(statement);
+  if (holdsOneAssignment(statement)) return doParseAssigment(statement, false);
+  if (statement[0] == '#') return withEol("//" + statement.substr(1));
+  if (statement[0] == '$') return withEol("print " + statement.substr(1));
+  return withEol("print str(" + statement + ")");
+}
+
+// ---- The generated script ----
+
+std::string ckScriptConverter::convertSource(const std::string& text) {
+  if (owner == nullptr) throw std::logic_error("ckScriptConverter: no owner set");
+  flgOnInclude = false;
+  dimDeclares.clear();
+  dimBuffer = owner->msg_memory_get_symbol_declares();
+  const std::string body = convert(text);
+  dimBuffer = doConvertString(dimBuffer);
+  dimDeclares = doConvertString(dimDeclares);
+  std::string script;
+  script.reserve(dimDeclares.size() + dimBuffer.size() + body.size() + 2 * EndOfLine.size());
+  script.append(dimDeclares).append(EndOfLine).append(dimBuffer).append(body).append(EndOfLine);
+  return script;
+}
+
+// Brackets become parentheses, and "$" with a number from 0 to 35 a stringField call. One
+// pass gives what replacing "$35" down to "$0" in turn gives: at each "$" the two-digit
+// number wins when it is 35 or less, and a replacement never makes a new "$".
+std::string ckScriptConverter::doConvertString(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  auto digit = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t plain = i;
+    while (plain < text.size() && text[plain] != '[' && text[plain] != ']' && text[plain] != '$')
+      ++plain;
+    out.append(text, i, plain - i);
+    if (plain == text.size()) break;
+    i = plain + 1;
+    const char c = text[plain];
+    if (c != '$') {
+      out += c == '[' ? '(' : ')';
+    } else if (!digit(i)) {
+      out += '$';
+    } else {
+      int number = text[i] - '0';
+      if (number >= 1 && digit(i + 1) && number * 10 + (text[i + 1] - '0') <= 35)
+        number = number * 10 + (text[++i] - '0');
+      out.append("stringField(").append(vorline::Str(number)).append(")");
+      ++i;
+    }
+  }
+  return out;
+}
+
+// The line tag: registers the line and writes "tagLine N"; in include mode an empty line.
+std::string ckScriptConverter::doEmmitSourceLine(const std::string& line) {
+  if (flgOnInclude) return std::string(EndOfLine);
+  const int64_t index = owner->msg_append_source_line(line);
+  return withEol("tagLine " + vorline::Str(index));
+}
+
+// ---- The line loop ----
+
+// The body of the script: every line of the text, and of the blocks spliced into it, by the
+// rule that matches it.
+std::string ckScriptConverter::convert(const std::string& text) {
+  working_ = std::make_unique<ckWorkingText>(text);
+  pendingSplicePath_.clear();
+  std::string output;
+  output.reserve(text.size() * 2);  // scripts run about twice the size of their pads
+  std::string_view raw;
+  while (working_->nextLine(raw)) {
+    std::string line = Trim(raw);
+    const size_t comment = line.find("//");  // quotes are not looked at
+    if (comment != npos) line = Trim(std::string_view(line).substr(0, comment));
+    if (line.empty()) {
+      if (!flgOnInclude) output += doEmmitSourceLine(line);
+      continue;
+    }
+    convertLine(line, output);
+  }
+  working_.reset();
+  return doConvertString(output);
+}
+
+// Appends the code of one non-empty line, its tag first where the rule tags.
+void ckScriptConverter::convertLine(const std::string& line, std::string& output) {
+  const LineRule rule = classify(line);
+  if (rule == LineRule::Return || rule == LineRule::EndExitBeep) {
+    output += withEol(line);
+  } else if (rule == LineRule::StartInclude || rule == LineRule::EndInclude) {
+    flgOnInclude = rule == LineRule::StartInclude;
+  } else {
+    output += doEmmitSourceLine(line);
+    output += taggedCode(rule, line);
+  }
+}
+
+// The code that follows the tag of a line of this rule.
+std::string ckScriptConverter::taggedCode(LineRule rule, const std::string& line) {
+  // clang-format off
+  switch (rule) {
+    case LineRule::Raw: return withEol(std::string_view(line).substr(1));
+    case LineRule::Def: doParseFunction(line); return {};
+    case LineRule::Pragma: doParsePragma(line); return {};
+    case LineRule::Dim: doParseDIM(line); return {};
+    case LineRule::If: return doParseIF(line);
+    case LineRule::When: return doParseWhen(line);
+    case LineRule::Plot: return doParsePlot("plot", line);
+    case LineRule::Include: spliceBlock(doParseInclude(line)); return {};
+    case LineRule::Use: spliceBlock(doParseUse(line)); return {};
+    case LineRule::Assignment: return doParseAssigment(line, true);
+    default: return passiveCode(rule, line);
+  }
+  // clang-format on
+}
+
+// Print lines, comments and bare expressions: in include mode only a bare expression passes,
+// as script text.
+std::string ckScriptConverter::passiveCode(LineRule rule, const std::string& line) {
+  if (rule == LineRule::Expression) return withEol(flgOnInclude ? line : "print str(" + line + ")");
+  if (flgOnInclude) return {};
+  if (rule == LineRule::HashComment) return withEol("//" + line.substr(1));
+  if (rule == LineRule::DashComment) return withEol("//" + line.substr(2));
+  return withEol(line);  // a print line
+}
+
+// Splices a block after the current line, or nothing once the budget is spent.
+void ckScriptConverter::spliceBlock(std::string block) {
+  std::string path = std::move(pendingSplicePath_);
+  pendingSplicePath_.clear();
+  if (!working_->canSplice(block.size())) block.clear();
+  working_->splice(std::move(block), std::move(path));
+}
+
+// ---- Host access from outside ----
+
+void ckScriptConverter::msg_set_include_flag(bool flag) { flgOnInclude = flag; }
+
+void ckScriptConverter::msg_append_to_declares(const std::string& text) { dimDeclares += text; }
+
+void ckScriptConverter::msg_append_to_variables(const std::string& text) { dimBuffer += text; }
+
+// ---- Directives ----
+
+// use NAME: the block of NAME.vrl from the "includes" folder, or "".
+std::string ckScriptConverter::doParseUse(const std::string& line) {
+  const auto folder = vorline::GetFolderItem("includes", vorline::PathMode::Relative);
+  if (!folder) return {};
+  const auto item = folder->Child(Trim(vorline::Mid(line, 4)) + ".vrl");
+  if (!item) return {};
+  return readIncludeBlock(*item);
+}
+
+// include PATH: the block of the file that the path names, or "".
+std::string ckScriptConverter::doParseInclude(const std::string& line) {
+  const std::string current = owner->msg_get_current_path();
+  const std::string path = includePath(current, Trim(vorline::Mid(line, 8)));
+  if (path.empty()) return {};
+  const auto item = vorline::GetFolderItem(path, vorline::PathMode::Shell);
+  if (!item) return {};
+  return readIncludeBlock(*item);
+}
+
+// The shell path of an include line's path: "~/" and then "./" replaced once each when it
+// holds a "/", else the name in the "includes" folder; "" when a folder cannot be had.
+std::string ckScriptConverter::includePath(const std::string& current, std::string path) {
+  if (path.find('/') != npos) {
+    const auto home = vorline::SpecialFolder::Home();
+    if (!home) return {};
+    path = vorline::Replace(path, "~/", home->ShellPath());
+    return vorline::Replace(path, "./", current);
+  }
+  const auto includes = vorline::GetFolderItem("includes", vorline::PathMode::Relative);
+  if (!includes) return {};
+  return includes->ShellPath() + "/" + path;
+}
+
+// The file's include block, or "" when it cannot be read, when the line asking for it stands
+// inside a splice of the same file (a cycle), or when it would overrun the splice budget.
+std::string ckScriptConverter::readIncludeBlock(const vorline::FolderItem& item) {
+  const std::string canonical = item.CanonicalPath();
+  if (canonical.empty()) return {};
+  if (working_ && working_->insideSpliceOf(canonical)) return {};
+  if (working_ && !working_->canSplice(static_cast<size_t>(item.Length()))) return {};
+  const auto stream = item.OpenAsTextFile();
+  if (!stream) return {};
+  std::string text;
+  while (!stream->IsEOF()) text += withEol(stream->ReadLine());
+  stream->Close();
+  pendingSplicePath_ = canonical;
+  std::string block = withEol("#start_include");
+  block.append(text).append(EndOfLine).append(withEol("#end_include"));
+  return block;
+}
+
+// pragma clear_memory / pragma debug_file; any other word does nothing.
+void ckScriptConverter::doParsePragma(const std::string& line) {
+  const std::string word = Trim(vorline::Mid(line, 7));
+  if (TextEquals(word, "clear_memory")) {
+    owner->msg_memory_reset();
+    dimBuffer = owner->msg_memory_get_symbol_declares();
+  } else if (TextEquals(word, "debug_file")) {
+    owner->msg_set_debug_flag(true);
+  }
+}
+
+// The loop that plots the expression after the keyword through the prefix's plot functions.
+std::string ckScriptConverter::doParsePlot(const std::string& keyword, const std::string& line) {
+  const std::string expression = Trim(vorline::Mid(line, vorline::Len(keyword) + 1));
+  std::string code =
+      withEol("graphNextPlot(plotXMax, plotXMin, plotYMax, plotYMin, plotXStep, plotTicks)");
+  code += withEol("for plotX = plotXMin to plotXMax step ((plotXMax*2)/plotXStep)");
+  code += withEol("plotY = " + expression);
+  code += withEol("graphPlotPoint plotX, plotY");
+  code += withEol("next");
+  code += withEol("graphShow()");
+  return code;
+}
+
+// The list of special variables is empty: nothing to inject.
+void ckScriptConverter::doInjectSpecialVariables() {}
+
+std::string ckScriptConverter::doParseTextual(const std::string& text) {
+  std::vector<std::string> words;
+  for (const std::string_view field : splitFields(text, ' '))
+    if (!field.empty()) words.emplace_back(field[0] == '$' ? field.substr(1) : field);
+  std::string out;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (!out.empty()) out += ' ';
+    const bool half = TextEquals(words[i], "half") && i + 2 < words.size() &&
+                      (TextEquals(words[i + 1], "of") || TextEquals(words[i + 1], "a"));
+    if (half) {
+      out += "((" + words[i + 2] + ") / 2)";
+      i += 2;
+    } else {
+      out += words[i];
+    }
+  }
+  return out;
+}

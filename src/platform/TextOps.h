@@ -70,6 +70,11 @@ std::string Str(double value);
 // "NAN".
 std::string DisplayStr(double value);
 
+// Whether s is well-formed UTF-8 throughout.
+bool IsValidUtf8(std::string_view s);
+// The UTF-8 form of a Latin-1 text (every byte is one character).
+std::string Latin1ToUtf8(std::string_view s);
+
 // The platform's Val: the leading number of a text (blanks skipped, "&h" hex, "&o", "&b"),
 // 0 when there is none.
 double Val(std::string_view s);

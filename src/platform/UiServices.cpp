@@ -23,6 +23,12 @@ UiServices* installed = nullptr;
 
 }  // namespace
 
+std::shared_ptr<FolderItem> UiServices::openFileDialog(const std::string&) { return nullptr; }
+
+std::shared_ptr<FolderItem> UiServices::saveFileDialog(const std::string&, const std::string&) { return nullptr; }
+
+bool UiServices::optionKeyDown() { return false; }
+
 UiServices& ui() { return installed ? *installed : quiet(); }
 
 void installUiServices(UiServices* services) { installed = services; }

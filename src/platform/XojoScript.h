@@ -28,6 +28,15 @@ public:
   std::string Message;
 };
 
+// The engine's run-time budgets. Reaching one ends the run with a run-time error.
+struct XojoScriptLimits {
+  int64_t maxCallDepth = 10000;                   // "Stack overflow: recursion deeper than N"
+  int64_t maxStringBytes = 256ll * 1024 * 1024;   // "Out of memory: ..." for a longer String
+  int64_t maxArrayElements = 64ll * 1024 * 1024;  // per array
+  int64_t maxSteps = 0;            // loop turns and calls; 0: no limit (the fuzzer sets one)
+  int64_t maxAllocatedBytes = 0;   // Strings and arrays made in one run; 0: no limit
+};
+
 namespace script { class Engine; }
 
 class XojoScript {
@@ -52,6 +61,9 @@ public:
   // Called by the running script at least every few milliseconds of execution; answering true
   // ends the run with the run-time error 8 "Stopped".
   std::function<bool()> ShouldStop;
+
+  // Budgets of each run; the defaults suit pads.
+  XojoScriptLimits Limits;
 
   // Compiles Source and runs it to its end.
   void Run();

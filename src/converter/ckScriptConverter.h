@@ -1,0 +1,93 @@
+// Turns the text of one run (the prefix block and the pad, or one line) into one script: the
+// function definitions, an empty line, the declarations, the converted body and an empty line.
+// Every question to the window and every effect on it goes through `owner`.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "converter/ckConverterOwner.h"
+
+namespace vorline {
+class FolderItem;
+}
+class ckWorkingText;
+
+class ckScriptConverter {
+ public:
+  // A name split by its type prefix: Left the bare name, Right the type word.
+  struct Pair {
+    std::string Left;
+    std::string Right;
+  };
+
+  ckScriptConverter();
+  virtual ~ckScriptConverter();
+  ckScriptConverter(const ckScriptConverter&) = delete;
+  ckScriptConverter& operator=(const ckScriptConverter&) = delete;
+
+  // The host; not owned. Must be set before convertSource.
+  ckConverterOwner* owner = nullptr;
+
+  // The operations in the order of the class's table of virtual operations.
+ private:
+  virtual std::string doParseArray(const std::string& line);
+  virtual std::string doParseAssigment(const std::string& line, bool printFlag);
+  virtual void doParseDIM(const std::string& line);
+  virtual std::string doParseFirstExpression(const std::string& text);
+  virtual void doParseFunction(const std::string& line);
+  virtual std::string doParseIF(const std::string& line);
+  virtual std::string doParseLine(const std::string& statement);
+  virtual std::string doParseWhen(const std::string& line);
+
+ public:
+  // The whole script for the text of one run.
+  virtual std::string convertSource(const std::string& text);
+
+ private:
+  virtual std::string doConvertString(const std::string& text);
+  virtual std::string doEmmitSourceLine(const std::string& line);
+  virtual std::string convert(const std::string& text);
+
+ public:
+  virtual void msg_set_include_flag(bool flag);
+  virtual void msg_append_to_declares(const std::string& text);
+  virtual void msg_append_to_variables(const std::string& text);
+
+ private:
+  virtual std::string doParseUse(const std::string& line);
+  virtual void doParsePragma(const std::string& line);
+  virtual std::string doParseInclude(const std::string& line);
+  virtual std::string doParsePlot(const std::string& keyword, const std::string& line);
+  virtual void doInjectSpecialVariables();
+
+ public:
+  // Plain wording to an expression: "half of X" / "half a X" become "((X) / 2)", and each
+  // word loses a leading "$". Nothing in the program calls it.
+  virtual std::string doParseTextual(const std::string& text);
+
+ private:
+  virtual Pair typeFromVarName(const std::string& name);
+
+  // Helpers of the operations above.
+  enum class LineRule : int;
+  static LineRule classify(std::string_view line);
+  void convertLine(const std::string& line, std::string& output);
+  std::string taggedCode(LineRule rule, const std::string& line);
+  std::string passiveCode(LineRule rule, const std::string& line);
+  void spliceBlock(std::string block);
+  std::string doParseConditional(const std::string& line, size_t keywordLength);
+  std::string readIncludeBlock(const vorline::FolderItem& item);
+  std::string includePath(const std::string& current, std::string path);
+
+  std::string dimBuffer;    // the declarations ahead of the body
+  std::string dimDeclares;  // the function definitions that open the script
+  bool flgOnInclude = false;
+
+  // The text still to convert during convert(); null outside a conversion.
+  std::unique_ptr<ckWorkingText> working_;
+  // The canonical path of the file whose block readIncludeBlock returned last ("" for none).
+  std::string pendingSplicePath_;
+};

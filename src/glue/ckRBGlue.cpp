@@ -1,0 +1,150 @@
+// ckRBGlue: variables, line tags, printing and number output; number, string and bit functions.
+#include "glue/ckRBGlue.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "platform/Bitwise.h"
+#include "platform/Format.h"
+#include "platform/NilObjectException.h"
+#include "platform/OutOfMemoryException.h"
+#include "platform/Random.h"
+#include "platform/TextOps.h"
+#include "platform/UiServices.h"
+
+using vorline::Variant;
+
+namespace {
+
+constexpr std::string_view kUnsupportedPrint = "Unsupported data type as argument for Print().";
+// The longest text stringPad builds; beyond it the script gets an out-of-memory error.
+constexpr int64_t kMaxPaddedBytes = 64ll * 1024 * 1024;
+
+// A value that is not finite prints as the display form does.
+std::string nonFiniteText(double value) {
+  if (std::isnan(value)) return "NAN";
+  return value < 0 ? "-INF" : "INF";
+}
+
+}  // namespace
+
+ckRBGlue::ckRBGlue() : methods_(buildMethodTable()) {}
+
+ckRBGlue::~ckRBGlue() = default;
+
+void ckRBGlue::setVar(const std::string& name, double value) {
+  if (owner) owner->mem.SetValue(name, Variant::Double(value));
+}
+
+void ckRBGlue::tagLine(int64_t line) {
+  if (owner) owner->exPrintLine = line;
+}
+
+// Prints by type code: String as it is, Integer by Str, Single and Double by printNumber;
+// anything else (Int64 included) is reported through raiseERR and prints nothing.
+void ckRBGlue::printAny1(const Variant& value) {
+  if (!owner) return;
+  switch (value.type()) {
+    case Variant::TypeString: owner->doPrint(value.stringValue()); break;
+    case Variant::TypeInteger: owner->doPrint(vorline::Str(value.int64Value())); break;
+    case Variant::TypeSingle:
+    case Variant::TypeDouble: owner->doPrint(printNumber(value)); break;
+    default: raiseERR(std::string(kUnsupportedPrint)); break;
+  }
+}
+
+// Shows the message, then the owner's error signal; the script goes on.
+void ckRBGlue::raiseERR(const std::string& message) {
+  if (!owner) return;
+  vorline::MsgBox(message);
+  owner->DoERR();
+}
+
+// The one number output of the system: rounded to opPrecision places, then written with the
+// mask "-0." and that many "#" (scientific with "e" in mode 1). Non-finite values print as
+// "INF", "-INF", "NAN"; a value whose scaling overflows is formatted unscaled.
+std::string ckRBGlue::printNumber(const Variant& number) {
+  if (!owner) throw vorline::NilObjectException();
+  int64_t p = owner->opPrecision;
+  std::string mask = vorline::Left("##############", p);
+  double scale = std::pow(10.0, static_cast<double>(p));
+  double value = number.toDouble();
+  if (!std::isfinite(value)) return nonFiniteText(value);
+  if (scale > 0) {
+    double scaled = std::round(value * scale) / scale;
+    if (std::isfinite(scaled)) value = scaled;
+  }
+  std::string spec = mask.empty() ? "-0" : "-0." + mask;
+  if (owner->opViewMode != 0) spec += "e";
+  return vorline::Format(value, spec);
+}
+
+int64_t ckRBGlue::intval(int64_t value) { return value; }
+
+int64_t ckRBGlue::rnd(int64_t low, int64_t high) { return vorline::Random().InRange(low, high); }
+
+double ckRBGlue::rndg() { return vorline::Random().Gaussian(); }
+
+std::string ckRBGlue::stringPad(const std::string& text, const std::string& pad, int64_t width) {
+  return stringPad(text, pad, width, false);
+}
+
+// Adds the pad width - Len(text) times, in front or behind; never cuts the text.
+std::string ckRBGlue::stringPad(const std::string& text, const std::string& pad, int64_t width,
+                                bool padRight) {
+  int64_t k = width - vorline::Len(text);
+  if (k <= 0 || pad.empty()) return text;
+  int64_t padBytes = static_cast<int64_t>(pad.size());
+  if (k > (kMaxPaddedBytes - static_cast<int64_t>(text.size())) / padBytes)
+    throw vorline::OutOfMemoryException("stringPad to a width of " + std::to_string(width));
+  std::string padding;
+  padding.reserve(static_cast<size_t>(k * padBytes));
+  for (int64_t i = 0; i < k; ++i) padding += pad;
+  return padRight ? text + padding : padding + text;
+}
+
+std::string ckRBGlue::stringField(int64_t) { return ""; }
+
+uint64_t ckRBGlue::BitwiseOnesComplement(uint64_t value) { return vorline::Bitwise::OnesComplement(value); }
+
+uint64_t ckRBGlue::BitwiseShiftLeft(uint64_t value, int64_t count) {
+  return vorline::Bitwise::ShiftLeft(value, count, 64);
+}
+
+uint64_t ckRBGlue::BitwiseShiftRight(uint64_t value, int64_t count) {
+  return vorline::Bitwise::ShiftRight(value, count, 64);
+}
+
+uint64_t ckRBGlue::BitwiseShiftRightB(uint64_t value, int64_t count, int64_t width) {
+  return vorline::Bitwise::ShiftRight(value, count, width);
+}
+
+uint64_t ckRBGlue::BitwiseShiftLeftB(uint64_t value, int64_t count, int64_t width) {
+  return vorline::Bitwise::ShiftLeft(value, count, width);
+}
+
+void ckRBGlue::constructor() {}
+
+void ckRBGlue::ResetGlue() {}
+
+double ckRBGlue::trunc(double value) { return std::floor(value); }
+
+void ckRBGlue::setVar(const std::string& name, int64_t value) {
+  if (owner) owner->mem.SetValue(name, Variant::Int64(value));
+}
+
+void ckRBGlue::setVar(const std::string& name, const std::string& value) {
+  if (owner) owner->mem.SetValue(name, Variant::String(value));
+}
+
+void ckRBGlue::printAny(const std::string& text) {
+  if (owner) owner->doPrint(text);
+}
+
+void ckRBGlue::printAny(int64_t number) {
+  if (owner) owner->doPrint(printNumber(Variant::Int64(number)));
+}
+
+void ckRBGlue::printAny(double number) {
+  if (owner) owner->doPrint(printNumber(Variant::Double(number)));
+}

@@ -1,0 +1,87 @@
+// ckRBGlue: script files and paths, the shell, the clipboard, patterns and URL encoding. Every
+// call stands alone: its file, shell or pattern object lives only for the call.
+#include <string>
+
+#include "glue/ckRBGlue.h"
+#include "glue/ckScriptPath.h"
+#include "platform/EncodeURLComponent.h"
+#include "platform/IOException.h"
+#include "platform/NilObjectException.h"
+#include "platform/RegEx.h"
+#include "platform/RegExException.h"
+#include "platform/Shell.h"
+#include "platform/TextInputStream.h"
+#include "platform/TextOps.h"
+#include "platform/TextOutputStream.h"
+#include "platform/UiServices.h"
+
+using vorline::FolderItem;
+
+// Writes the text exactly, with nothing added; a file that cannot be made is skipped in
+// silence, while a write that fails part-way is an I/O error of the script.
+void ckRBGlue::writeFile(const std::string& scriptPath, const std::string& text) {
+  std::shared_ptr<FolderItem> f = pathToFolderitem(scriptPath);
+  if (!f) return;
+  std::shared_ptr<vorline::TextOutputStream> out = f->CreateTextFile();
+  if (!out) return;
+  bool written = out->Write(text);
+  bool closed = out->Close();
+  if (!written || !closed) throw vorline::IOException("cannot write " + f->NativePath());
+}
+
+// The pad's folder: the parent of its file, else the default folder; "" without an owner.
+std::string ckRBGlue::path() {
+  if (!owner) return "";
+  std::shared_ptr<FolderItem> folder =
+      owner->theFile ? owner->theFile->Parent() : vorline::GetFolderItem("", vorline::PathMode::Relative);
+  if (!folder) throw vorline::NilObjectException();
+  return folder->ShellPath();
+}
+
+// Runs the command through the shell; carriage returns come back as line feeds.
+std::string ckRBGlue::shellExec(const std::string& command) {
+  vorline::Shell shell;
+  shell.ShouldStop = shouldStop;
+  shell.Execute(command);
+  if (shell.WasStopped()) throw vorline::RuntimeException(8, "Stopped");
+  return vorline::ReplaceAllB(shell.Result(), "\r", "\n");
+}
+
+void ckRBGlue::setClipboard(const std::string& text) { vorline::ui().setClipboardText(text); }
+
+std::string ckRBGlue::getClipboard() { return vorline::ui().clipboardText(); }
+
+// True when the pattern matches somewhere in the subject; a pattern the engine rejects is
+// reported through raiseERR and gives False.
+bool ckRBGlue::rgex(const std::string& subject, const std::string& pattern, bool caseSensitive) {
+  try {
+    vorline::RegEx re;
+    re.Options.CaseSensitive = caseSensitive;
+    re.SearchPattern = pattern;
+    return re.Search(subject).has_value();
+  } catch (const vorline::RegExException& e) {
+    raiseERR(e.Message);
+    return false;
+  }
+}
+
+std::string ckRBGlue::urlEncode(const std::string& text) { return vorline::EncodeURLComponent(text); }
+
+// The file's whole text, unchanged; "" for a file that is missing or cannot be opened.
+std::string ckRBGlue::readFile(const std::string& scriptPath) {
+  std::shared_ptr<FolderItem> f = pathToFolderitem(scriptPath);
+  if (!f || !f->Exists()) return "";
+  std::shared_ptr<vorline::TextInputStream> in = f->OpenAsTextFile();
+  if (!in) return "";
+  std::string text = in->ReadAll();
+  in->Close();
+  return text;
+}
+
+// The item that a script path names (see ckScriptPath); may name an entry not there yet.
+std::shared_ptr<FolderItem> ckRBGlue::pathToFolderitem(const std::string& scriptPath) {
+  if (!owner) throw vorline::NilObjectException();
+  std::string currentText = owner->msg_get_current_path();
+  ckScriptPath resolver(currentText, vorline::GetFolderItem(currentText, vorline::PathMode::Shell));
+  return vorline::GetFolderItem(resolver.finish(scriptPath), vorline::PathMode::Shell);
+}

@@ -1,0 +1,171 @@
+// ckRBGlue: the method table through which scripts call the glue, in the class's own order.
+#include <functional>
+#include <new>
+#include <string>
+#include <utility>
+
+#include "glue/ckRBGlue.h"
+#include "platform/NilObjectException.h"
+#include "platform/XojoScript.h"
+
+using vorline::ContextMethod;
+using vorline::RuntimeException;
+using vorline::ScriptType;
+using vorline::Variant;
+
+namespace {
+
+using Call = std::function<Variant(const Variant* args)>;
+
+constexpr ScriptType kVoid = ScriptType::Void;
+constexpr ScriptType kStr = ScriptType::String;
+constexpr ScriptType kI64 = ScriptType::Int64;
+constexpr ScriptType kU64 = ScriptType::UInt64;
+constexpr ScriptType kDbl = ScriptType::Double;
+constexpr ScriptType kBool = ScriptType::Boolean;
+constexpr ScriptType kVar = ScriptType::Variant;
+constexpr ScriptType kObj = ScriptType::Object;
+
+// Runs one call; a failure that is not yet a run-time error becomes one with a number, so the
+// script reports "Nil object" or the platform's message instead of ending the program.
+Variant guarded(const Call& call, const Variant* args) {
+  try {
+    return call(args);
+  } catch (const RuntimeException&) {
+    throw;
+  } catch (const vorline::NilObjectException& e) {
+    throw RuntimeException(4, e.what());
+  } catch (const std::bad_alloc&) {
+    throw RuntimeException(6, "Out of memory");
+  } catch (const std::exception& e) {
+    throw RuntimeException(15, e.what());
+  }
+}
+
+ContextMethod method(std::string name, std::vector<ScriptType> params, ScriptType result, Call call) {
+  size_t arity = params.size();
+  return ContextMethod{std::move(name), std::move(params), result,
+                       [call = std::move(call), arity](const Variant* args, std::size_t count) {
+                         if (count != arity)
+                           throw RuntimeException(15, "wrong number of arguments for a context method");
+                         return guarded(call, args);
+                       }};
+}
+
+std::string S(const Variant& v) { return v.isString() ? v.stringValue() : v.toString(); }
+int64_t I(const Variant& v) { return v.toInt64(); }
+uint64_t U(const Variant& v) { return v.toUInt64(); }
+double D(const Variant& v) { return v.toDouble(); }
+bool B(const Variant& v) { return v.toBoolean(); }
+
+Variant none() { return Variant(); }
+
+}  // namespace
+
+// One entry per script-facing method, in the class's order; each converts its arguments from
+// the engine's Variants and boxes its result.
+std::vector<ContextMethod> ckRBGlue::buildMethodTable() {
+  std::vector<ContextMethod> t;
+  t.reserve(65);
+  t.push_back(method("setVar", {kStr, kDbl}, kVoid, [this](const Variant* a) { setVar(S(a[0]), D(a[1])); return none(); }));
+  t.push_back(method("tagLine", {kI64}, kVoid, [this](const Variant* a) { tagLine(I(a[0])); return none(); }));
+  t.push_back(method("printAny1", {kVar}, kVoid, [this](const Variant* a) { printAny1(a[0]); return none(); }));
+  t.push_back(method("raiseERR", {kStr}, kVoid, [this](const Variant* a) { raiseERR(S(a[0])); return none(); }));
+  t.push_back(method("printNumber", {kVar}, kStr, [this](const Variant* a) { return Variant::String(printNumber(a[0])); }));
+  t.push_back(method("writeFile", {kStr, kStr}, kVoid, [this](const Variant* a) { writeFile(S(a[0]), S(a[1])); return none(); }));
+  t.push_back(method("path", {}, kStr, [this](const Variant*) { return Variant::String(path()); }));
+  t.push_back(method("intval", {kI64}, kI64, [this](const Variant* a) { return Variant::Int64(intval(I(a[0]))); }));
+  t.push_back(method("rnd", {kI64, kI64}, kI64, [this](const Variant* a) { return Variant::Int64(rnd(I(a[0]), I(a[1]))); }));
+  t.push_back(method("rndg", {}, kDbl, [this](const Variant*) { return Variant::Double(rndg()); }));
+  t.push_back(method("stringPad", {kStr, kStr, kI64}, kStr,
+                     [this](const Variant* a) { return Variant::String(stringPad(S(a[0]), S(a[1]), I(a[2]))); }));
+  t.push_back(method("stringPad", {kStr, kStr, kI64, kBool}, kStr, [this](const Variant* a) {
+    return Variant::String(stringPad(S(a[0]), S(a[1]), I(a[2]), B(a[3])));
+  }));
+  t.push_back(method("shellExec", {kStr}, kStr, [this](const Variant* a) { return Variant::String(shellExec(S(a[0]))); }));
+  t.push_back(method("setClipboard", {kStr}, kVoid, [this](const Variant* a) { setClipboard(S(a[0])); return none(); }));
+  t.push_back(method("getClipboard", {}, kStr, [this](const Variant*) { return Variant::String(getClipboard()); }));
+  t.push_back(method("rgex", {kStr, kStr, kBool}, kBool,
+                     [this](const Variant* a) { return Variant::Boolean(rgex(S(a[0]), S(a[1]), B(a[2]))); }));
+  t.push_back(method("stringField", {kI64}, kStr, [this](const Variant* a) { return Variant::String(stringField(I(a[0]))); }));
+  t.push_back(method("BitwiseOnesComplement", {kU64}, kU64,
+                     [this](const Variant* a) { return Variant::UInt64(BitwiseOnesComplement(U(a[0]))); }));
+  t.push_back(method("BitwiseShiftLeft", {kU64, kI64}, kU64,
+                     [this](const Variant* a) { return Variant::UInt64(BitwiseShiftLeft(U(a[0]), I(a[1]))); }));
+  t.push_back(method("BitwiseShiftRight", {kU64, kI64}, kU64,
+                     [this](const Variant* a) { return Variant::UInt64(BitwiseShiftRight(U(a[0]), I(a[1]))); }));
+  t.push_back(method("BitwiseShiftRightB", {kU64, kI64, kI64}, kU64, [this](const Variant* a) {
+    return Variant::UInt64(BitwiseShiftRightB(U(a[0]), I(a[1]), I(a[2])));
+  }));
+  t.push_back(method("BitwiseShiftLeftB", {kU64, kI64, kI64}, kU64, [this](const Variant* a) {
+    return Variant::UInt64(BitwiseShiftLeftB(U(a[0]), I(a[1]), I(a[2])));
+  }));
+  t.push_back(method("SQLDateTime", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(SQLDateTime(D(a[0]))); }));
+  t.push_back(method("ShortTime", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(ShortTime(D(a[0]))); }));
+  t.push_back(method("LongTime", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(LongTime(D(a[0]))); }));
+  t.push_back(method("LongDate", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(LongDate(D(a[0]))); }));
+  t.push_back(method("ShortDate", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(ShortDate(D(a[0]))); }));
+  t.push_back(method("now", {}, kDbl, [this](const Variant*) { return Variant::Double(now()); }));
+  t.push_back(method("time", {}, kDbl, [this](const Variant*) { return Variant::Double(time()); }));
+  t.push_back(method("day", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(day(D(a[0]))); }));
+  t.push_back(method("month", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(month(D(a[0]))); }));
+  t.push_back(method("year", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(year(D(a[0]))); }));
+  t.push_back(method("DayOfWeek", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(DayOfWeek(D(a[0]))); }));
+  t.push_back(method("DayOfYear", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(DayOfYear(D(a[0]))); }));
+  t.push_back(method("GMTOffset", {kDbl}, kDbl, [this](const Variant* a) { return Variant::Double(GMTOffset(D(a[0]))); }));
+  t.push_back(method("minute", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(minute(D(a[0]))); }));
+  t.push_back(method("hour", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(hour(D(a[0]))); }));
+  t.push_back(method("second", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(second(D(a[0]))); }));
+  t.push_back(method("ParseDate", {kStr}, kDbl, [this](const Variant* a) { return Variant::Double(ParseDate(S(a[0]))); }));
+  t.push_back(method("date_IsLeapYear", {kI64}, kBool,
+                     [this](const Variant* a) { return Variant::Boolean(date_IsLeapYear(I(a[0]))); }));
+  t.push_back(method("date_mkCookieTime", {kDbl}, kStr,
+                     [this](const Variant* a) { return Variant::String(date_mkCookieTime(D(a[0]))); }));
+  t.push_back(method("date_mktime", {kI64, kI64, kI64, kI64, kI64, kI64, kI64}, kDbl, [this](const Variant* a) {
+    return Variant::Double(date_mktime(I(a[0]), I(a[1]), I(a[2]), I(a[3]), I(a[4]), I(a[5]), I(a[6])));
+  }));
+  t.push_back(method("date_formatDate", {kStr, kDbl}, kStr,
+                     [this](const Variant* a) { return Variant::String(date_formatDate(S(a[0]), D(a[1]))); }));
+  t.push_back(method("urlEncode", {kStr}, kStr, [this](const Variant* a) { return Variant::String(urlEncode(S(a[0]))); }));
+  t.push_back(method("readFile", {kStr}, kStr, [this](const Variant* a) { return Variant::String(readFile(S(a[0]))); }));
+  t.push_back(method("pathToFolderitem", {kStr}, kObj,
+                     [this](const Variant* a) { return Variant::Object(pathToFolderitem(S(a[0]))); }));
+  t.push_back(method("constructor", {}, kVoid, [this](const Variant*) { constructor(); return none(); }));
+  t.push_back(method("ResetGlue", {}, kVoid, [this](const Variant*) { ResetGlue(); return none(); }));
+  t.push_back(method("createView", {kI64, kI64}, kVoid, [this](const Variant* a) { createView(I(a[0]), I(a[1])); return none(); }));
+  t.push_back(method("showView", {}, kVoid, [this](const Variant*) { showView(); return none(); }));
+  t.push_back(method("viewSetPenColor", {kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
+    viewSetPenColor(I(a[0]), I(a[1]), I(a[2]));
+    return none();
+  }));
+  t.push_back(method("viewDrawPoint", {kI64, kI64}, kVoid, [this](const Variant* a) { viewDrawPoint(I(a[0]), I(a[1])); return none(); }));
+  t.push_back(method("viewSetPenSize", {kI64}, kVoid, [this](const Variant* a) { viewSetPenSize(I(a[0])); return none(); }));
+  t.push_back(method("viewDrawRectangle", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
+    viewDrawRectangle(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
+    return none();
+  }));
+  t.push_back(method("viewDrawOval", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
+    viewDrawOval(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
+    return none();
+  }));
+  t.push_back(method("viewFillRectangle", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
+    viewFillRectangle(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
+    return none();
+  }));
+  t.push_back(method("viewFillOval", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
+    viewFillOval(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
+    return none();
+  }));
+  t.push_back(method("viewDrawLine", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
+    viewDrawLine(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
+    return none();
+  }));
+  t.push_back(method("viewClear", {}, kVoid, [this](const Variant*) { viewClear(); return none(); }));
+  t.push_back(method("trunc", {kDbl}, kDbl, [this](const Variant* a) { return Variant::Double(trunc(D(a[0]))); }));
+  t.push_back(method("setVar", {kStr, kI64}, kVoid, [this](const Variant* a) { setVar(S(a[0]), I(a[1])); return none(); }));
+  t.push_back(method("setVar", {kStr, kStr}, kVoid, [this](const Variant* a) { setVar(S(a[0]), S(a[1])); return none(); }));
+  t.push_back(method("printAny", {kStr}, kVoid, [this](const Variant* a) { printAny(S(a[0])); return none(); }));
+  t.push_back(method("printAny", {kI64}, kVoid, [this](const Variant* a) { printAny(I(a[0])); return none(); }));
+  t.push_back(method("printAny", {kDbl}, kVoid, [this](const Variant* a) { printAny(D(a[0])); return none(); }));
+  return t;
+}

@@ -1,0 +1,34 @@
+// The shell service: runs one command line with /bin/sh -c and collects its standard output
+// and error output together, as the bytes arrive.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vorline {
+
+class Shell {
+public:
+  // Asked between the short waits while the command runs; true ends the command at once.
+  std::function<bool()> ShouldStop;
+
+  // Runs the command to its end (or until ShouldStop or the output limit ends it). Standard
+  // input is closed. Throws IOException when /bin/sh cannot be started, and
+  // OutOfMemoryException when the output exceeds the limit.
+  void Execute(const std::string& command);
+
+  // The output, UTF-8 as it came, or read as Latin-1 when it is not valid UTF-8.
+  const std::string& Result() const { return result_; }
+  int ExitCode() const { return exitCode_; }
+  bool WasStopped() const { return stopped_; }
+
+  static constexpr int64_t kMaxOutputBytes = 64ll * 1024 * 1024;
+
+private:
+  std::string result_;
+  int exitCode_ = 0;
+  bool stopped_ = false;
+};
+
+}  // namespace vorline

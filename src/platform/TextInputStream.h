@@ -1,0 +1,32 @@
+// A text file open for reading, line by line or whole. The file is read at once when it is
+// opened; a file that is not valid UTF-8 is taken as Latin-1, so no byte is lost.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace vorline {
+
+class TextInputStream {
+ public:
+  // A stream over text already decoded to UTF-8 (what OpenAsTextFile makes).
+  explicit TextInputStream(std::string text) : text_(std::move(text)) {}
+  // Opens the file at the path; null when it is not a regular file or cannot be read.
+  static std::shared_ptr<TextInputStream> Open(const std::string& path);
+
+  // True once every line has been read (at once for an empty file). The framework calls it
+  // EOF, which C reserves for a macro.
+  bool IsEOF() const { return closed_ || pos_ >= text_.size(); }
+  // The next line without its line ending; a line ends at CR, LF or CR LF. "" at the end.
+  std::string ReadLine();
+  // The rest of the text, line endings included.
+  std::string ReadAll();
+  void Close();
+
+ private:
+  std::string text_;
+  size_t pos_ = 0;
+  bool closed_ = false;
+};
+
+}  // namespace vorline

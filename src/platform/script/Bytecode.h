@@ -1,0 +1,75 @@
+// Compiled form of a script: one prototype per function (0 is the main code), call sites and
+// constant tables. The compiler fills it, the VM runs it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/script/Opcodes.h"
+#include "platform/script/Types.h"
+
+namespace vorline::script {
+
+// One number register: a signed or unsigned 64-bit integer, a Double or a Boolean (0 / 1).
+union Num {
+  int64_t i;
+  uint64_t u;
+  double d;
+};
+static_assert(sizeof(Num) == 8);
+
+struct Instr {
+  Op op;
+  uint16_t a = 0;
+  uint16_t b = 0;
+  uint16_t c = 0;
+  int32_t j = 0;
+};
+static_assert(sizeof(Instr) == 12);
+
+enum class CalleeKind : uint8_t { Script, Builtin, Context, Dispatch, Special };
+
+// Where a call finds its arguments: consecutive registers per bank in the caller's frame, in
+// parameter order within each bank. The result goes to dst of the result's bank.
+struct CallSite {
+  CalleeKind kind = CalleeKind::Script;
+  uint32_t target = 0;
+  uint16_t argBase[kBankCount] = {0, 0, 0, 0};
+  uint16_t argCount[kBankCount] = {0, 0, 0, 0};
+  uint16_t dst = 0;
+  Type result;
+  std::vector<Type> params;  // context methods: converted to Variants in this order
+};
+
+// Run-time choice among overloads that differ only in Variant arguments: for each candidate,
+// the parameter types at the Variant positions.
+struct DispatchInfo {
+  std::vector<uint16_t> varRegs;               // the Variant arguments' registers
+  std::vector<std::vector<Type>> candidates;  // per candidate, types at those positions
+};
+
+struct Proto {
+  std::string name;
+  std::vector<Instr> code;
+  std::vector<int32_t> lines;  // line of each instruction
+  uint32_t regs[kBankCount] = {0, 0, 0, 0};     // frame size per bank
+  uint32_t params[kBankCount] = {0, 0, 0, 0};   // parameters per bank (registers 0 ..)
+  std::vector<Num> consts;                      // copied to N[constBase ..] on entry
+  uint32_t constBase = 0;
+  Type result;
+  bool numbersOnly = false;  // no String, Variant or array registers: calls take a fast path
+};
+
+struct Program {
+  std::vector<Proto> protos;  // 0: the main code, whose frame holds the script-wide variables
+  std::vector<CallSite> sites;
+  std::vector<DispatchInfo> dispatch;
+  std::vector<std::string> strings;
+  std::vector<Num> numbers;  // constants loaded by LOADK_N
+};
+
+// A readable listing of a prototype, for tests and debugging.
+std::string disassemble(const Program& program, const Proto& proto);
+
+}  // namespace vorline::script

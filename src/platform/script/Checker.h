@@ -1,0 +1,133 @@
+// The type checker: resolves every name (variables, script functions, built-ins, context
+// methods), chooses overloads, gives every expression its static type and inserts the implicit
+// conversions. The first error ends the check.
+#pragma once
+
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/ScriptContext.h"
+#include "platform/script/Ast.h"
+#include "platform/script/Bytecode.h"
+#include "platform/script/CompileError.h"
+
+namespace vorline::script {
+
+enum class Special : uint32_t { ToString, Ubound, Beep };
+
+// A resolved call. Dispatch: the candidates that differ only in Variant arguments, chosen at
+// run time; its arguments at variantArgs stay Variants.
+struct CallInfo {
+  CalleeKind kind = CalleeKind::Script;
+  uint32_t target = 0;
+  std::vector<Type> params;
+  Type result;
+  std::vector<CallInfo*> candidates;
+  std::vector<uint8_t> variantArgs;
+  bool callsScript = false;
+};
+
+class Checker {
+public:
+  Checker(Script& script, const std::vector<ContextMethod>* context);
+  std::optional<CompileError> check();
+
+private:
+  struct Failure {};
+  struct Candidate {
+    CalleeKind kind;
+    uint32_t index;
+    const std::vector<Type>* params;
+    Type result;
+  };
+
+  // declarations and scopes (Checker.cpp)
+  void indexFunctions();
+  void indexContext();
+  void collectGlobals(const Block& block);
+  void declareGlobal(DimItem& item, bool isConst);
+  Type inferConstType(const Expr* init) const;
+  VarInfo* newVar(Sym name, Type type, int line, bool global);
+  VarInfo* declareLocal(Sym name, Type type, int line, bool isConst);
+  VarInfo* hiddenVar(Type type, int line);
+  VarInfo* lookupVar(Sym name) const;
+  void checkFunction(FuncDecl* f);
+
+  // statements (Checker.cpp)
+  void checkBlock(const Block& block);
+  void checkStmt(Stmt* s);
+  void checkDim(DimStmt* s);
+  void checkAssign(AssignStmt* s);
+  bool isAppendChain(const AssignStmt* s) const;
+  void checkCallStmt(CallStmt* s);
+  void checkIf(IfStmt* s);
+  void checkFor(ForStmt* s);
+  void checkForEach(ForEachStmt* s);
+  void checkWhile(WhileStmt* s);
+  void checkDo(DoStmt* s);
+  void checkSelect(SelectStmt* s);
+  Expr* caseTest(CaseItem& item, VarInfo* subject, int line);
+  void checkReturn(ReturnStmt* s);
+  void checkJump(JumpStmt* s);
+  void checkPrint(PrintStmt* s);
+  void checkRedim(RedimStmt* s);
+  Expr* checkCondition(Expr* e);
+  void checkBody(const Block& body, LoopWord loop);
+
+  // expressions (CheckerExpr.cpp)
+  Expr* check(Expr* e);
+  Expr* checkName(NameExpr* e);
+  Expr* checkUnary(UnaryExpr* e);
+  Expr* checkBinary(BinaryExpr* e);
+  Expr* checkArithmetic(BinaryExpr* e);
+  Expr* checkComparison(BinaryExpr* e);
+  Expr* checkLogic(BinaryExpr* e);
+  Expr* checkCall(CallExpr* e);
+  Expr* checkIndex(CallExpr* e, VarInfo* array);
+  Expr* checkMember(MemberExpr* e);
+  Expr* coerce(Expr* e, Type to, int line);
+  Expr* toText(Expr* e, int line);
+  void requireValue(const Expr* e, int line);
+  Expr* foldConversion(Expr* e, Type to);
+  Type integerResult(Type a, Type b) const;
+  bool containsScriptCall(const Expr* e) const;
+  Expr* makeNameRef(VarInfo* v, int line);
+
+  // calls and overloads (Overloads.cpp)
+  std::vector<Candidate> candidates(Sym name) const;
+  CallInfo* resolveCall(Sym name, List<Expr*>& args, int line);
+  CallInfo* resolveSpecial(Sym name, List<Expr*>& args, int line);
+  CallInfo* chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name, int line);
+  CallInfo* makeDispatch(const std::vector<const Candidate*>& best, List<Expr*>& args);
+  CallInfo* makeCallInfo(const Candidate& c);
+  void convertArgs(CallInfo* call, List<Expr*>& args, int line);
+  [[noreturn]] void failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line);
+
+  [[noreturn]] void fail(int code, int line, std::string message);
+  const std::string& spelling(Sym s) const { return script_.symbols.spelling(s); }
+
+  Script& script_;
+  Arena& arena_;
+  const std::vector<ContextMethod>* context_;
+  std::unordered_map<Sym, std::vector<FuncDecl*>> functions_;
+  std::unordered_map<Sym, std::vector<uint32_t>> contextByName_;
+  std::unordered_map<Sym, std::vector<uint32_t>> builtinsByName_;
+  std::vector<std::vector<Type>> contextParams_;
+  std::vector<std::vector<Type>> funcParams_;
+  std::unordered_map<Sym, VarInfo*> globals_;
+  std::unordered_map<Sym, VarInfo*> locals_;
+  FuncDecl* function_ = nullptr;  // the function being checked; null in the main code
+  std::vector<LoopWord> loops_;
+  Sym symStr_, symCstr_, symUbound_, symBeep_;
+  std::optional<CompileError> error_;
+};
+
+// How well an argument of type `arg` fits a parameter of type `param`: 0 exact, then integer
+// to integer, integer to Double, Double to integer, to a Variant; kRankRuntime for a Variant
+// argument whose fit is known only at run time; -1 when it does not fit.
+inline constexpr int kRankRuntime = 5;
+int conversionRank(Type arg, Type param);
+bool isConvertible(Type from, Type to);
+
+}  // namespace vorline::script

@@ -1,0 +1,585 @@
+#include "platform/script/Compiler.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/script/Limits.h"
+
+namespace vorline::script {
+
+namespace {
+
+Op moveOp(Bank b) {
+  switch (b) {
+    case Bank::Str: return Op::MOVE_S;
+    case Bank::Var: return Op::MOVE_V;
+    case Bank::Arr: return Op::MOVE_A;
+    default: return Op::MOVE_N;
+  }
+}
+
+Op getGlobalOp(Bank b) {
+  switch (b) {
+    case Bank::Str: return Op::GETG_S;
+    case Bank::Var: return Op::GETG_V;
+    case Bank::Arr: return Op::GETG_A;
+    default: return Op::GETG_N;
+  }
+}
+
+Op setGlobalOp(Bank b) {
+  switch (b) {
+    case Bank::Str: return Op::SETG_S;
+    case Bank::Var: return Op::SETG_V;
+    case Bank::Arr: return Op::SETG_A;
+    default: return Op::SETG_N;
+  }
+}
+
+Op returnOp(Bank b) {
+  switch (b) {
+    case Bank::Str: return Op::RET_S;
+    case Bank::Var: return Op::RET_V;
+    case Bank::Arr: return Op::RET_A;
+    default: return Op::RET_N;
+  }
+}
+
+uint64_t literalBits(const Expr* e) {
+  Num n;
+  if (e->kind == ExprKind::Dbl) n.d = static_cast<const DblLit*>(e)->value;
+  else n.i = static_cast<const IntLit*>(e)->value;
+  return n.u;
+}
+
+bool isNumberLiteral(const Expr* e) {
+  return e->kind == ExprKind::Int || e->kind == ExprKind::Dbl || e->kind == ExprKind::Bool;
+}
+
+}  // namespace
+
+Compiler::Compiler(Script& script, Program& program) : script_(script), program_(program) {}
+
+std::optional<CompileError> Compiler::compile() {
+  try {
+    program_.strings = script_.strings;
+    program_.protos.resize(script_.functions.size() + 1);
+    compileMain();
+    for (auto& f : script_.functions) compileFunction(f.get());
+  } catch (const Failure&) {
+  }
+  return error_;
+}
+
+void Compiler::fail(int code, std::string message) {
+  if (!error_) error_ = CompileError{code, line_, std::move(message)};
+  throw Failure{};
+}
+
+size_t Compiler::emit(Op op, uint32_t a, uint32_t b, uint32_t c, int32_t j) {
+  if (a > 0xFFFF || b > 0xFFFF || c > 0xFFFF) fail(kErrTooLarge, "The script needs too many registers");
+  Instr in;
+  in.op = op;
+  in.a = static_cast<uint16_t>(a);
+  in.b = static_cast<uint16_t>(b);
+  in.c = static_cast<uint16_t>(c);
+  in.j = j;
+  proto_->code.push_back(in);
+  proto_->lines.push_back(line_);
+  return proto_->code.size() - 1;
+}
+
+void Compiler::patchTo(size_t at, size_t target) {
+  proto_->code[at].j = static_cast<int32_t>(static_cast<int64_t>(target) - static_cast<int64_t>(at + 1));
+}
+
+void Compiler::patch(size_t at) { patchTo(at, here()); }
+
+void Compiler::patchAll(const std::vector<size_t>& at) {
+  for (size_t a : at) patch(a);
+}
+
+uint32_t Compiler::temp(Bank b, uint32_t count) {
+  auto i = static_cast<size_t>(b);
+  uint32_t r = next_[i];
+  next_[i] += count;
+  if (next_[i] > static_cast<uint32_t>(kMaxRegisters)) fail(kErrTooLarge, "The script needs too many registers");
+  proto_->regs[i] = std::max(proto_->regs[i], next_[i]);
+  return r;
+}
+
+bool Compiler::isTemp(Bank b, uint32_t reg) const { return reg >= firstTemp_[static_cast<size_t>(b)]; }
+
+uint32_t Compiler::stringConstant(const std::string& s) {
+  program_.strings.push_back(s);
+  return static_cast<uint32_t>(program_.strings.size() - 1);
+}
+
+int32_t Compiler::numberConstant(Num n) {
+  auto [it, added] = numberPool_.emplace(n.u, static_cast<int32_t>(program_.numbers.size()));
+  if (added) program_.numbers.push_back(n);
+  return it->second;
+}
+
+// ---------------------------------------------------------------- functions
+
+void Compiler::compileMain() {
+  proto_ = &program_.protos[0];
+  proto_->name = "(main)";
+  function_ = nullptr;
+  beginProto(*proto_, script_.globals, 0, script_.main);
+  block(script_.main);
+  emit(Op::END);
+  finishProto();
+}
+
+void Compiler::compileFunction(FuncDecl* f) {
+  proto_ = &program_.protos[f->index + 1];
+  proto_->name = script_.symbols.spelling(f->name);
+  proto_->result = f->isSub ? Type() : f->result;
+  function_ = f;
+  line_ = f->line;
+  beginProto(*proto_, f->locals, f->params.count, f->body);
+  block(f->body);
+  returnDefault();
+  finishProto();
+}
+
+// Registers: the variables (parameters first), then the operators' constants.
+void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount, const Block& body) {
+  std::fill(std::begin(next_), std::end(next_), 0);
+  constRegs_.clear();
+  loops_.clear();
+  for (size_t i = 0; i < vars.size(); ++i) {
+    Bank b = bankOf(vars[i]->type);
+    vars[i]->reg = temp(b);
+    if (i < paramCount) ++p.params[static_cast<size_t>(b)];
+  }
+  p.constBase = next_[0];
+  Num one;
+  one.i = 1;
+  constRegs_[one.u] = one_ = temp(Bank::Num);
+  p.consts.push_back(one);
+  collectConstants(body);
+  std::copy(std::begin(next_), std::end(next_), std::begin(firstTemp_));
+}
+
+void Compiler::finishProto() {
+  proto_->numbersOnly = proto_->regs[1] == 0 && proto_->regs[2] == 0 && proto_->regs[3] == 0;
+}
+
+void Compiler::addConstant(const Expr* lit) {
+  uint64_t bits = literalBits(lit);
+  if (constRegs_.count(bits)) return;
+  constRegs_[bits] = temp(Bank::Num);
+  Num n;
+  n.u = bits;
+  proto_->consts.push_back(n);
+}
+
+// Literal operands of operators get registers of their own, filled on entry.
+void Compiler::collectConstants(const Expr* e) {
+  switch (e->kind) {
+    case ExprKind::Unary: return collectConstants(static_cast<const UnaryExpr*>(e)->operand);
+    case ExprKind::Conv: return collectConstants(static_cast<const ConvExpr*>(e)->operand);
+    case ExprKind::Binary: {
+      auto* b = static_cast<const BinaryExpr*>(e);
+      if (isNumberLiteral(b->lhs)) addConstant(b->lhs);
+      if (isNumberLiteral(b->rhs)) addConstant(b->rhs);
+      collectConstants(b->lhs);
+      collectConstants(b->rhs);
+      return;
+    }
+    case ExprKind::Call:
+      for (const Expr* a : static_cast<const CallExpr*>(e)->args) collectConstants(a);
+      return;
+    case ExprKind::Member:
+      for (const Expr* a : static_cast<const MemberExpr*>(e)->args) collectConstants(a);
+      return;
+    default: return;
+  }
+}
+
+void Compiler::collectConstants(const Block& blk) {
+  auto ex = [this](const Expr* e) {
+    if (e) collectConstants(e);
+  };
+  for (const Stmt* s : blk) {
+    switch (s->kind) {
+      case StmtKind::Dim:
+        for (const DimItem& it : static_cast<const DimStmt*>(s)->items) ex(it.init);
+        break;
+      case StmtKind::Assign: ex(static_cast<const AssignStmt*>(s)->value); break;
+      case StmtKind::Call: ex(static_cast<const CallStmt*>(s)->call); break;
+      case StmtKind::If: {
+        auto* i = static_cast<const IfStmt*>(s);
+        for (const IfArm& arm : i->arms) { ex(arm.cond); collectConstants(arm.body); }
+        collectConstants(i->elseBody);
+        break;
+      }
+      case StmtKind::For: collectConstants(static_cast<const ForStmt*>(s)->body); break;
+      case StmtKind::ForEach: collectConstants(static_cast<const ForEachStmt*>(s)->body); break;
+      case StmtKind::While: {
+        auto* w = static_cast<const WhileStmt*>(s);
+        ex(w->cond);
+        collectConstants(w->body);
+        break;
+      }
+      case StmtKind::Do: {
+        auto* d = static_cast<const DoStmt*>(s);
+        ex(d->cond);
+        collectConstants(d->body);
+        break;
+      }
+      case StmtKind::Select: {
+        auto* sel = static_cast<const SelectStmt*>(s);
+        for (const CaseArm& arm : sel->arms) {
+          for (const CaseItem& it : arm.items) ex(it.test);
+          collectConstants(arm.body);
+        }
+        collectConstants(sel->elseBody);
+        break;
+      }
+      case StmtKind::Return: ex(static_cast<const ReturnStmt*>(s)->value); break;
+      default: break;
+    }
+  }
+}
+
+// ---------------------------------------------------------------- statements
+
+void Compiler::block(const Block& b) {
+  for (Stmt* s : b) stmt(s);
+}
+
+// Temporaries live for one statement.
+void Compiler::stmt(Stmt* s) {
+  uint32_t mark[kBankCount];
+  std::copy(std::begin(next_), std::end(next_), std::begin(mark));
+  line_ = s->line;
+  switch (s->kind) {
+    case StmtKind::Dim: dim(static_cast<DimStmt*>(s)); break;
+    case StmtKind::Assign: assign(static_cast<AssignStmt*>(s)); break;
+    case StmtKind::Call: callStmt(static_cast<CallStmt*>(s)); break;
+    case StmtKind::If: ifStmt(static_cast<IfStmt*>(s)); break;
+    case StmtKind::For: forStmt(static_cast<ForStmt*>(s)); break;
+    case StmtKind::ForEach: forEach(static_cast<ForEachStmt*>(s)); break;
+    case StmtKind::While: whileStmt(static_cast<WhileStmt*>(s)); break;
+    case StmtKind::Do: doStmt(static_cast<DoStmt*>(s)); break;
+    case StmtKind::Select: select(static_cast<SelectStmt*>(s)); break;
+    case StmtKind::Return: returnStmt(static_cast<ReturnStmt*>(s)); break;
+    case StmtKind::Exit: exitStmt(static_cast<JumpStmt*>(s)); break;
+    case StmtKind::Continue: continueStmt(static_cast<JumpStmt*>(s)); break;
+    case StmtKind::Print: {
+      auto* p = static_cast<PrintStmt*>(s);
+      uint32_t r;
+      if (p->value) {
+        r = expr(p->value);
+      } else {
+        r = temp(Bank::Str);
+        emit(Op::CLEAR_S, r);
+      }
+      emit(Op::PRINT, r);
+      break;
+    }
+    case StmtKind::End: emit(Op::END); break;
+    case StmtKind::Redim: redim(static_cast<RedimStmt*>(s)); break;
+  }
+  std::copy(std::begin(mark), std::end(mark), std::begin(next_));
+}
+
+void Compiler::defaultInto(Type t, uint32_t dst) {
+  switch (bankOf(t)) {
+    case Bank::Str: emit(Op::CLEAR_S, dst); break;
+    case Bank::Var: emit(Op::CLEAR_V, dst); break;
+    case Bank::Arr: emit(Op::CLEAR_A, dst); break;
+    default: emit(Op::LOADI_N, dst); break;
+  }
+}
+
+void Compiler::storeVar(VarInfo* v, uint32_t reg, bool take) {
+  Bank b = bankOf(v->type);
+  if (inFrame(v)) {
+    if (reg != v->reg) emit(take && b == Bank::Str ? Op::TAKE_S : moveOp(b), v->reg, reg);
+  } else {
+    emit(take && b == Bank::Str ? Op::TAKEG_S : setGlobalOp(b), v->reg, reg);
+  }
+}
+
+void Compiler::loadVar(VarInfo* v, uint32_t reg) {
+  Bank b = bankOf(v->type);
+  if (inFrame(v)) {
+    if (reg != v->reg) emit(moveOp(b), reg, v->reg);
+  } else {
+    emit(getGlobalOp(b), reg, v->reg);
+  }
+}
+
+// A dim (re)initialises its variables where it stands; arrays get new storage.
+void Compiler::dim(DimStmt* s) {
+  for (DimItem& item : s->items) {
+    line_ = item.line;
+    VarInfo* v = item.var;
+    uint32_t reg = inFrame(v) ? v->reg : temp(v->type);
+    if (v->type.isArray()) {
+      uint32_t dims = v->type.dims;
+      uint32_t base = temp(Bank::Num, dims);
+      if (item.bounds.empty()) emit(Op::LOADI_N, base, 0, 0, -1);
+      for (uint32_t i = 0; i < item.bounds.count; ++i) exprInto(item.bounds[i], base + i);
+      emit(Op::NEWARR, reg, base, static_cast<uint32_t>(v->type.base), static_cast<int32_t>(dims));
+      if (item.init) {
+        uint32_t val = expr(item.init);
+        Bank eb = bankOf(v->type.element());
+        emit(eb == Bank::Str ? Op::FILL_S : (eb == Bank::Var ? Op::FILL_V : Op::FILL_N), reg, val);
+      }
+    } else if (item.init) {
+      exprInto(item.init, reg);
+    } else {
+      defaultInto(v->type, reg);
+    }
+    if (!inFrame(v)) storeVar(v, reg, true);
+  }
+}
+
+void Compiler::assign(AssignStmt* s) {
+  if (s->appendChain) return appendChain(s);
+  if (s->target->kind == ExprKind::Name) {
+    VarInfo* v = static_cast<NameExpr*>(s->target)->var;
+    if (inFrame(v)) return exprInto(s->value, v->reg);
+    uint32_t r = expr(s->value);
+    storeVar(v, r, isTemp(bankOf(v->type), r));
+    return;
+  }
+  auto* el = static_cast<CallExpr*>(s->target);
+  uint32_t arr = arrayReg(el->array);
+  uint32_t idx = elementIndex(el, arr);
+  uint32_t val = expr(s->value);
+  Bank eb = bankOf(el->type);
+  emit(eb == Bank::Str ? Op::ASET_S : (eb == Bank::Var ? Op::ASET_V : Op::ASET_N), arr, idx, val);
+}
+
+// s = s + a + b: each part appended to s in place.
+void Compiler::appendChain(AssignStmt* s) {
+  VarInfo* v = static_cast<NameExpr*>(s->target)->var;
+  std::vector<Expr*> parts;
+  Expr* e = s->value;
+  while (e->kind == ExprKind::Binary) {
+    auto* b = static_cast<BinaryExpr*>(e);
+    parts.push_back(b->rhs);
+    e = b->lhs;
+  }
+  std::reverse(parts.begin(), parts.end());
+  for (Expr* part : parts) {
+    if (part->kind == ExprKind::Str && inFrame(v)) {
+      emit(Op::APPENDK_S, v->reg, 0, 0, static_cast<int32_t>(static_cast<StrLit*>(part)->index));
+      continue;
+    }
+    uint32_t r = expr(part);
+    emit(inFrame(v) ? Op::APPEND_S : Op::APPENDG_S, v->reg, r);
+  }
+}
+
+void Compiler::callStmt(CallStmt* s) {
+  Expr* e = s->call;
+  if (e->kind == ExprKind::Name && static_cast<NameExpr*>(e)->call) {
+    List<Expr*> none;
+    return callInto(static_cast<NameExpr*>(e)->call, none, -1);
+  }
+  if (e->kind == ExprKind::Call && static_cast<CallExpr*>(e)->call) {
+    auto* c = static_cast<CallExpr*>(e);
+    return callInto(c->call, c->args, -1);
+  }
+  if (e->kind == ExprKind::Member) return memberInto(static_cast<MemberExpr*>(e), -1);
+  expr(e);
+}
+
+void Compiler::ifStmt(IfStmt* s) {
+  std::vector<size_t> ends;
+  for (uint32_t i = 0; i < s->arms.count; ++i) {
+    line_ = s->arms[i].cond->line;
+    std::vector<size_t> falses = jumpIfFalse(s->arms[i].cond);
+    block(s->arms[i].body);
+    if (i + 1 < s->arms.count || s->hasElse) ends.push_back(emit(Op::JMP));
+    patchAll(falses);
+  }
+  block(s->elseBody);
+  patchAll(ends);
+}
+
+// Counts in a register of its own when the variable is script-wide (inside a function) or of
+// another number type, copying the count to the variable each time round.
+void Compiler::forStmt(ForStmt* s) {
+  VarInfo* v = s->var;
+  Type count = s->start->type;
+  bool isInt = count.base != BaseType::Double;
+  bool direct = inFrame(v) && (v->type == count || (isInt && isCheckedInteger(v->type.base)));
+  uint32_t ctr = direct ? v->reg : temp(Bank::Num);
+  uint32_t conv = direct ? 0 : temp(Bank::Num);
+  exprInto(s->start, ctr);
+  uint32_t lim = temp(Bank::Num);
+  exprInto(s->limit, lim);
+  uint32_t stp = temp(Bank::Num);
+  if (s->step) {
+    exprInto(s->step, stp);
+    if (s->down) emit(isInt ? Op::NEG_I : Op::NEG_D, stp, stp);
+  } else if (isInt) {
+    emit(Op::LOADI_N, stp, 0, 0, s->down ? -1 : 1);
+  } else {
+    Num n;
+    n.d = s->down ? -1.0 : 1.0;
+    emit(Op::LOADK_N, stp, 0, 0, numberConstant(n));
+  }
+  size_t prep = emit(isInt ? Op::FORPREP_I : Op::FORPREP_D, ctr, lim, stp);
+  size_t top = here();
+  if (!direct) {
+    convertInto(count, ctr, v->type, conv);
+    storeVar(v, conv, false);
+  }
+  loops_.push_back(Loop{LoopWord::For, {}, {}});
+  block(s->body);
+  Loop loop = std::move(loops_.back());
+  loops_.pop_back();
+  patchAll(loop.continues);
+  line_ = s->line;
+  if (!direct) {
+    loadVar(v, conv);
+    convertInto(v->type, conv, count, ctr);
+  }
+  size_t back = emit(isInt ? Op::FORLOOP_I : Op::FORLOOP_D, ctr, lim, stp);
+  patchTo(back, top);
+  patch(prep);
+  patchAll(loop.breaks);
+}
+
+void Compiler::forEach(ForEachStmt* s) {
+  VarInfo* v = s->var;
+  Type elem = s->array->type.element();
+  uint32_t arr = temp(Bank::Arr);
+  exprInto(s->array, arr);
+  uint32_t idx = temp(Bank::Num);
+  uint32_t cnt = temp(Bank::Num);
+  uint32_t value = temp(elem);
+  uint32_t conv = temp(v->type);
+  emit(Op::LOADI_N, idx);
+  size_t top = here();
+  emit(Op::ACOUNT, cnt, arr);
+  size_t done = emit(Op::JF_LT_I, idx, cnt);
+  Bank eb = bankOf(elem);
+  emit(eb == Bank::Str ? Op::AGET_S : (eb == Bank::Var ? Op::AGET_V : Op::AGET_N), value, arr, idx);
+  convertInto(elem, value, v->type, conv);
+  storeVar(v, conv, false);
+  loops_.push_back(Loop{LoopWord::For, {}, {}});
+  block(s->body);
+  Loop loop = std::move(loops_.back());
+  loops_.pop_back();
+  patchAll(loop.continues);
+  line_ = s->line;
+  emit(Op::ADD_I, idx, idx, one_);
+  patchTo(emit(Op::LOOP), top);
+  patch(done);
+  patchAll(loop.breaks);
+}
+
+void Compiler::whileStmt(WhileStmt* s) {
+  size_t top = here();
+  std::vector<size_t> falses = jumpIfFalse(s->cond);
+  loops_.push_back(Loop{LoopWord::While, {}, {}});
+  block(s->body);
+  Loop loop = std::move(loops_.back());
+  loops_.pop_back();
+  patchAll(loop.continues);
+  line_ = s->line;
+  patchTo(emit(Op::LOOP), top);
+  patchAll(falses);
+  patchAll(loop.breaks);
+}
+
+void Compiler::doStmt(DoStmt* s) {
+  size_t top = here();
+  std::vector<size_t> exits;
+  if (s->cond && s->condAtTop) exits.push_back(jumpIfTrue(s->cond));
+  loops_.push_back(Loop{LoopWord::Do, {}, {}});
+  block(s->body);
+  Loop loop = std::move(loops_.back());
+  loops_.pop_back();
+  patchAll(loop.continues);
+  line_ = s->line;
+  if (s->cond && !s->condAtTop) exits.push_back(jumpIfTrue(s->cond));
+  patchTo(emit(Op::LOOP), top);
+  patchAll(exits);
+  patchAll(loop.breaks);
+}
+
+void Compiler::select(SelectStmt* s) {
+  exprInto(s->subject, s->temp->reg);
+  std::vector<size_t> ends;
+  for (CaseArm& arm : s->arms) {
+    line_ = arm.line;
+    std::vector<size_t> matches;
+    for (CaseItem& item : arm.items) matches.push_back(jumpIfTrue(item.test));
+    size_t skip = emit(Op::JMP);
+    patchAll(matches);
+    block(arm.body);
+    ends.push_back(emit(Op::JMP));
+    patch(skip);
+  }
+  block(s->elseBody);
+  patchAll(ends);
+}
+
+void Compiler::returnStmt(ReturnStmt* s) {
+  if (!function_) {
+    if (s->value) expr(s->value);
+    emit(Op::END);
+    return;
+  }
+  if (!s->value) return returnDefault();
+  uint32_t r = expr(s->value);
+  emit(returnOp(bankOf(function_->result)), r);
+}
+
+void Compiler::returnDefault() {
+  if (!function_) {
+    emit(Op::END);
+    return;
+  }
+  if (function_->isSub) {
+    emit(Op::RET0);
+    return;
+  }
+  uint32_t r = temp(function_->result);
+  defaultInto(function_->result, r);
+  emit(returnOp(bankOf(function_->result)), r);
+}
+
+Compiler::Loop* Compiler::findLoop(LoopWord word) {
+  for (auto it = loops_.rbegin(); it != loops_.rend(); ++it) {
+    if (word == LoopWord::Any || it->word == word) return &*it;
+  }
+  return nullptr;
+}
+
+// exit leaves the innermost (or the named) loop, else the function, else the script.
+void Compiler::exitStmt(JumpStmt* s) {
+  if (s->word == LoopWord::Function || s->word == LoopWord::Sub) return returnDefault();
+  if (Loop* loop = findLoop(s->word)) {
+    loop->breaks.push_back(emit(Op::JMP));
+    return;
+  }
+  returnDefault();
+}
+
+void Compiler::continueStmt(JumpStmt* s) {
+  Loop* loop = findLoop(s->word);
+  if (!loop) fail(kErrSyntax, "'continue' outside a loop");
+  loop->continues.push_back(emit(Op::JMP));
+}
+
+void Compiler::redim(RedimStmt* s) {
+  uint32_t base = temp(Bank::Num, s->bounds.count);
+  for (uint32_t i = 0; i < s->bounds.count; ++i) exprInto(s->bounds[i], base + i);
+  uint32_t arr = arrayReg(s->var);
+  emit(Op::REDIM, arr, base, 0, static_cast<int32_t>(s->bounds.count));
+}
+
+}  // namespace vorline::script

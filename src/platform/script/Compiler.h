@@ -1,0 +1,120 @@
+// The compiler: checked syntax nodes to typed register bytecode. Registers of a frame per
+// bank: parameters, then locals (in the main code: the script-wide variables), then the
+// constants that operators use, then temporaries allocated as a stack per statement.
+#pragma once
+
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/script/Ast.h"
+#include "platform/script/Bytecode.h"
+#include "platform/script/Checker.h"
+#include "platform/script/CompileError.h"
+
+namespace vorline::script {
+
+class Compiler {
+public:
+  Compiler(Script& script, Program& program);
+  std::optional<CompileError> compile();
+
+private:
+  struct Failure {};
+  struct Loop {
+    LoopWord word;
+    std::vector<size_t> breaks;
+    std::vector<size_t> continues;
+  };
+  // An argument already in a register (for run-time overload dispatch).
+  struct ArgValue {
+    Expr* expr = nullptr;
+    uint32_t reg = 0;
+    Type type;
+  };
+
+  // functions (Compiler.cpp)
+  void compileMain();
+  void compileFunction(FuncDecl* f);
+  void beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount, const Block& body);
+  void finishProto();
+  void collectConstants(const Block& block);
+  void collectConstants(const Expr* e);
+  void addConstant(const Expr* lit);
+
+  // statements (Compiler.cpp)
+  void block(const Block& b);
+  void stmt(Stmt* s);
+  void dim(DimStmt* s);
+  void assign(AssignStmt* s);
+  void appendChain(AssignStmt* s);
+  void callStmt(CallStmt* s);
+  void ifStmt(IfStmt* s);
+  void forStmt(ForStmt* s);
+  void forEach(ForEachStmt* s);
+  void whileStmt(WhileStmt* s);
+  void doStmt(DoStmt* s);
+  void select(SelectStmt* s);
+  void returnStmt(ReturnStmt* s);
+  void exitStmt(JumpStmt* s);
+  void continueStmt(JumpStmt* s);
+  void returnDefault();
+  void redim(RedimStmt* s);
+  void loopBody(const Block& body, LoopWord word, size_t continueTarget, std::vector<size_t>* breaksOut);
+  Loop* findLoop(LoopWord word);
+  void storeVar(VarInfo* v, uint32_t reg, bool take);
+  void loadVar(VarInfo* v, uint32_t reg);
+
+  // expressions (CompilerExpr.cpp)
+  uint32_t expr(Expr* e);
+  void exprInto(Expr* e, uint32_t dst);
+  void literalInto(Expr* e, uint32_t dst);
+  void unaryInto(UnaryExpr* e, uint32_t dst);
+  void binaryInto(BinaryExpr* e, uint32_t dst);
+  void arithmeticInto(BinaryExpr* e, uint32_t dst);
+  bool mixedInto(BinaryExpr* e, uint32_t dst);
+  void comparisonInto(BinaryExpr* e, uint32_t dst);
+  void logicInto(BinaryExpr* e, uint32_t dst);
+  void elementInto(CallExpr* e, uint32_t dst);
+  uint32_t arrayReg(VarInfo* array);
+  uint32_t elementIndex(CallExpr* e, uint32_t arr);
+  void memberInto(MemberExpr* e, int64_t dst);
+  void convertInto(Type from, uint32_t src, Type to, uint32_t dst);
+  void textInto(Type from, uint32_t src, uint32_t dst);
+  std::vector<size_t> jumpIfFalse(Expr* cond);
+  size_t jumpIfTrue(Expr* cond);
+  void callInto(CallInfo* call, List<Expr*>& args, int64_t dst);
+  void siteCall(CallInfo* call, const std::vector<ArgValue>& args, int64_t dst);
+  void dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst);
+  void inlineCall(CallInfo* call, List<Expr*>& args, int64_t dst);
+  bool isTemp(Bank b, uint32_t reg) const;
+  bool inFrame(const VarInfo* v) const { return !v->global || function_ == nullptr; }
+  void defaultInto(Type t, uint32_t dst);
+
+  // emitting
+  size_t emit(Op op, uint32_t a = 0, uint32_t b = 0, uint32_t c = 0, int32_t j = 0);
+  void patch(size_t at);
+  void patchAll(const std::vector<size_t>& at);
+  void patchTo(size_t at, size_t target);
+  size_t here() const { return proto_->code.size(); }
+  uint32_t temp(Bank b, uint32_t count = 1);
+  uint32_t temp(Type t) { return temp(bankOf(t)); }
+  uint32_t stringConstant(const std::string& s);
+  int32_t numberConstant(Num n);
+  [[noreturn]] void fail(int code, std::string message);
+
+  Script& script_;
+  Program& program_;
+  Proto* proto_ = nullptr;
+  FuncDecl* function_ = nullptr;
+  int line_ = 0;
+  uint32_t next_[kBankCount] = {0, 0, 0, 0};
+  uint32_t firstTemp_[kBankCount] = {0, 0, 0, 0};
+  std::unordered_map<uint64_t, uint32_t> constRegs_;  // bit pattern -> register
+  std::unordered_map<uint64_t, int32_t> numberPool_;
+  std::vector<Loop> loops_;
+  uint32_t one_ = 0;  // register of the Integer constant 1
+  std::optional<CompileError> error_;
+};
+
+}  // namespace vorline::script

@@ -1,0 +1,24 @@
+#include "platform/script/Engine.h"
+
+#include "platform/script/Ast.h"
+#include "platform/script/Checker.h"
+#include "platform/script/Compiler.h"
+#include "platform/script/Lexer.h"
+#include "platform/script/Limits.h"
+#include "platform/script/Parser.h"
+
+namespace vorline::script {
+
+std::optional<CompileError> Engine::compile(std::string_view source, const std::vector<ContextMethod>* context) {
+  program_ = std::make_unique<Program>();
+  if (static_cast<int64_t>(source.size()) > kMaxSourceBytes) {
+    return CompileError{kErrTooLarge, 1, "The script is too large"};
+  }
+  Script script;
+  std::vector<Token> tokens = Lexer(source, script.symbols, script.strings).tokenize();
+  if (auto e = Parser(tokens, script).parse()) return e;
+  if (auto e = Checker(script, context).check()) return e;
+  return Compiler(script, *program_).compile();
+}
+
+}  // namespace vorline::script

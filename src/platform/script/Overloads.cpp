@@ -1,0 +1,182 @@
+// Calls of the checker: gathering the overloads of a name and choosing one.
+#include <algorithm>
+
+#include "platform/script/Builtins.h"
+#include "platform/script/Checker.h"
+
+namespace vorline::script {
+
+int conversionRank(Type arg, Type param) {
+  if (arg == param) return 0;
+  if (arg.isArray() || param.isArray()) return -1;
+  if (arg.base == BaseType::Variant) return param.base == BaseType::Void || param.base == BaseType::Nil ? -1 : kRankRuntime;
+  if (param.base == BaseType::Variant) return arg.base == BaseType::Void ? -1 : 4;
+  if (isIntegerType(arg.base) && isIntegerType(param.base)) return 1;
+  if (isFloatType(arg.base) && isFloatType(param.base)) return 1;
+  if (isIntegerType(arg.base) && isFloatType(param.base)) return 2;
+  if (isFloatType(arg.base) && isIntegerType(param.base)) return 3;
+  if (arg.base == BaseType::Nil && param.base == BaseType::Object) return 0;
+  return -1;
+}
+
+namespace {
+
+// A beats B when its worst conversion is better, then its next worst, and so on: min(2.5, 1)
+// takes the Double overload, which converts 1 to Double, over the Integer one, which would
+// truncate 2.5.
+bool beats(std::vector<int> a, std::vector<int> b) {
+  std::sort(a.begin(), a.end(), std::greater<int>());
+  std::sort(b.begin(), b.end(), std::greater<int>());
+  return a < b;
+}
+
+std::string argTypes(const List<Expr*>& args) {
+  std::string s;
+  for (uint32_t i = 0; i < args.count; ++i) s += (i ? ", " : "") + typeName(args[i]->type);
+  return s;
+}
+
+}  // namespace
+
+// Script functions first; a context method or built-in with the same parameter types as an
+// earlier candidate is hidden by it.
+std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
+  std::vector<Candidate> out;
+  auto sameParams = [&out](const std::vector<Type>& p) {
+    return std::any_of(out.begin(), out.end(), [&p](const Candidate& c) { return *c.params == p; });
+  };
+  if (auto it = functions_.find(name); it != functions_.end()) {
+    for (FuncDecl* f : it->second) {
+      if (!f->hidden) out.push_back({CalleeKind::Script, f->index, &funcParams_[f->index], f->isSub ? Type() : f->result});
+    }
+  }
+  if (auto it = contextByName_.find(name); it != contextByName_.end()) {
+    for (uint32_t i : it->second) {
+      if (!sameParams(contextParams_[i])) {
+        out.push_back({CalleeKind::Context, i, &contextParams_[i], fromScriptType((*context_)[i].result)});
+      }
+    }
+  }
+  if (auto it = builtinsByName_.find(name); it != builtinsByName_.end()) {
+    for (uint32_t i : it->second) {
+      const BuiltinDef& b = builtins()[i];
+      if (!sameParams(b.params)) out.push_back({CalleeKind::Builtin, i, &b.params, b.result});
+    }
+  }
+  return out;
+}
+
+// The call of name with these (checked) arguments; nullptr when nothing of that name can be
+// called.
+CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
+  std::vector<Candidate> cands = candidates(name);
+  if (cands.empty()) return resolveSpecial(name, args, line);
+  return chooseOverload(cands, args, name, line);
+}
+
+CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {
+  auto special = [this](Special s, Type result) {
+    script_.calls.push_back(std::make_unique<CallInfo>());
+    CallInfo* c = script_.calls.back().get();
+    c->kind = CalleeKind::Special;
+    c->target = static_cast<uint32_t>(s);
+    c->result = result;
+    return c;
+  };
+  if (name == symUbound_) {
+    if (args.count != 1 || !args[0]->type.isArray()) fail(kErrIncompatibleParams, line, "ubound needs one array");
+    return special(Special::Ubound, Type(BaseType::Integer));
+  }
+  if (name == symBeep_) {
+    if (args.count != 0) fail(kErrTooManyParams, line, "beep takes no parameters");
+    return special(Special::Beep, Type());
+  }
+  return nullptr;
+}
+
+CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name, int line) {
+  std::vector<const Candidate*> fits;
+  std::vector<std::vector<int>> ranks;
+  bool anyArity = false;
+  for (const Candidate& c : cands) {
+    if (c.params->size() != args.count) continue;
+    anyArity = true;
+    std::vector<int> r(args.count);
+    bool ok = true;
+    for (uint32_t i = 0; i < args.count && ok; ++i) {
+      requireValue(args[i], line);
+      r[i] = conversionRank(args[i]->type, (*c.params)[i]);
+      ok = r[i] >= 0;
+    }
+    if (!ok) continue;
+    fits.push_back(&c);
+    ranks.push_back(std::move(r));
+  }
+  if (!anyArity) failArity(cands, args.count, name, line);
+  if (fits.empty()) fail(kErrIncompatibleParams, line, "'" + spelling(name) + "' does not take (" + argTypes(args) + ")");
+  std::vector<const Candidate*> best;
+  for (size_t i = 0; i < fits.size(); ++i) {
+    bool beaten = false;
+    for (size_t k = 0; k < fits.size() && !beaten; ++k) beaten = k != i && beats(ranks[k], ranks[i]);
+    if (!beaten) best.push_back(fits[i]);
+  }
+  CallInfo* call = best.size() == 1 ? makeCallInfo(*best[0]) : makeDispatch(best, args);
+  if (!call) fail(kErrIncompatibleParams, line, "The call of '" + spelling(name) + "' with (" + argTypes(args) + ") is ambiguous");
+  convertArgs(call, args, line);
+  return call;
+}
+
+// Overloads that differ only where a Variant argument stands are chosen at run time by the
+// value it holds; nullptr when they differ anywhere else (a real tie).
+CallInfo* Checker::makeDispatch(const std::vector<const Candidate*>& best, List<Expr*>& args) {
+  std::vector<uint8_t> variantPositions;
+  for (uint32_t i = 0; i < args.count; ++i) {
+    bool isVariant = isScalar(args[i]->type, BaseType::Variant);
+    for (const Candidate* c : best) {
+      if (isVariant && (*c->params)[i].base == BaseType::Variant) return nullptr;  // would be exact
+      if (!isVariant && (*c->params)[i] != (*best[0]->params)[i]) return nullptr;
+    }
+    if (isVariant) variantPositions.push_back(static_cast<uint8_t>(i));
+  }
+  if (variantPositions.empty()) return nullptr;
+  script_.calls.push_back(std::make_unique<CallInfo>());
+  CallInfo* d = script_.calls.back().get();
+  d->kind = CalleeKind::Dispatch;
+  d->variantArgs = variantPositions;
+  d->params = *best[0]->params;
+  for (uint8_t p : variantPositions) d->params[p] = Type(BaseType::Variant);
+  d->result = best[0]->result;
+  for (const Candidate* c : best) {
+    d->candidates.push_back(makeCallInfo(*c));
+    if (c->result != d->result) d->result = Type(BaseType::Variant);
+    d->callsScript = d->callsScript || c->kind == CalleeKind::Script;
+  }
+  if (d->result.isArray()) return nullptr;
+  return d;
+}
+
+CallInfo* Checker::makeCallInfo(const Candidate& c) {
+  script_.calls.push_back(std::make_unique<CallInfo>());
+  CallInfo* info = script_.calls.back().get();
+  info->kind = c.kind;
+  info->target = c.index;
+  info->params = *c.params;
+  info->result = c.result;
+  info->callsScript = c.kind == CalleeKind::Script;
+  return info;
+}
+
+void Checker::convertArgs(CallInfo* call, List<Expr*>& args, int line) {
+  for (uint32_t i = 0; i < args.count; ++i) args[i] = coerce(args[i], call->params[i], line);
+}
+
+void Checker::failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line) {
+  bool allFewer = std::all_of(cands.begin(), cands.end(), [argc](const Candidate& c) { return c.params->size() < argc; });
+  bool allMore = std::all_of(cands.begin(), cands.end(), [argc](const Candidate& c) { return c.params->size() > argc; });
+  std::string n = "'" + spelling(name) + "'";
+  if (allFewer) fail(kErrTooManyParams, line, "Too many parameters for " + n);
+  if (allMore) fail(kErrNotEnoughParams, line, "Not enough parameters for " + n);
+  fail(kErrWrongParamCount, line, "Wrong number of parameters for " + n);
+}
+
+}  // namespace vorline::script

@@ -1,0 +1,101 @@
+// The parser: tokens to syntax nodes. Statements are line-oriented; expressions come from a
+// precedence table (Pratt). The first syntax error ends the parse.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/script/Ast.h"
+#include "platform/script/CompileError.h"
+
+namespace vorline::script {
+
+class Parser {
+public:
+  Parser(const std::vector<Token>& tokens, Script& script);
+  // Parses the whole token array into the script; returns the first error, if any.
+  std::optional<CompileError> parse();
+
+  using PrefixFn = Expr* (Parser::*)();
+  using InfixFn = Expr* (Parser::*)(Expr* left);
+
+private:
+  friend class ParserRules;
+  struct Failure {};
+
+  // statements
+  void parseTopLevel();
+  FuncDecl* parseFunction();
+  Block parseBlock(int openLine, const char* what, bool (Parser::*isEnd)() const);
+  Stmt* parseStatement(bool inlineOnly);
+  Stmt* parseDim(bool isConst);
+  bool parseDimGroup(std::vector<DimItem>& items, bool isConst);
+  Stmt* parseIf();
+  Stmt* parseInlineIf(IfStmt* s);
+  Stmt* parseFor();
+  Stmt* parseForEach(int line);
+  Stmt* parseWhile();
+  Stmt* parseDo();
+  Stmt* parseSelect();
+  bool parseCaseArm(std::vector<CaseArm>& arms, SelectStmt* s);
+  Stmt* parseReturn();
+  Stmt* parseJump(StmtKind kind);
+  Stmt* parsePrint();
+  Stmt* parseRedim();
+  Stmt* parseCallOrAssign();
+  Stmt* makeAssign(Expr* target, int line);
+  Stmt* makeCall(Expr* call, int line);
+  void expectEndOfStatement();
+  bool atEndOfStatement() const;
+  Type parseType(bool allowArraySuffix);
+  List<Expr*> parseBounds();
+
+  // block ends
+  bool atEndIf() const;
+  bool atNext() const;
+  bool atWend() const;
+  bool atLoop() const;
+  bool atCaseOrEndSelect() const;
+  bool atEndFunction() const;
+
+  // expressions
+  Expr* parseExpr(int minPrec = 0);
+  Expr* parseIntLit();
+  Expr* parseDblLit();
+  Expr* parseStrLit();
+  Expr* parseTrue();
+  Expr* parseFalse();
+  Expr* parseNil();
+  Expr* parseName();
+  Expr* parseGroup();
+  Expr* parseUnary();
+  Expr* parseNot();
+  Expr* parseBinary(Expr* left);
+  Expr* parsePostfix(Expr* head);
+  List<Expr*> parseArgs();  // after "(", up to and including ")"
+  List<Expr*> parseCommandArgs();
+  Expr* finish(Expr* e, int line);
+
+  // tokens
+  const Token& cur() const { return tokens_[pos_]; }
+  const Token& peek(size_t n = 1) const;
+  void advance() { if (pos_ + 1 < tokens_.size()) ++pos_; }
+  bool accept(Tok k);
+  void expect(Tok k, const char* what);
+  bool atWord(Sym s) const { return cur().kind == Tok::Ident && cur().id == s; }
+  Sym expectName(const char* what);
+  std::string describe(const Token& t) const;
+  [[noreturn]] void fail(int code, int line, std::string message);
+  [[noreturn]] void unexpected(const char* expected = nullptr);
+
+  const std::vector<Token>& tokens_;
+  size_t pos_ = 0;
+  Script& script_;
+  Arena& arena_;
+  int blockDepth_ = 0;
+  int exprDepth_ = 0;
+  std::optional<CompileError> error_;
+};
+
+}  // namespace vorline::script

@@ -1,0 +1,415 @@
+// The dispatch loop. Every instruction reads its operands before it writes its destination,
+// so a destination may be one of its own operands.
+#include "platform/script/Vm.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "platform/TextOps.h"
+#include "platform/script/Builtins.h"
+#include "platform/script/VariantOps.h"
+
+namespace vorline::script {
+
+namespace {
+
+[[noreturn]] void integerOverflow() { throw RuntimeException(3, "Integer overflow"); }
+[[noreturn]] void divisionByZero() { throw RuntimeException(2, "Integer division by zero"); }
+[[noreturn]] void zeroStep() { throw RuntimeException(7, "Step of a for loop is zero"); }
+
+// Appends b to a in place, within the String size limit.
+inline void appendText(Vm& vm, std::string& a, const std::string& b) {
+  vm.checkStringSize(a.size() + b.size());
+  vm.chargeAllocation(b.size());
+  a.append(b);
+}
+
+void concatText(Vm& vm, std::string& dst, const std::string& l, const std::string& r) {
+  vm.checkStringSize(l.size() + r.size());
+  vm.chargeAllocation(l.size() + r.size());
+  if (&dst == &l) {
+    dst.append(r);
+  } else if (&dst == &r) {
+    dst.insert(0, l);
+  } else {
+    dst.reserve(l.size() + r.size());
+    dst.assign(l);
+    dst.append(r);
+  }
+}
+
+}  // namespace
+
+void Vm::execute() {
+  static void* const kLabels[] = {
+#define VORLINE_OP_LABEL(name, doc) &&L_##name,
+      VORLINE_OPCODES(VORLINE_OP_LABEL)
+#undef VORLINE_OP_LABEL
+  };
+  const Proto* proto = &program_.protos[0];
+  const Instr* ip = proto->code.data();
+  Num *N, *GN;
+  std::string *S, *GS;
+  Variant *V, *GV;
+  ArrayRef *A, *GA;
+  const Num* K = program_.numbers.data();
+  const std::string* KS = program_.strings.data();
+  int32_t countdown = countdown_;
+
+#define RELOAD()                                  \
+  do {                                            \
+    GN = nstack_.data();                          \
+    GS = sstack_.data();                          \
+    GV = vstack_.data();                          \
+    GA = astack_.data();                          \
+    N = GN + base_[0];                            \
+    S = GS + base_[1];                            \
+    V = GV + base_[2];                            \
+    A = GA + base_[3];                            \
+  } while (0)
+#define DISPATCH() goto* kLabels[static_cast<size_t>(ip->op)]
+#define NEXT() \
+  do {         \
+    ++ip;      \
+    DISPATCH(); \
+  } while (0)
+#define JUMP() \
+  do {                 \
+    ip += 1 + ip->j;   \
+    DISPATCH();        \
+  } while (0)
+#define BACK()                                            \
+  do {                                                    \
+    if (--countdown <= 0) { poll(); countdown = countdown_; } \
+    JUMP();                                               \
+  } while (0)
+#define OP(name) L_##name:
+#define ra ip->a
+#define rb ip->b
+#define rc ip->c
+
+  RELOAD();
+  DISPATCH();
+
+  OP(MOVE_N) N[ra] = N[rb]; NEXT();
+  OP(MOVE_S) S[ra] = S[rb]; NEXT();
+  OP(TAKE_S) S[ra] = std::move(S[rb]); NEXT();
+  OP(MOVE_V) V[ra] = V[rb]; NEXT();
+  OP(MOVE_A) A[ra] = A[rb]; NEXT();
+  OP(LOADK_S) S[ra] = KS[ip->j]; NEXT();
+  OP(LOADI_N) N[ra].i = ip->j; NEXT();
+  OP(LOADK_N) N[ra] = K[ip->j]; NEXT();
+  OP(CLEAR_S) S[ra].clear(); NEXT();
+  OP(CLEAR_V) V[ra] = Variant(); NEXT();
+  OP(CLEAR_A) A[ra].reset(); NEXT();
+  OP(GETG_N) N[ra] = GN[rb]; NEXT();
+  OP(SETG_N) GN[ra] = N[rb]; NEXT();
+  OP(GETG_S) S[ra] = GS[rb]; NEXT();
+  OP(SETG_S) GS[ra] = S[rb]; NEXT();
+  OP(TAKEG_S) GS[ra] = std::move(S[rb]); NEXT();
+  OP(GETG_V) V[ra] = GV[rb]; NEXT();
+  OP(SETG_V) GV[ra] = V[rb]; NEXT();
+  OP(GETG_A) A[ra] = GA[rb]; NEXT();
+  OP(SETG_A) GA[ra] = A[rb]; NEXT();
+  OP(APPEND_S) appendText(*this, S[ra], S[rb]); NEXT();
+  OP(APPENDG_S) appendText(*this, GS[ra], S[rb]); NEXT();
+  OP(APPENDK_S) appendText(*this, S[ra], KS[ip->j]); NEXT();
+  OP(CONCAT_S) concatText(*this, S[ra], S[rb], S[rc]); NEXT();
+
+  OP(ADD_I) if (__builtin_add_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow(); NEXT();
+  OP(SUB_I) if (__builtin_sub_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow(); NEXT();
+  OP(MUL_I) if (__builtin_mul_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow(); NEXT();
+  OP(DIV_I) {
+    int64_t x = N[rb].i, y = N[rc].i;
+    if (y == 0) divisionByZero();
+    if (x == INT64_MIN && y == -1) integerOverflow();
+    N[ra].i = x / y;
+    NEXT();
+  }
+  OP(MOD_I) {
+    int64_t x = N[rb].i, y = N[rc].i;
+    if (y == 0) divisionByZero();
+    N[ra].i = y == -1 ? 0 : x % y;
+    NEXT();
+  }
+  OP(NEG_I) if (N[rb].i == INT64_MIN) integerOverflow(); N[ra].i = -N[rb].i; NEXT();
+  OP(ABS_I) if (N[rb].i == INT64_MIN) integerOverflow(); N[ra].i = N[rb].i < 0 ? -N[rb].i : N[rb].i; NEXT();
+  OP(ADD_U) N[ra].u = N[rb].u + N[rc].u; NEXT();
+  OP(SUB_U) N[ra].u = N[rb].u - N[rc].u; NEXT();
+  OP(MUL_U) N[ra].u = N[rb].u * N[rc].u; NEXT();
+  OP(DIV_U) if (N[rc].u == 0) divisionByZero(); N[ra].u = N[rb].u / N[rc].u; NEXT();
+  OP(MOD_U) if (N[rc].u == 0) divisionByZero(); N[ra].u = N[rb].u % N[rc].u; NEXT();
+  OP(NEG_U) N[ra].u = 0 - N[rb].u; NEXT();
+  OP(AND_I) N[ra].i = N[rb].i & N[rc].i; NEXT();
+  OP(OR_I) N[ra].i = N[rb].i | N[rc].i; NEXT();
+  OP(XOR_I) N[ra].i = N[rb].i ^ N[rc].i; NEXT();
+  OP(NOT_I) N[ra].i = ~N[rb].i; NEXT();
+  OP(NOT_B) N[ra].i = N[rb].i == 0; NEXT();
+
+  OP(ADD_D) N[ra].d = N[rb].d + N[rc].d; NEXT();
+  OP(SUB_D) N[ra].d = N[rb].d - N[rc].d; NEXT();
+  OP(MUL_D) N[ra].d = N[rb].d * N[rc].d; NEXT();
+  OP(DIV_D) N[ra].d = N[rb].d / N[rc].d; NEXT();
+  OP(MOD_D) N[ra].d = std::fmod(N[rb].d, N[rc].d); NEXT();
+  OP(POW_D) N[ra].d = std::pow(N[rb].d, N[rc].d); NEXT();
+  OP(NEG_D) N[ra].d = -N[rb].d; NEXT();
+  OP(ADD_DI) N[ra].d = N[rb].d + static_cast<double>(N[rc].i); NEXT();
+  OP(ADD_ID) N[ra].d = static_cast<double>(N[rb].i) + N[rc].d; NEXT();
+  OP(SUB_DI) N[ra].d = N[rb].d - static_cast<double>(N[rc].i); NEXT();
+  OP(SUB_ID) N[ra].d = static_cast<double>(N[rb].i) - N[rc].d; NEXT();
+  OP(MUL_DI) N[ra].d = N[rb].d * static_cast<double>(N[rc].i); NEXT();
+  OP(MUL_ID) N[ra].d = static_cast<double>(N[rb].i) * N[rc].d; NEXT();
+  OP(DIV_DI) N[ra].d = N[rb].d / static_cast<double>(N[rc].i); NEXT();
+  OP(DIV_ID) N[ra].d = static_cast<double>(N[rb].i) / N[rc].d; NEXT();
+  OP(SQRT_D) N[ra].d = std::sqrt(N[rb].d); NEXT();
+  OP(ABS_D) N[ra].d = std::fabs(N[rb].d); NEXT();
+  OP(FLOOR_D) N[ra].d = std::floor(N[rb].d); NEXT();
+  OP(CEIL_D) N[ra].d = std::ceil(N[rb].d); NEXT();
+  OP(MATH1_D) N[ra].d = kMath1[ip->j](N[rb].d); NEXT();
+  OP(MATH2_D) N[ra].d = kMath2[ip->j](N[rb].d, N[rc].d); NEXT();
+
+  OP(I2D) N[ra].d = static_cast<double>(N[rb].i); NEXT();
+  OP(U2D) N[ra].d = static_cast<double>(N[rb].u); NEXT();
+  OP(D2I) N[ra].i = checkedTruncate(N[rb].d); NEXT();
+  OP(D2U) N[ra].u = checkedTruncateUnsigned(N[rb].d); NEXT();
+  OP(D2F) N[ra].d = static_cast<float>(N[rb].d); NEXT();
+  OP(WRAP) N[ra].i = wrapToWidth(static_cast<BaseType>(rc), N[rb].i); NEXT();
+  OP(BOX_N) V[ra] = boxNumber(static_cast<BaseType>(rc), N[rb]); NEXT();
+  OP(BOX_S) V[ra] = Variant::String(S[rb]); NEXT();
+  OP(UNBOX_N) N[ra] = unboxNumber(static_cast<BaseType>(rc), V[rb]); NEXT();
+  OP(UNBOX_S) S[ra] = V[rb].toString(); NEXT();
+  OP(UNBOX_O) V[ra] = unboxObject(V[rb]); NEXT();
+  OP(STR_I) S[ra] = Str(N[rb].i); NEXT();
+  OP(STR_U) S[ra] = std::to_string(N[rb].u); NEXT();
+  OP(STR_D) S[ra] = DisplayStr(N[rb].d); NEXT();
+  OP(STR_F) S[ra] = singleText(N[rb].d); NEXT();
+  OP(STR_B) S[ra] = N[rb].i ? "True" : "False"; NEXT();
+  OP(STR_V) S[ra] = V[rb].toString(); NEXT();
+
+  OP(EQ_I) N[ra].i = N[rb].i == N[rc].i; NEXT();
+  OP(NE_I) N[ra].i = N[rb].i != N[rc].i; NEXT();
+  OP(LT_I) N[ra].i = N[rb].i < N[rc].i; NEXT();
+  OP(LE_I) N[ra].i = N[rb].i <= N[rc].i; NEXT();
+  OP(LT_U) N[ra].i = N[rb].u < N[rc].u; NEXT();
+  OP(LE_U) N[ra].i = N[rb].u <= N[rc].u; NEXT();
+  OP(EQ_D) N[ra].i = N[rb].d == N[rc].d; NEXT();
+  OP(NE_D) N[ra].i = N[rb].d != N[rc].d; NEXT();
+  OP(LT_D) N[ra].i = N[rb].d < N[rc].d; NEXT();
+  OP(LE_D) N[ra].i = N[rb].d <= N[rc].d; NEXT();
+  OP(EQ_S) N[ra].i = TextCompare(S[rb], S[rc]) == 0; NEXT();
+  OP(NE_S) N[ra].i = TextCompare(S[rb], S[rc]) != 0; NEXT();
+  OP(LT_S) N[ra].i = TextCompare(S[rb], S[rc]) < 0; NEXT();
+  OP(LE_S) N[ra].i = TextCompare(S[rb], S[rc]) <= 0; NEXT();
+
+  OP(VOP) V[ra] = variantBinary(static_cast<Tok>(ip->j), V[rb], V[rc]); NEXT();
+  OP(VCMP) N[ra].i = variantCompare(static_cast<Tok>(ip->j), V[rb], V[rc]); NEXT();
+  OP(VNEG) V[ra] = variantNegate(V[rb]); NEXT();
+  OP(VNOT) V[ra] = variantNot(V[rb]); NEXT();
+  OP(VTRUTH) N[ra].i = V[rb].toBoolean(); NEXT();
+
+  OP(JMP) JUMP();
+  OP(LOOP) BACK();
+  OP(JT) if (N[ra].i) JUMP(); NEXT();
+  OP(JF) if (!N[ra].i) JUMP(); NEXT();
+  OP(JF_LT_I) if (!(N[ra].i < N[rb].i)) JUMP(); NEXT();
+  OP(JF_LE_I) if (!(N[ra].i <= N[rb].i)) JUMP(); NEXT();
+  OP(JF_EQ_I) if (!(N[ra].i == N[rb].i)) JUMP(); NEXT();
+  OP(JF_NE_I) if (!(N[ra].i != N[rb].i)) JUMP(); NEXT();
+  OP(JF_LT_D) if (!(N[ra].d < N[rb].d)) JUMP(); NEXT();
+  OP(JF_LE_D) if (!(N[ra].d <= N[rb].d)) JUMP(); NEXT();
+  OP(JF_EQ_D) if (!(N[ra].d == N[rb].d)) JUMP(); NEXT();
+  OP(JF_NE_D) if (!(N[ra].d != N[rb].d)) JUMP(); NEXT();
+  OP(JNE_K) if (N[ra].i != rc) JUMP(); NEXT();
+
+  OP(FORPREP_I) {
+    int64_t v = N[ra].i, lim = N[rb].i, step = N[rc].i;
+    if (step == 0) zeroStep();
+    if (step > 0 ? v > lim : v < lim) JUMP();
+    NEXT();
+  }
+  OP(FORLOOP_I) {
+    int64_t step = N[rc].i, next;
+    if (__builtin_add_overflow(N[ra].i, step, &next)) NEXT();
+    N[ra].i = next;
+    if (step > 0 ? next <= N[rb].i : next >= N[rb].i) BACK();
+    NEXT();
+  }
+  OP(FORPREP_D) {
+    double v = N[ra].d, lim = N[rb].d, step = N[rc].d;
+    if (step == 0) zeroStep();
+    if (!(step > 0 ? v <= lim : v >= lim)) JUMP();  // NaN anywhere: no turn at all
+    NEXT();
+  }
+  OP(FORLOOP_D) {
+    double step = N[rc].d;
+    double next = N[ra].d + step;
+    N[ra].d = next;
+    if (step > 0 ? next <= N[rb].d : next >= N[rb].d) BACK();
+    NEXT();
+  }
+
+  OP(CALL) {
+    const CallSite& site = program_.sites[ip->j];
+    const Proto* callee = &program_.protos[site.target];
+    uint32_t nb = base_[0] + proto->regs[0];
+    // Numbers only: no other bank to move, nothing to release on return.
+    if (callee->numbersOnly && nb + callee->regs[0] <= nstack_.size() &&
+        static_cast<int64_t>(frames_.size()) < limits_.maxCallDepth) {
+      frames_.push_back(Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site});
+      Num* n = GN + nb;
+      std::memcpy(n, N + site.argBase[0], site.argCount[0] * sizeof(Num));
+      std::memset(n + callee->params[0], 0, (callee->constBase - callee->params[0]) * sizeof(Num));
+      std::memcpy(n + callee->constBase, callee->consts.data(), callee->consts.size() * sizeof(Num));
+      base_[0] = nb;
+      base_[1] += proto->regs[1];
+      base_[2] += proto->regs[2];
+      base_[3] += proto->regs[3];
+      N = n;
+      proto = callee;
+      ip = callee->code.data();
+    } else {
+      enterCall(site, proto, ip);
+      RELOAD();
+    }
+    if (--countdown <= 0) { poll(); countdown = countdown_; }
+    DISPATCH();
+  }
+  OP(CALLB) {
+    countdown -= 8;
+    callBuiltin(program_.sites[ip->j]);
+    NEXT();
+  }
+  OP(CALLC) {
+    countdown -= 16;
+    callContext(program_.sites[ip->j]);
+    RELOAD();  // a context method may print, which cannot move the stacks, but stay safe
+    NEXT();
+  }
+  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[ip->j]); NEXT();
+  OP(RET_N) {
+    Num r = N[ra];
+    const Frame& f = frames_.back();
+    const CallSite* site = f.site;
+    if (proto->numbersOnly) {
+      std::memcpy(base_, f.base, sizeof base_);
+      proto = f.proto;
+      ip = f.ret;
+      frames_.pop_back();
+      N = GN + base_[0];
+    } else {
+      leaveCall(proto, ip);
+      RELOAD();
+    }
+    N[site->dst] = r;
+    DISPATCH();
+  }
+  OP(RET_S) {
+    std::string r = std::move(S[ra]);
+    const CallSite* site = frames_.back().site;
+    leaveCall(proto, ip);
+    RELOAD();
+    S[site->dst] = std::move(r);
+    DISPATCH();
+  }
+  OP(RET_V) {
+    Variant r = std::move(V[ra]);
+    const CallSite* site = frames_.back().site;
+    leaveCall(proto, ip);
+    RELOAD();
+    V[site->dst] = std::move(r);
+    DISPATCH();
+  }
+  OP(RET_A) {
+    ArrayRef r = std::move(A[ra]);
+    const CallSite* site = frames_.back().site;
+    leaveCall(proto, ip);
+    RELOAD();
+    A[site->dst] = std::move(r);
+    DISPATCH();
+  }
+  OP(RET0) {
+    leaveCall(proto, ip);
+    RELOAD();
+    DISPATCH();
+  }
+  OP(END) {
+    countdown_ = countdown;
+    return;
+  }
+  OP(PRINT) {
+    if (host_.print) host_.print(S[ra]);
+    NEXT();
+  }
+  OP(BEEP) {
+    if (host_.beep) host_.beep();
+    NEXT();
+  }
+
+  OP(NEWARR) A[ra] = newArray(static_cast<BaseType>(rc), &N[rb], ip->j); NEXT();
+  OP(FILL_N) fillArray(array(A[ra]), &N[rb], nullptr, nullptr); NEXT();
+  OP(FILL_S) fillArray(array(A[ra]), nullptr, &S[rb], nullptr); NEXT();
+  OP(FILL_V) fillArray(array(A[ra]), nullptr, nullptr, &V[rb]); NEXT();
+  OP(AIDX) N[ra].i = flatIndex(&array(A[rb]), &N[rc], ip->j); NEXT();
+  OP(AGET_N) {
+    ArrayObj& a = array(A[rb]);
+    checkIndex(&a, N[rc].i);
+    N[ra] = a.nums[static_cast<size_t>(N[rc].i)];
+    NEXT();
+  }
+  OP(AGET_S) {
+    ArrayObj& a = array(A[rb]);
+    checkIndex(&a, N[rc].i);
+    S[ra] = a.strs[static_cast<size_t>(N[rc].i)];
+    NEXT();
+  }
+  OP(AGET_V) {
+    ArrayObj& a = array(A[rb]);
+    checkIndex(&a, N[rc].i);
+    V[ra] = a.vars[static_cast<size_t>(N[rc].i)];
+    NEXT();
+  }
+  OP(ASET_N) {
+    ArrayObj& a = array(A[ra]);
+    checkIndex(&a, N[rb].i);
+    a.nums[static_cast<size_t>(N[rb].i)] = N[rc];
+    NEXT();
+  }
+  OP(ASET_S) {
+    ArrayObj& a = array(A[ra]);
+    checkIndex(&a, N[rb].i);
+    a.strs[static_cast<size_t>(N[rb].i)] = S[rc];
+    NEXT();
+  }
+  OP(ASET_V) {
+    ArrayObj& a = array(A[ra]);
+    checkIndex(&a, N[rb].i);
+    a.vars[static_cast<size_t>(N[rb].i)] = V[rc];
+    NEXT();
+  }
+  OP(AUBOUND) {
+    ArrayObj& a = array(A[rb]);
+    N[ra].i = a.bounds[static_cast<size_t>(ip->j - 1)];
+    NEXT();
+  }
+  OP(ACOUNT) N[ra].i = static_cast<int64_t>(array(A[rb]).size()); NEXT();
+  OP(APUSH_N) insertElement(array(A[ra]), -1, &N[rb], nullptr, nullptr); NEXT();
+  OP(APUSH_S) insertElement(array(A[ra]), -1, nullptr, &S[rb], nullptr); NEXT();
+  OP(APUSH_V) insertElement(array(A[ra]), -1, nullptr, nullptr, &V[rb]); NEXT();
+  OP(AINSERT_N) insertElement(array(A[ra]), N[rb].i, &N[rc], nullptr, nullptr); NEXT();
+  OP(AINSERT_S) insertElement(array(A[ra]), N[rb].i, nullptr, &S[rc], nullptr); NEXT();
+  OP(AINSERT_V) insertElement(array(A[ra]), N[rb].i, nullptr, nullptr, &V[rc]); NEXT();
+  OP(AREMOVE) removeElement(array(A[ra]), N[rb].i); NEXT();
+  OP(REDIM) redimArray(array(A[ra]), &N[rb], ip->j); NEXT();
+
+#undef RELOAD
+#undef DISPATCH
+#undef NEXT
+#undef JUMP
+#undef BACK
+#undef OP
+#undef ra
+#undef rb
+#undef rc
+}
+
+}  // namespace vorline::script

@@ -1,0 +1,97 @@
+// The virtual machine: runs a compiled Program on per-bank register stacks with a direct-
+// threaded dispatch loop. Calls of script functions do not recurse in C++; every failure is a
+// RuntimeException that ends the run.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/ScriptContext.h"
+#include "platform/Variant.h"
+#include "platform/XojoScript.h"
+#include "platform/script/Bytecode.h"
+
+namespace vorline::script {
+
+struct ArrayObj {
+  BaseType elem = BaseType::Double;
+  std::vector<int64_t> bounds;  // upper bound of each dimension, -1 when empty
+  std::vector<Num> nums;
+  std::vector<std::string> strs;
+  std::vector<Variant> vars;
+  size_t size() const;
+  Bank bank() const { return bankOf(Type(elem)); }
+};
+using ArrayRef = std::shared_ptr<ArrayObj>;
+
+struct VmHost {
+  std::function<void(const std::string&)> print;
+  std::function<void()> beep;
+  std::function<bool()> shouldStop;
+  const std::vector<ContextMethod>* context = nullptr;
+};
+
+class Vm {
+public:
+  Vm(const Program& program, VmHost host, const XojoScriptLimits& limits);
+  // Runs the main code to its end; a failure throws RuntimeException.
+  void run();
+
+  double random();
+  // A String of this many bytes may be made; otherwise "Out of memory".
+  void checkStringSize(uint64_t bytes);
+  void chargeAllocation(uint64_t bytes);
+  [[noreturn]] void raise(int64_t number, const std::string& message);
+
+private:
+  struct Frame {
+    const Proto* proto;
+    const Instr* ret;
+    uint32_t base[kBankCount];
+    const CallSite* site;
+  };
+
+  void execute();
+  void poll();
+  void enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip);
+  void leaveCall(const Proto*& proto, const Instr*& ip);
+  void growStacks(const uint32_t* needed);
+  void releaseFrame(const Proto& p);
+  void callBuiltin(const CallSite& site);
+  void callContext(const CallSite& site);
+  int64_t selectOverload(const DispatchInfo& info);
+
+  // arrays (VmArrays.cpp)
+  ArrayRef newArray(BaseType elem, const Num* bounds, int dims);
+  void fillArray(ArrayObj& a, const Num* n, const std::string* s, const Variant* v);
+  int64_t flatIndex(const ArrayObj* a, const Num* idx, int count);
+  void checkIndex(const ArrayObj* a, int64_t i);
+  ArrayObj& array(const ArrayRef& a);
+  void grow(ArrayObj& a, size_t extra);
+  void insertElement(ArrayObj& a, int64_t at, const Num* n, const std::string* s, const Variant* v);
+  void removeElement(ArrayObj& a, int64_t at);
+  void redimArray(ArrayObj& a, const Num* bounds, int dims);
+
+  const Program& program_;
+  VmHost host_;
+  XojoScriptLimits limits_;
+  std::vector<Num> nstack_;
+  std::vector<std::string> sstack_;
+  std::vector<Variant> vstack_;
+  std::vector<ArrayRef> astack_;
+  std::vector<Frame> frames_;
+  uint32_t base_[kBankCount] = {0, 0, 0, 0};
+  int32_t countdown_ = 0;
+  int64_t steps_ = 0;
+  uint64_t allocated_ = 0;
+  std::chrono::steady_clock::time_point lastStopCheck_;
+  std::vector<Variant> args_;
+  std::mt19937_64 rng_;
+};
+
+}  // namespace vorline::script

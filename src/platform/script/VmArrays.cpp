@@ -1,0 +1,135 @@
+// Arrays of the VM: creation within the size limits, checked indexes, growing and shrinking.
+#include "platform/script/Vm.h"
+
+namespace vorline::script {
+
+size_t ArrayObj::size() const {
+  switch (bank()) {
+    case Bank::Str: return strs.size();
+    case Bank::Var: return vars.size();
+    default: return nums.size();
+  }
+}
+
+ArrayObj& Vm::array(const ArrayRef& a) {
+  if (!a) raise(4, "Nil object: the array has not been made");
+  return *a;
+}
+
+namespace {
+
+// Elements of the given bounds, or -1 when the product passes limit.
+int64_t elementCount(const Num* bounds, int dims, int64_t limit) {
+  int64_t total = 1;
+  for (int d = 0; d < dims; ++d) {
+    int64_t n = bounds[d].i + 1;
+    if (n < 0) return -2;
+    if (n != 0 && total > limit / n) return -1;
+    total *= n;
+  }
+  return total;
+}
+
+}  // namespace
+
+ArrayRef Vm::newArray(BaseType elem, const Num* bounds, int dims) {
+  int64_t total = elementCount(bounds, dims, limits_.maxArrayElements);
+  if (total == -2) raise(1, "Out of bounds: an array bound below -1");
+  if (total < 0 || total > limits_.maxArrayElements) {
+    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
+  }
+  auto a = std::make_shared<ArrayObj>();
+  a->elem = elem;
+  for (int d = 0; d < dims; ++d) a->bounds.push_back(bounds[d].i);
+  auto n = static_cast<size_t>(total);
+  switch (a->bank()) {
+    case Bank::Str: chargeAllocation(n * sizeof(std::string)); a->strs.resize(n); break;
+    case Bank::Var: chargeAllocation(n * sizeof(Variant)); a->vars.resize(n); break;
+    default: chargeAllocation(n * sizeof(Num)); a->nums.assign(n, Num{0}); break;
+  }
+  return a;
+}
+
+void Vm::fillArray(ArrayObj& a, const Num* n, const std::string* s, const Variant* v) {
+  if (n) std::fill(a.nums.begin(), a.nums.end(), *n);
+  if (s) {
+    chargeAllocation(s->size() * a.strs.size());
+    std::fill(a.strs.begin(), a.strs.end(), *s);
+  }
+  if (v) std::fill(a.vars.begin(), a.vars.end(), *v);
+}
+
+void Vm::checkIndex(const ArrayObj* a, int64_t i) {
+  if (i < 0 || static_cast<uint64_t>(i) >= a->size()) {
+    raise(1, "Out of bounds: index " + std::to_string(i) + " of an array of " + std::to_string(a->size()));
+  }
+}
+
+int64_t Vm::flatIndex(const ArrayObj* a, const Num* idx, int count) {
+  if (static_cast<size_t>(count) != a->bounds.size()) raise(1, "Out of bounds: wrong number of indexes");
+  int64_t flat = 0;
+  for (int d = 0; d < count; ++d) {
+    int64_t n = a->bounds[d] + 1;
+    int64_t i = idx[d].i;
+    if (i < 0 || i >= n) {
+      raise(1, "Out of bounds: index " + std::to_string(i) + " of an array of " + std::to_string(n));
+    }
+    flat = flat * n + i;
+  }
+  return flat;
+}
+
+void Vm::grow(ArrayObj& a, size_t extra) {
+  if (a.size() + extra > static_cast<uint64_t>(limits_.maxArrayElements)) {
+    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
+  }
+  chargeAllocation(extra * 16);
+}
+
+// Inserts at index at (-1: at the end) of a one-dimensional array.
+void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const std::string* s, const Variant* v) {
+  if (a.bounds.size() != 1) raise(1, "Out of bounds: only one-dimensional arrays grow");
+  size_t size = a.size();
+  if (at == -1) at = static_cast<int64_t>(size);
+  if (at < 0 || static_cast<uint64_t>(at) > size) {
+    raise(1, "Out of bounds: index " + std::to_string(at) + " of an array of " + std::to_string(size));
+  }
+  grow(a, 1);
+  auto pos = static_cast<size_t>(at);
+  if (n) a.nums.insert(a.nums.begin() + static_cast<std::ptrdiff_t>(pos), *n);
+  if (s) a.strs.insert(a.strs.begin() + static_cast<std::ptrdiff_t>(pos), *s);
+  if (v) a.vars.insert(a.vars.begin() + static_cast<std::ptrdiff_t>(pos), *v);
+  a.bounds[0] = static_cast<int64_t>(size);
+}
+
+void Vm::removeElement(ArrayObj& a, int64_t at) {
+  if (a.bounds.size() != 1) raise(1, "Out of bounds: only one-dimensional arrays shrink");
+  checkIndex(&a, at);
+  auto pos = static_cast<std::ptrdiff_t>(at);
+  switch (a.bank()) {
+    case Bank::Str: a.strs.erase(a.strs.begin() + pos); break;
+    case Bank::Var: a.vars.erase(a.vars.begin() + pos); break;
+    default: a.nums.erase(a.nums.begin() + pos); break;
+  }
+  a.bounds[0] -= 1;
+}
+
+// New bounds; a one-dimensional array keeps its elements up to the new size.
+void Vm::redimArray(ArrayObj& a, const Num* bounds, int dims) {
+  int64_t total = elementCount(bounds, dims, limits_.maxArrayElements);
+  if (total == -2) raise(1, "Out of bounds: an array bound below -1");
+  if (total < 0 || total > limits_.maxArrayElements) {
+    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
+  }
+  auto n = static_cast<size_t>(total);
+  if (n > a.size()) grow(a, n - a.size());
+  bool keep = dims == 1;
+  switch (a.bank()) {
+    case Bank::Str: if (!keep) a.strs.clear(); a.strs.resize(n); break;
+    case Bank::Var: if (!keep) a.vars.clear(); a.vars.resize(n); break;
+    default: if (!keep) a.nums.clear(); a.nums.resize(n, Num{0}); break;
+  }
+  for (int d = 0; d < dims; ++d) a.bounds[static_cast<size_t>(d)] = bounds[d].i;
+}
+
+}  // namespace vorline::script

@@ -1,0 +1,229 @@
+// Frames, calls, the host hook and the VM's limits.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/script/Builtins.h"
+#include "platform/script/VariantOps.h"
+#include "platform/script/Vm.h"
+
+namespace vorline::script {
+
+namespace {
+
+// Back-edges and calls between two looks at the clock.
+constexpr int32_t kPollInterval = 1024;
+// The host hook is called at most this often.
+constexpr auto kStopCheckPeriod = std::chrono::milliseconds(1);
+// Register stack sizes (slots) beyond which a run fails with "Stack overflow".
+constexpr uint64_t kMaxStackSlots[kBankCount] = {16u << 20, 4u << 20, 2u << 20, 4u << 20};
+
+}  // namespace
+
+Vm::Vm(const Program& program, VmHost host, const XojoScriptLimits& limits)
+    : program_(program), host_(std::move(host)), limits_(limits), rng_(std::random_device{}()) {}
+
+void Vm::raise(int64_t number, const std::string& message) { throw RuntimeException(number, message); }
+
+double Vm::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+
+void Vm::checkStringSize(uint64_t bytes) {
+  if (bytes > static_cast<uint64_t>(limits_.maxStringBytes)) {
+    raise(6, "Out of memory: a String longer than " + std::to_string(limits_.maxStringBytes) + " bytes");
+  }
+}
+
+void Vm::chargeAllocation(uint64_t bytes) {
+  if (limits_.maxAllocatedBytes <= 0) return;
+  allocated_ += bytes;
+  if (allocated_ > static_cast<uint64_t>(limits_.maxAllocatedBytes)) {
+    raise(6, "Out of memory: the run made more than " + std::to_string(limits_.maxAllocatedBytes) + " bytes");
+  }
+}
+
+// Main frame at the bottom of every stack: its registers are the script-wide variables.
+void Vm::run() {
+  const Proto& main = program_.protos[0];
+  frames_.reserve(256);
+  nstack_.assign(main.regs[0] + 4096, Num{0});
+  sstack_.resize(main.regs[1] + 256);
+  vstack_.resize(main.regs[2] + 256);
+  astack_.resize(main.regs[3] + 256);
+  std::copy(main.consts.begin(), main.consts.end(), nstack_.begin() + main.constBase);
+  countdown_ = kPollInterval;
+  lastStopCheck_ = std::chrono::steady_clock::now();
+  try {
+    execute();
+  } catch (const RuntimeException&) {
+    throw;
+  } catch (const std::bad_alloc&) {
+    raise(6, "Out of memory");
+  } catch (const std::length_error&) {
+    raise(6, "Out of memory");
+  } catch (const std::exception& e) {
+    raise(10, e.what());
+  }
+}
+
+// Counts the budget of steps and asks the host, at most once a millisecond, whether to stop.
+void Vm::poll() {
+  countdown_ = kPollInterval;
+  steps_ += kPollInterval;
+  if (limits_.maxSteps > 0 && steps_ >= limits_.maxSteps) raise(8, "Stopped: the script ran out of steps");
+  if (!host_.shouldStop) return;
+  auto now = std::chrono::steady_clock::now();
+  if (now - lastStopCheck_ < kStopCheckPeriod) return;
+  lastStopCheck_ = now;
+  if (host_.shouldStop()) raise(8, "Stopped");
+}
+
+void Vm::growStacks(const uint32_t* needed) {
+  for (int b = 0; b < kBankCount; ++b) {
+    if (needed[b] > kMaxStackSlots[b]) {
+      raise(5, "Stack overflow: recursion deeper than " + std::to_string(frames_.size()));
+    }
+  }
+  auto grow = [](auto& v, uint32_t need) {
+    if (need > v.size()) v.resize(std::max<size_t>(need, v.size() * 2));
+  };
+  grow(nstack_, needed[0]);
+  grow(sstack_, needed[1]);
+  grow(vstack_, needed[2]);
+  grow(astack_, needed[3]);
+}
+
+// Pushes a frame above the caller's registers and moves the arguments into it.
+void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) {
+  const Proto* callee = &program_.protos[site.target];
+  if (static_cast<int64_t>(frames_.size()) >= limits_.maxCallDepth) {
+    raise(5, "Stack overflow: recursion deeper than " + std::to_string(limits_.maxCallDepth));
+  }
+  uint32_t nb[kBankCount], need[kBankCount];
+  bool grow = false;
+  for (int b = 0; b < kBankCount; ++b) {
+    nb[b] = base_[b] + proto->regs[b];
+    need[b] = nb[b] + callee->regs[b];
+  }
+  grow = need[0] > nstack_.size() || need[1] > sstack_.size() || need[2] > vstack_.size() || need[3] > astack_.size();
+  if (grow) growStacks(need);
+  frames_.push_back(Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site});
+  Num* callerN = nstack_.data() + base_[0];
+  Num* n = nstack_.data() + nb[0];
+  std::memcpy(n, callerN + site.argBase[0], site.argCount[0] * sizeof(Num));
+  std::memset(n + callee->params[0], 0, (callee->constBase - callee->params[0]) * sizeof(Num));
+  std::memcpy(n + callee->constBase, callee->consts.data(), callee->consts.size() * sizeof(Num));
+  for (uint32_t k = 0; k < site.argCount[1]; ++k) sstack_[nb[1] + k].swap(sstack_[base_[1] + site.argBase[1] + k]);
+  for (uint32_t k = 0; k < site.argCount[2]; ++k) std::swap(vstack_[nb[2] + k], vstack_[base_[2] + site.argBase[2] + k]);
+  for (uint32_t k = 0; k < site.argCount[3]; ++k) astack_[nb[3] + k].swap(astack_[base_[3] + site.argBase[3] + k]);
+  std::copy(std::begin(nb), std::end(nb), std::begin(base_));
+  proto = callee;
+  ip = callee->code.data();
+}
+
+// Drops what the callee's frame holds, so that memory and objects go as soon as it returns.
+void Vm::releaseFrame(const Proto& p) {
+  for (uint32_t i = 0; i < p.regs[1]; ++i) {
+    std::string& s = sstack_[base_[1] + i];
+    if (s.capacity() > 256) std::string().swap(s);
+  }
+  for (uint32_t i = 0; i < p.regs[2]; ++i) {
+    Variant& v = vstack_[base_[2] + i];
+    if (!v.isNil()) v = Variant();
+  }
+  for (uint32_t i = 0; i < p.regs[3]; ++i) astack_[base_[3] + i].reset();
+}
+
+void Vm::leaveCall(const Proto*& proto, const Instr*& ip) {
+  releaseFrame(*proto);
+  const Frame& f = frames_.back();
+  std::copy(std::begin(f.base), std::end(f.base), std::begin(base_));
+  proto = f.proto;
+  ip = f.ret;
+  frames_.pop_back();
+}
+
+void Vm::callBuiltin(const CallSite& site) {
+  const BuiltinDef& def = builtins()[site.target];
+  BuiltinArgs a;
+  a.n = nstack_.data() + base_[0] + site.argBase[0];
+  a.s = sstack_.data() + base_[1] + site.argBase[1];
+  a.v = vstack_.data() + base_[2] + site.argBase[2];
+  a.outN = nstack_.data() + base_[0] + site.dst;
+  a.outS = sstack_.data() + base_[1] + site.dst;
+  a.outV = vstack_.data() + base_[2] + site.dst;
+  a.vm = this;
+  def.fn(a);
+  if (bankOf(site.result) == Bank::Str) chargeAllocation(a.outS->size());
+}
+
+// Boxes the arguments by the method's parameter types, calls it and unboxes its result.
+// Failures of the method become run-time errors; its own RuntimeException keeps its number.
+void Vm::callContext(const CallSite& site) {
+  if (!host_.context || site.target >= host_.context->size()) raise(4, "Nil object: there is no context");
+  const ContextMethod& m = (*host_.context)[site.target];
+  args_.resize(site.params.size());
+  uint32_t used[kBankCount] = {0, 0, 0, 0};
+  for (size_t i = 0; i < site.params.size(); ++i) {
+    Type t = site.params[i];
+    auto b = static_cast<size_t>(bankOf(t));
+    uint32_t r = base_[b] + site.argBase[b] + used[b]++;
+    if (b == 0) args_[i] = boxNumber(t.base, nstack_[r]);
+    else if (b == 1) args_[i] = Variant::String(sstack_[r]);
+    else args_[i] = vstack_[r];
+  }
+  Variant result;
+  try {
+    if (m.call) result = m.call(args_.data(), args_.size());
+  } catch (const RuntimeException&) {
+    throw;
+  } catch (const std::exception& e) {
+    raise(10, e.what());
+  } catch (...) {
+    raise(10, "The method '" + m.name + "' failed");
+  }
+  switch (bankOf(site.result)) {
+    case Bank::Num: nstack_[base_[0] + site.dst] = unboxNumber(site.result.base, result); break;
+    case Bank::Str: sstack_[base_[1] + site.dst] = result.toString(); break;
+    case Bank::Var:
+      vstack_[base_[2] + site.dst] = site.result.base == BaseType::Object ? unboxObject(result) : std::move(result);
+      break;
+    default: break;
+  }
+}
+
+namespace {
+
+// How well a held value fits a parameter type: the value's own kind first, then String,
+// integer, Double as the preference among the others.
+int runtimeFit(const Variant& v, Type param) {
+  bool str = param.base == BaseType::String, dbl = isFloatType(param.base), integer = isIntegerType(param.base);
+  bool boolean = param.base == BaseType::Boolean, object = param.base == BaseType::Object;
+  if ((v.isString() && str) || (v.isInteger() && integer) || (v.isFloat() && dbl) ||
+      (v.type() == Variant::TypeBoolean && boolean) || (v.type() == Variant::TypeObject && object)) {
+    return 0;
+  }
+  if (object || v.type() == Variant::TypeObject) return 100;
+  if (str) return 1;
+  if (integer) return 2;
+  if (dbl) return 3;
+  return 4;
+}
+
+}  // namespace
+
+int64_t Vm::selectOverload(const DispatchInfo& info) {
+  int64_t best = 0;
+  int bestScore = INT32_MAX;
+  for (size_t k = 0; k < info.candidates.size(); ++k) {
+    int score = 0;
+    for (size_t p = 0; p < info.varRegs.size(); ++p) {
+      score += runtimeFit(vstack_[base_[2] + info.varRegs[p]], info.candidates[k][p]);
+    }
+    if (score < bestScore) {
+      bestScore = score;
+      best = static_cast<int64_t>(k);
+    }
+  }
+  return best;
+}
+
+}  // namespace vorline::script

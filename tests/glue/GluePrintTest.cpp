@@ -1,0 +1,141 @@
+// Variables, line tags, printing and the number output.
+#include <cmath>
+#include <limits>
+
+#include "GlueTestSupport.h"
+#include "platform/NilObjectException.h"
+
+namespace gluetest {
+namespace {
+
+using vorline::Variant;
+
+struct NumberCase {
+  double value;
+  int64_t precision;
+  int64_t mode;
+  const char* expected;
+};
+
+class PrintNumberTest : public GlueFixture, public ::testing::WithParamInterface<NumberCase> {};
+
+TEST_P(PrintNumberTest, RoundsToThePrecisionAndWritesTheMode) {
+  const NumberCase& c = GetParam();
+  owner.opPrecision = c.precision;
+  owner.opViewMode = c.mode;
+  EXPECT_EQ(glue.printNumber(Variant::Double(c.value)), c.expected)
+      << c.value << " precision " << c.precision << " mode " << c.mode;
+}
+
+constexpr double kPi = 3.14159265358979;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Precisions, PrintNumberTest,
+    ::testing::Values(
+        NumberCase{kPi, 0, 0, "3"}, NumberCase{kPi, 1, 0, "3.1"}, NumberCase{kPi, 2, 0, "3.14"},
+        NumberCase{kPi, 3, 0, "3.142"}, NumberCase{kPi, 4, 0, "3.1416"},
+        NumberCase{kPi, 5, 0, "3.14159"}, NumberCase{kPi, 6, 0, "3.141593"},
+        NumberCase{kPi, 7, 0, "3.1415927"}, NumberCase{kPi, 8, 0, "3.14159265"},
+        NumberCase{kPi, 9, 0, "3.141592654"}, NumberCase{kPi, 10, 0, "3.1415926536"},
+        NumberCase{kPi, 11, 0, "3.14159265359"}, NumberCase{kPi, 12, 0, "3.14159265359"},
+        NumberCase{kPi, 0, 1, "3e+0"}, NumberCase{kPi, 1, 1, "3.1e+0"},
+        NumberCase{kPi, 4, 1, "3.1416e+0"}, NumberCase{kPi, 8, 1, "3.14159265e+0"},
+        NumberCase{kPi, 12, 1, "3.14159265359e+0"},
+        NumberCase{3.14159265, 4, 0, "3.1416"}, NumberCase{7.6, 0, 0, "8"},
+        NumberCase{6, 4, 0, "6"}, NumberCase{6, 4, 1, "6e+0"}, NumberCase{-0.00001, 4, 0, "0"},
+        NumberCase{-0.00001, 4, 1, "0e+0"}, NumberCase{2.5, 0, 0, "3"}, NumberCase{-2.5, 0, 0, "-3"},
+        NumberCase{1.0 / 3, 12, 0, "0.333333333333"}, NumberCase{2.0 / 3, 12, 1, "6.66666666667e-1"},
+        NumberCase{-1234.56789, 0, 0, "-1235"}, NumberCase{-1234.56789, 2, 0, "-1234.57"},
+        NumberCase{-1234.56789, 12, 0, "-1234.56789"}, NumberCase{-1234.56789, 2, 1, "-1.23e+3"},
+        NumberCase{-1234.56789, 0, 1, "-1e+3"}, NumberCase{0.000123456, 2, 0, "0"},
+        NumberCase{0.000123456, 4, 0, "0.0001"}, NumberCase{0.000123456, 4, 1, "1e-4"},
+        NumberCase{0.000123456, 12, 1, "1.23456e-4"}, NumberCase{1e20, 4, 0, "100000000000000000000"},
+        NumberCase{1e20, 4, 1, "1e+20"}, NumberCase{1e305, 12, 1, "1e+305"},  // scaling overflows
+        NumberCase{kInf, 4, 0, "INF"}, NumberCase{-kInf, 4, 1, "-INF"},
+        NumberCase{std::nan(""), 4, 0, "NAN"}));
+
+TEST_F(GlueFixture, PrintNumberTakesAnyVariantAsADouble) {
+  EXPECT_EQ(glue.printNumber(Variant::Int64(42)), "42");
+  EXPECT_EQ(glue.printNumber(Variant::String("2.71828")), "2.7183");
+  EXPECT_EQ(glue.printNumber(Variant::String("abc")), "0");
+  EXPECT_EQ(glue.printNumber(Variant::Boolean(true)), "1");
+}
+
+TEST_F(GlueFixture, PrintAnyFormatsNumbersAndPassesStrings) {
+  glue.printAny(3.14159265);
+  glue.printAny(int64_t{9007199254740993});  // beyond 2^53: the nearest Double prints
+  glue.printAny(std::string("x = 1.23456"));
+  EXPECT_EQ(owner.printed, (std::vector<std::string>{"3.1416", "9007199254740992", "x = 1.23456"}));
+}
+
+TEST_F(GlueFixture, PrintAny1GoesByTheTypeCode) {
+  owner.opPrecision = 0;
+  owner.opViewMode = 1;
+  glue.printAny1(Variant::String("text"));
+  glue.printAny1(Variant::Integer(1234567));
+  glue.printAny1(Variant::Double(1234.5));
+  glue.printAny1(Variant::Single(2.5f));
+  EXPECT_EQ(owner.printed, (std::vector<std::string>{"text", "1234567", "1e+3", "3e+0"}));
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(GlueFixture, PrintAny1RejectsOtherTypesThroughRaiseERR) {
+  const Variant rejected[] = {Variant::Int64(5), Variant::UInt64(5), Variant::Boolean(true), Variant()};
+  for (const Variant& v : rejected) glue.printAny1(v);
+  EXPECT_TRUE(owner.printed.empty());
+  EXPECT_EQ(ui.boxes, std::vector<std::string>(4, "Unsupported data type as argument for Print()."));
+  EXPECT_EQ(owner.errors, 4);
+}
+
+TEST_F(GlueFixture, RaiseERRShowsTheMessageThenSignals) {
+  glue.raiseERR("bad things");
+  EXPECT_EQ(ui.boxes, std::vector<std::string>{"bad things"});
+  EXPECT_EQ(owner.errors, 1);
+}
+
+TEST_F(GlueFixture, SetVarStoresEachTypeAndReplacesAnyEntry) {
+  glue.setVar("x", 2.5);
+  glue.setVar("n", int64_t{7});
+  glue.setVar("s", std::string("hi"));
+  glue.setVar("X", std::string("now a string"));
+  ASSERT_EQ(owner.mem.Count(), 3);
+  EXPECT_EQ(owner.mem.Value("x").type(), vorline::Variant::TypeString);
+  EXPECT_EQ(owner.mem.Value("x").stringValue(), "now a string");
+  EXPECT_EQ(owner.mem.Value("n").type(), vorline::Variant::TypeInt64);
+  EXPECT_EQ(owner.mem.Value("n").int64Value(), 7);
+  EXPECT_EQ(owner.mem.Value("s").stringValue(), "hi");
+}
+
+TEST_F(GlueFixture, TagLineStoresTheIndexUnchecked) {
+  glue.tagLine(3);
+  EXPECT_EQ(owner.exPrintLine, 3);
+  glue.tagLine(1000000);
+  EXPECT_EQ(owner.exPrintLine, 1000000);
+}
+
+TEST(GlueWithoutOwner, QuietMethodsDoNothingAndTheOthersFailWithNilObject) {
+  RecordingUi ui;
+  vorline::installUiServices(&ui);
+  ckRBGlue glue;
+  glue.setVar("x", 1.0);
+  glue.setVar("x", int64_t{1});
+  glue.setVar("x", std::string("1"));
+  glue.tagLine(2);
+  glue.printAny(1.0);
+  glue.printAny(int64_t{1});
+  glue.printAny(std::string("1"));
+  glue.printAny1(Variant::Int64(1));
+  glue.raiseERR("unseen");
+  EXPECT_FALSE(glue.rgex("a", "(", true));
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(glue.path(), "");
+  EXPECT_THROW(glue.printNumber(Variant::Double(1)), vorline::NilObjectException);
+  EXPECT_THROW(glue.pathToFolderitem("x"), vorline::NilObjectException);
+  EXPECT_THROW(glue.readFile("x"), vorline::NilObjectException);
+  EXPECT_THROW(glue.writeFile("x", "y"), vorline::NilObjectException);
+  vorline::installUiServices(nullptr);
+}
+
+}  // namespace
+}  // namespace gluetest

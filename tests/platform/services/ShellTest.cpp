@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "platform/Shell.h"
+#include "platform/XojoScript.h"
+
+namespace vorline {
+namespace {
+
+TEST(Shell, CollectsOutputAndErrorOutputTogether) {
+  Shell sh;
+  sh.Execute("printf 'out\\n'; printf 'err\\n' >&2; exit 3");
+  EXPECT_EQ(sh.Result(), "out\nerr\n");
+  EXPECT_EQ(sh.ExitCode(), 3);
+  EXPECT_FALSE(sh.WasStopped());
+}
+
+TEST(Shell, KeepsBytesAsTheyCome) {
+  Shell sh;
+  sh.Execute("printf 'a\\r\\nb'");
+  EXPECT_EQ(sh.Result(), "a\r\nb");
+}
+
+TEST(Shell, ReadsOutputThatIsNotUtf8AsLatin1) {
+  Shell sh;
+  sh.Execute("printf 'caf\\351'");
+  EXPECT_EQ(sh.Result(), "caf\xc3\xa9");
+}
+
+TEST(Shell, StandardInputIsClosed) {
+  Shell sh;
+  sh.Execute("cat; echo done");
+  EXPECT_EQ(sh.Result(), "done\n");
+}
+
+TEST(Shell, AMissingCommandReportsThroughItsOutput) {
+  Shell sh;
+  sh.Execute("no_such_command_vorline_xyz");
+  EXPECT_NE(sh.Result().find("not found"), std::string::npos);
+  EXPECT_EQ(sh.ExitCode(), 127);
+}
+
+TEST(Shell, AStopRequestEndsALongCommand) {
+  Shell sh;
+  int asked = 0;
+  sh.ShouldStop = [&] { return ++asked >= 3; };
+  auto start = std::chrono::steady_clock::now();
+  sh.Execute("sleep 30");
+  EXPECT_TRUE(sh.WasStopped());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
+TEST(Shell, RunawayOutputIsAnErrorNotAnExhaustedMemory) {
+  Shell sh;
+  EXPECT_THROW(sh.Execute("yes 0123456789012345678901234567890123456789"), RuntimeException);
+}
+
+}  // namespace
+}  // namespace vorline
