@@ -5,7 +5,7 @@
 set -euo pipefail
 build=${1:-build-fuzz}
 top=$(cd "$(dirname "$0")/.." && pwd)
-runs=${FUZZ_RUNS:-200000}
+runs=${FUZZ_RUNS:-120000}
 status=0
 shopt -s nullglob
 for bin in "$build"/tests/fuzz/fuzz_*; do

@@ -14,7 +14,7 @@
 namespace {
 
 class BenchOwner : public ckRBGlueOwner {
-public:
+ public:
   size_t printedBytes = 0;
   void doPrint(const std::string& text) override { printedBytes += text.size(); }
   void DoERR() override {}

@@ -45,11 +45,19 @@ void ckRBGlue::tagLine(int64_t line) {
 void ckRBGlue::printAny1(const Variant& value) {
   if (!owner) return;
   switch (value.type()) {
-    case Variant::TypeString: owner->doPrint(value.stringValue()); break;
-    case Variant::TypeInteger: owner->doPrint(vorline::Str(value.int64Value())); break;
+    case Variant::TypeString:
+      owner->doPrint(value.stringValue());
+      break;
+    case Variant::TypeInteger:
+      owner->doPrint(vorline::Str(value.int64Value()));
+      break;
     case Variant::TypeSingle:
-    case Variant::TypeDouble: owner->doPrint(printNumber(value)); break;
-    default: raiseERR(std::string(kUnsupportedPrint)); break;
+    case Variant::TypeDouble:
+      owner->doPrint(printNumber(value));
+      break;
+    default:
+      raiseERR(std::string(kUnsupportedPrint));
+      break;
   }
 }
 
@@ -105,7 +113,9 @@ std::string ckRBGlue::stringPad(const std::string& text, const std::string& pad,
 
 std::string ckRBGlue::stringField(int64_t) { return ""; }
 
-uint64_t ckRBGlue::BitwiseOnesComplement(uint64_t value) { return vorline::Bitwise::OnesComplement(value); }
+uint64_t ckRBGlue::BitwiseOnesComplement(uint64_t value) {
+  return vorline::Bitwise::OnesComplement(value);
+}
 
 uint64_t ckRBGlue::BitwiseShiftLeft(uint64_t value, int64_t count) {
   return vorline::Bitwise::ShiftLeft(value, count, 64);

@@ -22,7 +22,7 @@
 #include "platform/Variant.h"
 
 class ckRBGlue : public vorline::ScriptContext {
-public:
+ public:
   ckRBGlue();
   ~ckRBGlue() override;
   ckRBGlue(const ckRBGlue&) = delete;
@@ -59,7 +59,8 @@ public:
   int64_t rnd(int64_t low, int64_t high);
   double rndg();
   std::string stringPad(const std::string& text, const std::string& pad, int64_t width);
-  std::string stringPad(const std::string& text, const std::string& pad, int64_t width, bool padRight);
+  std::string stringPad(const std::string& text, const std::string& pad, int64_t width,
+                        bool padRight);
 
   // Shell, clipboard, patterns.
   std::string shellExec(const std::string& command);
@@ -126,8 +127,13 @@ public:
   void printAny(int64_t number);
   void printAny(double number);
 
-private:
+ private:
   std::vector<vorline::ContextMethod> buildMethodTable();
+  void addVariableAndFileMethods(std::vector<vorline::ContextMethod>& t);
+  void addStringShellAndBitMethods(std::vector<vorline::ContextMethod>& t);
+  void addDateMethods(std::vector<vorline::ContextMethod>& t);
+  void addFileAndViewMethods(std::vector<vorline::ContextMethod>& t);
+  void addDrawingAndOverloadMethods(std::vector<vorline::ContextMethod>& t);
 
   std::vector<vorline::ContextMethod> methods_;
 };

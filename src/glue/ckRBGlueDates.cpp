@@ -19,9 +19,9 @@ constexpr std::array<const char*, 7> kLongDays = {"Sunday",   "Monday", "Tuesday
                                                   "Thursday", "Friday", "Saturday"};
 constexpr std::array<const char*, 12> kShortMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr std::array<const char*, 12> kLongMonths = {"January", "February", "March",     "April",
-                                                     "May",     "June",     "July",      "August",
-                                                     "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kLongMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
 constexpr std::array<int, 12> kCommonMonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr std::array<int, 12> kLeapMonthDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
@@ -36,7 +36,9 @@ const char* monthName(const std::array<const char*, 12>& names, const Date& d) {
 }
 
 // The am/pm word: the second blank-separated field of the ShortTime text, trimmed.
-std::string meridiemWord(const Date& d) { return vorline::Trim(vorline::NthField(d.ShortTime(), " ", 2)); }
+std::string meridiemWord(const Date& d) {
+  return vorline::Trim(vorline::NthField(d.ShortTime(), " ", 2));
+}
 
 // The hour on the 12-hour clock, 1 to 12, for g and h beside the am/pm letters.
 int64_t twelveHour(const Date& d) {
@@ -49,10 +51,17 @@ std::string ordinalDay(int64_t day) {
   const char* suffix = "th";
   if (day < 10 || day > 19) {
     switch (day % 10) {
-      case 1: suffix = "st"; break;
-      case 2: suffix = "nd"; break;
-      case 3: suffix = "rd"; break;
-      default: break;
+      case 1:
+        suffix = "st";
+        break;
+      case 2:
+        suffix = "nd";
+        break;
+      case 3:
+        suffix = "rd";
+        break;
+      default:
+        break;
     }
   }
   return Str(day) + suffix;
@@ -115,11 +124,12 @@ std::string ckRBGlue::date_mkCookieTime(double t) {
 double ckRBGlue::date_mktime(int64_t hour, int64_t minute, int64_t second, int64_t month,
                              int64_t day, int64_t year, int64_t) {
   Date d;
-  std::string text = Str(month != 0 ? month : d.Month()) + "/" + Str(day != 0 ? day : d.Day()) + "/" +
-                     Str(year != 0 ? year : d.Year());
+  std::string text = Str(month != 0 ? month : d.Month()) + "/" + Str(day != 0 ? day : d.Day()) +
+                     "/" + Str(year != 0 ? year : d.Year());
   vorline::ParseDate(text, d);
   // Wide arithmetic: any three Int64 values give their exact sum, never a wrapped one.
-  __int128 offset = static_cast<__int128>(hour) * 3600 + static_cast<__int128>(minute) * 60 + second;
+  __int128 offset =
+      static_cast<__int128>(hour) * 3600 + static_cast<__int128>(minute) * 60 + second;
   return d.TotalSeconds() + static_cast<double>(offset);
 }
 
@@ -159,6 +169,7 @@ std::string ckRBGlue::date_formatDate(const std::string& format, double t) {
       {"z", Str(d.DayOfYear())},
   }};
   std::string text = format;
-  for (const auto& [letter, replacement] : steps) text = vorline::ReplaceB(text, letter, replacement);
+  for (const auto& [letter, replacement] : steps)
+    text = vorline::ReplaceB(text, letter, replacement);
   return text;
 }

@@ -33,7 +33,8 @@ void ckRBGlue::writeFile(const std::string& scriptPath, const std::string& text)
 std::string ckRBGlue::path() {
   if (!owner) return "";
   std::shared_ptr<FolderItem> folder =
-      owner->theFile ? owner->theFile->Parent() : vorline::GetFolderItem("", vorline::PathMode::Relative);
+      owner->theFile ? owner->theFile->Parent()
+                     : vorline::GetFolderItem("", vorline::PathMode::Relative);
   if (!folder) throw vorline::NilObjectException();
   return folder->ShellPath();
 }
@@ -65,7 +66,9 @@ bool ckRBGlue::rgex(const std::string& subject, const std::string& pattern, bool
   }
 }
 
-std::string ckRBGlue::urlEncode(const std::string& text) { return vorline::EncodeURLComponent(text); }
+std::string ckRBGlue::urlEncode(const std::string& text) {
+  return vorline::EncodeURLComponent(text);
+}
 
 // The file's whole text, unchanged; "" for a file that is missing or cannot be opened.
 std::string ckRBGlue::readFile(const std::string& scriptPath) {

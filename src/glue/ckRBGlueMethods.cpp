@@ -42,12 +42,14 @@ Variant guarded(const Call& call, const Variant* args) {
   }
 }
 
-ContextMethod method(std::string name, std::vector<ScriptType> params, ScriptType result, Call call) {
+ContextMethod method(std::string name, std::vector<ScriptType> params, ScriptType result,
+                     Call call) {
   size_t arity = params.size();
   return ContextMethod{std::move(name), std::move(params), result,
                        [call = std::move(call), arity](const Variant* args, std::size_t count) {
                          if (count != arity)
-                           throw RuntimeException(15, "wrong number of arguments for a context method");
+                           throw RuntimeException(15,
+                                                  "wrong number of arguments for a context method");
                          return guarded(call, args);
                        }};
 }
@@ -62,96 +64,194 @@ Variant none() { return Variant(); }
 
 }  // namespace
 
-// One entry per script-facing method, in the class's order; each converts its arguments from
-// the engine's Variants and boxes its result.
+// The table in the class's order, one entry per script-facing method; each entry converts its
+// arguments from the engine's Variants and boxes its result.
 std::vector<ContextMethod> ckRBGlue::buildMethodTable() {
   std::vector<ContextMethod> t;
   t.reserve(65);
-  t.push_back(method("setVar", {kStr, kDbl}, kVoid, [this](const Variant* a) { setVar(S(a[0]), D(a[1])); return none(); }));
-  t.push_back(method("tagLine", {kI64}, kVoid, [this](const Variant* a) { tagLine(I(a[0])); return none(); }));
-  t.push_back(method("printAny1", {kVar}, kVoid, [this](const Variant* a) { printAny1(a[0]); return none(); }));
-  t.push_back(method("raiseERR", {kStr}, kVoid, [this](const Variant* a) { raiseERR(S(a[0])); return none(); }));
-  t.push_back(method("printNumber", {kVar}, kStr, [this](const Variant* a) { return Variant::String(printNumber(a[0])); }));
-  t.push_back(method("writeFile", {kStr, kStr}, kVoid, [this](const Variant* a) { writeFile(S(a[0]), S(a[1])); return none(); }));
+  addVariableAndFileMethods(t);
+  addStringShellAndBitMethods(t);
+  addDateMethods(t);
+  addFileAndViewMethods(t);
+  addDrawingAndOverloadMethods(t);
+  return t;
+}
+
+// Variables, printing, the pad's folder and random numbers (methods 1 to 10).
+void ckRBGlue::addVariableAndFileMethods(std::vector<ContextMethod>& t) {
+  t.push_back(method("setVar", {kStr, kDbl}, kVoid, [this](const Variant* a) {
+    setVar(S(a[0]), D(a[1]));
+    return none();
+  }));
+  t.push_back(method("tagLine", {kI64}, kVoid, [this](const Variant* a) {
+    tagLine(I(a[0]));
+    return none();
+  }));
+  t.push_back(method("printAny1", {kVar}, kVoid, [this](const Variant* a) {
+    printAny1(a[0]);
+    return none();
+  }));
+  t.push_back(method("raiseERR", {kStr}, kVoid, [this](const Variant* a) {
+    raiseERR(S(a[0]));
+    return none();
+  }));
+  t.push_back(method("printNumber", {kVar}, kStr,
+                     [this](const Variant* a) { return Variant::String(printNumber(a[0])); }));
+  t.push_back(method("writeFile", {kStr, kStr}, kVoid, [this](const Variant* a) {
+    writeFile(S(a[0]), S(a[1]));
+    return none();
+  }));
   t.push_back(method("path", {}, kStr, [this](const Variant*) { return Variant::String(path()); }));
-  t.push_back(method("intval", {kI64}, kI64, [this](const Variant* a) { return Variant::Int64(intval(I(a[0]))); }));
-  t.push_back(method("rnd", {kI64, kI64}, kI64, [this](const Variant* a) { return Variant::Int64(rnd(I(a[0]), I(a[1]))); }));
+  t.push_back(method("intval", {kI64}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(intval(I(a[0]))); }));
+  t.push_back(method("rnd", {kI64, kI64}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(rnd(I(a[0]), I(a[1]))); }));
   t.push_back(method("rndg", {}, kDbl, [this](const Variant*) { return Variant::Double(rndg()); }));
-  t.push_back(method("stringPad", {kStr, kStr, kI64}, kStr,
-                     [this](const Variant* a) { return Variant::String(stringPad(S(a[0]), S(a[1]), I(a[2]))); }));
+}
+
+// Padding, shell, clipboard, patterns, fields and bits (11 to 22).
+void ckRBGlue::addStringShellAndBitMethods(std::vector<ContextMethod>& t) {
+  t.push_back(method("stringPad", {kStr, kStr, kI64}, kStr, [this](const Variant* a) {
+    return Variant::String(stringPad(S(a[0]), S(a[1]), I(a[2])));
+  }));
   t.push_back(method("stringPad", {kStr, kStr, kI64, kBool}, kStr, [this](const Variant* a) {
     return Variant::String(stringPad(S(a[0]), S(a[1]), I(a[2]), B(a[3])));
   }));
-  t.push_back(method("shellExec", {kStr}, kStr, [this](const Variant* a) { return Variant::String(shellExec(S(a[0]))); }));
-  t.push_back(method("setClipboard", {kStr}, kVoid, [this](const Variant* a) { setClipboard(S(a[0])); return none(); }));
-  t.push_back(method("getClipboard", {}, kStr, [this](const Variant*) { return Variant::String(getClipboard()); }));
-  t.push_back(method("rgex", {kStr, kStr, kBool}, kBool,
-                     [this](const Variant* a) { return Variant::Boolean(rgex(S(a[0]), S(a[1]), B(a[2]))); }));
-  t.push_back(method("stringField", {kI64}, kStr, [this](const Variant* a) { return Variant::String(stringField(I(a[0]))); }));
-  t.push_back(method("BitwiseOnesComplement", {kU64}, kU64,
-                     [this](const Variant* a) { return Variant::UInt64(BitwiseOnesComplement(U(a[0]))); }));
-  t.push_back(method("BitwiseShiftLeft", {kU64, kI64}, kU64,
-                     [this](const Variant* a) { return Variant::UInt64(BitwiseShiftLeft(U(a[0]), I(a[1]))); }));
-  t.push_back(method("BitwiseShiftRight", {kU64, kI64}, kU64,
-                     [this](const Variant* a) { return Variant::UInt64(BitwiseShiftRight(U(a[0]), I(a[1]))); }));
+  t.push_back(method("shellExec", {kStr}, kStr,
+                     [this](const Variant* a) { return Variant::String(shellExec(S(a[0]))); }));
+  t.push_back(method("setClipboard", {kStr}, kVoid, [this](const Variant* a) {
+    setClipboard(S(a[0]));
+    return none();
+  }));
+  t.push_back(method("getClipboard", {}, kStr,
+                     [this](const Variant*) { return Variant::String(getClipboard()); }));
+  t.push_back(method("rgex", {kStr, kStr, kBool}, kBool, [this](const Variant* a) {
+    return Variant::Boolean(rgex(S(a[0]), S(a[1]), B(a[2])));
+  }));
+  t.push_back(method("stringField", {kI64}, kStr,
+                     [this](const Variant* a) { return Variant::String(stringField(I(a[0]))); }));
+  t.push_back(method("BitwiseOnesComplement", {kU64}, kU64, [this](const Variant* a) {
+    return Variant::UInt64(BitwiseOnesComplement(U(a[0])));
+  }));
+  t.push_back(method("BitwiseShiftLeft", {kU64, kI64}, kU64, [this](const Variant* a) {
+    return Variant::UInt64(BitwiseShiftLeft(U(a[0]), I(a[1])));
+  }));
+  t.push_back(method("BitwiseShiftRight", {kU64, kI64}, kU64, [this](const Variant* a) {
+    return Variant::UInt64(BitwiseShiftRight(U(a[0]), I(a[1])));
+  }));
   t.push_back(method("BitwiseShiftRightB", {kU64, kI64, kI64}, kU64, [this](const Variant* a) {
     return Variant::UInt64(BitwiseShiftRightB(U(a[0]), I(a[1]), I(a[2])));
   }));
   t.push_back(method("BitwiseShiftLeftB", {kU64, kI64, kI64}, kU64, [this](const Variant* a) {
     return Variant::UInt64(BitwiseShiftLeftB(U(a[0]), I(a[1]), I(a[2])));
   }));
-  t.push_back(method("SQLDateTime", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(SQLDateTime(D(a[0]))); }));
-  t.push_back(method("ShortTime", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(ShortTime(D(a[0]))); }));
-  t.push_back(method("LongTime", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(LongTime(D(a[0]))); }));
-  t.push_back(method("LongDate", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(LongDate(D(a[0]))); }));
-  t.push_back(method("ShortDate", {kDbl}, kStr, [this](const Variant* a) { return Variant::String(ShortDate(D(a[0]))); }));
+}
+
+// Dates and date formatting (23 to 43).
+void ckRBGlue::addDateMethods(std::vector<ContextMethod>& t) {
+  t.push_back(method("SQLDateTime", {kDbl}, kStr,
+                     [this](const Variant* a) { return Variant::String(SQLDateTime(D(a[0]))); }));
+  t.push_back(method("ShortTime", {kDbl}, kStr,
+                     [this](const Variant* a) { return Variant::String(ShortTime(D(a[0]))); }));
+  t.push_back(method("LongTime", {kDbl}, kStr,
+                     [this](const Variant* a) { return Variant::String(LongTime(D(a[0]))); }));
+  t.push_back(method("LongDate", {kDbl}, kStr,
+                     [this](const Variant* a) { return Variant::String(LongDate(D(a[0]))); }));
+  t.push_back(method("ShortDate", {kDbl}, kStr,
+                     [this](const Variant* a) { return Variant::String(ShortDate(D(a[0]))); }));
   t.push_back(method("now", {}, kDbl, [this](const Variant*) { return Variant::Double(now()); }));
   t.push_back(method("time", {}, kDbl, [this](const Variant*) { return Variant::Double(time()); }));
-  t.push_back(method("day", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(day(D(a[0]))); }));
-  t.push_back(method("month", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(month(D(a[0]))); }));
-  t.push_back(method("year", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(year(D(a[0]))); }));
-  t.push_back(method("DayOfWeek", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(DayOfWeek(D(a[0]))); }));
-  t.push_back(method("DayOfYear", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(DayOfYear(D(a[0]))); }));
-  t.push_back(method("GMTOffset", {kDbl}, kDbl, [this](const Variant* a) { return Variant::Double(GMTOffset(D(a[0]))); }));
-  t.push_back(method("minute", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(minute(D(a[0]))); }));
-  t.push_back(method("hour", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(hour(D(a[0]))); }));
-  t.push_back(method("second", {kDbl}, kI64, [this](const Variant* a) { return Variant::Int64(second(D(a[0]))); }));
-  t.push_back(method("ParseDate", {kStr}, kDbl, [this](const Variant* a) { return Variant::Double(ParseDate(S(a[0]))); }));
-  t.push_back(method("date_IsLeapYear", {kI64}, kBool,
-                     [this](const Variant* a) { return Variant::Boolean(date_IsLeapYear(I(a[0]))); }));
-  t.push_back(method("date_mkCookieTime", {kDbl}, kStr,
-                     [this](const Variant* a) { return Variant::String(date_mkCookieTime(D(a[0]))); }));
-  t.push_back(method("date_mktime", {kI64, kI64, kI64, kI64, kI64, kI64, kI64}, kDbl, [this](const Variant* a) {
-    return Variant::Double(date_mktime(I(a[0]), I(a[1]), I(a[2]), I(a[3]), I(a[4]), I(a[5]), I(a[6])));
+  t.push_back(method("day", {kDbl}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(day(D(a[0]))); }));
+  t.push_back(method("month", {kDbl}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(month(D(a[0]))); }));
+  t.push_back(method("year", {kDbl}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(year(D(a[0]))); }));
+  t.push_back(method("DayOfWeek", {kDbl}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(DayOfWeek(D(a[0]))); }));
+  t.push_back(method("DayOfYear", {kDbl}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(DayOfYear(D(a[0]))); }));
+  t.push_back(method("GMTOffset", {kDbl}, kDbl,
+                     [this](const Variant* a) { return Variant::Double(GMTOffset(D(a[0]))); }));
+  t.push_back(method("minute", {kDbl}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(minute(D(a[0]))); }));
+  t.push_back(method("hour", {kDbl}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(hour(D(a[0]))); }));
+  t.push_back(method("second", {kDbl}, kI64,
+                     [this](const Variant* a) { return Variant::Int64(second(D(a[0]))); }));
+  t.push_back(method("ParseDate", {kStr}, kDbl,
+                     [this](const Variant* a) { return Variant::Double(ParseDate(S(a[0]))); }));
+  t.push_back(method("date_IsLeapYear", {kI64}, kBool, [this](const Variant* a) {
+    return Variant::Boolean(date_IsLeapYear(I(a[0])));
   }));
-  t.push_back(method("date_formatDate", {kStr, kDbl}, kStr,
-                     [this](const Variant* a) { return Variant::String(date_formatDate(S(a[0]), D(a[1]))); }));
-  t.push_back(method("urlEncode", {kStr}, kStr, [this](const Variant* a) { return Variant::String(urlEncode(S(a[0]))); }));
-  t.push_back(method("readFile", {kStr}, kStr, [this](const Variant* a) { return Variant::String(readFile(S(a[0]))); }));
-  t.push_back(method("pathToFolderitem", {kStr}, kObj,
-                     [this](const Variant* a) { return Variant::Object(pathToFolderitem(S(a[0]))); }));
-  t.push_back(method("constructor", {}, kVoid, [this](const Variant*) { constructor(); return none(); }));
-  t.push_back(method("ResetGlue", {}, kVoid, [this](const Variant*) { ResetGlue(); return none(); }));
-  t.push_back(method("createView", {kI64, kI64}, kVoid, [this](const Variant* a) { createView(I(a[0]), I(a[1])); return none(); }));
-  t.push_back(method("showView", {}, kVoid, [this](const Variant*) { showView(); return none(); }));
+  t.push_back(method("date_mkCookieTime", {kDbl}, kStr, [this](const Variant* a) {
+    return Variant::String(date_mkCookieTime(D(a[0])));
+  }));
+  t.push_back(method(
+      "date_mktime", {kI64, kI64, kI64, kI64, kI64, kI64, kI64}, kDbl, [this](const Variant* a) {
+        return Variant::Double(
+            date_mktime(I(a[0]), I(a[1]), I(a[2]), I(a[3]), I(a[4]), I(a[5]), I(a[6])));
+      }));
+  t.push_back(method("date_formatDate", {kStr, kDbl}, kStr, [this](const Variant* a) {
+    return Variant::String(date_formatDate(S(a[0]), D(a[1])));
+  }));
+}
+
+// URL encoding, files, the lifecycle and the first view methods (44 to 53).
+void ckRBGlue::addFileAndViewMethods(std::vector<ContextMethod>& t) {
+  t.push_back(method("urlEncode", {kStr}, kStr,
+                     [this](const Variant* a) { return Variant::String(urlEncode(S(a[0]))); }));
+  t.push_back(method("readFile", {kStr}, kStr,
+                     [this](const Variant* a) { return Variant::String(readFile(S(a[0]))); }));
+  t.push_back(method("pathToFolderitem", {kStr}, kObj, [this](const Variant* a) {
+    return Variant::Object(pathToFolderitem(S(a[0])));
+  }));
+  t.push_back(method("constructor", {}, kVoid, [this](const Variant*) {
+    constructor();
+    return none();
+  }));
+  t.push_back(method("ResetGlue", {}, kVoid, [this](const Variant*) {
+    ResetGlue();
+    return none();
+  }));
+  t.push_back(method("createView", {kI64, kI64}, kVoid, [this](const Variant* a) {
+    createView(I(a[0]), I(a[1]));
+    return none();
+  }));
+  t.push_back(method("showView", {}, kVoid, [this](const Variant*) {
+    showView();
+    return none();
+  }));
   t.push_back(method("viewSetPenColor", {kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
     viewSetPenColor(I(a[0]), I(a[1]), I(a[2]));
     return none();
   }));
-  t.push_back(method("viewDrawPoint", {kI64, kI64}, kVoid, [this](const Variant* a) { viewDrawPoint(I(a[0]), I(a[1])); return none(); }));
-  t.push_back(method("viewSetPenSize", {kI64}, kVoid, [this](const Variant* a) { viewSetPenSize(I(a[0])); return none(); }));
-  t.push_back(method("viewDrawRectangle", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
-    viewDrawRectangle(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
+  t.push_back(method("viewDrawPoint", {kI64, kI64}, kVoid, [this](const Variant* a) {
+    viewDrawPoint(I(a[0]), I(a[1]));
     return none();
   }));
+  t.push_back(method("viewSetPenSize", {kI64}, kVoid, [this](const Variant* a) {
+    viewSetPenSize(I(a[0]));
+    return none();
+  }));
+}
+
+// The drawing functions, trunc and the later overloads (54 to 65).
+void ckRBGlue::addDrawingAndOverloadMethods(std::vector<ContextMethod>& t) {
+  t.push_back(
+      method("viewDrawRectangle", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
+        viewDrawRectangle(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
+        return none();
+      }));
   t.push_back(method("viewDrawOval", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
     viewDrawOval(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
     return none();
   }));
-  t.push_back(method("viewFillRectangle", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
-    viewFillRectangle(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
-    return none();
-  }));
+  t.push_back(
+      method("viewFillRectangle", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
+        viewFillRectangle(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
+        return none();
+      }));
   t.push_back(method("viewFillOval", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
     viewFillOval(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
     return none();
@@ -160,12 +260,30 @@ std::vector<ContextMethod> ckRBGlue::buildMethodTable() {
     viewDrawLine(I(a[0]), I(a[1]), I(a[2]), I(a[3]));
     return none();
   }));
-  t.push_back(method("viewClear", {}, kVoid, [this](const Variant*) { viewClear(); return none(); }));
-  t.push_back(method("trunc", {kDbl}, kDbl, [this](const Variant* a) { return Variant::Double(trunc(D(a[0]))); }));
-  t.push_back(method("setVar", {kStr, kI64}, kVoid, [this](const Variant* a) { setVar(S(a[0]), I(a[1])); return none(); }));
-  t.push_back(method("setVar", {kStr, kStr}, kVoid, [this](const Variant* a) { setVar(S(a[0]), S(a[1])); return none(); }));
-  t.push_back(method("printAny", {kStr}, kVoid, [this](const Variant* a) { printAny(S(a[0])); return none(); }));
-  t.push_back(method("printAny", {kI64}, kVoid, [this](const Variant* a) { printAny(I(a[0])); return none(); }));
-  t.push_back(method("printAny", {kDbl}, kVoid, [this](const Variant* a) { printAny(D(a[0])); return none(); }));
-  return t;
+  t.push_back(method("viewClear", {}, kVoid, [this](const Variant*) {
+    viewClear();
+    return none();
+  }));
+  t.push_back(method("trunc", {kDbl}, kDbl,
+                     [this](const Variant* a) { return Variant::Double(trunc(D(a[0]))); }));
+  t.push_back(method("setVar", {kStr, kI64}, kVoid, [this](const Variant* a) {
+    setVar(S(a[0]), I(a[1]));
+    return none();
+  }));
+  t.push_back(method("setVar", {kStr, kStr}, kVoid, [this](const Variant* a) {
+    setVar(S(a[0]), S(a[1]));
+    return none();
+  }));
+  t.push_back(method("printAny", {kStr}, kVoid, [this](const Variant* a) {
+    printAny(S(a[0]));
+    return none();
+  }));
+  t.push_back(method("printAny", {kI64}, kVoid, [this](const Variant* a) {
+    printAny(I(a[0]));
+    return none();
+  }));
+  t.push_back(method("printAny", {kDbl}, kVoid, [this](const Variant* a) {
+    printAny(D(a[0]));
+    return none();
+  }));
 }

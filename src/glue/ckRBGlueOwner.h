@@ -11,7 +11,7 @@
 #include "platform/FolderItem.h"
 
 class ckRBGlueOwner {
-public:
+ public:
   virtual ~ckRBGlueOwner() = default;
 
   // The window's variables memory; setVar stores into it.

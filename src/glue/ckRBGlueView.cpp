@@ -31,32 +31,32 @@ void ckRBGlue::viewSetPenSize(int64_t size) {
 
 void ckRBGlue::viewDrawRectangle(int64_t x, int64_t y, int64_t width, int64_t height) {
   if (gCanvas)
-    gCanvas->Graphics().DrawRect(static_cast<double>(x), static_cast<double>(y), static_cast<double>(width),
-                                 static_cast<double>(height));
+    gCanvas->Graphics().DrawRect(static_cast<double>(x), static_cast<double>(y),
+                                 static_cast<double>(width), static_cast<double>(height));
 }
 
 void ckRBGlue::viewDrawOval(int64_t x, int64_t y, int64_t width, int64_t height) {
   if (gCanvas)
-    gCanvas->Graphics().DrawOval(static_cast<double>(x), static_cast<double>(y), static_cast<double>(width),
-                                 static_cast<double>(height));
+    gCanvas->Graphics().DrawOval(static_cast<double>(x), static_cast<double>(y),
+                                 static_cast<double>(width), static_cast<double>(height));
 }
 
 void ckRBGlue::viewFillRectangle(int64_t x, int64_t y, int64_t width, int64_t height) {
   if (gCanvas)
-    gCanvas->Graphics().FillRect(static_cast<double>(x), static_cast<double>(y), static_cast<double>(width),
-                                 static_cast<double>(height));
+    gCanvas->Graphics().FillRect(static_cast<double>(x), static_cast<double>(y),
+                                 static_cast<double>(width), static_cast<double>(height));
 }
 
 void ckRBGlue::viewFillOval(int64_t x, int64_t y, int64_t width, int64_t height) {
   if (gCanvas)
-    gCanvas->Graphics().FillOval(static_cast<double>(x), static_cast<double>(y), static_cast<double>(width),
-                                 static_cast<double>(height));
+    gCanvas->Graphics().FillOval(static_cast<double>(x), static_cast<double>(y),
+                                 static_cast<double>(width), static_cast<double>(height));
 }
 
 void ckRBGlue::viewDrawLine(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
   if (gCanvas)
-    gCanvas->Graphics().DrawLine(static_cast<double>(x1), static_cast<double>(y1), static_cast<double>(x2),
-                                 static_cast<double>(y2));
+    gCanvas->Graphics().DrawLine(static_cast<double>(x1), static_cast<double>(y1),
+                                 static_cast<double>(x2), static_cast<double>(y2));
 }
 
 void ckRBGlue::viewClear() {

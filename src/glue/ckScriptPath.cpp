@@ -6,7 +6,8 @@
 #include "platform/SpecialFolder.h"
 #include "platform/TextOps.h"
 
-ckScriptPath::ckScriptPath(std::string currentFolderText, std::shared_ptr<vorline::FolderItem> currentFolder)
+ckScriptPath::ckScriptPath(std::string currentFolderText,
+                           std::shared_ptr<vorline::FolderItem> currentFolder)
     : currentText_(std::move(currentFolderText)), current_(std::move(currentFolder)) {}
 
 // The three replacements run in this order because "./" is part of "../".
@@ -34,7 +35,8 @@ std::string ckScriptPath::homePath() {
 }
 
 std::string ckScriptPath::dataPath() {
-  std::shared_ptr<vorline::FolderItem> data = vorline::GetFolderItem("data", vorline::PathMode::Relative);
+  std::shared_ptr<vorline::FolderItem> data =
+      vorline::GetFolderItem("data", vorline::PathMode::Relative);
   if (!data) throw vorline::NilObjectException();
   return data->ShellPath();
 }

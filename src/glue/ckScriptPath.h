@@ -15,7 +15,7 @@
 #include "platform/FolderItem.h"
 
 class ckScriptPath {
-public:
+ public:
   // currentFolderText: the owner's current path as it gave it; currentFolder: the item that
   // text names, or null when the platform could not resolve it.
   ckScriptPath(std::string currentFolderText, std::shared_ptr<vorline::FolderItem> currentFolder);
@@ -24,7 +24,7 @@ public:
   // the path needs cannot be resolved.
   std::string finish(const std::string& scriptPath) const;
 
-private:
+ private:
   std::string parentPath() const;
   static std::string homePath();
   static std::string dataPath();

@@ -8,7 +8,7 @@
 namespace vorline {
 
 class Bitwise {
-public:
+ public:
   static uint64_t OnesComplement(uint64_t value) { return ~value; }
   // Throw UnsupportedFormatException for a width other than 8, 16, 32 or 64, or a negative count.
   static uint64_t ShiftLeft(uint64_t value, int64_t count, int64_t width = 64);

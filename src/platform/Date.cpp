@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QLocale>
-
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -86,23 +85,27 @@ Date::Fields Date::fieldsOf(double totalSeconds, bool utc) {
 }
 
 std::string Date::ShortDate() const {
-  QDate date(static_cast<int>(fields_.year), static_cast<int>(fields_.month), static_cast<int>(fields_.day));
+  QDate date(static_cast<int>(fields_.year), static_cast<int>(fields_.month),
+             static_cast<int>(fields_.day));
   return withPlainBlanks(textLocale().toString(date, QLocale::ShortFormat));
 }
 
 std::string Date::LongDate() const {
-  QDate date(static_cast<int>(fields_.year), static_cast<int>(fields_.month), static_cast<int>(fields_.day));
+  QDate date(static_cast<int>(fields_.year), static_cast<int>(fields_.month),
+             static_cast<int>(fields_.day));
   return withPlainBlanks(textLocale().toString(date, QLocale::LongFormat));
 }
 
 std::string Date::ShortTime() const {
-  QTime time(static_cast<int>(fields_.hour), static_cast<int>(fields_.minute), static_cast<int>(fields_.second));
+  QTime time(static_cast<int>(fields_.hour), static_cast<int>(fields_.minute),
+             static_cast<int>(fields_.second));
   return withPlainBlanks(textLocale().toString(time, QLocale::ShortFormat));
 }
 
 std::string Date::LongTime() const {
   QLocale locale = textLocale();
-  QTime time(static_cast<int>(fields_.hour), static_cast<int>(fields_.minute), static_cast<int>(fields_.second));
+  QTime time(static_cast<int>(fields_.hour), static_cast<int>(fields_.minute),
+             static_cast<int>(fields_.second));
   return withPlainBlanks(locale.toString(time, longTimeFormatWithoutZone(locale)));
 }
 

@@ -11,7 +11,7 @@ class QLocale;
 namespace vorline {
 
 class Date {
-public:
+ public:
   // Holds the current moment.
   Date();
   // Holds the given moment; throws InvalidArgumentException for one outside the calendar.
@@ -25,13 +25,13 @@ public:
   void SetTotalSeconds(double totalSeconds);
 
   int64_t Year() const { return fields_.year; }
-  int64_t Month() const { return fields_.month; }        // 1 January .. 12 December
-  int64_t Day() const { return fields_.day; }            // 1 .. 31
-  int64_t Hour() const { return fields_.hour; }          // 0 .. 23
+  int64_t Month() const { return fields_.month; }  // 1 January .. 12 December
+  int64_t Day() const { return fields_.day; }      // 1 .. 31
+  int64_t Hour() const { return fields_.hour; }    // 0 .. 23
   int64_t Minute() const { return fields_.minute; }
   int64_t Second() const { return fields_.second; }
-  int64_t DayOfWeek() const { return fields_.dayOfWeek; }  // 1 Sunday .. 7 Saturday
-  int64_t DayOfYear() const { return fields_.dayOfYear; }  // 1 .. 366
+  int64_t DayOfWeek() const { return fields_.dayOfWeek; }    // 1 Sunday .. 7 Saturday
+  int64_t DayOfYear() const { return fields_.dayOfYear; }    // 1 .. 366
   int64_t WeekOfYear() const { return fields_.weekOfYear; }  // ISO 8601 week, 1 .. 53
   // Offset of the moment's local time from UTC, in hours (Berlin in winter: 1).
   double GMTOffset() const { return fields_.offsetSeconds / 3600.0; }
@@ -48,7 +48,7 @@ public:
   static void SetLocale(const QLocale& locale);
   static void UseSystemLocale();
 
-private:
+ private:
   struct Fields {
     int64_t year = 1970, month = 1, day = 1, hour = 0, minute = 0, second = 0;
     int64_t dayOfWeek = 5, dayOfYear = 1, weekOfYear = 1, offsetSeconds = 0;

@@ -13,7 +13,10 @@ namespace {
 // UTF-8 comes back as itself with bit 31 set, so it hashes apart from every character.
 char32_t nextCodePoint(std::string_view s, size_t& i) {
   unsigned char b = static_cast<unsigned char>(s[i]);
-  size_t extra = (b >= 0xC2 && b <= 0xDF) ? 1 : (b >= 0xE0 && b <= 0xEF) ? 2 : (b >= 0xF0 && b <= 0xF4) ? 3 : 0;
+  size_t extra = (b >= 0xC2 && b <= 0xDF)   ? 1
+                 : (b >= 0xE0 && b <= 0xEF) ? 2
+                 : (b >= 0xF0 && b <= 0xF4) ? 3
+                                            : 0;
   char32_t invalid = 0x80000000u | b;
   if (extra == 0 || i + extra >= s.size()) {
     ++i;

@@ -14,7 +14,7 @@
 namespace vorline {
 
 class Dictionary {
-public:
+ public:
   int64_t Count() const { return static_cast<int64_t>(entries_.size()); }
   bool HasKey(std::string_view key) const;
 
@@ -34,7 +34,7 @@ public:
   void Remove(std::string_view key);
   void Clear();
 
-private:
+ private:
   struct Entry {
     std::string key;
     Variant value;

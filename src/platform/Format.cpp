@@ -13,7 +13,7 @@ enum class Kind { Literal, Zero, Hash, Point, Exponent, Minus, Plus, Percent };
 
 struct Token {
   Kind kind;
-  std::string text;         // Literal: the text; Exponent: the "e" or "E" as written
+  std::string text;           // Literal: the text; Exponent: the "e" or "E" as written
   bool expAlwaysSign = true;  // Exponent: "+" also for positive exponents
   int expMinDigits = 1;       // Exponent: at least this many digits
 };
@@ -40,6 +40,20 @@ bool hasPlaceholder(const Section& s) {
   for (const Token& t : s.tokens)
     if (t.kind == Kind::Zero || t.kind == Kind::Hash) return true;
   return false;
+}
+
+// The exponent at mask[i] ("e" or "E"), with its optional sign rule and digit placeholders;
+// i ends on its last character.
+Token readExponent(std::string_view mask, size_t& i) {
+  Token t{Kind::Exponent, std::string(1, mask[i])};
+  if (i + 1 < mask.size() && (mask[i + 1] == '+' || mask[i + 1] == '-'))
+    t.expAlwaysSign = mask[++i] == '+';
+  int zeros = 0;
+  while (i + 1 < mask.size() && (mask[i + 1] == '0' || mask[i + 1] == '#')) {
+    if (mask[++i] == '0') ++zeros;
+  }
+  t.expMinDigits = zeros > 0 ? zeros : 1;
+  return t;
 }
 
 // Reads a mask character by character into its sections (at most three are used).
@@ -73,15 +87,7 @@ std::vector<Section> parseMask(std::string_view mask) {
     } else if (c == ',' && !afterPoint && !afterExponent) {
       s.grouping = true;
     } else if ((c == 'e' || c == 'E') && !afterExponent && hasPlaceholder(s)) {
-      Token t{Kind::Exponent, std::string(1, c)};
-      if (i + 1 < mask.size() && (mask[i + 1] == '+' || mask[i + 1] == '-'))
-        t.expAlwaysSign = mask[++i] == '+';
-      int zeros = 0;
-      while (i + 1 < mask.size() && (mask[i + 1] == '0' || mask[i + 1] == '#')) {
-        if (mask[++i] == '0') ++zeros;
-      }
-      t.expMinDigits = zeros > 0 ? zeros : 1;
-      s.tokens.push_back(t);
+      s.tokens.push_back(readExponent(mask, i));
       s.scientific = true;
       afterExponent = true;
     } else if (c == '-' || c == '+') {
@@ -222,7 +228,8 @@ std::vector<std::string> placeIntegerDigits(const Section& s, const std::string&
     else if (kinds[slot] == Kind::Zero)
       out[slot] = withGroup('0', k);
   }
-  for (int k = n - 1; k >= slots; --k) extra += withGroup(digits[static_cast<size_t>(n - 1 - k)], k);
+  for (int k = n - 1; k >= slots; --k)
+    extra += withGroup(digits[static_cast<size_t>(n - 1 - k)], k);
   return out;
 }
 
@@ -258,16 +265,27 @@ std::string renderSection(const Section& s, const Digits& d, bool negative) {
   };
   for (const Token& t : s.tokens) {
     switch (t.kind) {
-      case Kind::Literal: out += t.text; break;
-      case Kind::Minus: out += negative ? "-" : ""; break;
-      case Kind::Plus: out += negative ? "-" : "+"; break;
-      case Kind::Percent: out += '%'; break;
+      case Kind::Literal:
+        out += t.text;
+        break;
+      case Kind::Minus:
+        out += negative ? "-" : "";
+        break;
+      case Kind::Plus:
+        out += negative ? "-" : "+";
+        break;
+      case Kind::Percent:
+        out += '%';
+        break;
       case Kind::Point:
         writeLeadingInteger();
         afterPoint = true;
         if (!d.fracPart.empty()) out += '.';
         break;
-      case Kind::Exponent: writeLeadingInteger(); out += exponentText(t, d.exponent); break;
+      case Kind::Exponent:
+        writeLeadingInteger();
+        out += exponentText(t, d.exponent);
+        break;
       case Kind::Zero:
       case Kind::Hash:
         if (!afterPoint) {
@@ -285,7 +303,8 @@ std::string renderSection(const Section& s, const Digits& d, bool negative) {
 
 // Rounds magnitude (>= 0) as the section asks and trims optional trailing fraction zeros.
 Digits sectionDigits(const Section& s, double magnitude) {
-  Digits d = s.scientific ? scientificDigits(magnitude, s.fracMax) : fixedDigits(magnitude, s.fracMax);
+  Digits d =
+      s.scientific ? scientificDigits(magnitude, s.fracMax) : fixedDigits(magnitude, s.fracMax);
   while (static_cast<int>(d.fracPart.size()) > s.fracMin && d.fracPart.back() == '0')
     d.fracPart.pop_back();
   return d;

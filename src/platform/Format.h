@@ -4,9 +4,9 @@
 // the point: not a leading zero; after it: not a trailing zero); "." the decimal point; "," digit
 // grouping by thousands; "-" a minus sign for a negative value only; "+" "+" or "-" always; "e"
 // or "E" after a digit placeholder: scientific notation, optionally followed by "+" or "-" and
-// "0"s for the exponent's sign rule and minimum digits; "%" the value times 100 and a percent sign; "\" the next character
-// literally; ";" separates the sections for positive, negative and zero values. Every other
-// character is copied.
+// "0"s for the exponent's sign rule and minimum digits; "%" the value times 100 and a percent sign;
+// "\" the next character literally; ";" separates the sections for positive, negative and zero
+// values. Every other character is copied.
 //
 // Choices: halves round away from zero (exactly, on the binary value); when every fraction
 // digit drops, no decimal point is written ("6", not "6."); exponents read "e+N" / "e-N"; -0

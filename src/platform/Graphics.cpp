@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -23,7 +22,8 @@ bool finite(double a, double b, double c, double d) {
 }
 
 // Cuts the segment to the box [lo, hi] in both axes (Liang-Barsky); false when nothing is left.
-bool clipSegment(double& x1, double& y1, double& x2, double& y2, double lo, double hiX, double hiY) {
+bool clipSegment(double& x1, double& y1, double& x2, double& y2, double lo, double hiX,
+                 double hiY) {
   double t0 = 0, t1 = 1;
   double dx = x2 - x1, dy = y2 - y1;
   const double p[4] = {-dx, dx, -dy, dy};
@@ -102,7 +102,8 @@ void Graphics::DrawLine(double x1, double y1, double x2, double y2) {
   double pw = penSize(PenWidth);
   // Far-away end points are cut to a margin around the image, keeping the line's course.
   double margin = pw + 2;
-  if (!clipSegment(x1, y1, x2, y2, -margin, image_.width() + margin, image_.height() + margin)) return;
+  if (!clipSegment(x1, y1, x2, y2, -margin, image_.width() + margin, image_.height() + margin))
+    return;
   QPainter painter(&image_);
   QPen pen(toQColor(ForeColor), pw);
   pen.setCapStyle(Qt::SquareCap);

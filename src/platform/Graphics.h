@@ -11,7 +11,7 @@ class QImage;
 namespace vorline {
 
 class Graphics {
-public:
+ public:
   explicit Graphics(QImage& image) : image_(image) {}
 
   Color ForeColor;  // black until set
@@ -29,7 +29,7 @@ public:
   // Back to the new picture's white.
   void ClearRect(double x, double y, double width, double height);
 
-private:
+ private:
   void fillArea(double x, double y, double width, double height, unsigned int argb);
 
   QImage& image_;

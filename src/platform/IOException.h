@@ -11,7 +11,7 @@
 namespace vorline {
 
 class IOException : public RuntimeException {
-public:
+ public:
   explicit IOException(const std::string& what) : RuntimeException(12, "I/O error: " + what) {}
 };
 

@@ -12,7 +12,7 @@
 namespace vorline {
 
 class InvalidArgumentException : public RuntimeException {
-public:
+ public:
   explicit InvalidArgumentException(const std::string& what)
       : RuntimeException(13, "Invalid argument: " + what) {}
 };

@@ -11,7 +11,7 @@
 namespace vorline {
 
 class KeyNotFoundException : public RuntimeException {
-public:
+ public:
   explicit KeyNotFoundException(std::string_view key)
       : RuntimeException(11, "Key not found: " + std::string(key)) {}
 };

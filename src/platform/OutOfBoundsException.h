@@ -11,7 +11,7 @@
 namespace vorline {
 
 class OutOfBoundsException : public RuntimeException {
-public:
+ public:
   OutOfBoundsException(int64_t index, int64_t count)
       : RuntimeException(1, "Out of bounds: index " + std::to_string(index) + " of " +
                                 std::to_string(count) + " entries") {}

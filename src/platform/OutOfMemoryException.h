@@ -11,7 +11,7 @@
 namespace vorline {
 
 class OutOfMemoryException : public RuntimeException {
-public:
+ public:
   explicit OutOfMemoryException(const std::string& what)
       : RuntimeException(6, "Out of memory: " + what) {}
 };

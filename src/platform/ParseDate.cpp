@@ -1,7 +1,6 @@
 #include "platform/ParseDate.h"
 
 #include <QDateTime>
-
 #include <array>
 #include <cctype>
 #include <string>
@@ -9,9 +8,9 @@
 namespace vorline {
 namespace {
 
-constexpr std::array<const char*, 12> kMonths = {"january", "february", "march",     "april",
-                                                 "may",     "june",     "july",      "august",
-                                                 "september", "october", "november", "december"};
+constexpr std::array<const char*, 12> kMonths = {"january",   "february", "march",    "april",
+                                                 "may",       "june",     "july",     "august",
+                                                 "september", "october",  "november", "december"};
 constexpr std::array<const char*, 7> kDays = {"sunday",   "monday", "tuesday", "wednesday",
                                               "thursday", "friday", "saturday"};
 
@@ -22,7 +21,7 @@ struct DateParts {
 
 // A cursor over the text with the few token readers the date forms need.
 class Reader {
-public:
+ public:
   explicit Reader(std::string_view text) : s_(text) {}
 
   bool atEnd() {
@@ -63,7 +62,7 @@ public:
     return w;
   }
 
-private:
+ private:
   std::string_view s_;
   size_t i_ = 0;
 };
@@ -73,7 +72,8 @@ template <size_t N>
 int64_t nameIndex(const std::string& w, const std::array<const char*, N>& names) {
   for (size_t k = 0; k < N; ++k) {
     std::string full = names[k];
-    if (w == full || (w.size() == 3 && full.compare(0, 3, w) == 0)) return static_cast<int64_t>(k) + 1;
+    if (w == full || (w.size() == 3 && full.compare(0, 3, w) == 0))
+      return static_cast<int64_t>(k) + 1;
   }
   return 0;
 }

@@ -15,7 +15,7 @@ class QImage;
 namespace vorline {
 
 class Picture : public ScriptObject {
-public:
+ public:
   // Sizes from 1 to kMaxSide each, at most kMaxPixels in all; depth 32. Throws
   // InvalidArgumentException for another size or depth, OutOfMemoryException when the image
   // cannot be had.
@@ -38,7 +38,7 @@ public:
   static constexpr int64_t kMaxSide = 32767;
   static constexpr int64_t kMaxPixels = 32ll * 1024 * 1024;
 
-private:
+ private:
   int64_t width_;
   int64_t height_;
   std::unique_ptr<QImage> image_;

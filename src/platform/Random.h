@@ -6,7 +6,7 @@
 namespace vorline {
 
 class Random {
-public:
+ public:
   // A whole number from low to high, both included; the bounds may come in either order.
   int64_t InRange(int64_t low, int64_t high);
   // A normally distributed number with mean 0 and standard deviation 1.

@@ -9,8 +9,9 @@ namespace vorline {
 std::optional<RegExMatch> RegEx::Search(std::string_view subject) const {
   QRegularExpression::PatternOptions options = QRegularExpression::UseUnicodePropertiesOption;
   if (!Options.CaseSensitive) options |= QRegularExpression::CaseInsensitiveOption;
-  QRegularExpression re(QString::fromUtf8(SearchPattern.data(), static_cast<qsizetype>(SearchPattern.size())),
-                        options);
+  QRegularExpression re(
+      QString::fromUtf8(SearchPattern.data(), static_cast<qsizetype>(SearchPattern.size())),
+      options);
   if (!re.isValid()) {
     throw RegExException(re.errorString().toStdString() + " at offset " +
                          std::to_string(re.patternErrorOffset()));

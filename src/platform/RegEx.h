@@ -16,7 +16,7 @@ struct RegExMatch {
 };
 
 class RegEx {
-public:
+ public:
   RegExOptions Options;
   std::string SearchPattern;
 

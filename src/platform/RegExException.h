@@ -11,7 +11,7 @@
 namespace vorline {
 
 class RegExException : public RuntimeException {
-public:
+ public:
   explicit RegExException(const std::string& what) : RuntimeException(14, what) {}
 };
 

@@ -40,11 +40,13 @@ void Shell::Execute(const std::string& command) {
   QByteArray output;
   bool finished = false;
   while (!finished) {
-    finished = process.waitForFinished(kSliceMilliseconds) || process.state() == QProcess::NotRunning;
+    finished =
+        process.waitForFinished(kSliceMilliseconds) || process.state() == QProcess::NotRunning;
     output += process.readAll();
     if (output.size() > kMaxOutputBytes) {
       endProcess(process);
-      throw OutOfMemoryException("shell output beyond " + std::to_string(kMaxOutputBytes) + " bytes");
+      throw OutOfMemoryException("shell output beyond " + std::to_string(kMaxOutputBytes) +
+                                 " bytes");
     }
     if (!finished && ShouldStop && ShouldStop()) {
       endProcess(process);

@@ -9,7 +9,7 @@
 namespace vorline {
 
 class Shell {
-public:
+ public:
   // Asked between the short waits while the command runs; true ends the command at once.
   std::function<bool()> ShouldStop;
 
@@ -25,7 +25,7 @@ public:
 
   static constexpr int64_t kMaxOutputBytes = 64ll * 1024 * 1024;
 
-private:
+ private:
   std::string result_;
   int exitCode_ = 0;
   bool stopped_ = false;

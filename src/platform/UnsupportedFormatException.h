@@ -11,7 +11,7 @@
 namespace vorline {
 
 class UnsupportedFormatException : public RuntimeException {
-public:
+ public:
   explicit UnsupportedFormatException(const std::string& what)
       : RuntimeException(10, "Unsupported format: " + what) {}
 };

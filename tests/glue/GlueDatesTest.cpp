@@ -11,7 +11,7 @@ constexpr double kTuesday = 1796756709;
 constexpr double kDay = 86400;
 
 class GlueDates : public GlueFixture {
-protected:
+ protected:
   // The moment of a local date text (for moments named by their calendar date).
   double at(const char* text) {
     double t = glue.ParseDate(text);
@@ -71,8 +71,9 @@ TEST_F(GlueDates, ParseDateGivesTheMomentOrZero) {
 }
 
 TEST_F(GlueDates, LeapYearsFollowTheGregorianRule) {
-  const std::pair<int64_t, bool> cases[] = {{2024, true}, {2023, false}, {1900, false}, {2000, true},
-                                            {0, true},    {-4, true},    {-100, false}, {-400, true}};
+  const std::pair<int64_t, bool> cases[] = {{2024, true},  {2023, false}, {1900, false},
+                                            {2000, true},  {0, true},     {-4, true},
+                                            {-100, false}, {-400, true}};
   for (auto [year, leap] : cases) EXPECT_EQ(glue.date_IsLeapYear(year), leap) << year;
 }
 
@@ -80,12 +81,14 @@ TEST_F(GlueDates, MktimeBuildsTheMomentFromItsParts) {
   EXPECT_EQ(glue.date_mktime(19, 5, 9, 12, 8, 2026, 0), kTuesday);
   double midnight = glue.date_mktime(0, 0, 0, 0, 0, 0, 0);
   vorline::Date today;
-  EXPECT_EQ(midnight, today.TotalSeconds() - (today.Hour() * 3600 + today.Minute() * 60 + today.Second()) -
+  EXPECT_EQ(midnight, today.TotalSeconds() -
+                          (today.Hour() * 3600 + today.Minute() * 60 + today.Second()) -
                           std::fmod(today.TotalSeconds(), 1.0));
   EXPECT_EQ(glue.date_mktime(1, 2, 3, 0, 0, 0, 0), midnight + 3723);
   EXPECT_EQ(glue.date_mktime(1, 2, 3, 0, 0, 0, 99), midnight + 3723);  // the seventh is unused
   EXPECT_EQ(glue.date_mktime(0, 90, 0, 3, 1, 2026, 0), glue.date_mktime(1, 30, 0, 3, 1, 2026, 0));
-  EXPECT_EQ(glue.date_mktime(-1, 0, 0, 3, 1, 2026, 0), glue.date_mktime(0, 0, 0, 3, 1, 2026, 0) - 3600);
+  EXPECT_EQ(glue.date_mktime(-1, 0, 0, 3, 1, 2026, 0),
+            glue.date_mktime(0, 0, 0, 3, 1, 2026, 0) - 3600);
 }
 
 TEST_F(GlueDates, MktimeNeverOverflows) {
@@ -116,16 +119,21 @@ TEST_F(GlueDates, TheWorkedExample) {
 // Each letter alone, for the worked moment; later steps rewrite letters that earlier ones put in.
 TEST_F(GlueDates, EveryLetterOfFormatDate) {
   const std::pair<const char*, const char*> cases[] = {
-      {"a", "p12"},     // "pm", whose "m" the month step fills
-      {"A", "PDec"},    // "PM", whose "M" the month-name step fills
-      {"d", "08"},      {"D", "Tue"}, {"F", "Dece12ber"}, {"g", "7"},   {"G", "19"},
-      {"h", "07"},      {"H", "19"},  {"i", "05"},        {"s", "09"},  {"j", "08"},
-      {"l", "Tue09da26"},  // "Tuesday": the second s step and the y step reach into it
-      {"m", "12"},      {"M", "Dec"}, {"n", "12"},        {"S", "831h"},  // "8th", then t
-      {"L", "0"},       {"t", "31"},  {"U", "00001796756709"}, {"w", "3"}, {"W", "50"},
-      {"Y", "2026"},    {"y", "26"},  {"z", "342"},
+      {"a", "p12"},   // "pm", whose "m" the month step fills
+      {"A", "PDec"},  // "PM", whose "M" the month-name step fills
+      {"d", "08"},   {"D", "Tue"},       {"F", "Dece12ber"},
+      {"g", "7"},    {"G", "19"},        {"h", "07"},
+      {"H", "19"},   {"i", "05"},        {"s", "09"},
+      {"j", "08"},   {"l", "Tue09da26"},  // "Tuesday": the second s step and the y step reach into
+                                          // it
+      {"m", "12"},   {"M", "Dec"},       {"n", "12"},
+      {"S", "831h"},  // "8th", then t
+      {"L", "0"},    {"t", "31"},        {"U", "00001796756709"},
+      {"w", "3"},    {"W", "50"},        {"Y", "2026"},
+      {"y", "26"},   {"z", "342"},
   };
-  for (auto [format, expected] : cases) EXPECT_EQ(glue.date_formatDate(format, kTuesday), expected) << format;
+  for (auto [format, expected] : cases)
+    EXPECT_EQ(glue.date_formatDate(format, kTuesday), expected) << format;
 }
 
 TEST_F(GlueDates, FormatDateReplacesOnlyFirstOccurrences) {
@@ -155,7 +163,7 @@ TEST_F(GlueDates, AnAmPmWordMissingFromTheLocaleRemovesTheLetters) {
 
 TEST_F(GlueDates, OrdinalSuffixesAndTheFollowingTStep) {
   const std::pair<int, const char*> cases[] = {
-      {1, "1s31"}, {2, "2nd"},  {3, "3rd"},  {4, "431h"},  {11, "1131h"}, {12, "1231h"},
+      {1, "1s31"},   {2, "2nd"},    {3, "3rd"},   {4, "431h"},  {11, "1131h"}, {12, "1231h"},
       {13, "1331h"}, {21, "21s31"}, {22, "22nd"}, {23, "23rd"}, {31, "31s31"},
   };
   for (auto [day, expected] : cases) {

@@ -23,11 +23,14 @@ void writeBytes(const std::string& path, const std::string& bytes) {
 }
 
 class ScriptPathTest : public GlueFixture {
-protected:
+ protected:
   std::string finish(const std::string& path) {
-    return ckScriptPath(owner.currentPath, vorline::GetFolderItem(owner.currentPath, 1)).finish(path);
+    return ckScriptPath(owner.currentPath, vorline::GetFolderItem(owner.currentPath, 1))
+        .finish(path);
   }
-  std::string resolved(const std::string& path) { return glue.pathToFolderitem(path)->NativePath(); }
+  std::string resolved(const std::string& path) {
+    return glue.pathToFolderitem(path)->NativePath();
+  }
 };
 
 TEST_F(ScriptPathTest, EachFormNamesItsFolder) {
@@ -46,7 +49,8 @@ TEST_F(ScriptPathTest, EachFormNamesItsFolder) {
       // A path with "/" and no prefix stands as it is, relative to the application folder.
       {"sub/notes.txt", "sub/notes.txt", root + "/app/sub/notes.txt"},
       // A prefix in the middle is replaced too, only its first occurrence.
-      {"logs/./today.txt", "logs/" + root + "/pads/today.txt", root + "/app/logs" + root + "/pads/today.txt"},
+      {"logs/./today.txt", "logs/" + root + "/pads/today.txt",
+       root + "/app/logs" + root + "/pads/today.txt"},
       {"./a/./b", root + "/pads/a/./b", root + "/pads/a/b"},
   };
   for (const Case& c : cases) {
@@ -74,8 +78,8 @@ TEST_F(GlueFixture, PathIsThePadsFolderOrTheDefaultFolder) {
 }
 
 TEST_F(GlueFixture, WriteFileThenReadFileKeepsTheExactBytes) {
-  const std::string texts[] = {"one line", "two\nlines\n", "crlf\r\nkept\r\n", "", "ü € 😀",
-                               std::string("nul\0byte", 8)};
+  const std::string texts[] = {"one line", "two\nlines\n", "crlf\r\nkept\r\n",
+                               "",         "ü € 😀",        std::string("nul\0byte", 8)};
   for (const std::string& text : texts) {
     glue.writeFile("round.txt", text);
     EXPECT_EQ(readBytes(root + "/app/data/round.txt"), text);

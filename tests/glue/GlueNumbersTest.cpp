@@ -22,12 +22,13 @@ TEST_F(GlueFixture, StringPadAddsThePadWidthMinusLengthTimes) {
     bool right;
     const char* expected;
   } cases[] = {
-      {"7", "0", 3, false, "007"},   {"7", "0", 3, true, "700"},    {"1234", "0", 3, false, "1234"},
-      {"7", "ab", 3, false, "abab7"}, {"7", "", 9, false, "7"},      {"7", "0", 0, false, "7"},
-      {"7", "0", -5, true, "7"},      {"äö", "·", 4, true, "äö··"},  {"", "x", 2, false, "xx"},
+      {"7", "0", 3, false, "007"},    {"7", "0", 3, true, "700"},   {"1234", "0", 3, false, "1234"},
+      {"7", "ab", 3, false, "abab7"}, {"7", "", 9, false, "7"},     {"7", "0", 0, false, "7"},
+      {"7", "0", -5, true, "7"},      {"äö", "·", 4, true, "äö··"}, {"", "x", 2, false, "xx"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(glue.stringPad(c.text, c.pad, c.width, c.right), c.expected) << c.text << "|" << c.pad;
+    EXPECT_EQ(glue.stringPad(c.text, c.pad, c.width, c.right), c.expected)
+        << c.text << "|" << c.pad;
     if (!c.right) {
       EXPECT_EQ(glue.stringPad(c.text, c.pad, c.width), c.expected);
     }

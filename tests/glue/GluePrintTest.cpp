@@ -41,17 +41,18 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{kPi, 11, 0, "3.14159265359"}, NumberCase{kPi, 12, 0, "3.14159265359"},
         NumberCase{kPi, 0, 1, "3e+0"}, NumberCase{kPi, 1, 1, "3.1e+0"},
         NumberCase{kPi, 4, 1, "3.1416e+0"}, NumberCase{kPi, 8, 1, "3.14159265e+0"},
-        NumberCase{kPi, 12, 1, "3.14159265359e+0"},
-        NumberCase{3.14159265, 4, 0, "3.1416"}, NumberCase{7.6, 0, 0, "8"},
-        NumberCase{6, 4, 0, "6"}, NumberCase{6, 4, 1, "6e+0"}, NumberCase{-0.00001, 4, 0, "0"},
-        NumberCase{-0.00001, 4, 1, "0e+0"}, NumberCase{2.5, 0, 0, "3"}, NumberCase{-2.5, 0, 0, "-3"},
-        NumberCase{1.0 / 3, 12, 0, "0.333333333333"}, NumberCase{2.0 / 3, 12, 1, "6.66666666667e-1"},
-        NumberCase{-1234.56789, 0, 0, "-1235"}, NumberCase{-1234.56789, 2, 0, "-1234.57"},
-        NumberCase{-1234.56789, 12, 0, "-1234.56789"}, NumberCase{-1234.56789, 2, 1, "-1.23e+3"},
-        NumberCase{-1234.56789, 0, 1, "-1e+3"}, NumberCase{0.000123456, 2, 0, "0"},
-        NumberCase{0.000123456, 4, 0, "0.0001"}, NumberCase{0.000123456, 4, 1, "1e-4"},
-        NumberCase{0.000123456, 12, 1, "1.23456e-4"}, NumberCase{1e20, 4, 0, "100000000000000000000"},
-        NumberCase{1e20, 4, 1, "1e+20"}, NumberCase{1e305, 12, 1, "1e+305"},  // scaling overflows
+        NumberCase{kPi, 12, 1, "3.14159265359e+0"}, NumberCase{3.14159265, 4, 0, "3.1416"},
+        NumberCase{7.6, 0, 0, "8"}, NumberCase{6, 4, 0, "6"}, NumberCase{6, 4, 1, "6e+0"},
+        NumberCase{-0.00001, 4, 0, "0"}, NumberCase{-0.00001, 4, 1, "0e+0"},
+        NumberCase{2.5, 0, 0, "3"}, NumberCase{-2.5, 0, 0, "-3"},
+        NumberCase{1.0 / 3, 12, 0, "0.333333333333"},
+        NumberCase{2.0 / 3, 12, 1, "6.66666666667e-1"}, NumberCase{-1234.56789, 0, 0, "-1235"},
+        NumberCase{-1234.56789, 2, 0, "-1234.57"}, NumberCase{-1234.56789, 12, 0, "-1234.56789"},
+        NumberCase{-1234.56789, 2, 1, "-1.23e+3"}, NumberCase{-1234.56789, 0, 1, "-1e+3"},
+        NumberCase{0.000123456, 2, 0, "0"}, NumberCase{0.000123456, 4, 0, "0.0001"},
+        NumberCase{0.000123456, 4, 1, "1e-4"}, NumberCase{0.000123456, 12, 1, "1.23456e-4"},
+        NumberCase{1e20, 4, 0, "100000000000000000000"}, NumberCase{1e20, 4, 1, "1e+20"},
+        NumberCase{1e305, 12, 1, "1e+305"},  // scaling overflows
         NumberCase{kInf, 4, 0, "INF"}, NumberCase{-kInf, 4, 1, "-INF"},
         NumberCase{std::nan(""), 4, 0, "NAN"}));
 
@@ -81,10 +82,12 @@ TEST_F(GlueFixture, PrintAny1GoesByTheTypeCode) {
 }
 
 TEST_F(GlueFixture, PrintAny1RejectsOtherTypesThroughRaiseERR) {
-  const Variant rejected[] = {Variant::Int64(5), Variant::UInt64(5), Variant::Boolean(true), Variant()};
+  const Variant rejected[] = {Variant::Int64(5), Variant::UInt64(5), Variant::Boolean(true),
+                              Variant()};
   for (const Variant& v : rejected) glue.printAny1(v);
   EXPECT_TRUE(owner.printed.empty());
-  EXPECT_EQ(ui.boxes, std::vector<std::string>(4, "Unsupported data type as argument for Print()."));
+  EXPECT_EQ(ui.boxes,
+            std::vector<std::string>(4, "Unsupported data type as argument for Print()."));
   EXPECT_EQ(owner.errors, 4);
 }
 

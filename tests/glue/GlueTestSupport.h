@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QLocale>
 #include <QTemporaryDir>
-
 #include <cstdlib>
 #include <ctime>
 #include <map>
@@ -24,7 +23,7 @@ namespace gluetest {
 // The window's side of the glue: prints go to entries of a source-line list, as the window's
 // doPrint appends them.
 class TestOwner : public ckRBGlueOwner {
-public:
+ public:
   std::vector<std::string> printed;  // every text doPrint got, in order
   int errors = 0;                    // DoERR calls
   std::string currentPath;           // what msg_get_current_path answers
@@ -36,7 +35,7 @@ public:
 
 // Message boxes are recorded and return at once; the clipboard is a string.
 class RecordingUi : public vorline::UiServices {
-public:
+ public:
   std::vector<std::string> boxes;
   std::optional<std::string> clipboard;
 
@@ -48,7 +47,7 @@ public:
 
 // Sets environment variables for one test and puts the old values back afterwards.
 class EnvScope {
-public:
+ public:
   void set(const char* name, const std::string& value) {
     if (!saved_.count(name)) {
       const char* old = std::getenv(name);
@@ -67,14 +66,14 @@ public:
     tzset();
   }
 
-private:
+ private:
   std::map<std::string, std::optional<std::string>> saved_;
 };
 
 // A glue with a test owner, recording UI services, UTC as the time zone, US English as the
 // locale, and a scratch home and application folder.
 class GlueFixture : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     ASSERT_TRUE(scratch.isValid());
     root = scratch.path().toStdString();

@@ -12,7 +12,7 @@ const Color kBlack{0, 0, 0, 0};
 const Color kGreen{0, 200, 0, 0};
 
 class GlueView : public GlueFixture {
-protected:
+ protected:
   Color px(int64_t x, int64_t y) { return glue.gCanvas->Pixel(x, y); }
   int count(const Color& c) {
     int n = 0;

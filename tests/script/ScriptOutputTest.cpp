@@ -102,6 +102,9 @@ const OutputCase kControl[] = {
     {"EndStopsTheScript", "print 1\nend\nprint 2", "1"},
     {"TopLevelReturnStopsTheScript", "print 1\nreturn\nprint 2", "1"},
     {"ExitOutsideLoopsEndsTheScript", "print 1\nexit\nprint 2", "1"},
+    {"ScriptWideLoopVariableInAFunction",
+     "dim plotX as double\nsub walk()\n  for plotX = 1 to 3\n    print plotX\n  next\nend sub\nwalk\nprint plotX", "1|2|3|4"},
+    {"SizedLoopVariable", "dim s as integer\nfor i as int32 = 1 to 4\n  s = s + i\nnext\nprint s\nprint i", "10|5"},
     {"EndInsideAFunctionEndsTheRun", "sub stop()\n  print \"in\"\n  end\nend sub\nstop\nprint \"after\"", "in"},
 };
 INSTANTIATE_TEST_SUITE_P(Control, ScriptOutput, testing::ValuesIn(kControl), caseName);
@@ -160,6 +163,8 @@ const OutputCase kNames[] = {
     {"SeveralNamesInOneDim", "dim a, b as double\ndim c as integer = 2, d as string = \"q\"\na = 1\nb = a + c\nprint b\nprint d",
      "3|q"},
     {"Constants", "const k = 3\nconst name = \"n\"\nprint k * 2\nprint name", "6|n"},
+    {"WindowsLineEnds", "dim x as double = 1\r\nprint x\r\n", "1"},
+    {"DenormalAndUnderflowLiterals", "print 5e-324 > 0\nprint 1e-400\nprint .5 + 5.", "True|0|5.5"},
     {"UnicodeNames", "dim größe as double = 2\nprint GRÖßE * 2", "4"},
 };
 INSTANTIATE_TEST_SUITE_P(Names, ScriptOutput, testing::ValuesIn(kNames), caseName);

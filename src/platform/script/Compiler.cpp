@@ -448,6 +448,11 @@ void Compiler::forStmt(ForStmt* s) {
   size_t back = emit(isInt ? Op::FORLOOP_I : Op::FORLOOP_D, ctr, lim, stp);
   patchTo(back, top);
   patch(prep);
+  if (!direct) {
+    // Skipped or finished, the variable holds the count as a direct loop's would.
+    convertInto(count, ctr, v->type, conv);
+    storeVar(v, conv, false);
+  }
   patchAll(loop.breaks);
 }
 

@@ -1,8 +1,7 @@
 #include "platform/script/VariantOps.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 #include "platform/TextOps.h"
 #include "platform/XojoScript.h"
@@ -191,9 +190,12 @@ Variant unboxObject(const Variant& v) {
 
 std::string singleText(double d) {
   if (!std::isfinite(d)) return DisplayStr(d);
+  // Locale-free: to_chars and from_chars never use a decimal comma.
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.7g", d);
-  return DisplayStr(std::strtod(buf, nullptr));
+  auto end = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::general, 7).ptr;
+  double rounded = d;
+  std::from_chars(buf, end, rounded);
+  return DisplayStr(rounded);
 }
 
 int64_t checkedTruncate(double d) {

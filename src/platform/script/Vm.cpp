@@ -256,10 +256,13 @@ void Vm::execute() {
     if (callee->numbersOnly && nb + callee->regs[0] <= nstack_.size() &&
         static_cast<int64_t>(frames_.size()) < limits_.maxCallDepth) {
       frames_.push_back(Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site});
+      // Few registers each: plain loops beat calls of memcpy and memset.
       Num* n = GN + nb;
-      std::memcpy(n, N + site.argBase[0], site.argCount[0] * sizeof(Num));
-      std::memset(n + callee->params[0], 0, (callee->constBase - callee->params[0]) * sizeof(Num));
-      std::memcpy(n + callee->constBase, callee->consts.data(), callee->consts.size() * sizeof(Num));
+      const Num* args = N + site.argBase[0];
+      for (uint32_t k = 0, e = site.argCount[0]; k < e; ++k) n[k] = args[k];
+      for (uint32_t k = callee->params[0], e = callee->constBase; k < e; ++k) n[k].i = 0;
+      const Num* consts = callee->consts.data();
+      for (uint32_t k = 0, e = static_cast<uint32_t>(callee->consts.size()); k < e; ++k) n[callee->constBase + k] = consts[k];
       base_[0] = nb;
       base_[1] += proto->regs[1];
       base_[2] += proto->regs[2];
@@ -304,27 +307,33 @@ void Vm::execute() {
     DISPATCH();
   }
   OP(RET_S) {
-    std::string r = std::move(S[ra]);
-    const CallSite* site = frames_.back().site;
-    leaveCall(proto, ip);
-    RELOAD();
-    S[site->dst] = std::move(r);
+    {  // the value's destructor must run before the indirect jump
+      std::string r = std::move(S[ra]);
+      const CallSite* site = frames_.back().site;
+      leaveCall(proto, ip);
+      RELOAD();
+      S[site->dst] = std::move(r);
+    }
     DISPATCH();
   }
   OP(RET_V) {
-    Variant r = std::move(V[ra]);
-    const CallSite* site = frames_.back().site;
-    leaveCall(proto, ip);
-    RELOAD();
-    V[site->dst] = std::move(r);
+    {  // the value's destructor must run before the indirect jump
+      Variant r = std::move(V[ra]);
+      const CallSite* site = frames_.back().site;
+      leaveCall(proto, ip);
+      RELOAD();
+      V[site->dst] = std::move(r);
+    }
     DISPATCH();
   }
   OP(RET_A) {
-    ArrayRef r = std::move(A[ra]);
-    const CallSite* site = frames_.back().site;
-    leaveCall(proto, ip);
-    RELOAD();
-    A[site->dst] = std::move(r);
+    {  // the value's destructor must run before the indirect jump
+      ArrayRef r = std::move(A[ra]);
+      const CallSite* site = frames_.back().site;
+      leaveCall(proto, ip);
+      RELOAD();
+      A[site->dst] = std::move(r);
+    }
     DISPATCH();
   }
   OP(RET0) {

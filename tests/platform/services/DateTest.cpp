@@ -13,7 +13,7 @@ namespace {
 constexpr double kTuesday = 1796756709;
 
 class DateTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override { Date::SetLocale(QLocale(QLocale::English, QLocale::UnitedStates)); }
   void TearDown() override { Date::UseSystemLocale(); }
 };

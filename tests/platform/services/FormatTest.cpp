@@ -50,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"ScientificZero", 0, "-0.##e", "0e+0"},
         FormatCase{"ScientificNegative", -1234, "-0.#e", "-1.2e+3"},
         // The date masks.
-        FormatCase{"TwoDigitsPad", 5, "00", "05"},
-        FormatCase{"TwoDigitsNoCut", 123, "00", "123"},
+        FormatCase{"TwoDigitsPad", 5, "00", "05"}, FormatCase{"TwoDigitsNoCut", 123, "00", "123"},
         FormatCase{"FourteenZeros", 1796756709, "00000000000000", "00001796756709"},
         FormatCase{"FourteenZerosRoundsFraction", 12.5, "00000000000000", "00000000000013"},
         // The rest of the mask language.
@@ -59,10 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"GroupingSmall", 12, "#,##0", "12"},
         FormatCase{"ForcedFraction", 2, "0.00", "2.00"},
         FormatCase{"HashBeforePointDropsZero", 0.5, "#.##", ".5"},
-        FormatCase{"ZeroLeftOfHash", 5, "0#", "05"},
-        FormatCase{"HashLeftOfZero", 5, "#0", "5"},
-        FormatCase{"PlusSign", 7, "+0", "+7"},
-        FormatCase{"PlusSignNegative", -7, "+0", "-7"},
+        FormatCase{"ZeroLeftOfHash", 5, "0#", "05"}, FormatCase{"HashLeftOfZero", 5, "#0", "5"},
+        FormatCase{"PlusSign", 7, "+0", "+7"}, FormatCase{"PlusSignNegative", -7, "+0", "-7"},
         FormatCase{"NoSignCharKeepsMinus", -5, "0", "-5"},
         FormatCase{"NegativeSection", -5, "0;(0)", "(5)"},
         FormatCase{"ZeroSection", 0, "0;(0);zero", "zero"},

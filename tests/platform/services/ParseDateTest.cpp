@@ -28,32 +28,40 @@ TEST_P(ParseDateAccepts, ReadsTheLocalFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseDateAccepts,
-    ::testing::Values(ParseCase{"12/8/2026", 2026, 12, 8, 0, 0, 0},
-                      ParseCase{"  12/08/2026  ", 2026, 12, 8, 0, 0, 0},
-                      ParseCase{"1/2/26", 2026, 1, 2, 0, 0, 0},
-                      ParseCase{"1/2/69", 2069, 1, 2, 0, 0, 0},
-                      ParseCase{"1/2/70", 1970, 1, 2, 0, 0, 0},
-                      ParseCase{"2/29/2024", 2024, 2, 29, 0, 0, 0},
-                      ParseCase{"2026-12-08", 2026, 12, 8, 0, 0, 0},
-                      ParseCase{"2026/12/8", 2026, 12, 8, 0, 0, 0},
-                      ParseCase{"2026-12-08 19:05:09", 2026, 12, 8, 19, 5, 9},
-                      ParseCase{"2026-12-08T19:05", 2026, 12, 8, 19, 5, 0},
-                      ParseCase{"12/8/2026 7:05 PM", 2026, 12, 8, 19, 5, 0},
-                      ParseCase{"12/8/2026 12:30 am", 2026, 12, 8, 0, 30, 0},
-                      ParseCase{"12/8/2026 12:30:15 p.m.", 2026, 12, 8, 12, 30, 15},
-                      ParseCase{"Dec 8, 2026", 2026, 12, 8, 0, 0, 0},
-                      ParseCase{"december 8 2026 19:05", 2026, 12, 8, 19, 5, 0},
-                      ParseCase{"8 Dec 2026", 2026, 12, 8, 0, 0, 0},
-                      ParseCase{"08-Dec-2026 19:05:09", 2026, 12, 8, 19, 5, 9},
-                      ParseCase{"Tue, 08 Dec 2026", 2026, 12, 8, 0, 0, 0},
-                      ParseCase{"Tuesday, December 8, 2026", 2026, 12, 8, 0, 0, 0}));
+    ::testing::Values(
+        ParseCase{"12/8/2026", 2026, 12, 8, 0, 0, 0},
+        ParseCase{"  12/08/2026  ", 2026, 12, 8, 0, 0, 0}, ParseCase{"1/2/26", 2026, 1, 2, 0, 0, 0},
+        ParseCase{"1/2/69", 2069, 1, 2, 0, 0, 0}, ParseCase{"1/2/70", 1970, 1, 2, 0, 0, 0},
+        ParseCase{"2/29/2024", 2024, 2, 29, 0, 0, 0}, ParseCase{"2026-12-08", 2026, 12, 8, 0, 0, 0},
+        ParseCase{"2026/12/8", 2026, 12, 8, 0, 0, 0},
+        ParseCase{"2026-12-08 19:05:09", 2026, 12, 8, 19, 5, 9},
+        ParseCase{"2026-12-08T19:05", 2026, 12, 8, 19, 5, 0},
+        ParseCase{"12/8/2026 7:05 PM", 2026, 12, 8, 19, 5, 0},
+        ParseCase{"12/8/2026 12:30 am", 2026, 12, 8, 0, 30, 0},
+        ParseCase{"12/8/2026 12:30:15 p.m.", 2026, 12, 8, 12, 30, 15},
+        ParseCase{"Dec 8, 2026", 2026, 12, 8, 0, 0, 0},
+        ParseCase{"december 8 2026 19:05", 2026, 12, 8, 19, 5, 0},
+        ParseCase{"8 Dec 2026", 2026, 12, 8, 0, 0, 0},
+        ParseCase{"08-Dec-2026 19:05:09", 2026, 12, 8, 19, 5, 9},
+        ParseCase{"Tue, 08 Dec 2026", 2026, 12, 8, 0, 0, 0},
+        ParseCase{"Tuesday, December 8, 2026", 2026, 12, 8, 0, 0, 0}));
 
 TEST(ParseDateRejects, TextsThatAreNoDateLeaveTheDateAlone) {
   testing::TimeZoneScope zone("UTC");
-  const char* texts[] = {"",          "hello",       "13/1/2026",   "2/30/2026", "0/5/2026",
-                         "-1/5/2026", "12/8",        "12-8-2026",   "12/8/2026 24:00",
-                         "12/8/2026 7:60", "12/8/2026 13:00 PM", "Dec 32, 2026",
-                         "12/8/2026 garbage", "Smarch 3, 2026"};
+  const char* texts[] = {"",
+                         "hello",
+                         "13/1/2026",
+                         "2/30/2026",
+                         "0/5/2026",
+                         "-1/5/2026",
+                         "12/8",
+                         "12-8-2026",
+                         "12/8/2026 24:00",
+                         "12/8/2026 7:60",
+                         "12/8/2026 13:00 PM",
+                         "Dec 32, 2026",
+                         "12/8/2026 garbage",
+                         "Smarch 3, 2026"};
   for (const char* text : texts) {
     Date d(1234.0);
     EXPECT_FALSE(ParseDate(text, d)) << text;

@@ -11,7 +11,7 @@ const Color kRed{255, 0, 0, 0};
 const Color kBlue{0, 0, 255, 0};
 
 class PictureTest : public ::testing::Test {
-protected:
+ protected:
   Picture pic{40, 30};
   Graphics& g = pic.Graphics();
 

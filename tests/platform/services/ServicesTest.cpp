@@ -84,10 +84,10 @@ TEST(Bitwise, ShiftsWithinTheirWidth) {
   const ShiftCase cases[] = {
       {1, 3, 64, 8, 0},
       {8, 3, 64, 64, 1},
-      {0x80, 1, 8, 0, 0x40},                       // the top bit leaves an 8-bit width
-      {0x1FF, 1, 8, 0xFE, 0x7F},                   // the value is cut to the width first
+      {0x80, 1, 8, 0, 0x40},      // the top bit leaves an 8-bit width
+      {0x1FF, 1, 8, 0xFE, 0x7F},  // the value is cut to the width first
       {0xFFFFFFFFFFFFFFFFull, 4, 32, 0xFFFFFFF0ull, 0x0FFFFFFFull},
-      {5, 64, 64, 0, 0},                           // a count of the width clears everything
+      {5, 64, 64, 0, 0},  // a count of the width clears everything
       {5, 0, 16, 5, 5},
   };
   for (const ShiftCase& c : cases) {

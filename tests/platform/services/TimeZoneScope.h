@@ -9,7 +9,7 @@
 namespace vorline::testing {
 
 class TimeZoneScope {
-public:
+ public:
   explicit TimeZoneScope(const char* zone) {
     if (const char* old = std::getenv("TZ")) old_ = old;
     setenv("TZ", zone, 1);
@@ -25,7 +25,7 @@ public:
   TimeZoneScope(const TimeZoneScope&) = delete;
   TimeZoneScope& operator=(const TimeZoneScope&) = delete;
 
-private:
+ private:
   std::optional<std::string> old_;
 };
 

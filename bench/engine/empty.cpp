@@ -1,0 +1,2 @@
+// The empty program: the start-up time subtracted from every C++ workload.
+int main() { return 0; }

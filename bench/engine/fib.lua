@@ -1,0 +1,6 @@
+-- fib: recursive fib(30) on floats
+local function fib(n)
+  if n < 2 then return n end
+  return fib(n - 1) + fib(n - 2)
+end
+print(string.format("%.15g", fib(30.0)))
