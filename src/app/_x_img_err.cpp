@@ -1,0 +1,18 @@
+#include "app/_x_img_err.h"
+
+#include "app/AppResources.h"
+#include "platform/Picture.h"
+#include "platform/PictureFile.h"
+
+namespace vorline {
+
+std::shared_ptr<Picture> _x_img_err::cache_;
+
+std::shared_ptr<Picture> _x_img_err::img_err() {
+  if (!cache_) cache_ = OpenPictureFile(AppResources::Path("err.bmp"));
+  return cache_;
+}
+
+void _x_img_err::_Release() { cache_.reset(); }
+
+}  // namespace vorline

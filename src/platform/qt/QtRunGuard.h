@@ -1,0 +1,52 @@
+// Keeps the program alive while a long operation (a script run, a shell command) holds the UI
+// thread. For the first half second nothing changes; after that the program shows a busy
+// cursor, keeps its windows painted (timers and paint events go on), drops every other input,
+// and takes Esc as the request to stop the operation. A message box that the operation shows
+// meanwhile works as usual (suspend / resume).
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+
+namespace vorline {
+
+class QtRunGuard : public QObject {
+public:
+  // After this long an operation counts as a long one.
+  static constexpr qint64 kBusyAfterMs = 500;
+  // The windows are brought up to date at most this often.
+  static constexpr qint64 kPumpEveryMs = 25;
+  // Polls further apart than this belong to different operations (no busyEnd in between).
+  static constexpr qint64 kNewOperationGapMs = 1000;
+
+  ~QtRunGuard() override;
+
+  // One poll of the running operation; true once the user asked to stop it.
+  bool poll();
+  // The operation is over: cursor and input as usual again.
+  void end();
+  bool busy() const { return busy_; }
+  bool running() const { return running_; }
+
+  // A modal box or dialog takes over while it shows; nested calls count.
+  void suspend();
+  void resume();
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void start();
+  void becomeBusy();
+  void leaveBusy();
+
+  QElapsedTimer started_;
+  QElapsedTimer lastPoll_;
+  QElapsedTimer lastPump_;
+  bool running_ = false;
+  bool busy_ = false;
+  bool stopRequested_ = false;
+  int suspended_ = 0;
+};
+
+}  // namespace vorline

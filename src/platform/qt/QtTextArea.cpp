@@ -1,0 +1,231 @@
+#include "platform/qt/QtTextArea.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "platform/Keyboard.h"
+#include "platform/qt/QtDesign.h"
+#include "platform/qt/QtPadEdit.h"
+#include "platform/qt/QtSpellDictionary.h"
+#include "platform/qt/QtSpellHighlighter.h"
+
+namespace vorline {
+namespace {
+
+bool startsPair(const QString& text, qsizetype i) {
+  return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+}
+
+// The UTF-16 index of the character that follows `chars` characters (clamped to the text).
+int toUtf16(const QString& text, int64_t chars) {
+  qsizetype i = 0;
+  for (int64_t n = 0; i < text.size() && n < chars; ++n) i += startsPair(text, i) ? 2 : 1;
+  return static_cast<int>(i);
+}
+
+// The characters (code points) among the first `units` UTF-16 units.
+int64_t toChars(const QString& text, int units) {
+  int64_t n = 0;
+  for (qsizetype i = 0; i < std::min<qsizetype>(units, text.size()); ++n) i += startsPair(text, i) ? 2 : 1;
+  return n;
+}
+
+// The editor keeps no carriage returns: a CR LF pair or a lone CR is one line break.
+QString editorText(const std::string& text) {
+  QString q = QString::fromStdString(text);
+  q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  q.replace(QChar('\r'), QChar('\n'));
+  q.replace(QChar::ParagraphSeparator, QChar('\n'));
+  return q;
+}
+
+// The lengths of the common start and end of two texts, never splitting a surrogate pair.
+std::pair<qsizetype, qsizetype> commonEnds(const QString& a, const QString& b) {
+  qsizetype n = std::min(a.size(), b.size());
+  qsizetype head = 0;
+  while (head < n && a.at(head) == b.at(head)) ++head;
+  if (head > 0 && head < a.size() && a.at(head - 1).isHighSurrogate()) --head;
+  qsizetype tail = 0;
+  while (tail < n - head && a.at(a.size() - 1 - tail) == b.at(b.size() - 1 - tail)) ++tail;
+  if (tail > 0 && a.at(a.size() - tail).isLowSurrogate()) --tail;
+  return {head, tail};
+}
+
+void insertTyped(QPlainTextEdit& edit, const QString& text) {
+  QTextCursor cursor = edit.textCursor();
+  cursor.insertText(text);
+  edit.setTextCursor(cursor);
+  edit.ensureCursorVisible();
+}
+
+}  // namespace
+
+QtTextArea::QtTextArea(QWidget* parent, QtSpellDictionary* dictionary)
+    : view_(new QtPadEdit(*this, parent)), dictionary_(dictionary) {
+  edit_ = static_cast<QtPadEdit*>(view_.widget());
+  edit_->setFrameShape(QFrame::NoFrame);
+  edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QtTextArea::~QtTextArea() {
+  if (edit_) edit_->forgetArea();
+}
+
+QWidget* QtTextArea::view() const { return edit_; }
+
+// The editor's text, with its paragraph separators as line breaks; positions in it are the
+// editor's cursor positions.
+QString QtTextArea::rawText() const {
+  if (!edit_) return QString();
+  QString text = edit_->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QChar('\n'));
+  return text;
+}
+
+std::string QtTextArea::Text() const { return rawText().toStdString(); }
+
+// Replaces only the part that differs, as one undo step: a run's rebuild keeps the rest of the
+// pad (and its undo record stays small); then the caret goes to the start.
+void QtTextArea::SetText(const std::string& text) {
+  if (!edit_) return;
+  QString old = rawText();
+  QString now = editorText(text);
+  auto [head, tail] = commonEnds(old, now);
+  if (head != old.size() || head != now.size()) {
+    QTextCursor cursor(edit_->document());
+    cursor.beginEditBlock();
+    cursor.setPosition(static_cast<int>(head));
+    cursor.setPosition(static_cast<int>(old.size() - tail), QTextCursor::KeepAnchor);
+    cursor.insertText(now.mid(head, now.size() - tail - head));
+    cursor.endEditBlock();
+  }
+  QTextCursor caret(edit_->document());
+  caret.setPosition(0);
+  edit_->setTextCursor(caret);
+}
+
+int64_t QtTextArea::SelStart() const {
+  if (!edit_) return 0;
+  return toChars(rawText(), edit_->textCursor().selectionStart());
+}
+
+void QtTextArea::SetSelStart(int64_t start) {
+  if (!edit_) return;
+  QTextCursor cursor = edit_->textCursor();
+  cursor.setPosition(toUtf16(rawText(), std::max<int64_t>(start, 0)));
+  edit_->setTextCursor(cursor);
+}
+
+int64_t QtTextArea::SelLength() const {
+  if (!edit_) return 0;
+  QTextCursor cursor = edit_->textCursor();
+  QString text = rawText();
+  return toChars(text, cursor.selectionEnd()) - toChars(text, cursor.selectionStart());
+}
+
+void QtTextArea::SetSelLength(int64_t length) {
+  if (!edit_) return;
+  QString text = rawText();
+  QTextCursor cursor = edit_->textCursor();
+  int start = cursor.selectionStart();
+  int64_t startChars = toChars(text, start);
+  cursor.setPosition(start);
+  cursor.setPosition(toUtf16(text, startChars + std::max<int64_t>(length, 0)), QTextCursor::KeepAnchor);
+  edit_->setTextCursor(cursor);
+}
+
+void QtTextArea::ReplaceSelection(const std::string& text) {
+  if (!edit_) return;
+  QTextCursor cursor = edit_->textCursor();
+  cursor.beginEditBlock();
+  cursor.insertText(editorText(text));
+  cursor.endEditBlock();
+  edit_->setTextCursor(cursor);
+}
+
+bool QtTextArea::CanUndo() const { return edit_ && edit_->document()->isUndoAvailable(); }
+
+void QtTextArea::Undo() {
+  if (edit_) edit_->undo();
+}
+
+bool QtTextArea::editable() const { return edit_ && Enabled() && !edit_->isReadOnly(); }
+
+// A key from a real key event is the editor's to type (with its own shortcuts for selection,
+// repeat and input methods); Return and Enter always type a plain line break.
+void QtTextArea::TypeKey(const std::string& key) {
+  if (!edit_) return;
+  QKeyEvent* event = edit_->takePendingKey();
+  if (!event) return typeWithoutEvent(key);
+  if (key == Keys::Return || key == Keys::Enter) {
+    if (editable()) insertTyped(*edit_, QStringLiteral("\n"));
+  } else if (key != Keys::Escape) {
+    edit_->typeKey(event);
+  }
+}
+
+// A key the program sent without a key event: typed as a plain-text editor types it.
+void QtTextArea::typeWithoutEvent(const std::string& key) {
+  QTextCursor cursor = edit_->textCursor();
+  if (key == Keys::Left || key == Keys::Right) {
+    bool left = key == Keys::Left;
+    if (cursor.hasSelection()) cursor.setPosition(left ? cursor.selectionStart() : cursor.selectionEnd());
+    else cursor.movePosition(left ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter);
+    edit_->setTextCursor(cursor);
+    return;
+  }
+  if (key.empty() || !editable()) return;
+  if (key == Keys::Return || key == Keys::Enter || key == "\n") return insertTyped(*edit_, QStringLiteral("\n"));
+  if (key == Keys::Backspace || key == Keys::Delete) {
+    if (key == Keys::Backspace) cursor.deletePreviousChar();
+    else cursor.deleteChar();
+    edit_->setTextCursor(cursor);
+    return;
+  }
+  if (key == Keys::Tab) {
+    if (!edit_->tabChangesFocus()) insertTyped(*edit_, QStringLiteral("\t"));
+    return;
+  }
+  if (static_cast<unsigned char>(key[0]) < 0x20) return;  // Esc, the vertical arrows
+  insertTyped(*edit_, QString::fromStdString(key));
+}
+
+void QtTextArea::propertyChanged(std::string_view name) {
+  if (!view_.follow(*this, name)) return;
+  if (name == "Design") applyDesign();
+}
+
+// The design's look and behaviour: font, colours, tabs, read-only, scroll bars, border, spelling.
+void QtTextArea::applyDesign() {
+  if (!edit_) return;
+  edit_->setFont(designFont(*this));
+  QPalette palette = edit_->palette();
+  palette.setColor(QPalette::Text, designQColor(*this, "TextColor", Qt::black));
+  bool transparent = designFlag(*this, "Transparent", false);
+  palette.setColor(QPalette::Base, transparent ? QColor(Qt::transparent) : designQColor(*this, "BackColor", Qt::white));
+  edit_->setPalette(palette);
+  edit_->setTabChangesFocus(!designFlag(*this, "AcceptTabs", true));
+  edit_->setReadOnly(designFlag(*this, "ReadOnly", false));
+  edit_->setFrameShape(designFlag(*this, "Border", false) ? QFrame::StyledPanel : QFrame::NoFrame);
+  edit_->setVerticalScrollBarPolicy(designFlag(*this, "ScrollbarVertical", true) ? Qt::ScrollBarAsNeeded
+                                                                                  : Qt::ScrollBarAlwaysOff);
+  bool horizontal = designFlag(*this, "ScrollbarHorizontal", false);
+  edit_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  edit_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  applySpelling();
+}
+
+void QtTextArea::applySpelling() {
+  bool wanted = designFlag(*this, "AutomaticallyCheckSpelling", false) && dictionary_ && dictionary_->loaded();
+  if (wanted && !highlighter_) highlighter_ = new QtSpellHighlighter(edit_->document(), *dictionary_);
+  if (!wanted && highlighter_) {
+    highlighter_->setDocument(nullptr);
+    delete highlighter_;
+  }
+}
+
+}  // namespace vorline

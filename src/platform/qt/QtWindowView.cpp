@@ -1,0 +1,40 @@
+#include "platform/qt/QtWindowView.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <memory>
+
+#include "platform/Application.h"
+#include "platform/Window.h"
+#include "platform/qt/QtContentView.h"
+#include "platform/qt/QtKeyText.h"
+
+namespace vorline {
+
+QtWindowView::QtWindowView(Window& window) : window_(window), content_(new QtContentView(window, this)) {
+  setCentralWidget(content_);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void QtWindowView::keyPressEvent(QKeyEvent* event) {
+  std::optional<std::string> text = keyTextOf(*event);
+  if (!text) return QMainWindow::keyPressEvent(event);
+  std::shared_ptr<Window> keep = window_.weak_from_this().lock();
+  window_.DeliverKey(*text);
+  event->accept();
+}
+
+// The window decides: Window::Close takes the window off the screen through its peer.
+void QtWindowView::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  std::shared_ptr<Window> keep = window_.weak_from_this().lock();
+  window_.Close();
+}
+
+void QtWindowView::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !window_.IsShown()) return;
+  if (Application* app = Application::Instance()) app->Activate(window_);
+}
+
+}  // namespace vorline

@@ -1,0 +1,120 @@
+// FrmMain: construction, controls and the per-window start.
+#include "window/FrmMain.h"
+
+#include "app/Menu.h"
+#include "platform/Canvas.h"
+#include "platform/NilObjectException.h"
+#include "platform/Rectangle.h"
+#include "platform/TextArea.h"
+#include "platform/Timer.h"
+#include "platform/UiServices.h"
+#include "platform/UiToolkit.h"
+#include "window/XojoScriptControl.h"
+
+namespace vorline {
+namespace {
+
+// Asked while a script or a shell command runs: the platform keeps the windows painted and
+// answers true once the user asked to stop.
+bool stopRequested() { return hasToolkit() && toolkit().busyPoll(); }
+
+// Sets an item's check mark; a missing item is the framework's nil-object failure.
+void checkItem(const std::shared_ptr<MenuItem>& item) {
+  if (!item) throw NilObjectException();
+  item->SetChecked(true);
+}
+
+}  // namespace
+
+FrmMain::FrmMain() = default;
+
+FrmMain::~FrmMain() {
+  // The glue and the converter point back at the window: they go first.
+  myConverter.reset();
+  myGlue.reset();
+}
+
+void FrmMain::Layout() {
+  SetMenuBar(Menu::Instance());
+  SetProperties(WindowDesign());
+}
+
+void FrmMain::_CreateControls0() {
+  _AddControl(New<Rectangle>(), "Rectangle1");
+  Rectangle1()->SetProperties(Rectangle1Design());
+
+  _AddControl(New<TextArea>(), "Sourcetxt");
+  Sourcetxt()->SetProperties(SourcetxtDesign());
+  attachPadEvents();
+
+  _AddControl(New<Canvas>(), "imgERR");
+  imgERR()->SetProperties(imgERRDesign());
+  imgERR()->Open = [this](Canvas& canvas) { imgERR_Open(canvas); };
+
+  _AddControl(std::make_shared<XojoScriptControl>(), "rb1");
+  rb1()->SetProperties(rb1Design());
+  attachEngineEvents();
+
+  _AddControl(New<Timer>(), "ERRTime");
+  ERRTime()->SetProperties(ERRTimeDesign());
+  ERRTime()->Action = [this](Timer& timer) { ERRTime_Action(timer); };
+}
+
+void FrmMain::attachPadEvents() {
+  Sourcetxt()->Open = [this](TextArea& area) { Sourcetxt_Open(area); };
+  Sourcetxt()->KeyDown = [this](TextArea& area, const std::string& key) {
+    return Sourcetxt_KeyDown(area, key);
+  };
+  Sourcetxt()->KeyUp = [this](TextArea& area, const std::string& key) {
+    Sourcetxt_KeyUp(area, key);
+  };
+}
+
+// The engine's events go to the window's handlers; its stop hook to the platform's busy poll.
+void FrmMain::attachEngineEvents() {
+  rb1()->RuntimeError = [this](const RuntimeException& error) { rb1_RuntimeError(*rb1(), error); };
+  rb1()->CompilerError = [this](const XojoScriptLocation& location, int64_t code,
+                                const std::string& info) {
+    return rb1_CompilerError(*rb1(), location, code, info);
+  };
+  rb1()->Print = [this](const std::string& text) { rb1_Print(*rb1(), text); };
+  rb1()->Beep = [] { Beep(); };
+  rb1()->ShouldStop = stopRequested;
+}
+
+std::shared_ptr<Rectangle> FrmMain::Rectangle1() const {
+  return ControlByName<Rectangle>("Rectangle1");
+}
+std::shared_ptr<TextArea> FrmMain::Sourcetxt() const {
+  return ControlByName<TextArea>("Sourcetxt");
+}
+std::shared_ptr<Canvas> FrmMain::imgERR() const { return ControlByName<Canvas>("imgERR"); }
+std::shared_ptr<XojoScriptControl> FrmMain::rb1() const {
+  return ControlByName<XojoScriptControl>("rb1");
+}
+std::shared_ptr<Timer> FrmMain::ERRTime() const { return ControlByName<Timer>("ERRTime"); }
+
+void FrmMain::Start() {
+  CalMode = 1;
+  SetMode(1);
+  opPrecision = 4;
+  checkItem(mnupre(4));
+  checkItem(mnuMode(opViewMode));
+  mem = Dictionary();
+  mem.SetValue("ans", Variant::Int64(0));
+  vrln_doInitializeVariables();
+  myGlue = std::make_unique<ckRBGlue>();
+  myGlue->constructor();
+  myGlue->owner = this;
+  myGlue->shouldStop = stopRequested;
+  myGlue->onShowView = [this](const std::shared_ptr<Picture>& view) {
+    lastShownView = view;
+    if (onShowView) onShowView(view);
+  };
+  myConverter = std::make_unique<ckScriptConverter>();
+  myConverter->owner = this;
+}
+
+void FrmMain::vrln_doInitializeVariables() {}
+
+}  // namespace vorline

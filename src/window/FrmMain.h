@@ -1,0 +1,203 @@
+// The calculator window: one pad, run whole (Calculator > Run) or by its caret's line (Enter)
+// through the converter and the script engine, with every line's results written back into
+// the pad after " //". The window owns its converter, its script context, its variables memory
+// and its source-line list; it serves the converter as its ckConverterOwner and the script
+// context as its ckRBGlueOwner (whose members mem, exPrintLine, opPrecision, opViewMode and
+// theFile are the window's own properties).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "converter/ckConverterOwner.h"
+#include "converter/ckScriptConverter.h"
+#include "glue/ckRBGlue.h"
+#include "glue/ckRBGlueOwner.h"
+#include "platform/AppleMenuItem.h"
+#include "platform/MenuItem.h"
+#include "platform/PropertyBlock.h"
+#include "platform/QuitMenuItem.h"
+#include "platform/Window.h"
+#include "platform/XojoScript.h"
+
+namespace vorline {
+
+class Canvas;
+class Picture;
+class Rectangle;
+class TextArea;
+class Timer;
+class XojoScriptControl;
+
+class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
+ public:
+  FrmMain();
+  ~FrmMain() override;
+
+  // Properties (mem, exPrintLine, opPrecision, opViewMode and theFile come from ckRBGlueOwner).
+  std::string undoText;
+  int64_t UndoSelStart = 0;
+  int64_t UndoSelLength = 0;
+  int64_t ErrCount = 0;
+  std::string ErrMsg;
+  int64_t CalMode = 0;
+  int64_t LastMode = 0;
+  std::string History;
+  std::unique_ptr<ckRBGlue> myGlue;
+  int64_t opView = 0;
+  std::vector<std::string> parseSource;
+  int64_t parser = 0;
+  std::unique_ptr<ckScriptConverter> myConverter;
+  bool flgDebugRun = false;
+
+  // Called when a script shows its drawing view (showView); the platform's front end shows it
+  // in a window of its own. The last view shown stays in lastShownView.
+  std::function<void(const std::shared_ptr<Picture>& view)> onShowView;
+  std::shared_ptr<Picture> lastShownView;
+
+  // Construction hooks and controls.
+  void Layout() override;
+  void CreateControls() override { _CreateControls0(); }
+  // Makes Rectangle1, Sourcetxt, imgERR, rb1 and ERRTime, gives each its design and attaches
+  // the window's handlers to its events.
+  void _CreateControls0();
+  std::shared_ptr<Rectangle> Rectangle1() const;
+  std::shared_ptr<TextArea> Sourcetxt() const;
+  std::shared_ptr<Canvas> imgERR() const;
+  std::shared_ptr<XojoScriptControl> rb1() const;
+  std::shared_ptr<Timer> ERRTime() const;
+
+  // Control events.
+  void Sourcetxt_Open(TextArea& area);
+  bool Sourcetxt_KeyDown(TextArea& area, const std::string& key);
+  void Sourcetxt_KeyUp(TextArea& area, const std::string& key);
+  void imgERR_Open(Canvas& canvas);
+  void rb1_RuntimeError(XojoScript& engine, const RuntimeException& error);
+  bool rb1_CompilerError(XojoScript& engine, const XojoScriptLocation& location, int64_t code,
+                         const std::string& info);
+  void rb1_Print(XojoScript& engine, const std::string& text);
+  void ERRTime_Action(Timer& timer);
+
+  // Menu-item accessors: the item of that name (and index) in the window's menu bar, looked
+  // up on every call; nothing when the bar has none; NilObjectException without a menu bar.
+  std::shared_ptr<MenuItem> mnuCalculator() const;
+  std::shared_ptr<MenuItem> UntitledMenu6() const;
+  std::shared_ptr<MenuItem> mnuViewShowVariables() const;
+  std::shared_ptr<MenuItem> UntitledSeparator2() const;
+  std::shared_ptr<MenuItem> mnuPrecision() const;
+  std::shared_ptr<MenuItem> mnupre(int64_t index) const;
+  std::shared_ptr<MenuItem> mnuOutputMode() const;
+  std::shared_ptr<MenuItem> mnuMode(int64_t index) const;
+  std::shared_ptr<MenuItem> UntitledSeparator1() const;
+  std::shared_ptr<MenuItem> mnuCalculatorReset() const;
+  std::shared_ptr<MenuItem> mnuRun() const;
+  std::shared_ptr<MenuItem> mnuEdit() const;
+  std::shared_ptr<MenuItem> UntitledMenu7() const;
+  std::shared_ptr<MenuItem> mnuSelectAll() const;
+  std::shared_ptr<MenuItem> UntitledMenu2() const;
+  std::shared_ptr<MenuItem> EditClear() const;
+  std::shared_ptr<MenuItem> EditPaste() const;
+  std::shared_ptr<MenuItem> EditCopy() const;
+  std::shared_ptr<MenuItem> EditCut() const;
+  std::shared_ptr<MenuItem> UntitledMenu3() const;
+  std::shared_ptr<MenuItem> EditUndo() const;
+  std::shared_ptr<MenuItem> mnuFile() const;
+  std::shared_ptr<MenuItem> UntitledMenu8() const;
+  std::shared_ptr<QuitMenuItem> FileQuit() const;
+  std::shared_ptr<MenuItem> UntitledSeparator0() const;
+  std::shared_ptr<MenuItem> mnuSaveAs() const;
+  std::shared_ptr<MenuItem> mnuSave() const;
+  std::shared_ptr<MenuItem> mnuClose() const;
+  std::shared_ptr<MenuItem> UntitledSeparator() const;
+  std::shared_ptr<MenuItem> mnuOpen() const;
+  std::shared_ptr<MenuItem> mnuNew() const;
+  std::shared_ptr<AppleMenuItem> AboutMenu() const;
+
+  // Registers the twelve menu handlers by item name.
+  void AddMenuHandlers() override;
+  bool Event_KeyDown(const std::string& key) override;
+  void Event_EnableMenuItems() override;
+
+  // Menu handlers.
+  bool _ViewClearHistory_Action();
+  bool _ViewHistory_Action();
+  bool _EditClear_Action();
+  bool _mnuViewShowVariables_Action();
+  bool _mnuRun_Action();
+  bool _mnuCalculatorReset_Action();
+  bool _mnuSave_Action();
+  bool _mnupre_Action(int64_t index);
+  bool _mnuMode_Action(int64_t index);
+  bool _mnuSaveAs_Action();
+  bool _mnuClose_Action();
+  bool _mnuSelectAll_Action();
+
+  // Loads a pad file into this window (asking for one when file is null).
+  bool OpenFile(std::shared_ptr<FolderItem> file);
+  // The text between the nearest line ending left of the caret and the caret.
+  std::string getCurrentLine(TextArea& area, const std::string& separator);
+  void SaveUndo();
+  void UndoChanges();
+  void RunCurrentLine();
+  // The error signal: a beep, and the badge blinks.
+  void DoERR() override;
+  void PrintVar();
+  void showVar();
+  void SetMode(int64_t mode);
+  // Edit > Delete: the pad goes to the history and is emptied.
+  void doClear();
+  // Per-window start, right after the window is shown.
+  void Start();
+  // One evaluation run of text (the whole pad or the caret's line).
+  void doExecute(const std::string& text);
+  std::string getMemAsSource();
+  void vrln_doClearMem();
+  void doReset();
+  std::string appendLine(const std::string& line);
+  void getResultText();
+  // Appends " //" and text to the source-line list entry exPrintLine.
+  void doPrint(const std::string& text) override;
+
+  // ckConverterOwner
+  bool msg_memory_has_symbol(const std::string& name) override;
+  void msg_memory_create_symbol(const std::string& name) override;
+  int64_t msg_append_source_line(const std::string& line) override;
+  std::string msg_memory_get_symbol_declares() override;
+  std::string msg_get_current_path() override;
+  void msg_memory_reset() override;
+  void msg_set_debug_flag(bool flag) override;
+
+  // Colouring hooks: the pad is plain text, so nothing is coloured.
+  void doColorSyntax(int64_t start, int64_t length);
+  void doColorCurrentLine();
+  void doColorSyntax();
+  void vrln_doInitializeVariables();
+
+  // The design blocks of the window and its controls.
+  static PropertyBlock WindowDesign();
+  static PropertyBlock Rectangle1Design();
+  static PropertyBlock SourcetxtDesign();
+  static PropertyBlock imgERRDesign();
+  static PropertyBlock rb1Design();
+  static PropertyBlock ERRTimeDesign();
+
+  // The message of a compile error with the engine's code.
+  static std::string CompilerErrorText(int64_t code);
+
+ private:
+  template <class T>
+  std::shared_ptr<T> menuItem(const std::string& name) const;
+  template <class T>
+  std::shared_ptr<T> menuItem(const std::string& name, int64_t index) const;
+  void attachPadEvents();
+  void attachEngineEvents();
+  void runEngine(const std::string& script);
+  void writeDebugFile(const std::string& script) const;
+  bool saveTo(const std::shared_ptr<FolderItem>& file);
+  bool chooseSetting(int64_t& setting, int64_t index, bool precision);
+};
+
+}  // namespace vorline

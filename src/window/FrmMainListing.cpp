@@ -1,0 +1,44 @@
+// FrmMain: the variables listing that Calculator > Show Variables puts in place of the pad.
+#include "platform/NilObjectException.h"
+#include "platform/TextArea.h"
+#include "platform/TextOps.h"
+#include "window/FrmMain.h"
+
+namespace vorline {
+
+void FrmMain::PrintVar() {
+  std::string text = "Memory Variables";
+  text += EndOfLine;
+  for (int64_t i = 0; i < mem.Count(); ++i) {
+    const std::string& name = mem.Key(i);
+    const Variant& value = mem.Value(name);
+    text += name;
+    if (value.isNumber())
+      text += " = " + Str(value.toDouble());
+    else if (value.isString())
+      text += " = " + value.stringValue();
+    else
+      text += " = <non printable>";
+    text += EndOfLine;
+  }
+  Sourcetxt()->SetText(text);
+}
+
+// The listing's state is the shared item's check mark.
+void FrmMain::showVar() {
+  std::shared_ptr<MenuItem> item = mnuViewShowVariables();
+  if (!item) throw NilObjectException();
+  if (!item->Checked()) {
+    item->SetChecked(true);
+    SaveUndo();
+    PrintVar();
+    Sourcetxt()->SetEnabled(false);
+    return;
+  }
+  item->SetChecked(false);
+  UndoChanges();
+  SaveUndo();
+  Sourcetxt()->SetEnabled(true);
+}
+
+}  // namespace vorline

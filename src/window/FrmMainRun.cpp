@@ -1,0 +1,130 @@
+// FrmMain: the evaluation run, the source-line list and the variables memory.
+#include "app/Globals.h"
+#include "platform/FolderItem.h"
+#include "platform/SpecialFolder.h"
+#include "platform/TextArea.h"
+#include "platform/TextOps.h"
+#include "platform/TextOutputStream.h"
+#include "platform/UiToolkit.h"
+#include "window/FrmMain.h"
+#include "window/MemorySource.h"
+#include "window/XojoScriptControl.h"
+
+namespace vorline {
+namespace {
+
+// A printed text stays on its pad line: each line break becomes the sign "⏎".
+std::string oneLine(const std::string& text) {
+  if (text.find_first_of("\r\n") == std::string::npos) return text;
+  std::string line = ReplaceAllB(text, "\r\n", "\xE2\x8F\x8E");
+  line = ReplaceAllB(line, "\n", "\xE2\x8F\x8E");
+  return ReplaceAllB(line, "\r", "\xE2\x8F\x8E");
+}
+
+// Ends the platform's busy state when the run is over, however it ends.
+struct BusyScope {
+  ~BusyScope() {
+    if (hasToolkit()) toolkit().busyEnd();
+  }
+};
+
+}  // namespace
+
+void FrmMain::doExecute(const std::string& text) {
+  parseSource.clear();
+  exPrintLine = 0;
+  flgDebugRun = false;
+  std::string run = "#start_include";
+  run += EndOfLine;
+  run += Globals::prefixSource;
+  run += EndOfLine;
+  run += "#end_include";
+  run += EndOfLine;
+  run += text;
+  std::string script = myConverter->convertSource(run);
+  if (flgDebugRun) writeDebugFile(script);
+  runEngine(script);
+  int64_t caret = Sourcetxt()->SelStart();
+  getResultText();
+  Sourcetxt()->SetSelStart(caret);
+}
+
+void FrmMain::runEngine(const std::string& script) {
+  std::shared_ptr<XojoScriptControl> engine = rb1();
+  engine->Source = script;
+  engine->Context = myGlue.get();
+  BusyScope busy;
+  engine->Run();
+}
+
+// The script goes to debug_source.txt on the Desktop; a file that cannot be made is skipped.
+void FrmMain::writeDebugFile(const std::string& script) const {
+  std::shared_ptr<FolderItem> desktop = SpecialFolder::Desktop();
+  std::shared_ptr<FolderItem> file = desktop ? desktop->Child("debug_source.txt") : nullptr;
+  if (!file) return;
+  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile();
+  if (!stream) return;
+  stream->Write(script);
+  stream->Close();
+}
+
+void FrmMain::getResultText() {
+  std::string text;
+  for (size_t i = 0; i < parseSource.size(); ++i) {
+    if (i > 0) text += EndOfLine;
+    text += parseSource[i];
+  }
+  Sourcetxt()->SetText(text);
+}
+
+// A print while exPrintLine names no entry (prefix code printing before any pad line, or a
+// script tagging a number of its own) has no line to go to and is dropped.
+void FrmMain::doPrint(const std::string& text) {
+  if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
+  parseSource[static_cast<size_t>(exPrintLine)] += " //" + oneLine(text);
+}
+
+void FrmMain::rb1_Print(XojoScript&, const std::string& text) { doPrint(text); }
+
+int64_t FrmMain::msg_append_source_line(const std::string& line) {
+  parseSource.push_back(line);
+  return static_cast<int64_t>(parseSource.size()) - 1;
+}
+
+std::string FrmMain::appendLine(const std::string& line) {
+  return "tagLine " + Str(msg_append_source_line(line)) + std::string(EndOfLine);
+}
+
+// The pad's folder, or the default folder for a pad without a file (or one at the root).
+std::string FrmMain::msg_get_current_path() {
+  std::shared_ptr<FolderItem> folder = theFile ? theFile->Parent() : nullptr;
+  if (!folder) folder = GetFolderItem("");
+  return folder ? folder->ShellPath() : std::string();
+}
+
+void FrmMain::msg_set_debug_flag(bool flag) { flgDebugRun = flag; }
+
+bool FrmMain::msg_memory_has_symbol(const std::string& name) { return mem.HasKey(name); }
+
+// A name that cannot be a variable is declared for this run by the converter but not kept, so
+// a mistyped line does not break every later run.
+void FrmMain::msg_memory_create_symbol(const std::string& name) {
+  if (MemorySource::IsKeptName(name)) mem.SetValue(name, Variant::Int64(0));
+}
+
+std::string FrmMain::msg_memory_get_symbol_declares() { return getMemAsSource(); }
+
+std::string FrmMain::getMemAsSource() { return MemorySource::Declarations(mem); }
+
+void FrmMain::msg_memory_reset() { vrln_doClearMem(); }
+
+void FrmMain::doReset() { vrln_doClearMem(); }
+
+void FrmMain::vrln_doClearMem() {
+  mem = Dictionary();
+  mem.SetValue("ans", Variant::Int64(0));
+  vrln_doInitializeVariables();
+  if (myGlue) myGlue->ResetGlue();
+}
+
+}  // namespace vorline

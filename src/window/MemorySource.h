@@ -1,0 +1,30 @@
+// The variables memory written as script text: the memory declarations that open every run's
+// script, and the text forms of stored values that the variables listing shows.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Dictionary.h"
+#include "platform/Variant.h"
+
+namespace vorline {
+
+class MemorySource {
+ public:
+  // One line per entry the memory may keep, in entry order: "dim NAME as TYPE = VALUE" and
+  // EndOfLine. Numbers are declared as doubles in the round-trip form of Str, strings as a
+  // literal that the converter's post-processing leaves intact, anything else as integer 0.
+  static std::string Declarations(const Dictionary& memory);
+  // The declaration of one entry.
+  static std::string DeclarationLine(const std::string& name, const Variant& value);
+  // A script expression whose value is exactly text and which holds no line break, "[", "]"
+  // or "$" followed by a digit: a plain literal when it can be one, else literal runs joined
+  // with chr() pieces, grouped so that the expression stays shallow.
+  static std::string StringExpression(std::string_view text);
+  // Whether a name can be a script variable and so be kept in the memory: an identifier that
+  // is no reserved word, optionally followed by one index in brackets or parentheses.
+  static bool IsKeptName(std::string_view name);
+};
+
+}  // namespace vorline

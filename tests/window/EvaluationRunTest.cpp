@@ -1,0 +1,142 @@
+// Runs that rebuild the pad from the registered lines and their printed results.
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "WindowFixture.h"
+
+namespace vorline {
+namespace {
+
+using EvaluationRun = WindowFixture;
+
+struct RebuildCase {
+  const char* name;
+  const char* pad;
+  const char* rebuilt;
+};
+
+class PadRebuild : public WindowFixture, public ::testing::WithParamInterface<RebuildCase> {};
+
+TEST_P(PadRebuild, GivesThePad) { EXPECT_EQ(run(GetParam().pad), GetParam().rebuilt); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PadRebuild,
+    ::testing::Values(
+        RebuildCase{"AssignmentAndExpression", "x = 2*3\nx + 1", "x = 2*3 //6\nx + 1 //7"},
+        RebuildCase{"OldResultsAndSlashCommentsGo", "x = 5 //old // note\nx //9",
+                    "x = 5 //5\nx //5"},
+        RebuildCase{"HashAndDashCommentsStay", "# note\n-- other", "# note\n-- other"},
+        RebuildCase{"LinesComeBackTrimmed", "   y = 1   \n\t2*2 ", "y = 1 //1\n2*2 //4"},
+        RebuildCase{"BlankLinesStayEmpty", "1\n\n   \n2", "1 //1\n\n\n2 //2"},
+        RebuildCase{"ReturnEndExitBeepLinesGo", "1\nbeep\n2\nreturn", "1 //1\n2 //2"},
+        RebuildCase{"OnlyUnregisteredLinesGiveAnEmptyPad", "return", ""},
+        RebuildCase{"PrintedLineBreaksStayOnTheLine",
+                    "\"a\" + chr(10) + \"b\" + chr(13) + chr(10) + \"c\"",
+                    "\"a\" + chr(10) + \"b\" + chr(13) + chr(10) + \"c\" //a\xE2\x8F\x8E"
+                    "b\xE2\x8F\x8E"
+                    "c"},
+        RebuildCase{"EmptyPad", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EvaluationRun, RunningTwiceGivesTheSamePad) {
+  std::string once = run("a = 3\nb = a^2\na + b");
+  EXPECT_EQ(run(once), once);
+  EXPECT_EQ(once, "a = 3 //3\nb = a^2 //9\na + b //12");
+}
+
+TEST_F(EvaluationRun, CompileErrorStillRebuildsTheRegisteredLines) {
+  EXPECT_EQ(run("  x = 1 //1\ny = (\n"), "x = 1\ny = (\n");
+  EXPECT_EQ(platform.messages().size(), 1u);
+}
+
+TEST_F(EvaluationRun, PrefixPrintsGoToTheFirstLine) {
+  Globals::prefixSource = "@print \"from prefix\"\n";
+  EXPECT_EQ(run("1\n2"), "1 //from prefix //1\n2 //2");
+}
+
+// With no line registered there is no entry for the text: it is dropped, and nothing breaks.
+TEST_F(EvaluationRun, PrintWithNoEntryIsDropped) {
+  Globals::prefixSource = "@print \"lost\"\n";
+  EXPECT_EQ(run("return"), "");
+  EXPECT_TRUE(platform.messages().empty());
+  window().parseSource = {"a"};
+  window().exPrintLine = 7;
+  window().doPrint("x");
+  window().exPrintLine = -1;
+  window().doPrint("y");
+  EXPECT_EQ(window().parseSource, std::vector<std::string>{"a"});
+}
+
+TEST_F(EvaluationRun, IncludedPrintsGoToTheUseLine) {
+  scratch.write("app/includes/lib.vrl", "@print \"hello\"\n");
+  EXPECT_EQ(run("1\nuse lib\n2"), "1 //1\nuse lib //hello\n2 //2");
+}
+
+TEST_F(EvaluationRun, CaretKeepsItsOffset) {
+  pad().SetText("x = 1\ny = 2");
+  pad().SetSelStart(8);
+  app.MenuItemChosen("mnuRun");
+  EXPECT_EQ(pad().Text(), "x = 1 //1\ny = 2 //2");
+  EXPECT_EQ(pad().SelStart(), 8);
+}
+
+TEST_F(EvaluationRun, DebugFileHoldsTheScriptAlsoWhenItFailsToCompile) {
+  run("pragma debug_file\nx = (");
+  std::filesystem::path file = scratch.home() / "Desktop/debug_source.txt";
+  std::ifstream in(file);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_NE(text.str().find("tagLine 1\nx = (\n"), std::string::npos) << text.str();
+  std::filesystem::remove(file);
+  run("x = 1");
+  EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// A host call that throws ends the run before the rebuild: the guard shows the error and the
+// pad keeps its text.
+class ThrowingWindow : public FrmMain {
+ public:
+  int64_t msg_append_source_line(const std::string& line) override {
+    if (line == "boom") throw std::runtime_error("no room");
+    return FrmMain::msg_append_source_line(line);
+  }
+};
+
+TEST_F(EvaluationRun, EscapingExceptionLeavesThePadAndTheWindowUsable) {
+  auto w = openWindow<ThrowingWindow>();
+  w->Sourcetxt()->SetText("1\nboom\n2");
+  EXPECT_FALSE(app.MenuItemChosen("mnuRun"));
+  EXPECT_EQ(w->Sourcetxt()->Text(), "1\nboom\n2");
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(platform.messages()[0], "Unexpected error: no room");
+  w->Sourcetxt()->SetText("3");
+  EXPECT_TRUE(app.MenuItemChosen("mnuRun"));
+  EXPECT_EQ(w->Sourcetxt()->Text(), "3 //3");
+}
+
+TEST_F(EvaluationRun, CurrentPathIsThePadsFolderOrTheApplicationFolder) {
+  EXPECT_EQ(window().msg_get_current_path(), scratch.app().string() + "/");
+  std::filesystem::create_directories(scratch.home() / "pads");
+  window().theFile = std::make_shared<FolderItem>((scratch.home() / "pads/a.vrl").string());
+  EXPECT_EQ(window().msg_get_current_path(), (scratch.home() / "pads").string() + "/");
+}
+
+TEST_F(EvaluationRun, RunsPollThePlatformAndEndItsBusyState) {
+  run("@for i = 1 to 100000\n@next");
+  EXPECT_GT(platform.busyPolls(), 0);
+  EXPECT_EQ(platform.busyEnds(), 1);
+}
+
+// A run that goes on until the platform asks it to stop ends with the run-time error "Stopped"
+// and still rebuilds the pad with what it printed.
+TEST_F(EvaluationRun, RunawayRunStopsWhenThePlatformAsks) {
+  platform.stopAfterBusyPolls(3);
+  EXPECT_EQ(run("1\n@while true\n@wend"), "1 //1\n@while true\n@wend");
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(platform.messages()[0], "Runtime Error: 8\nStopped");
+  EXPECT_EQ(platform.busyEnds(), 1);
+}
+
+}  // namespace
+}  // namespace vorline

@@ -1,0 +1,120 @@
+// The variables memory: its declarations, what it keeps between runs, and its clearing.
+#include <cmath>
+#include <limits>
+
+#include "WindowFixture.h"
+#include "window/MemorySource.h"
+
+namespace vorline {
+namespace {
+
+using VariablesMemory = WindowFixture;
+
+TEST_F(VariablesMemory, NewWindowDeclaresOnlyAns) {
+  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\n");
+}
+
+TEST_F(VariablesMemory, IntegerValueIsStoredAsInt64AndComesBackAsDouble) {
+  run("@setVar \"n\", 7");
+  EXPECT_EQ(memory("n").type(), Variant::TypeInt64);
+  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\ndim n as double = 7\n");
+  run("n = n + 1");
+  EXPECT_EQ(memory("n").type(), Variant::TypeDouble);
+  EXPECT_EQ(memory("n").doubleValue(), 8);
+}
+
+TEST_F(VariablesMemory, StringDeclarationsDoubleTheirQuotes) {
+  window().mem.SetValue("s", Variant::String("say \"hi\""));
+  EXPECT_NE(window().getMemAsSource().find("dim s as string = \"say \"\"hi\"\"\"\n"),
+            std::string::npos);
+}
+
+// Values that the post-processing or the number text would change come back exactly.
+struct RoundTripCase {
+  const char* name;
+  Variant value;
+};
+
+class MemoryRoundTrip : public WindowFixture,
+                        public ::testing::WithParamInterface<RoundTripCase> {};
+
+TEST_P(MemoryRoundTrip, ComesBackExactlyThroughThreeRuns) {
+  window().mem.SetValue("v", GetParam().value);
+  for (int i = 0; i < 3; ++i) {
+    run(GetParam().value.isString() ? "$keep = v" : "keep = v");
+    ASSERT_TRUE(platform.messages().empty()) << platform.messages()[0];
+  }
+  Variant kept = memory("keep");
+  if (GetParam().value.isString()) {
+    EXPECT_EQ(kept.stringValue(), GetParam().value.stringValue());
+  } else {
+    double want = GetParam().value.toDouble(), got = kept.toDouble();
+    if (std::isnan(want))
+      EXPECT_TRUE(std::isnan(got));
+    else
+      EXPECT_EQ(got, want);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, MemoryRoundTrip,
+    ::testing::Values(
+        RoundTripCase{"OneTenth", Variant::Double(0.1)},
+        RoundTripCase{"OneThird", Variant::Double(1.0 / 3)},
+        RoundTripCase{"Tiny", Variant::Double(5e-324)},
+        RoundTripCase{"Huge", Variant::Double(1.7976931348623157e308)},
+        RoundTripCase{"Infinity", Variant::Double(std::numeric_limits<double>::infinity())},
+        RoundTripCase{"MinusInfinity", Variant::Double(-std::numeric_limits<double>::infinity())},
+        RoundTripCase{"NaN", Variant::Double(std::nan(""))},
+        RoundTripCase{"LineBreaks", Variant::String("a\nb\r\nc\r")},
+        RoundTripCase{"Brackets", Variant::String("[x] = a[1]")},
+        RoundTripCase{"DollarDigits", Variant::String("$1 and $35 and $ and $x")},
+        RoundTripCase{"QuotesAndSlashes", Variant::String("\"//\" '")},
+        RoundTripCase{"Empty", Variant::String("")},
+        RoundTripCase{"OnlySpecials", Variant::String("[]\n$0")},
+        RoundTripCase{"ManyBreaks", Variant::String(std::string(5000, '\n'))}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VariablesMemory, NamesThatCannotBeVariablesAreNotKept) {
+  run("x >= 3");
+  run("a b = 1");
+  EXPECT_FALSE(window().mem.HasKey("x >"));
+  EXPECT_FALSE(window().mem.HasKey("a b"));
+  platform.clearMessages();
+  EXPECT_EQ(run("y = 2"), "y = 2 //2");
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(VariablesMemory, KeptNames) {
+  for (const char* name : {"x", "_a1", "plotXMax", "a[2]", "m(1, 2)", "step", "zähler"})
+    EXPECT_TRUE(MemorySource::IsKeptName(name)) << name;
+  for (const char* name : {"", "x >", "a b", "1x", "next", "If", "a[", "a[]", "f(x)+1", "a\n"})
+    EXPECT_FALSE(MemorySource::IsKeptName(name)) << name;
+}
+
+TEST_F(VariablesMemory, ResetLeavesOnlyAns) {
+  run("x = 1\n$s = \"t\"");
+  app.MenuItemChosen("mnuCalculatorReset");
+  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\n");
+  EXPECT_EQ(run("x = x + 1"), "x = x + 1 //1");
+}
+
+TEST_F(VariablesMemory, PragmaClearMemoryClears) {
+  run("x = 1");
+  run("pragma clear_memory\ny = 2");
+  EXPECT_FALSE(window().mem.HasKey("x"));
+  EXPECT_EQ(memory("y").doubleValue(), 2);
+}
+
+TEST_F(VariablesMemory, NameAddedByAFailedRunKeepsZeroAndValuesBeforeAnErrorStay) {
+  run("a = 5");
+  run("b = 3\nc = (");
+  EXPECT_EQ(memory("b").type(), Variant::TypeInt64);
+  EXPECT_EQ(memory("b").int64Value(), 0);
+  run("a = 6\nz = 1 \\ 0");
+  EXPECT_EQ(memory("a").doubleValue(), 6);
+  EXPECT_NE(window().getMemAsSource().find("dim b as double = 0\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vorline
