@@ -7,6 +7,7 @@
 #include "platform/Rectangle.h"
 #include "platform/TextArea.h"
 #include "platform/Timer.h"
+#include "platform/ViewWindow.h"
 #include "platform/UiServices.h"
 #include "platform/UiToolkit.h"
 #include "window/XojoScriptControl.h"
@@ -109,7 +110,11 @@ void FrmMain::Start() {
   myGlue->shouldStop = stopRequested;
   myGlue->onShowView = [this](const std::shared_ptr<Picture>& view) {
     lastShownView = view;
-    if (onShowView) onShowView(view);
+    // A test may watch the view; otherwise it goes to the installed view window (none headless).
+    if (onShowView)
+      onShowView(view);
+    else
+      ShowViewWindow(*this, view);
   };
   myConverter = std::make_unique<ckScriptConverter>();
   myConverter->owner = this;

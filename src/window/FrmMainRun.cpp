@@ -104,7 +104,11 @@ std::string FrmMain::msg_get_current_path() {
 
 void FrmMain::msg_set_debug_flag(bool flag) { flgDebugRun = flag; }
 
-bool FrmMain::msg_memory_has_symbol(const std::string& name) { return mem.HasKey(name); }
+// A name that is not kept counts as absent even when a script stored it, so the converter
+// declares it for every run that uses it.
+bool FrmMain::msg_memory_has_symbol(const std::string& name) {
+  return MemorySource::IsKeptName(name) && mem.HasKey(name);
+}
 
 // A name that cannot be a variable is declared for this run by the converter but not kept, so
 // a mistyped line does not break every later run.

@@ -1,9 +1,13 @@
 #include "window/MemorySource.h"
 
+#include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/TextOps.h"
+#include "platform/XojoScript.h"
+#include "platform/script/Limits.h"
 
 namespace vorline {
 namespace {
@@ -36,12 +40,38 @@ bool isReserved(std::string_view word) {
   return false;
 }
 
-// "(...)" or "[...]" with something inside and no line break.
+// The whole number that field holds between optional blanks, or -1 when it holds anything else
+// or a number beyond any array's size.
+int64_t boundOf(std::string_view field) {
+  size_t first = field.find_first_not_of(' '), last = field.find_last_not_of(' ');
+  if (first == std::string_view::npos) return -1;
+  int64_t bound = 0;
+  for (char c : field.substr(first, last - first + 1)) {
+    if (!isDigit(c)) return -1;
+    bound = bound * 10 + (c - '0');
+    if (bound >= XojoScriptLimits{}.maxArrayElements) return -1;
+  }
+  return bound;
+}
+
+// "(...)" or "[...]" holding whole-number bounds that a later run can declare as they stand:
+// an index made of variables or expressions, or one too large, would fail every later run.
 bool isIndex(std::string_view rest) {
   if (rest.size() < 3) return false;
   char open = rest.front(), close = rest.back();
   if (!((open == '(' && close == ')') || (open == '[' && close == ']'))) return false;
-  return rest.find_first_of("\r\n") == std::string_view::npos;
+  std::string_view inside = rest.substr(1, rest.size() - 2);
+  int64_t elements = 1, dimensions = 0;
+  for (size_t start = 0;; ++dimensions) {
+    size_t comma = inside.find(',', start);
+    size_t length = comma == std::string_view::npos ? comma : comma - start;
+    int64_t bound = boundOf(inside.substr(start, length));
+    if (bound < 0 || dimensions >= script::kMaxDimensions) return false;
+    elements *= bound + 1;
+    if (elements > XojoScriptLimits{}.maxArrayElements) return false;
+    if (comma == std::string_view::npos) return true;
+    start = comma + 1;
+  }
 }
 
 bool isSpecial(std::string_view text, size_t i) {
@@ -74,13 +104,40 @@ std::string joined(const std::vector<std::string>& parts, size_t lo, size_t hi) 
   return "(" + joined(parts, lo, mid) + " + " + joined(parts, mid, hi) + ")";
 }
 
+// The name as the script sees it, with its brackets turned into parentheses.
+std::string scriptForm(std::string_view name) {
+  return ReplaceAllB(ReplaceAllB(name, "[", "("), "]", ")");
+}
+
+// What a declaration of name with value must agree on with every other declaration of the
+// same variable: its number of dimensions (0 for a plain variable) and its type word.
+std::string shapeOf(std::string_view name, const Variant& value) {
+  size_t open = name.find_first_of("([");
+  int64_t dimensions = 0;
+  if (open != std::string_view::npos)
+    dimensions = 1 + static_cast<int64_t>(std::count(name.begin() + open, name.end(), ','));
+  const char* type = value.isNumber() ? "double" : value.isString() ? "string" : "integer";
+  return Str(dimensions) + " " + type;
+}
+
 }  // namespace
 
 std::string MemorySource::Declarations(const Dictionary& memory) {
   std::string text;
+  std::unordered_map<std::string, std::string> shapes;  // lower-case identifier -> shape
   for (int64_t i = 0; i < memory.Count(); ++i) {
     const std::string& name = memory.Key(i);
-    if (IsKeptName(name)) text += DeclarationLine(name, memory.Value(name));
+    if (!IsKeptName(name)) continue;
+    // A name written with brackets yields to the entry the script stored under its converted
+    // form, which holds the value and type of the same variable.
+    if (name.find('[') != std::string::npos && memory.HasKey(scriptForm(name))) continue;
+    const Variant& value = memory.Value(name);
+    // Entries that would declare one variable twice with different shapes or types (a name
+    // used once plain and once with an index) keep the first; a clash would fail every run.
+    std::string identifier = Lowercase(name.substr(0, identifierLength(name)));
+    auto [known, fresh] = shapes.emplace(identifier, shapeOf(name, value));
+    if (!fresh && known->second != shapeOf(name, value)) continue;
+    text += DeclarationLine(name, value);
   }
   return text;
 }

@@ -23,7 +23,8 @@ class MemorySource {
   // with chr() pieces, grouped so that the expression stays shallow.
   static std::string StringExpression(std::string_view text);
   // Whether a name can be a script variable and so be kept in the memory: an identifier that
-  // is no reserved word, optionally followed by one index in brackets or parentheses.
+  // is no reserved word, optionally followed by one index in brackets or parentheses whose
+  // bounds are whole numbers within the engine's array limits.
   static bool IsKeptName(std::string_view name);
 };
 

@@ -86,10 +86,78 @@ TEST_F(VariablesMemory, NamesThatCannotBeVariablesAreNotKept) {
 }
 
 TEST_F(VariablesMemory, KeptNames) {
-  for (const char* name : {"x", "_a1", "plotXMax", "a[2]", "m(1, 2)", "step", "zähler"})
+  for (const char* name : {"x", "_a1", "plotXMax", "a[2]", "m(1, 2)", "v( 3 )", "step", "zähler",
+                           "b(8191, 8191)"})
     EXPECT_TRUE(MemorySource::IsKeptName(name)) << name;
   for (const char* name : {"", "x >", "a b", "1x", "next", "If", "a[", "a[]", "f(x)+1", "a\n"})
     EXPECT_FALSE(MemorySource::IsKeptName(name)) << name;
+  // Indexes that no later run could declare as they stand.
+  for (const char* name : {"a(zz)", "a(n+1)", "c(1)(2)", "a(1,)", "a(-1)", "a(99999999999)",
+                           "b(8192, 8192)", "d(1,2,3,4,5,6,7,8,9)", "a(1 2)"})
+    EXPECT_FALSE(MemorySource::IsKeptName(name)) << name;
+}
+
+TEST_F(VariablesMemory, AnIndexThatCannotBeDeclaredDoesNotBreakLaterRuns) {
+  for (const char* line : {"a(zz) = 5", "c(1)(2) = 5", "big(99999999999) = 5"}) {
+    platform.clearMessages();
+    run(line);
+    EXPECT_FALSE(platform.messages().empty()) << line;
+    platform.clearMessages();
+    EXPECT_EQ(run("1+1"), "1+1 //2") << line;
+    EXPECT_TRUE(platform.messages().empty()) << line;
+  }
+}
+
+TEST_F(VariablesMemory, AStringStoredWithABracketIndexComesBackInEveryRun) {
+  for (int i = 0; i < 3; ++i) {
+    platform.clearMessages();
+    EXPECT_EQ(run("$a[1] = \"s\"\nprint a(1)"), "$a[1] = \"s\" //s\nprint a(1) //s");
+    EXPECT_TRUE(platform.messages().empty());
+  }
+  EXPECT_EQ(run("1+1"), "1+1 //2");
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+// One name used plain and with an index fails the run that mixes them, not every later one.
+struct MixedShapeCase {
+  const char* name;
+  const char* first;
+  const char* clash;
+  const char* later;
+};
+
+class VariablesMemoryMixedShapes : public WindowFixture,
+                                   public ::testing::WithParamInterface<MixedShapeCase> {};
+
+TEST_P(VariablesMemoryMixedShapes, OnlyTheClashingRunFails) {
+  run(GetParam().first);
+  platform.clearMessages();
+  run(GetParam().clash);
+  EXPECT_FALSE(platform.messages().empty());
+  platform.clearMessages();
+  EXPECT_EQ(run(GetParam().later), std::string(GetParam().later) + " //2");
+  EXPECT_TRUE(platform.messages().empty());
+  EXPECT_EQ(run("1+1"), "1+1 //2");
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clashes, VariablesMemoryMixedShapes,
+    ::testing::Values(MixedShapeCase{"PlainThenIndexed", "x = 1", "x[1] = 3", "x + 1"},
+                      MixedShapeCase{"IndexedThenPlain", "a[2] = 2", "a = 3", "print a(2)"},
+                      MixedShapeCase{"OneThenTwoDimensions", "m[1] = 2", "m[1, 1] = 3",
+                                     "print m(1)"},
+                      MixedShapeCase{"StringThenNumber", "$t(1) = \"2\"", "t(2) = 5",
+                                     "print t(1)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VariablesMemory, AVariableIndexIsDeclaredInEveryRun) {
+  run("n = 1");
+  for (int i = 0; i < 3; ++i) {
+    platform.clearMessages();
+    EXPECT_EQ(run("b(n) = 5\nprint b(1)"), "b(n) = 5 //5\nprint b(1) //5");
+    EXPECT_TRUE(platform.messages().empty());
+  }
 }
 
 TEST_F(VariablesMemory, ResetLeavesOnlyAns) {

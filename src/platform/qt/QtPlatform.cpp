@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <stdexcept>
 
 #include "platform/Application.h"
@@ -27,16 +28,22 @@
 namespace vorline {
 namespace {
 
-// Holds the run guard back while a box or dialog of its own shows.
-class Suspension {
+// While a box or dialog of the platform's own shows: the run guard holds back, and afterwards
+// the window that was active is active again (without a window manager nobody else does it).
+class ModalScope {
 public:
-  explicit Suspension(QtRunGuard& guard) : guard_(guard) { guard_.suspend(); }
-  ~Suspension() { guard_.resume(); }
-  Suspension(const Suspension&) = delete;
-  Suspension& operator=(const Suspension&) = delete;
+  explicit ModalScope(QtRunGuard& guard) : guard_(guard), active_(QApplication::activeWindow()) { guard_.suspend(); }
+  ~ModalScope() {
+    guard_.resume();
+    if (active_ && active_->isVisible() && QApplication::activeWindow() != active_) active_->activateWindow();
+  }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+  QWidget* active() const { return active_; }
 
 private:
   QtRunGuard& guard_;
+  QPointer<QWidget> active_;
 };
 
 }  // namespace
@@ -60,11 +67,10 @@ QtPlatform::~QtPlatform() {
 }
 
 void QtPlatform::msgBox(const std::string& text) {
-  QWidget* parent = QApplication::activeWindow();
+  ModalScope modal(guard_);
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(text),
-                  QMessageBox::Ok, parent);
+                  QMessageBox::Ok, modal.active());
   box.setTextFormat(Qt::PlainText);
-  Suspension suspended(guard_);
   box.exec();
 }
 
@@ -80,14 +86,14 @@ void QtPlatform::setClipboardText(const std::string& text) {
 }
 
 std::shared_ptr<FolderItem> QtPlatform::openFileDialog(const std::string& filter) {
-  Suspension suspended(guard_);
-  QString path = runOpenDialog(QApplication::activeWindow(), filter, dialogFolder_);
+  ModalScope modal(guard_);
+  QString path = runOpenDialog(modal.active(), filter, dialogFolder_);
   return path.isEmpty() ? nullptr : std::make_shared<FolderItem>(path.toStdString());
 }
 
 std::shared_ptr<FolderItem> QtPlatform::saveFileDialog(const std::string& filter, const std::string& proposedName) {
-  Suspension suspended(guard_);
-  QString path = runSaveDialog(QApplication::activeWindow(), filter, proposedName, dialogFolder_);
+  ModalScope modal(guard_);
+  QString path = runSaveDialog(modal.active(), filter, proposedName, dialogFolder_);
   return path.isEmpty() ? nullptr : std::make_shared<FolderItem>(path.toStdString());
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
@@ -22,14 +23,15 @@ Qt::Key keyOf(QChar c) {
   return Qt::Key_unknown;
 }
 
+// Answers come on the next turn of the event loop: an answer may open a box of its own (an
+// overwrite question), which this timer must be free to close.
+void later(QObject* target, const char* slot) { QMetaObject::invokeMethod(target, slot, Qt::QueuedConnection); }
+
 void closeMessageBox(QMessageBox& box) {
   for (QMessageBox::StandardButton answer : {QMessageBox::Ok, QMessageBox::Yes}) {
-    if (QAbstractButton* button = box.button(answer)) {
-      button->click();
-      return;
-    }
+    if (QAbstractButton* button = box.button(answer)) return later(button, "click");
   }
-  box.done(0);
+  later(&box, "reject");
 }
 
 }  // namespace
@@ -44,7 +46,8 @@ ModalCloser::~ModalCloser() { timer_.stop(); }
 
 void ModalCloser::check() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || !modal->isVisible()) return;
+  if (paused_ || !modal || !modal->isVisible() || modal == answered_) return;
+  answered_ = modal;
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     messages_ << box->text();
     closeMessageBox(*box);
@@ -54,13 +57,18 @@ void ModalCloser::check() {
     QString answer = dialogAnswers_.empty() ? QString() : dialogAnswers_.front();
     if (!dialogAnswers_.empty()) dialogAnswers_.pop_front();
     if (answer.isEmpty()) {
-      dialog->reject();
+      later(dialog, "reject");
     } else {
-      dialog->selectFile(answer);
-      QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+      // Typed into the name field as a whole path, just before the answer: the dialog may
+      // still be loading its folder and put the proposed name back meanwhile.
+      QTimer::singleShot(0, dialog, [dialog, answer] {
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(answer);
+        else dialog->selectFile(answer);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+      });
     }
   } else if (!onOtherModal || !onOtherModal(modal)) {
-    modal->close();
+    later(modal, "close");
   }
 }
 
@@ -84,8 +92,13 @@ bool activateWindow(Window& window) {
   return active;
 }
 
+// A line break is the Return key, a tab the Tab key; every other character is typed as itself.
 void typeText(Window& window, const QString& text) {
-  for (QChar c : text) QTest::sendKeyEvent(QTest::Click, windowHandleOf(window), keyOf(c), QString(c), Qt::NoModifier);
+  for (QChar c : text) {
+    if (c == '\n') pressKey(window, Qt::Key_Return);
+    else if (c == '\t') pressKey(window, Qt::Key_Tab);
+    else QTest::sendKeyEvent(QTest::Click, windowHandleOf(window), keyOf(c), QString(c), Qt::NoModifier);
+  }
 }
 
 void pressKey(Window& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -3,7 +3,9 @@
 // enable pass, time passing with the event loop running, and message boxes closed as they show.
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <QStringList>
 #include <QTimer>
 #include <deque>
@@ -32,6 +34,8 @@ public:
   const QStringList& proposedNames() const { return proposedNames_; }
   int dialogsSeen() const { return dialogsSeen_; }
   std::function<bool(QWidget* modal)> onOtherModal;
+  // While paused, modal widgets stay open (a test closes them itself).
+  void setPaused(bool paused) { paused_ = paused; }
 
 private:
   void check();
@@ -41,6 +45,8 @@ private:
   QStringList proposedNames_;
   std::deque<QString> dialogAnswers_;
   int dialogsSeen_ = 0;
+  bool paused_ = false;
+  QPointer<QWidget> answered_;  // answered, closing on the next turn
 };
 
 // Waits (running the event loop) until the condition holds or the time is up.

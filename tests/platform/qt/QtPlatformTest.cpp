@@ -1,12 +1,363 @@
-// The Qt platform's own behaviour, beyond the contract.
+// The Qt platform's own behaviour beyond the contract: key texts, the text area's positions and
+// undo, fonts, spelling, menus, the runaway-run guard, the drawing view and the dialogs.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTest>
+#include <QWindow>
+
 #include "QtHarness.h"
+#include "platform/FileType.h"
+#include "platform/Keyboard.h"
+#include "platform/Label.h"
+#include "platform/MenuBar.h"
+#include "platform/Picture.h"
+#include "platform/Rectangle.h"
+#include "platform/TextArea.h"
+#include "platform/qt/QtContentView.h"
+#include "platform/qt/QtControl.h"
+#include "platform/qt/QtDesign.h"
+#include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtKeyText.h"
+#include "platform/qt/QtMenuModel.h"
+#include "platform/qt/QtSpellHighlighter.h"
+#include "platform/qt/QtViewWindow.h"
+#include "platform/qt/QtWindowPeer.h"
 
 namespace vorline::qttest {
 namespace {
 
-TEST(QtPlatform, Placeholder) { SUCCEED(); }
+// ---- key texts ----
+
+struct KeyCase {
+  const char* name;
+  int key;
+  Qt::KeyboardModifiers modifiers;
+  const char* text;
+  std::optional<std::string> expected;
+};
+
+class KeyTextTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyTextTest, GivesTheKeyTextOfTheEvent) {
+  const KeyCase& c = GetParam();
+  QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromUtf8(c.text));
+  EXPECT_EQ(keyTextOf(event), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyTextTest,
+    ::testing::Values(KeyCase{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier, "\r", std::string(Keys::Enter)},
+                      KeyCase{"CtrlReturn", Qt::Key_Return, Qt::ControlModifier, "", std::string(Keys::Enter)},
+                      KeyCase{"Return", Qt::Key_Return, Qt::NoModifier, "\r", std::string(Keys::Return)},
+                      KeyCase{"ShiftReturn", Qt::Key_Return, Qt::ShiftModifier, "\r", std::string(Keys::Return)},
+                      KeyCase{"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b", std::string(Keys::Escape)},
+                      KeyCase{"Tab", Qt::Key_Tab, Qt::NoModifier, "\t", std::string(Keys::Tab)},
+                      KeyCase{"CtrlTab", Qt::Key_Tab, Qt::ControlModifier, "\t", std::nullopt},
+                      KeyCase{"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b", std::string(Keys::Backspace)},
+                      KeyCase{"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f", std::string(Keys::Delete)},
+                      KeyCase{"Left", Qt::Key_Left, Qt::NoModifier, "", std::string(Keys::Left)},
+                      KeyCase{"ShiftDown", Qt::Key_Down, Qt::ShiftModifier, "", std::string(Keys::Down)},
+                      KeyCase{"CtrlLeft", Qt::Key_Left, Qt::ControlModifier, "", std::nullopt},
+                      KeyCase{"Letter", Qt::Key_A, Qt::NoModifier, "a", std::string("a")},
+                      KeyCase{"AltLetter", Qt::Key_A, Qt::AltModifier, "a", std::string("a")},
+                      KeyCase{"CtrlLetter", Qt::Key_A, Qt::ControlModifier, "\x01", std::nullopt},
+                      KeyCase{"Accented", Qt::Key_Eacute, Qt::NoModifier, "\xC3\xA9", std::string("\xC3\xA9")},
+                      KeyCase{"Home", Qt::Key_Home, Qt::NoModifier, "", std::nullopt},
+                      KeyCase{"F5", Qt::Key_F5, Qt::NoModifier, "", std::nullopt}),
+    [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+// ---- windows with controls ----
+
+class PlainWindow : public Window {
+public:
+  void CreateControls() override {
+    _AddControl(New<TextArea>(), "Pad");
+    ControlByName<TextArea>("Pad")->SetProperties({{"Left", int64_t{0}}, {"Top", int64_t{0}}, {"Width", int64_t{200}},
+                                                   {"Height", int64_t{100}}, {"TextFont", std::string("Monaco")},
+                                                   {"TextSize", 12.0f}, {"AutomaticallyCheckSpelling", true}});
+  }
+  std::shared_ptr<TextArea> pad() const { return ControlByName<TextArea>("Pad"); }
+};
+
+class QtWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    app.SetQuitOnLastWindowClosed(false);
+    Application::RegisterAppObject(&app);
+  }
+  void TearDown() override {
+    for (const auto& window : std::vector(app.Windows())) window->Close();
+    Application::RegisterAppObject(nullptr);
+  }
+  template <class T = PlainWindow>
+  std::shared_ptr<T> open() {
+    auto window = std::make_shared<T>();
+    window->Constructor();
+    window->Show();
+    activateWindow(*window);
+    return window;
+  }
+
+  QtHarness harness;
+  Application app;
+};
+
+TEST_F(QtWindowTest, TextKeepsEveryCharacterAndCarriageReturnsBecomeLineBreaks) {
+  auto pad = open()->pad();
+  const std::string kept = "a\xC2\xA0" "b \xF0\x9F\x98\x80\tc\nd\xE2\x80\xA8" "e";  // nbsp, emoji, LS
+  pad->SetText(kept);
+  EXPECT_EQ(pad->Text(), kept);
+  pad->SetText("one\r\ntwo\rthree");
+  EXPECT_EQ(pad->Text(), "one\ntwo\nthree");
+  pad->SetSelStart(5);
+  pad->SetSelLength(3);
+  EXPECT_EQ(pad->SelText(), "wo\n");
+}
+
+TEST_F(QtWindowTest, EachWriteOfTheProgramIsOneUndoStep) {
+  auto pad = open()->pad();
+  pad->SetText("x = 1 //1\ny = 2 //2\n");
+  pad->SetText("x = 1 //1\ny = 3 //3\n");  // only the changed part is replaced
+  pad->ReplaceSelection("z");
+  EXPECT_EQ(pad->Text(), "zx = 1 //1\ny = 3 //3\n");
+  pad->Undo();
+  EXPECT_EQ(pad->Text(), "x = 1 //1\ny = 3 //3\n");
+  pad->Undo();
+  EXPECT_EQ(pad->Text(), "x = 1 //1\ny = 2 //2\n");
+  pad->Undo();
+  EXPECT_EQ(pad->Text(), "");
+  EXPECT_FALSE(pad->CanUndo());
+}
+
+TEST_F(QtWindowTest, AWriteOfTheSameTextIsNoStep) {
+  auto pad = open()->pad();
+  pad->SetText("same");
+  pad->SetText("same");
+  pad->Undo();
+  EXPECT_EQ(pad->Text(), "");
+}
+
+TEST_F(QtWindowTest, AMissingMonacoBecomesAFixedPitchFontOfTheDesignSize) {
+  auto pad = open()->pad();
+  QFont font = dynamic_cast<QtControl&>(*pad).view()->font();
+  EXPECT_EQ(font.pixelSize(), 12);
+  if (!QFontDatabase::families().contains("Monaco")) {
+    EXPECT_TRUE(QFontInfo(font).fixedPitch());
+  }
+}
+
+TEST_F(QtWindowTest, TheUsersResizingReachesTheWindowWithinItsLimits) {
+  auto window = open();
+  window->SetProperties({{"MinWidth", int64_t{150}}, {"MinHeight", int64_t{120}}});
+  QtWindowPeer& peer = QtPlatform::peerOf(*window);
+  peer.view()->resize(100, 100);
+  ASSERT_TRUE(waitUntil([&] { return window->Width() == 150; }));
+  EXPECT_EQ(peer.content()->size(), QSize(150, 120));
+  EXPECT_EQ(window->Height(), 120);
+}
+
+TEST_F(QtWindowTest, ATitleIsShownAsItStands) {
+  auto window = open();
+  window->SetTitle("notes[*].vrl");
+  EXPECT_EQ(QtPlatform::peerOf(*window).view()->windowHandle()->title(), "notes[*].vrl");
+}
+
+class FramedWindow : public Window {
+public:
+  void Layout() override {
+    SetProperties({{"Width", int64_t{60}}, {"Height", int64_t{40}}, {"Resizeable", false}});
+  }
+  void CreateControls() override {
+    _AddControl(New<Rectangle>(), "Box");
+    ControlByName<Rectangle>("Box")->SetProperties(
+        {{"Left", int64_t{0}}, {"Top", int64_t{0}}, {"Width", int64_t{60}}, {"Height", int64_t{40}},
+         {"FillColor", Color{255, 255, 255, 0}}, {"TopLeftColor", Color{0x11, 0x11, 0x11, 0}},
+         {"BottomRightColor", Color{0xE6, 0xE6, 0xE6, 0}}, {"BorderWidth", int64_t{2}}});
+  }
+};
+
+TEST_F(QtWindowTest, ARectangleShowsItsDesignColoursAndAFixedWindowKeepsItsSize) {
+  auto window = open<FramedWindow>();
+  QtWindowPeer& peer = QtPlatform::peerOf(*window);
+  EXPECT_EQ(peer.content()->minimumSize(), QSize(60, 40));
+  EXPECT_EQ(peer.content()->maximumSize(), QSize(60, 40));
+  QImage image = dynamic_cast<QtControl&>(*window->ControlByName<Rectangle>("Box")).view()->grab().toImage();
+  EXPECT_EQ(image.pixelColor(30, 20), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(1, 20), QColor(0x11, 0x11, 0x11));
+  EXPECT_EQ(image.pixelColor(59, 20), QColor(0xE6, 0xE6, 0xE6));
+}
+
+// ---- spelling ----
+
+struct WordCase {
+  const char* text;
+  int start;
+  int length;
+  bool checked;
+};
+
+class SpellWordTest : public ::testing::TestWithParam<WordCase> {};
+
+TEST_P(SpellWordTest, ChecksWordsNotNames) {
+  const WordCase& c = GetParam();
+  EXPECT_EQ(QtSpellHighlighter::worthChecking(QString::fromUtf8(c.text), c.start, c.length), c.checked) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, SpellWordTest,
+                         ::testing::Values(WordCase{"the total", 4, 5, true}, WordCase{"a b", 0, 1, false},
+                                           WordCase{"plotXMax = 3", 0, 8, false}, WordCase{"PI * 2", 0, 2, false},
+                                           WordCase{"x2 = 1", 0, 1, false}, WordCase{"my_var", 0, 2, false},
+                                           WordCase{"$name", 1, 4, false}, WordCase{"@wend", 1, 4, false},
+                                           WordCase{"sqrt(2)", 0, 4, false}, WordCase{"Total cost", 0, 5, true}));
+
+// ---- menus ----
+
+TEST(QtMenuModelTest, ShortcutTextsBecomeCtrlKeySequences) {
+  EXPECT_EQ(QtMenuModel::keySequenceOf("Cmd+Shift+s"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  EXPECT_EQ(QtMenuModel::keySequenceOf("Cmd+R"), QKeySequence(Qt::CTRL | Qt::Key_R));
+  EXPECT_EQ(QtMenuModel::keySequenceOf("Option+F5"), QKeySequence(Qt::ALT | Qt::Key_F5));
+  EXPECT_TRUE(QtMenuModel::keySequenceOf("").isEmpty());
+}
+
+std::shared_ptr<MenuItem> menuItem(const char* name, const char* text, const char* shortcut = "") {
+  auto item = std::make_shared<MenuItem>(text);
+  item->SetName(name);
+  item->SetKeyboardShortcut(shortcut);
+  return item;
+}
+
+class MenuWindow : public Window {
+public:
+  explicit MenuWindow(std::shared_ptr<MenuBar> bar) : bar_(std::move(bar)) {}
+  void Layout() override { SetMenuBar(bar_); }
+
+private:
+  std::shared_ptr<MenuBar> bar_;
+};
+
+TEST_F(QtWindowTest, EveryWindowShowsTheSameActionsAndItsStateFollowsTheModel) {
+  auto bar = std::make_shared<MenuBar>();
+  auto file = menuItem("mnuFile", "File & Co");
+  bar->Append(file);
+  file->Append(menuItem("cmdA", "A", "Cmd+E"));
+  file->Append(menuItem("cmdEmpty", ""));
+  file->Append(menuItem("sep", "-"));
+  auto a = std::make_shared<MenuWindow>(bar);
+  a->Constructor();
+  a->Show();
+  auto b = std::make_shared<MenuWindow>(bar);
+  b->Constructor();
+  b->Show();
+  QMenuBar* barA = QtPlatform::peerOf(*a).view()->menuBar();
+  QMenuBar* barB = QtPlatform::peerOf(*b).view()->menuBar();
+  ASSERT_EQ(barA->actions().size(), 1);
+  EXPECT_EQ(barA->actions().first(), barB->actions().first());
+  EXPECT_EQ(barA->actions().first()->text(), "File && Co");
+  QtMenuModel& model = harness.platform().menuModel(bar);
+  QAction* item = model.actionFor(*file->Child("cmdA"));
+  EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+  EXPECT_FALSE(item->isCheckable());
+  file->Child("cmdA")->SetChecked(true);
+  EXPECT_TRUE(item->isChecked());
+  file->Child("cmdA")->SetEnabled(false);
+  EXPECT_FALSE(item->isEnabled());
+  EXPECT_FALSE(model.actionFor(*file->Child("cmdEmpty"))->isVisible());
+  EXPECT_TRUE(model.actionFor(*file->Child("sep"))->isSeparator());
+}
+
+// ---- the runaway-run guard ----
+
+// Polls as a running script does, until told to stop or the time is up.
+bool pollUntilStopped(QtPlatform& platform, int maxMs) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < maxMs)
+    if (platform.busyPoll()) return true;
+  return false;
+}
+
+TEST_F(QtWindowTest, ALongRunShowsBusyDropsInputAndStopsOnEsc) {
+  auto window = open();
+  QtPlatform& platform = harness.platform();
+  bool busyAt700 = false;
+  qint64 earlyTimerRanAt = 0;
+  QElapsedTimer clock;
+  clock.start();
+  QObject scope;
+  QTimer::singleShot(300, &scope, [&] { earlyTimerRanAt = clock.elapsed(); });
+  QTimer::singleShot(700, &scope, [&] {
+    busyAt700 = platform.runGuard().busy() && QApplication::overrideCursor() != nullptr;
+    typeText(*window, "x");
+    pressKey(*window, Qt::Key_Escape);
+  });
+  EXPECT_TRUE(pollUntilStopped(platform, 5000));
+  platform.busyEnd();
+  // Events run only once the run counts as long: the 300 ms timer ran no sooner.
+  EXPECT_GE(earlyTimerRanAt, QtRunGuard::kBusyAfterMs);
+  EXPECT_TRUE(busyAt700);
+  EXPECT_EQ(window->pad()->Text(), "");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  typeText(*window, "y");
+  EXPECT_EQ(window->pad()->Text(), "y");
+}
+
+TEST_F(QtWindowTest, AShortRunNeverShowsBusy) {
+  QtPlatform& platform = harness.platform();
+  EXPECT_FALSE(pollUntilStopped(platform, 200));
+  EXPECT_FALSE(platform.runGuard().busy());
+  platform.busyEnd();
+  EXPECT_FALSE(platform.runGuard().running());
+}
+
+// ---- the drawing view ----
+
+TEST_F(QtWindowTest, ShowViewShowsThePictureAsItIsAtEachCall) {
+  auto window = open();
+  auto picture = std::make_shared<Picture>(30, 20);
+  picture->Graphics().ForeColor = Color{255, 0, 0, 0};
+  picture->Graphics().FillRect(0, 0, 10, 10);
+  ShowViewWindow(*window, picture);
+  QtViewWindow* view = QtPlatform::peerOf(*window).viewWindow();
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_EQ(view->image().size(), QSize(30, 20));
+  EXPECT_EQ(view->image().pixelColor(5, 5), QColor(Qt::red));
+  picture->Graphics().ClearRect(0, 0, 30, 20);
+  EXPECT_EQ(view->image().pixelColor(5, 5), QColor(Qt::red));  // a copy, until shown again
+  ShowViewWindow(*window, picture);
+  EXPECT_EQ(view->image().pixelColor(5, 5), QColor(Qt::white));
+  ShowViewWindow(*window, nullptr);  // nothing to show changes nothing
+  EXPECT_TRUE(view->isVisible());
+  window->Close();
+  EXPECT_FALSE(view->isVisible());
+}
+
+// ---- dialogs ----
+
+TEST(QtFileDialogsTest, TheFilterOffersTheRegisteredTypes) {
+  auto pad = std::make_shared<FileType>();
+  pad->SetName("Pad Files");
+  pad->SetExtensions(".vrl");
+  pad->Register();
+  auto text = std::make_shared<FileType>();
+  text->SetName("Text Files");
+  text->SetExtensions(".txt");
+  text->Register();
+  EXPECT_EQ(dialogNameFilters("TEXT", false), (QStringList{"Pad Files (*.vrl)", "Text Files (*.txt)"}));
+  EXPECT_EQ(dialogNameFilters("TEXT", true), (QStringList{"Pad Files (*.vrl)", "Text Files (*.txt)", "All Files (*)"}));
+  EXPECT_EQ(dialogNameFilters("Images", false), QStringList{"All Files (*)"});
+}
+
+TEST_F(QtWindowTest, ACancelledDialogGivesNoFile) {
+  open();
+  harness.closer().answerDialog("");
+  EXPECT_EQ(ui().openFileDialog("TEXT"), nullptr);
+  EXPECT_EQ(harness.closer().dialogsSeen(), 1);
+}
 
 }  // namespace
 }  // namespace vorline::qttest

@@ -1,0 +1,36 @@
+#include "QtAppFixture.h"
+
+#include <QCoreApplication>
+
+#include "app/AppStartup.h"
+#include "app/Globals.h"
+#include "app/_x_img_err.h"
+
+namespace vorline::qttest {
+
+void QtAppFixture::SetUp() {
+  ASSERT_TRUE(scratch_.isValid());
+  qputenv("VORLINE_HOME", scratch_.filePath("app").toLocal8Bit());
+  qputenv("VORLINE_RESOURCES_DIR", VORLINE_TEST_RESOURCES_DIR);
+  platform.setDialogFolder(scratch_.path());
+  Globals::prefixSource.clear();
+  AppStartup::_EarlyStartup();
+  app().SetQuitOnLastWindowClosed(false);
+  app().Launch({});
+  window_ = front();
+  ASSERT_TRUE(window_);
+  ASSERT_TRUE(activateWindow(*window_));
+}
+
+void QtAppFixture::TearDown() {
+  window_.reset();
+  AppStartup::Shutdown();
+  Globals::prefixSource.clear();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+App& QtAppFixture::app() { return *AppStartup::Application(); }
+
+std::shared_ptr<FrmMain> QtAppFixture::front() { return std::dynamic_pointer_cast<FrmMain>(app().FrontWindow()); }
+
+}  // namespace vorline::qttest

@@ -1,0 +1,46 @@
+// The real program in-process on the Qt platform (offscreen): the start-up sequence, the
+// application object and its first calculator window, in an application folder of the test's
+// own (a first start, so the shipped prefix is copied in). Message boxes and file dialogs are
+// closed or answered as they show.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "QtHarness.h"
+#include "app/App.h"
+#include "platform/TextArea.h"
+#include "platform/Timer.h"
+#include "window/FrmMain.h"
+
+namespace vorline::qttest {
+
+class QtAppFixture : public ::testing::Test {
+protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  App& app();
+  // The calculator window in front.
+  std::shared_ptr<FrmMain> front();
+  FrmMain& window() { return *window_; }
+  TextArea& pad() { return *window_->Sourcetxt(); }
+  std::string padText() { return pad().Text(); }
+  // Keys as the user types them into the front window.
+  void type(const QString& text) { typeText(*window_, text); }
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { pressKey(*window_, key, modifiers); }
+  // A path in the test's own scratch folder.
+  QString scratchPath(const QString& name) const { return scratch_.filePath(name); }
+
+  QtPlatform platform;
+  ModalCloser closer;
+
+private:
+  QTemporaryDir scratch_;
+  std::shared_ptr<FrmMain> window_;
+};
+
+}  // namespace vorline::qttest

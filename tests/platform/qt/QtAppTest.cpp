@@ -1,0 +1,225 @@
+// The real application and calculator window on the Qt platform, driven as a user drives them:
+// keys through the window system's path, menus through their actions, dialogs answered.
+#include <QApplication>
+#include <QFile>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+
+#include "QtAppFixture.h"
+#include "platform/Canvas.h"
+#include "platform/Rectangle.h"
+#include "platform/qt/QtContentView.h"
+#include "platform/qt/QtPadEdit.h"
+#include "platform/qt/QtTextArea.h"
+#include "platform/qt/QtViewWindow.h"
+#include "platform/qt/QtWindowPeer.h"
+
+namespace vorline::qttest {
+namespace {
+
+class QtApp : public QtAppFixture {};
+
+TEST_F(QtApp, KeypadEnterRunsTheCaretLineAndCtrlRRunsThePad) {
+  type("x = 2*3");
+  press(Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(padText(), "x = 2*3 //6");
+  pad().SetSelStart(static_cast<int64_t>(padText().size()));
+  press(Qt::Key_Return);
+  type("x + 1");
+  press(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(padText(), "x = 2*3 //6\nx + 1 //7");
+}
+
+TEST_F(QtApp, CtrlReturnRunsTheLineLikeTheKeypadEnter) {
+  type("y = 5");
+  press(Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(padText(), "y = 5 //5");
+}
+
+TEST_F(QtApp, ReturnTypesALineBreakAndRunsNothing) {
+  type("1+1");
+  press(Qt::Key_Return);
+  EXPECT_EQ(padText(), "1+1\n");
+}
+
+TEST_F(QtApp, EscEmptiesThePadAndEditUndoBringsItBack) {
+  type("a = 1");
+  press(Qt::Key_R, Qt::ControlModifier);
+  std::string afterRun = padText();
+  press(Qt::Key_Escape);
+  EXPECT_EQ(padText(), "");
+  press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(padText(), afterRun);
+  press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(padText(), "a = 1");  // the run's rebuild is undone as well
+}
+
+TEST_F(QtApp, SaveAsksOnceThenSavesInPlaceAndOpenReadsItBack) {
+  type("z = 40+2");
+  press(Qt::Key_R, Qt::ControlModifier);
+  QString path = scratchPath("answer.vrl");
+  closer.answerDialog(path);
+  press(Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(closer.proposedNames(), QStringList{"untitled.vrl"});
+  EXPECT_EQ(window().Title(), "answer.vrl");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), "z = 40+2 //42");
+  file.close();
+
+  pad().SetSelStart(0);
+  type(" ");  // a second Save writes in place, without a dialog
+  press(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(closer.dialogsSeen(), 1);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), " z = 40+2 //42");
+  file.close();
+
+  closer.answerDialog(path);
+  press(Qt::Key_O, Qt::ControlModifier);
+  ASSERT_EQ(app().Windows().size(), 2u);
+  std::shared_ptr<FrmMain> opened = front();
+  ASSERT_NE(opened.get(), &window());
+  EXPECT_EQ(opened->Title(), "answer.vrl");
+  EXPECT_EQ(opened->Sourcetxt()->Text(), " z = 40+2 //42\n");
+}
+
+TEST_F(QtApp, SaveAsIsOffUntilTheWindowHasAFile) {
+  ASSERT_TRUE(activateWindow(window()));
+  press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(closer.dialogsSeen(), 0);
+  closer.answerDialog(scratchPath("first.vrl"));
+  press(Qt::Key_S, Qt::ControlModifier);
+  closer.answerDialog(scratchPath("second.txt"));
+  press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(closer.dialogsSeen(), 2);
+  EXPECT_EQ(closer.proposedNames(), (QStringList{"untitled.vrl", "first.vrl"}));
+  EXPECT_EQ(window().Title(), "second.txt");
+}
+
+TEST_F(QtApp, EscStopsARunawayRunWithStopped) {
+  type("n = 1");
+  press(Qt::Key_Return);
+  type("@while true");
+  press(Qt::Key_Return);
+  type("@wend");
+  bool busyCursor = false;
+  int windowsDuringRun = -1;
+  QObject scope;  // the timer goes with the test
+  QTimer::singleShot(800, &scope, [&] {
+    busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    press(Qt::Key_N, Qt::ControlModifier);  // ignored while the run lasts
+    windowsDuringRun = static_cast<int>(app().Windows().size());
+    press(Qt::Key_Escape);
+  });
+  press(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_TRUE(busyCursor);
+  EXPECT_EQ(windowsDuringRun, 1);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  ASSERT_FALSE(closer.messages().isEmpty());
+  EXPECT_TRUE(closer.messages().last().startsWith("Runtime Error: ")) << closer.messages().last().toStdString();
+  EXPECT_TRUE(closer.messages().last().endsWith("Stopped")) << closer.messages().last().toStdString();
+  EXPECT_EQ(padText().rfind("n = 1 //1", 0), 0u) << padText();
+  // The window takes keys again.
+  pad().SetSelStart(0);
+  type("#");
+  EXPECT_EQ(padText().rfind("#n = 1", 0), 0u);
+}
+
+TEST_F(QtApp, EscStopsAShellCommandThatHangs) {
+  type("$s = shellExec(\"sleep 30\")");
+  QObject scope;
+  QTimer::singleShot(800, &scope, [&] { press(Qt::Key_Escape); });
+  QElapsedTimer clock;
+  clock.start();
+  press(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_LT(clock.elapsed(), 20000);
+  ASSERT_FALSE(closer.messages().isEmpty());
+  EXPECT_TRUE(closer.messages().last().endsWith("Stopped")) << closer.messages().join("|").toStdString();
+}
+
+TEST_F(QtApp, ACompileErrorShowsItsMessageBeepsAndBlinksTheBadge) {
+  type("1 +* 2");
+  press(Qt::Key_R, Qt::ControlModifier);
+  ASSERT_EQ(closer.messages().size(), 1);
+  EXPECT_TRUE(closer.messages().first().startsWith("Error at line: ")) << closer.messages().first().toStdString();
+  EXPECT_EQ(platform.beeps(), 1);
+  QWidget* badge = dynamic_cast<QtControl&>(*window().imgERR()).view();
+  EXPECT_TRUE(waitUntil([&] { return badge->isVisible(); }, 1000));
+  EXPECT_TRUE(waitUntil([&] { return !badge->isVisible() && !window().ERRTime()->Mode(); }, 3000));
+}
+
+TEST_F(QtApp, SpellingUnderlinesAMisspeltWordAndChangesNoText) {
+  type("# the quick brwn fox");
+  auto* area = dynamic_cast<QtTextArea*>(&pad());
+  ASSERT_TRUE(area && area->checksSpelling());
+  QTextBlock block = area->editor()->document()->firstBlock();
+  std::vector<QString> underlined;
+  for (const QTextLayout::FormatRange& range : block.layout()->formats())
+    if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+      underlined.push_back(block.text().mid(range.start, range.length));
+  EXPECT_EQ(underlined, std::vector<QString>{"brwn"});
+  EXPECT_EQ(padText(), "# the quick brwn fox");
+  EXPECT_FALSE(area->editor()->document()->isModified() && area->editor()->document()->isUndoAvailable() &&
+               padText() != "# the quick brwn fox");
+}
+
+TEST_F(QtApp, TheWindowHasItsDesign) {
+  QtWindowPeer& peer = QtPlatform::peerOf(window());
+  EXPECT_EQ(peer.content()->size(), QSize(524, 357));
+  EXPECT_EQ(peer.view()->windowTitle(), "untitled.vrl");
+  QWidget* editor = dynamic_cast<QtControl&>(pad()).view();
+  EXPECT_EQ(editor->geometry(), QRect(4, 4, 519, 321));
+  EXPECT_TRUE(QFontInfo(editor->font()).fixedPitch());
+  EXPECT_FALSE(dynamic_cast<QtControl&>(*window().imgERR()).view()->isVisible());
+  QStringList menus;
+  for (QAction* action : peer.view()->menuBar()->actions()) menus << action->text();
+  EXPECT_EQ(menus, (QStringList{"File", "Edit", "Calculator"}));
+  // Growing the window keeps the margins and the badge's corner.
+  peer.resizeContent(700, 500);
+  ASSERT_TRUE(waitUntil([&] { return window().Width() == 700 && window().Height() == 500; }));
+  EXPECT_EQ(editor->geometry(), QRect(4, 4, 695, 464));
+  EXPECT_EQ(dynamic_cast<QtControl&>(*window().imgERR()).view()->geometry(), QRect(633, 476, 42, 18));
+}
+
+TEST_F(QtApp, PlotShowsTheDrawingViewInAWindowOfItsOwn) {
+  type("plot sin(plotX)*5");
+  press(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_TRUE(closer.messages().isEmpty()) << closer.messages().join("|").toStdString();
+  ASSERT_TRUE(window().lastShownView) << "the plot never reached showView";
+  QtViewWindow* view = QtPlatform::peerOf(window()).viewWindow();
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_EQ(view->image().size(), QSize(400, 300));
+}
+
+TEST_F(QtApp, TheAboutWindowIsModalAndAnyKeyClosesIt) {
+  QString seenTitle;
+  bool sawModal = false;
+  closer.onOtherModal = [&](QWidget* modal) {
+    sawModal = true;
+    QTest::keyClick(modal->windowHandle(), Qt::Key_Space);
+    return true;
+  };
+  std::shared_ptr<MenuItem> about = window().AboutMenu();
+  ASSERT_TRUE(about);
+  EXPECT_TRUE(chooseMenuItem(platform, *about));
+  EXPECT_TRUE(sawModal);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(app().Windows().size(), 1u);
+}
+
+TEST_F(QtApp, QuitClosesEveryWindow) {
+  press(Qt::Key_N, Qt::ControlModifier);
+  ASSERT_EQ(app().Windows().size(), 2u);
+  ASSERT_TRUE(activateWindow(*front()));
+  pressKey(*front(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(app().QuitRequested());
+  EXPECT_TRUE(app().Windows().empty());
+}
+
+}  // namespace
+}  // namespace vorline::qttest
