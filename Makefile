@@ -22,7 +22,7 @@ run: build
 test: unit fuzz
 
 unit: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure --timeout 300 -j $(JOBS)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DVORLINE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
