@@ -457,6 +457,16 @@ std::string DisplayStr(double value) {
   return out + buf;
 }
 
+std::string SingleDisplayStr(double value) {
+  if (!std::isfinite(value)) return DisplayStr(value);
+  // Locale-free: to_chars and from_chars never use a decimal comma.
+  char buf[32];
+  auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7).ptr;
+  double rounded = value;
+  std::from_chars(buf, end, rounded);
+  return DisplayStr(rounded);
+}
+
 namespace {
 
 // Digits of a "&h", "&o" or "&b" number from position i; stops at the first other character.

@@ -69,6 +69,8 @@ std::string Str(double value);
 // zeros, plain notation for 1e-5 <= |x| < 1e15, else "d.ddde+NN"; -0 as "0"; "INF", "-INF",
 // "NAN".
 std::string DisplayStr(double value);
+// The display form of a Single: the digits a float holds (0.1, not 0.100000001490116).
+std::string SingleDisplayStr(double value);
 
 // Whether s is well-formed UTF-8 throughout.
 bool IsValidUtf8(std::string_view s);

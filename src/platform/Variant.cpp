@@ -18,17 +18,6 @@ int64_t saturatingInt64(double d) {
   return static_cast<int64_t>(d);
 }
 
-// A Single shows the digits a float holds (0.1, not 0.100000001490116).
-std::string singleDisplay(double d) {
-  if (!std::isfinite(d)) return DisplayStr(d);
-  // Locale-free: to_chars and from_chars never use a decimal comma.
-  char buf[32];
-  auto end = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::general, 7).ptr;
-  double rounded = d;
-  std::from_chars(buf, end, rounded);
-  return DisplayStr(rounded);
-}
-
 }  // namespace
 
 Variant Variant::Integer(int64_t v) {
@@ -152,7 +141,7 @@ std::string Variant::toString() const {
     case TypeInt64:
       return unsigned_ ? std::to_string(uint64Value()) : Str(i_);
     case TypeSingle:
-      return singleDisplay(d_);
+      return SingleDisplayStr(d_);
     case TypeDouble:
       return DisplayStr(d_);
     case TypeString:

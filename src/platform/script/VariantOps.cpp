@@ -188,15 +188,6 @@ Variant unboxObject(const Variant& v) {
   conversionError("the value is not an object");
 }
 
-std::string singleText(double d) {
-  if (!std::isfinite(d)) return DisplayStr(d);
-  // Locale-free: to_chars and from_chars never use a decimal comma.
-  char buf[32];
-  auto end = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::general, 7).ptr;
-  double rounded = d;
-  std::from_chars(buf, end, rounded);
-  return DisplayStr(rounded);
-}
 
 int64_t checkedTruncate(double d) {
   if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) {

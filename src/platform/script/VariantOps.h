@@ -22,8 +22,6 @@ Num unboxNumber(BaseType type, const Variant& v);
 // A Variant as an object (or nil); anything else is a type conversion error.
 Variant unboxObject(const Variant& v);
 
-// Str of a Double with the Single's precision.
-std::string singleText(double d);
 
 // Double to a 64-bit integer, truncating toward zero; out of range is a run-time error.
 int64_t checkedTruncate(double d);

@@ -182,7 +182,7 @@ void Vm::execute() {
   OP(STR_I) S[ra] = Str(N[rb].i); NEXT();
   OP(STR_U) S[ra] = std::to_string(N[rb].u); NEXT();
   OP(STR_D) S[ra] = DisplayStr(N[rb].d); NEXT();
-  OP(STR_F) S[ra] = singleText(N[rb].d); NEXT();
+  OP(STR_F) S[ra] = SingleDisplayStr(N[rb].d); NEXT();
   OP(STR_B) S[ra] = N[rb].i ? "True" : "False"; NEXT();
   OP(STR_V) S[ra] = V[rb].toString(); NEXT();
 
