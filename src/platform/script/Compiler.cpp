@@ -408,6 +408,18 @@ void Compiler::ifStmt(IfStmt* s) {
 
 // Counts in a register of its own when the variable is script-wide (inside a function) or of
 // another number type, copying the count to the variable each time round.
+// Compiles a loop's body with its own break and continue lists; the continues land after the
+// body, and the loop's closing code is attributed to the loop's own line.
+Compiler::Loop Compiler::loopBody(LoopWord word, const Block& body, int line) {
+  loops_.push_back(Loop{word, {}, {}});
+  block(body);
+  Loop loop = std::move(loops_.back());
+  loops_.pop_back();
+  patchAll(loop.continues);
+  line_ = line;
+  return loop;
+}
+
 void Compiler::forStmt(ForStmt* s) {
   VarInfo* v = s->var;
   Type count = s->start->type;
@@ -435,12 +447,7 @@ void Compiler::forStmt(ForStmt* s) {
     convertInto(count, ctr, v->type, conv);
     storeVar(v, conv, false);
   }
-  loops_.push_back(Loop{LoopWord::For, {}, {}});
-  block(s->body);
-  Loop loop = std::move(loops_.back());
-  loops_.pop_back();
-  patchAll(loop.continues);
-  line_ = s->line;
+  Loop loop = loopBody(LoopWord::For, s->body, s->line);
   if (!direct) {
     loadVar(v, conv);
     convertInto(v->type, conv, count, ctr);
@@ -473,12 +480,7 @@ void Compiler::forEach(ForEachStmt* s) {
   emit(eb == Bank::Str ? Op::AGET_S : (eb == Bank::Var ? Op::AGET_V : Op::AGET_N), value, arr, idx);
   convertInto(elem, value, v->type, conv);
   storeVar(v, conv, false);
-  loops_.push_back(Loop{LoopWord::For, {}, {}});
-  block(s->body);
-  Loop loop = std::move(loops_.back());
-  loops_.pop_back();
-  patchAll(loop.continues);
-  line_ = s->line;
+  Loop loop = loopBody(LoopWord::For, s->body, s->line);
   emit(Op::ADD_I, idx, idx, one_);
   patchTo(emit(Op::LOOP), top);
   patch(done);
@@ -488,12 +490,7 @@ void Compiler::forEach(ForEachStmt* s) {
 void Compiler::whileStmt(WhileStmt* s) {
   size_t top = here();
   std::vector<size_t> falses = jumpIfFalse(s->cond);
-  loops_.push_back(Loop{LoopWord::While, {}, {}});
-  block(s->body);
-  Loop loop = std::move(loops_.back());
-  loops_.pop_back();
-  patchAll(loop.continues);
-  line_ = s->line;
+  Loop loop = loopBody(LoopWord::While, s->body, s->line);
   patchTo(emit(Op::LOOP), top);
   patchAll(falses);
   patchAll(loop.breaks);
@@ -503,12 +500,7 @@ void Compiler::doStmt(DoStmt* s) {
   size_t top = here();
   std::vector<size_t> exits;
   if (s->cond && s->condAtTop) exits.push_back(jumpIfTrue(s->cond));
-  loops_.push_back(Loop{LoopWord::Do, {}, {}});
-  block(s->body);
-  Loop loop = std::move(loops_.back());
-  loops_.pop_back();
-  patchAll(loop.continues);
-  line_ = s->line;
+  Loop loop = loopBody(LoopWord::Do, s->body, s->line);
   if (s->cond && !s->condAtTop) exits.push_back(jumpIfTrue(s->cond));
   patchTo(emit(Op::LOOP), top);
   patchAll(exits);

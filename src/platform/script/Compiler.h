@@ -44,6 +44,7 @@ private:
 
   // statements (Compiler.cpp)
   void block(const Block& b);
+  Loop loopBody(LoopWord word, const Block& body, int line);
   void stmt(Stmt* s);
   void dim(DimStmt* s);
   void assign(AssignStmt* s);
