@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScriptContext.h"
-#include "platform/XojoScript.h"
+#include "platform/script/ScriptContext.h"
+#include "platform/script/XojoScript.h"
 #include "platform/script/Engine.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "glue/ckRBGlue.h"
-#include "platform/Dictionary.h"
-#include "platform/Format.h"
+#include "platform/values/Dictionary.h"
+#include "platform/text/Format.h"
 
 namespace {
 

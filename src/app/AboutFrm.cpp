@@ -1,6 +1,6 @@
 #include "app/AboutFrm.h"
 
-#include "platform/Label.h"
+#include "platform/ui/Label.h"
 
 namespace vorline {
 namespace {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/PropertyBlock.h"
-#include "platform/Window.h"
+#include "platform/ui/PropertyBlock.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "platform/Application.h"
+#include "platform/ui/Application.h"
 
 namespace vorline {
 

@@ -5,14 +5,14 @@
 #include <iostream>
 
 #include "app/App.h"
-#include "app/AppResources.h"
-#include "app/FileTypes1.h"
-#include "app/Menu.h"
-#include "platform/EventGuard.h"
-#include "platform/FolderItem.h"
-#include "platform/SpecialFolder.h"
-#include "platform/UiServices.h"
-#include "platform/Window.h"
+#include "shell/AppResources.h"
+#include "shell/FileTypes1.h"
+#include "shell/Menu.h"
+#include "platform/ui/EventGuard.h"
+#include "platform/files/FolderItem.h"
+#include "platform/files/SpecialFolder.h"
+#include "platform/ui/UiServices.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 

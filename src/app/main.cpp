@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/AppStartup.h"
-#include "platform/FolderItem.h"
+#include "platform/files/FolderItem.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {

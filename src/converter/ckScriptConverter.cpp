@@ -6,10 +6,10 @@
 
 #include "converter/ckArrayLiteral.h"
 #include "converter/ckWorkingText.h"
-#include "platform/FolderItem.h"
-#include "platform/SpecialFolder.h"
-#include "platform/TextInputStream.h"
-#include "platform/TextOps.h"
+#include "platform/files/FolderItem.h"
+#include "platform/files/SpecialFolder.h"
+#include "platform/files/TextInputStream.h"
+#include "platform/text/TextOps.h"
 
 using vorline::EndOfLine;
 using vorline::TextEquals;

@@ -1,6 +1,6 @@
 #include "converter/ckWorkingText.h"
 
-#include "platform/TextOps.h"
+#include "platform/text/TextOps.h"
 
 ckWorkingText::ckWorkingText(std::string text) : bytes_(text.size()) {
   ended_ = text.empty();

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <string_view>
 
-#include "platform/Bitwise.h"
-#include "platform/Format.h"
-#include "platform/NilObjectException.h"
-#include "platform/OutOfMemoryException.h"
-#include "platform/Random.h"
-#include "platform/TextOps.h"
-#include "platform/UiServices.h"
+#include "platform/services/Bitwise.h"
+#include "platform/text/Format.h"
+#include "platform/values/NilObjectException.h"
+#include "platform/values/OutOfMemoryException.h"
+#include "platform/services/Random.h"
+#include "platform/text/TextOps.h"
+#include "platform/ui/UiServices.h"
 
 using vorline::Variant;
 

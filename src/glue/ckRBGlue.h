@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "glue/ckRBGlueOwner.h"
-#include "platform/FolderItem.h"
-#include "platform/Picture.h"
-#include "platform/ScriptContext.h"
-#include "platform/Variant.h"
+#include "platform/files/FolderItem.h"
+#include "platform/graphics/Picture.h"
+#include "platform/script/ScriptContext.h"
+#include "platform/values/Variant.h"
 
 class ckRBGlue : public vorline::ScriptContext {
  public:

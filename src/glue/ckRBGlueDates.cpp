@@ -4,10 +4,10 @@
 #include <string>
 
 #include "glue/ckRBGlue.h"
-#include "platform/Date.h"
-#include "platform/Format.h"
-#include "platform/ParseDate.h"
-#include "platform/TextOps.h"
+#include "platform/services/Date.h"
+#include "platform/text/Format.h"
+#include "platform/services/ParseDate.h"
+#include "platform/text/TextOps.h"
 
 using vorline::Date;
 using vorline::Str;

@@ -4,16 +4,16 @@
 
 #include "glue/ckRBGlue.h"
 #include "glue/ckScriptPath.h"
-#include "platform/EncodeURLComponent.h"
-#include "platform/IOException.h"
-#include "platform/NilObjectException.h"
-#include "platform/RegEx.h"
-#include "platform/RegExException.h"
-#include "platform/Shell.h"
-#include "platform/TextInputStream.h"
-#include "platform/TextOps.h"
-#include "platform/TextOutputStream.h"
-#include "platform/UiServices.h"
+#include "platform/text/EncodeURLComponent.h"
+#include "platform/values/IOException.h"
+#include "platform/values/NilObjectException.h"
+#include "platform/services/RegEx.h"
+#include "platform/values/RegExException.h"
+#include "platform/services/Shell.h"
+#include "platform/files/TextInputStream.h"
+#include "platform/text/TextOps.h"
+#include "platform/files/TextOutputStream.h"
+#include "platform/ui/UiServices.h"
 
 using vorline::FolderItem;
 

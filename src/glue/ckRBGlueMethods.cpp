@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "glue/ckRBGlue.h"
-#include "platform/NilObjectException.h"
-#include "platform/XojoScript.h"
+#include "platform/values/NilObjectException.h"
+#include "platform/script/XojoScript.h"
 
 using vorline::ContextMethod;
 using vorline::RuntimeException;
@@ -33,12 +33,8 @@ Variant guarded(const Call& call, const Variant* args) {
     return call(args);
   } catch (const RuntimeException&) {
     throw;
-  } catch (const vorline::NilObjectException& e) {
-    throw RuntimeException(4, e.what());
-  } catch (const std::bad_alloc&) {
-    throw RuntimeException(6, "Out of memory");
-  } catch (const std::exception& e) {
-    throw RuntimeException(15, e.what());
+  } catch (...) {
+    throw RuntimeException::From(std::current_exception());
   }
 }
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/Dictionary.h"
-#include "platform/FolderItem.h"
+#include "platform/values/Dictionary.h"
+#include "platform/files/FolderItem.h"
 
 class ckRBGlueOwner {
  public:

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "glue/ckRBGlue.h"
-#include "platform/Color.h"
+#include "platform/values/Color.h"
 
 // A new picture replaces the old one only once it exists; a refused size leaves the old view.
 void ckRBGlue::createView(int64_t width, int64_t height) {

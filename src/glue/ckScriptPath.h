@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/FolderItem.h"
+#include "platform/files/FolderItem.h"
 
 class ckScriptPath {
  public:

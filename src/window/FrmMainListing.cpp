@@ -1,7 +1,7 @@
 // FrmMain: the variables listing that Calculator > Show Variables puts in place of the pad.
-#include "platform/NilObjectException.h"
-#include "platform/TextArea.h"
-#include "platform/TextOps.h"
+#include "platform/values/NilObjectException.h"
+#include "platform/ui/TextArea.h"
+#include "platform/text/TextOps.h"
 #include "window/FrmMain.h"
 
 namespace vorline {

@@ -1,23 +1,15 @@
 #include "window/MemorySource.h"
 
 #include <algorithm>
-#include <array>
 #include <unordered_map>
 #include <vector>
 
-#include "platform/TextOps.h"
-#include "platform/XojoScript.h"
-#include "platform/script/Limits.h"
+#include "platform/text/TextOps.h"
+#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptLanguage.h"
 
 namespace vorline {
 namespace {
-
-// The script's reserved words; "to", "step" and the like are names outside their statements.
-constexpr std::array<std::string_view, 33> kReservedWords = {
-    "and",    "as",   "case", "const", "continue", "dim",      "do",     "each",   "else",
-    "elseif", "end",  "exit", "false", "for",      "function", "if",     "loop",   "mod",
-    "next",   "nil",  "not",  "or",    "print",    "redim",    "return", "select", "sub",
-    "then",   "true", "var",  "wend",  "while",    "xor"};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // Letters beyond ASCII count as letters, as the script's identifiers allow them.
@@ -32,12 +24,6 @@ size_t identifierLength(std::string_view name) {
   size_t n = 1;
   while (n < name.size() && (isLetter(name[n]) || isDigit(name[n]))) ++n;
   return n;
-}
-
-bool isReserved(std::string_view word) {
-  for (std::string_view reserved : kReservedWords)
-    if (TextEquals(word, reserved)) return true;
-  return false;
 }
 
 // The whole number that field holds between optional blanks, or -1 when it holds anything else
@@ -66,7 +52,7 @@ bool isIndex(std::string_view rest) {
     size_t comma = inside.find(',', start);
     size_t length = comma == std::string_view::npos ? comma : comma - start;
     int64_t bound = boundOf(inside.substr(start, length));
-    if (bound < 0 || dimensions >= script::kMaxDimensions) return false;
+    if (bound < 0 || dimensions >= kScriptMaxDimensions) return false;
     elements *= bound + 1;
     if (elements > XojoScriptLimits{}.maxArrayElements) return false;
     if (comma == std::string_view::npos) return true;
@@ -161,7 +147,7 @@ std::string MemorySource::StringExpression(std::string_view text) {
 
 bool MemorySource::IsKeptName(std::string_view name) {
   size_t n = identifierLength(name);
-  if (n == 0 || isReserved(name.substr(0, n))) return false;
+  if (n == 0 || IsScriptReservedWord(name.substr(0, n))) return false;
   return n == name.size() || isIndex(name.substr(n));
 }
 

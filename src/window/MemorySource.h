@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Dictionary.h"
-#include "platform/Variant.h"
+#include "platform/values/Dictionary.h"
+#include "platform/values/Variant.h"
 
 namespace vorline {
 

@@ -5,10 +5,10 @@
 #include <atomic>
 #include <filesystem>
 
-#include "platform/FolderItem.h"
-#include "platform/TextInputStream.h"
-#include "platform/TextOps.h"
-#include "platform/TextOutputStream.h"
+#include "platform/files/FolderItem.h"
+#include "platform/files/TextInputStream.h"
+#include "platform/text/TextOps.h"
+#include "platform/files/TextOutputStream.h"
 
 namespace vorline {
 namespace fs = std::filesystem;

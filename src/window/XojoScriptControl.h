@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "platform/Control.h"
-#include "platform/XojoScript.h"
+#include "platform/ui/Control.h"
+#include "platform/script/XojoScript.h"
 
 namespace vorline {
 

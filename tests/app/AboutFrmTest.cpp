@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/AboutFrm.h"
-#include "platform/Application.h"
-#include "platform/Keyboard.h"
-#include "platform/Label.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/Label.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 namespace vorline {

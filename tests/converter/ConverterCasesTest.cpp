@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "ConverterCases.h"
-#include "FakeConverterOwner.h"
+#include "converter/ConverterCases.h"
+#include "converter/FakeConverterOwner.h"
 #include "converter/ckScriptConverter.h"
 
 namespace {

@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "ConverterCases.h"
-#include "FakeConverterOwner.h"
+#include "converter/ConverterCases.h"
+#include "converter/FakeConverterOwner.h"
 #include "converter/ckScriptConverter.h"
 #include "converter/ckWorkingText.h"
-#include "platform/text/ScratchFolder.h"
+#include "platform/files/ScratchFolder.h"
 
 namespace {
 

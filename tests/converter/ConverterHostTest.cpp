@@ -4,10 +4,10 @@
 #include <random>
 #include <stdexcept>
 
-#include "ConverterCases.h"
-#include "FakeConverterOwner.h"
+#include "converter/ConverterCases.h"
+#include "converter/FakeConverterOwner.h"
 #include "converter/ckScriptConverter.h"
-#include "platform/TextOps.h"
+#include "platform/text/TextOps.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // NUL bytes, huge lines, deep nesting and unbalanced brackets.
 #include <gtest/gtest.h>
 
-#include "ConverterCases.h"
-#include "FakeConverterOwner.h"
+#include "converter/ConverterCases.h"
+#include "converter/FakeConverterOwner.h"
 #include "converter/ckArrayLiteral.h"
 #include "converter/ckScriptConverter.h"
 

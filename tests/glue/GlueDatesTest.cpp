@@ -1,7 +1,7 @@
 // Date and time functions and date formatting, in UTC and US English unless a test says else.
 #include <cmath>
 
-#include "GlueTestSupport.h"
+#include "glue/GlueTestSupport.h"
 
 namespace gluetest {
 namespace {

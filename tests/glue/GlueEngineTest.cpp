@@ -2,8 +2,8 @@
 // ckRBGlue context whose owner keeps a source-line list as the window does.
 #include <QFile>
 
-#include "GlueTestSupport.h"
-#include "platform/XojoScript.h"
+#include "glue/GlueTestSupport.h"
+#include "platform/script/XojoScript.h"
 
 namespace gluetest {
 namespace {

@@ -1,10 +1,10 @@
 // Script paths, files, the pad's folder, shell, clipboard, patterns and URL encoding.
 #include <QFile>
 
-#include "GlueTestSupport.h"
+#include "glue/GlueTestSupport.h"
 #include "glue/ckScriptPath.h"
-#include "platform/NilObjectException.h"
-#include "platform/XojoScript.h"
+#include "platform/values/NilObjectException.h"
+#include "platform/script/XojoScript.h"
 
 namespace gluetest {
 namespace {

@@ -2,8 +2,8 @@
 // come out of it.
 #include <tuple>
 
-#include "GlueTestSupport.h"
-#include "platform/XojoScript.h"
+#include "glue/GlueTestSupport.h"
+#include "platform/script/XojoScript.h"
 
 namespace gluetest {
 namespace {

@@ -1,8 +1,8 @@
 // Whole numbers, random numbers, padding, field tokens and bit operations.
 #include <set>
 
-#include "GlueTestSupport.h"
-#include "platform/XojoScript.h"
+#include "glue/GlueTestSupport.h"
+#include "platform/script/XojoScript.h"
 
 namespace gluetest {
 namespace {

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <limits>
 
-#include "GlueTestSupport.h"
-#include "platform/NilObjectException.h"
+#include "glue/GlueTestSupport.h"
+#include "platform/values/NilObjectException.h"
 
 namespace gluetest {
 namespace {

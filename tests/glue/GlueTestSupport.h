@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "glue/ckRBGlue.h"
-#include "platform/Date.h"
-#include "platform/UiServices.h"
+#include "platform/services/Date.h"
+#include "platform/ui/UiServices.h"
 
 namespace gluetest {
 

@@ -1,6 +1,6 @@
 // The drawing view, checked by reading the picture's pixels.
-#include "GlueTestSupport.h"
-#include "platform/XojoScript.h"
+#include "glue/GlueTestSupport.h"
+#include "platform/script/XojoScript.h"
 
 namespace gluetest {
 namespace {

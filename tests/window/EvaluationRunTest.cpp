@@ -3,7 +3,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "WindowFixture.h"
+#include "window/WindowFixture.h"
 
 namespace vorline {
 namespace {

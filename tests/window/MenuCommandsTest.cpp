@@ -6,10 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "WindowFixture.h"
-#include "platform/FolderItem.h"
-#include "platform/MenuBar.h"
-#include "platform/NilObjectException.h"
+#include "window/WindowFixture.h"
+#include "platform/files/FolderItem.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/values/NilObjectException.h"
 
 namespace vorline {
 namespace {

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "WindowFixture.h"
-#include "platform/Picture.h"
+#include "window/WindowFixture.h"
+#include "platform/graphics/Picture.h"
 
 namespace vorline {
 namespace {

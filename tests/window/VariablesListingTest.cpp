@@ -1,5 +1,5 @@
 // Calculator > Show Variables: the listing in place of the pad, and the pad back afterwards.
-#include "WindowFixture.h"
+#include "window/WindowFixture.h"
 
 namespace vorline {
 namespace {

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <limits>
 
-#include "WindowFixture.h"
+#include "window/WindowFixture.h"
 #include "window/MemorySource.h"
 
 namespace vorline {

@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "app/Globals.h"
-#include "app/Menu.h"
-#include "platform/Application.h"
-#include "platform/TextArea.h"
+#include "shell/Globals.h"
+#include "shell/Menu.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/TextArea.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "platform/text/ScratchFolder.h"
+#include "platform/files/ScratchFolder.h"
 #include "window/FrmMain.h"
 
 namespace vorline {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScriptContext.h"
-#include "platform/XojoScript.h"
+#include "platform/script/ScriptContext.h"
+#include "platform/script/XojoScript.h"
 
 namespace {
 

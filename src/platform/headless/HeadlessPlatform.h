@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/UiServices.h"
-#include "platform/UiToolkit.h"
+#include "platform/ui/UiServices.h"
+#include "platform/ui/UiToolkit.h"
 
 namespace vorline {
 

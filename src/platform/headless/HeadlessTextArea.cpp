@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/Keyboard.h"
-#include "platform/TextOps.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/text/TextOps.h"
 
 namespace vorline {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/TextArea.h"
+#include "platform/ui/TextArea.h"
 
 namespace vorline {
 

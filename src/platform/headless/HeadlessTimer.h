@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/Timer.h"
+#include "platform/ui/Timer.h"
 
 namespace vorline {
 

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "platform/WindowPeer.h"
+#include "platform/ui/WindowPeer.h"
 
 namespace vorline {
 

@@ -1,6 +1,6 @@
 #include "platform/qt/QtCanvas.h"
 
-#include "platform/Picture.h"
+#include "platform/graphics/Picture.h"
 #include "platform/qt/QtPictureView.h"
 
 namespace vorline {

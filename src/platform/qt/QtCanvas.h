@@ -2,7 +2,7 @@
 // picture's pixels again after a drawing.
 #pragma once
 
-#include "platform/Canvas.h"
+#include "platform/ui/Canvas.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"
 

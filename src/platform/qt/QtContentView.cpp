@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <memory>
 
-#include "platform/Window.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Control.h"
+#include "platform/ui/Control.h"
 
 namespace vorline {
 namespace {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <cmath>
 
-#include "platform/Control.h"
+#include "platform/ui/Control.h"
 
 namespace vorline {
 namespace {

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <string_view>
 
-#include "platform/Color.h"
+#include "platform/values/Color.h"
 
 namespace vorline {
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "platform/FileType.h"
+#include "platform/files/FileType.h"
 
 namespace vorline {
 namespace {

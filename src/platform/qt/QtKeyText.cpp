@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "platform/Keyboard.h"
+#include "platform/ui/Keyboard.h"
 
 namespace vorline {
 namespace {

@@ -2,7 +2,7 @@
 // design is Multiline.
 #pragma once
 
-#include "platform/Label.h"
+#include "platform/ui/Label.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"
 

@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "platform/ShortcutKey.h"
+#include "platform/ui/ShortcutKey.h"
 
 namespace vorline {
 namespace {

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/MenuBar.h"
+#include "platform/ui/MenuBar.h"
 
 class QMenu;
 class QMenuBar;

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <memory>
 
-#include "platform/Window.h"
+#include "platform/ui/Window.h"
 #include "platform/qt/QtKeyText.h"
 #include "platform/qt/QtTextArea.h"
 

@@ -7,11 +7,11 @@
 #include <QPointer>
 #include <stdexcept>
 
-#include "platform/Application.h"
-#include "platform/FolderItem.h"
-#include "platform/MenuBar.h"
-#include "platform/Picture.h"
-#include "platform/Window.h"
+#include "platform/ui/Application.h"
+#include "platform/files/FolderItem.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/graphics/Picture.h"
+#include "platform/ui/Window.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtFileDialogs.h"

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/UiServices.h"
-#include "platform/UiToolkit.h"
-#include "platform/ViewWindow.h"
+#include "platform/ui/UiServices.h"
+#include "platform/ui/UiToolkit.h"
+#include "platform/ui/ViewWindow.h"
 #include "platform/qt/QtRunGuard.h"
 
 namespace vorline {

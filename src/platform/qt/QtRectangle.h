@@ -1,7 +1,7 @@
 // The rectangle on Qt: its design's fill and border colours and border width.
 #pragma once
 
-#include "platform/Rectangle.h"
+#include "platform/ui/Rectangle.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"
 

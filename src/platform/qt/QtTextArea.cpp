@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "platform/Keyboard.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/qt/QtDesign.h"
 #include "platform/qt/QtPadEdit.h"
 #include "platform/qt/QtSpellDictionary.h"

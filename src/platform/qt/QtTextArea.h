@@ -5,7 +5,7 @@
 
 #include <QPointer>
 
-#include "platform/TextArea.h"
+#include "platform/ui/TextArea.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"
 #include "platform/qt/QtPadEdit.h"

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "platform/Timer.h"
+#include "platform/ui/Timer.h"
 
 namespace vorline {
 

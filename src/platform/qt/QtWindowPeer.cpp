@@ -4,9 +4,9 @@
 #include <QMenuBar>
 #include <algorithm>
 
-#include "platform/MenuBar.h"
-#include "platform/Picture.h"
-#include "platform/Window.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/graphics/Picture.h"
+#include "platform/ui/Window.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "platform/WindowPeer.h"
+#include "platform/ui/WindowPeer.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowView.h"
 

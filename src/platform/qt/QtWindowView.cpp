@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <memory>
 
-#include "platform/Application.h"
-#include "platform/Window.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Window.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtKeyText.h"
 

@@ -3,9 +3,9 @@
 #include <chrono>
 #include <cmath>
 
-#include "platform/Format.h"
-#include "platform/TextOps.h"
-#include "platform/XojoScript.h"
+#include "platform/text/Format.h"
+#include "platform/text/TextOps.h"
+#include "platform/script/XojoScript.h"
 #include "platform/script/Vm.h"
 
 namespace vorline::script {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Variant.h"
+#include "platform/values/Variant.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/Types.h"
 

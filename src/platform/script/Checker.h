@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/ScriptContext.h"
+#include "platform/script/ScriptContext.h"
 #include "platform/script/Ast.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/CompileError.h"

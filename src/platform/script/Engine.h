@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ScriptContext.h"
+#include "platform/script/ScriptContext.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/CompileError.h"
 

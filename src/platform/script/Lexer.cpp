@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "platform/TextOps.h"
+#include "platform/text/TextOps.h"
 
 namespace vorline::script {
 

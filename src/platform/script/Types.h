@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ScriptContext.h"
-#include "platform/Variant.h"
+#include "platform/script/ScriptContext.h"
+#include "platform/values/Variant.h"
 
 namespace vorline::script {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <charconv>
 
-#include "platform/TextOps.h"
-#include "platform/XojoScript.h"
+#include "platform/text/TextOps.h"
+#include "platform/script/XojoScript.h"
 
 namespace vorline::script {
 

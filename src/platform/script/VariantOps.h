@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/Variant.h"
+#include "platform/values/Variant.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/Lexer.h"
 #include "platform/script/Types.h"

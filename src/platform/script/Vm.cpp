@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/TextOps.h"
+#include "platform/text/TextOps.h"
 #include "platform/script/Builtins.h"
 #include "platform/script/VariantOps.h"
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScriptContext.h"
-#include "platform/Variant.h"
-#include "platform/XojoScript.h"
+#include "platform/script/ScriptContext.h"
+#include "platform/values/Variant.h"
+#include "platform/script/XojoScript.h"
 #include "platform/script/Bytecode.h"
 
 namespace vorline::script {

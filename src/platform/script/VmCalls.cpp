@@ -55,12 +55,8 @@ void Vm::run() {
     execute();
   } catch (const RuntimeException&) {
     throw;
-  } catch (const std::bad_alloc&) {
-    raise(6, "Out of memory");
-  } catch (const std::length_error&) {
-    raise(6, "Out of memory");
-  } catch (const std::exception& e) {
-    raise(10, e.what());
+  } catch (...) {
+    throw RuntimeException::From(std::current_exception());
   }
 }
 
@@ -175,10 +171,8 @@ void Vm::callContext(const CallSite& site) {
     if (m.call) result = m.call(args_.data(), args_.size());
   } catch (const RuntimeException&) {
     throw;
-  } catch (const std::exception& e) {
-    raise(10, e.what());
   } catch (...) {
-    raise(10, "The method '" + m.name + "' failed");
+    throw RuntimeException::From(std::current_exception());
   }
   switch (bankOf(site.result)) {
     case Bank::Num: nstack_[base_[0] + site.dst] = unboxNumber(site.result.base, result); break;

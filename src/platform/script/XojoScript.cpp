@@ -1,4 +1,4 @@
-#include "platform/XojoScript.h"
+#include "platform/script/XojoScript.h"
 
 #include "platform/script/Engine.h"
 #include "platform/script/Vm.h"

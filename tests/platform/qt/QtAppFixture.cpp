@@ -1,10 +1,10 @@
-#include "QtAppFixture.h"
+#include "platform/qt/QtAppFixture.h"
 
 #include <QCoreApplication>
 
 #include "app/AppStartup.h"
-#include "app/Globals.h"
-#include "app/_x_img_err.h"
+#include "shell/Globals.h"
+#include "shell/_x_img_err.h"
 
 namespace vorline::qttest {
 

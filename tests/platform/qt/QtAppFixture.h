@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "QtHarness.h"
+#include "platform/qt/QtHarness.h"
 #include "app/App.h"
-#include "platform/TextArea.h"
-#include "platform/Timer.h"
+#include "platform/ui/TextArea.h"
+#include "platform/ui/Timer.h"
 #include "window/FrmMain.h"
 
 namespace vorline::qttest {

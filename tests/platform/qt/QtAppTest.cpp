@@ -8,9 +8,9 @@
 #include <QTextLayout>
 #include <QTimer>
 
-#include "QtAppFixture.h"
-#include "platform/Canvas.h"
-#include "platform/Rectangle.h"
+#include "platform/qt/QtAppFixture.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Rectangle.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtPadEdit.h"
 #include "platform/qt/QtTextArea.h"

@@ -1,5 +1,5 @@
 // The UI contract run against the Qt platform (offscreen).
-#include "QtHarness.h"
+#include "platform/qt/QtHarness.h"
 
 namespace vorline::contract {
 namespace {

@@ -1,4 +1,4 @@
-#include "QtHarness.h"
+#include "platform/qt/QtHarness.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include <deque>
 #include <functional>
 
-#include "UiContract.h"
+#include "platform/ui/UiContract.h"
 #include "platform/qt/QtPlatform.h"
 
 class QWidget;

@@ -9,14 +9,14 @@
 #include <QTest>
 #include <QWindow>
 
-#include "QtHarness.h"
-#include "platform/FileType.h"
-#include "platform/Keyboard.h"
-#include "platform/Label.h"
-#include "platform/MenuBar.h"
-#include "platform/Picture.h"
-#include "platform/Rectangle.h"
-#include "platform/TextArea.h"
+#include "platform/qt/QtHarness.h"
+#include "platform/files/FileType.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/graphics/Picture.h"
+#include "platform/ui/Rectangle.h"
+#include "platform/ui/TextArea.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtDesign.h"

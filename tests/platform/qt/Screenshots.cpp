@@ -10,12 +10,12 @@
 #include <QTest>
 #include <cstdio>
 
-#include "QtHarness.h"
+#include "platform/qt/QtHarness.h"
 #include "app/App.h"
 #include "app/AppStartup.h"
-#include "platform/Canvas.h"
-#include "platform/TextArea.h"
-#include "platform/ViewWindow.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/TextArea.h"
+#include "platform/ui/ViewWindow.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowPeer.h"

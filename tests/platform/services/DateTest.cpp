@@ -2,9 +2,9 @@
 
 #include <QLocale>
 
-#include "TimeZoneScope.h"
-#include "platform/Date.h"
-#include "platform/XojoScript.h"
+#include "platform/services/TimeZoneScope.h"
+#include "platform/services/Date.h"
+#include "platform/script/XojoScript.h"
 
 namespace vorline {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TimeZoneScope.h"
-#include "platform/ParseDate.h"
+#include "platform/services/TimeZoneScope.h"
+#include "platform/services/ParseDate.h"
 
 namespace vorline {
 namespace {

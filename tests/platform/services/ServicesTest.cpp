@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <set>
 
-#include "platform/Bitwise.h"
-#include "platform/EncodeURLComponent.h"
-#include "platform/Random.h"
-#include "platform/RegEx.h"
-#include "platform/RegExException.h"
+#include "platform/services/Bitwise.h"
+#include "platform/text/EncodeURLComponent.h"
+#include "platform/services/Random.h"
+#include "platform/services/RegEx.h"
+#include "platform/values/RegExException.h"
 
 namespace vorline {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "platform/Shell.h"
-#include "platform/XojoScript.h"
+#include "platform/services/Shell.h"
+#include "platform/script/XojoScript.h"
 
 namespace vorline {
 namespace {

@@ -9,7 +9,7 @@
 #include <random>
 #include <regex>
 
-#include "platform/TextOps.h"
+#include "platform/text/TextOps.h"
 
 using namespace vorline;
 

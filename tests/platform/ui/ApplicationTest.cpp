@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/Application.h"
-#include "platform/FolderItem.h"
-#include "platform/MenuBar.h"
-#include "platform/QuitMenuItem.h"
-#include "platform/TextArea.h"
-#include "platform/Window.h"
+#include "platform/ui/Application.h"
+#include "platform/files/FolderItem.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/ui/QuitMenuItem.h"
+#include "platform/ui/TextArea.h"
+#include "platform/ui/Window.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 namespace vorline {

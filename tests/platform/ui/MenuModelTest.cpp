@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/MenuBar.h"
-#include "platform/MenuHandlers.h"
-#include "platform/ShortcutKey.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/ui/MenuHandlers.h"
+#include "platform/ui/ShortcutKey.h"
 
 namespace vorline {
 namespace {

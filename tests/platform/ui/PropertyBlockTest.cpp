@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/PropertyBlock.h"
+#include "platform/ui/PropertyBlock.h"
 
 namespace vorline {
 namespace {

@@ -1,14 +1,14 @@
-#include "UiContract.h"
+#include "platform/ui/UiContract.h"
 
 #include <stdexcept>
 
-#include "platform/Canvas.h"
-#include "platform/Keyboard.h"
-#include "platform/MenuItem.h"
-#include "platform/Rectangle.h"
-#include "platform/TextArea.h"
-#include "platform/Timer.h"
-#include "platform/UiServices.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/MenuItem.h"
+#include "platform/ui/Rectangle.h"
+#include "platform/ui/TextArea.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/UiServices.h"
 
 namespace vorline::contract {
 namespace {

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Application.h"
-#include "platform/MenuBar.h"
-#include "platform/Window.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/ui/Window.h"
 
 namespace vorline::contract {
 

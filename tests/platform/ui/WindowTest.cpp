@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/Application.h"
-#include "platform/Canvas.h"
-#include "platform/Label.h"
-#include "platform/TextArea.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/TextArea.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/Window.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 namespace vorline {

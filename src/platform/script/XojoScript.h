@@ -1,0 +1,66 @@
+// The script engine that the window runs: it compiles Source and runs it with Context as the
+// object whose methods the script calls. Every event and context call of a run happens inside
+// Run(), which returns after a compile error and after a run-time error alike.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/script/ScriptContext.h"
+#include "platform/values/RuntimeException.h"
+
+namespace vorline {
+
+struct XojoScriptLocation {
+  int64_t Line = 0;    // line of the generated script, from 1
+  int64_t Column = 0;  // from 1, 0 when unknown
+};
+
+// The engine's run-time budgets. Reaching one ends the run with a run-time error.
+struct XojoScriptLimits {
+  int64_t maxCallDepth = 10000;                   // "Stack overflow: recursion deeper than N"
+  int64_t maxStringBytes = 256ll * 1024 * 1024;   // "Out of memory: ..." for a longer String
+  int64_t maxArrayElements = 64ll * 1024 * 1024;  // per array
+  int64_t maxSteps = 0;            // loop turns and calls; 0: no limit (the fuzzer sets one)
+  int64_t maxAllocatedBytes = 0;   // Strings and arrays made in one run; 0: no limit
+};
+
+namespace script { class Engine; }
+
+class XojoScript {
+public:
+  XojoScript();
+  ~XojoScript();
+  XojoScript(const XojoScript&) = delete;
+  XojoScript& operator=(const XojoScript&) = delete;
+
+  std::string Source;
+  ScriptContext* Context = nullptr;  // not owned
+
+  // Events. Print: once per print statement. CompilerError: the first compile error, with its
+  // code and a message (errorInfo); the answer is not used. RuntimeError: the failure that ended
+  // the run. Beep: the script's beep statement.
+  std::function<void(const std::string& text)> Print;
+  std::function<bool(const XojoScriptLocation& location, int64_t code, const std::string& errorInfo)>
+      CompilerError;
+  std::function<void(const RuntimeException& error)> RuntimeError;
+  std::function<void()> Beep;
+
+  // Called by the running script at least every few milliseconds of execution; answering true
+  // ends the run with the run-time error 8 "Stopped".
+  std::function<bool()> ShouldStop;
+
+  // Budgets of each run; the defaults suit pads.
+  XojoScriptLimits Limits;
+
+  // Compiles Source and runs it to its end.
+  void Run();
+
+private:
+  std::unique_ptr<script::Engine> engine_;
+};
+
+}  // namespace vorline

@@ -1,0 +1,61 @@
+#include "platform/services/Shell.h"
+
+#include <QProcess>
+#include <QStringConverter>
+#include <QStringList>
+
+#include "platform/values/IOException.h"
+#include "platform/values/OutOfMemoryException.h"
+
+namespace vorline {
+namespace {
+
+constexpr int kSliceMilliseconds = 20;
+
+// Valid UTF-8 stays as it is; anything else is read as Latin-1, so no byte is lost.
+std::string decodeOutput(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  QString text = utf8.decode(bytes);
+  if (!utf8.hasError()) return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+  return QString::fromLatin1(bytes).toStdString();
+}
+
+void endProcess(QProcess& process) {
+  process.kill();
+  process.waitForFinished(1000);
+}
+
+}  // namespace
+
+// Waits in short slices so that a stop request or runaway output ends the command promptly.
+void Shell::Execute(const std::string& command) {
+  result_.clear();
+  exitCode_ = 0;
+  stopped_ = false;
+  QProcess process;
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  process.start("/bin/sh", {"-c", QString::fromStdString(command)});
+  if (!process.waitForStarted(5000)) throw IOException("cannot start /bin/sh");
+  process.closeWriteChannel();
+  QByteArray output;
+  bool finished = false;
+  while (!finished) {
+    finished =
+        process.waitForFinished(kSliceMilliseconds) || process.state() == QProcess::NotRunning;
+    output += process.readAll();
+    if (output.size() > kMaxOutputBytes) {
+      endProcess(process);
+      throw OutOfMemoryException("shell output beyond " + std::to_string(kMaxOutputBytes) +
+                                 " bytes");
+    }
+    if (!finished && ShouldStop && ShouldStop()) {
+      endProcess(process);
+      stopped_ = true;
+      break;
+    }
+  }
+  exitCode_ = process.exitCode();
+  result_ = decodeOutput(output);
+}
+
+}  // namespace vorline

@@ -1,0 +1,347 @@
+#include "platform/text/Format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace vorline {
+namespace {
+
+enum class Kind { Literal, Zero, Hash, Point, Exponent, Minus, Plus, Percent };
+
+struct Token {
+  Kind kind;
+  std::string text;           // Literal: the text; Exponent: the "e" or "E" as written
+  bool expAlwaysSign = true;  // Exponent: "+" also for positive exponents
+  int expMinDigits = 1;       // Exponent: at least this many digits
+};
+
+struct Section {
+  std::vector<Token> tokens;
+  bool grouping = false;
+  bool hasSign = false;
+  bool percent = false;
+  bool scientific = false;
+  int fracMax = 0;  // fraction placeholders
+  int fracMin = 0;  // up to and including the last "0" after the point
+};
+
+// A number's digits after rounding: the integer digits (no leading zeros, "" for 0) and the
+// fraction digits, or in scientific form one leading digit and the decimal exponent.
+struct Digits {
+  std::string intPart;
+  std::string fracPart;
+  int exponent = 0;
+};
+
+bool hasPlaceholder(const Section& s) {
+  for (const Token& t : s.tokens)
+    if (t.kind == Kind::Zero || t.kind == Kind::Hash) return true;
+  return false;
+}
+
+// The exponent at mask[i] ("e" or "E"), with its optional sign rule and digit placeholders;
+// i ends on its last character.
+Token readExponent(std::string_view mask, size_t& i) {
+  Token t{Kind::Exponent, std::string(1, mask[i])};
+  if (i + 1 < mask.size() && (mask[i + 1] == '+' || mask[i + 1] == '-'))
+    t.expAlwaysSign = mask[++i] == '+';
+  int zeros = 0;
+  while (i + 1 < mask.size() && (mask[i + 1] == '0' || mask[i + 1] == '#')) {
+    if (mask[++i] == '0') ++zeros;
+  }
+  t.expMinDigits = zeros > 0 ? zeros : 1;
+  return t;
+}
+
+// Reads a mask character by character into its sections (at most three are used).
+std::vector<Section> parseMask(std::string_view mask) {
+  std::vector<Section> sections(1);
+  bool afterPoint = false;
+  bool afterExponent = false;
+  for (size_t i = 0; i < mask.size(); ++i) {
+    Section& s = sections.back();
+    char c = mask[i];
+    auto literal = [&](std::string_view text) {
+      if (!s.tokens.empty() && s.tokens.back().kind == Kind::Literal)
+        s.tokens.back().text += text;
+      else
+        s.tokens.push_back({Kind::Literal, std::string(text)});
+    };
+    if (c == ';') {
+      sections.emplace_back();
+      afterPoint = afterExponent = false;
+    } else if (c == '\\') {
+      if (i + 1 < mask.size()) literal(mask.substr(++i, 1));
+    } else if ((c == '0' || c == '#') && !afterExponent) {
+      s.tokens.push_back({c == '0' ? Kind::Zero : Kind::Hash, {}});
+      if (afterPoint) {
+        ++s.fracMax;
+        if (c == '0') s.fracMin = s.fracMax;
+      }
+    } else if (c == '.' && !afterPoint && !afterExponent) {
+      s.tokens.push_back({Kind::Point, {}});
+      afterPoint = true;
+    } else if (c == ',' && !afterPoint && !afterExponent) {
+      s.grouping = true;
+    } else if ((c == 'e' || c == 'E') && !afterExponent && hasPlaceholder(s)) {
+      s.tokens.push_back(readExponent(mask, i));
+      s.scientific = true;
+      afterExponent = true;
+    } else if (c == '-' || c == '+') {
+      s.tokens.push_back({c == '-' ? Kind::Minus : Kind::Plus, {}});
+      s.hasSign = true;
+    } else if (c == '%') {
+      s.tokens.push_back({Kind::Percent, {}});
+      s.percent = true;
+    } else {
+      literal(mask.substr(i, 1));
+    }
+  }
+  return sections;
+}
+
+// True when value * 10^g lies exactly halfway between two whole numbers (value > 0, finite):
+// with value = m * 2^e and m odd, 2 * value * 10^g must be an odd integer.
+bool isHalfway(double value, int g) {
+  int exp = 0;
+  double frac = std::frexp(value, &exp);
+  uint64_t m = static_cast<uint64_t>(std::ldexp(frac, 53));
+  int e = exp - 53;
+  while ((m & 1) == 0) {
+    m >>= 1;
+    ++e;
+  }
+  if (g >= 0) return e + g + 1 == 0;
+  int h = -g;
+  if (h > 22 || e + 1 - h != 0) return false;
+  uint64_t five = 1;
+  for (int i = 0; i < h; ++i) five *= 5;
+  return m % five == 0;
+}
+
+// Adds one unit in the last place of a string of decimal digits; true when it grew a digit.
+bool incrementDigits(std::string& digits) {
+  for (size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
+      return false;
+    }
+    digits[i] = '0';
+  }
+  digits.insert(digits.begin(), '1');
+  return true;
+}
+
+std::string toChars(double value, std::chars_format fmt, int precision) {
+  std::string buf(static_cast<size_t>(precision) + 340, '\0');
+  auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value, fmt, precision);
+  buf.resize(static_cast<size_t>(r.ptr - buf.data()));
+  return buf;
+}
+
+// The digits of value (>= 0, finite) rounded to f fraction digits, halves away from zero.
+Digits fixedDigits(double value, int f) {
+  std::string text = toChars(value, std::chars_format::fixed, f);
+  std::string all;
+  for (char c : text)
+    if (c != '.') all += c;
+  if (value > 0 && isHalfway(value, f)) {
+    // to_chars rounds ties to even; the exact text has one more digit, a 5, which we round up.
+    text = toChars(value, std::chars_format::fixed, f + 1);
+    all.clear();
+    for (char c : text)
+      if (c != '.') all += c;
+    all.pop_back();
+    incrementDigits(all);
+  }
+  Digits d;
+  d.intPart = all.substr(0, all.size() - static_cast<size_t>(f));
+  d.fracPart = all.substr(all.size() - static_cast<size_t>(f));
+  size_t nonZero = d.intPart.find_first_not_of('0');
+  d.intPart = nonZero == std::string::npos ? std::string() : d.intPart.substr(nonZero);
+  return d;
+}
+
+// Splits "d.ddde+XX" into its digits and exponent.
+void splitScientific(const std::string& text, std::string& digits, int& exponent) {
+  size_t e = text.find('e');
+  digits.clear();
+  for (size_t i = 0; i < e; ++i)
+    if (text[i] != '.') digits += text[i];
+  exponent = std::atoi(text.c_str() + e + 1);
+}
+
+// The digits of value (>= 0, finite) in scientific form with f fraction digits.
+Digits scientificDigits(double value, int f) {
+  Digits d;
+  std::string digits;
+  if (value == 0) {
+    d.intPart.assign(1, '0');
+    d.fracPart.assign(static_cast<size_t>(f), '0');
+    return d;
+  }
+  int exactExponent = 0;
+  // 17 significant digits never carry into the next power of ten, so this exponent is exact.
+  splitScientific(toChars(value, std::chars_format::scientific, 16), digits, exactExponent);
+  if (isHalfway(value, f - exactExponent)) {
+    splitScientific(toChars(value, std::chars_format::scientific, f + 1), digits, d.exponent);
+    digits.pop_back();
+    if (incrementDigits(digits)) {
+      digits.pop_back();
+      ++d.exponent;
+    }
+  } else {
+    splitScientific(toChars(value, std::chars_format::scientific, f), digits, d.exponent);
+  }
+  d.intPart = digits.substr(0, 1);
+  d.fracPart = digits.substr(1);
+  return d;
+}
+
+bool allZero(const Digits& d) {
+  return d.intPart.find_first_not_of('0') == std::string::npos &&
+         d.fracPart.find_first_not_of('0') == std::string::npos;
+}
+
+// The integer placeholders' text: digits placed right to left, "0" filling, extras in front.
+std::vector<std::string> placeIntegerDigits(const Section& s, const std::string& digits, int slots,
+                                            std::string& extra) {
+  std::vector<std::string> out(static_cast<size_t>(slots));
+  std::vector<Kind> kinds;
+  for (const Token& t : s.tokens) {
+    if (t.kind == Kind::Point || t.kind == Kind::Exponent) break;
+    if (t.kind == Kind::Zero || t.kind == Kind::Hash) kinds.push_back(t.kind);
+  }
+  auto withGroup = [&](char digit, int position) {
+    std::string text(1, digit);
+    if (s.grouping && position > 0 && position % 3 == 0) text += ',';
+    return text;
+  };
+  int n = static_cast<int>(digits.size());
+  for (int k = 0; k < slots; ++k) {
+    size_t slot = static_cast<size_t>(slots - 1 - k);
+    if (k < n)
+      out[slot] = withGroup(digits[static_cast<size_t>(n - 1 - k)], k);
+    else if (kinds[slot] == Kind::Zero)
+      out[slot] = withGroup('0', k);
+  }
+  for (int k = n - 1; k >= slots; --k)
+    extra += withGroup(digits[static_cast<size_t>(n - 1 - k)], k);
+  return out;
+}
+
+int countIntegerSlots(const Section& s) {
+  int slots = 0;
+  for (const Token& t : s.tokens) {
+    if (t.kind == Kind::Point || t.kind == Kind::Exponent) break;
+    if (t.kind == Kind::Zero || t.kind == Kind::Hash) ++slots;
+  }
+  return slots;
+}
+
+std::string exponentText(const Token& t, int exponent) {
+  std::string digits = std::to_string(std::abs(exponent));
+  while (static_cast<int>(digits.size()) < t.expMinDigits) digits.insert(digits.begin(), '0');
+  std::string sign = exponent < 0 ? "-" : (t.expAlwaysSign ? "+" : "");
+  return t.text + sign + digits;
+}
+
+// Writes magnitude by the section's tokens; negative decides what "-" and "+" write.
+std::string renderSection(const Section& s, const Digits& d, bool negative) {
+  int slots = countIntegerSlots(s);
+  std::string extra;
+  std::vector<std::string> intSlots = placeIntegerDigits(s, d.intPart, slots, extra);
+  std::string out;
+  int intIndex = 0;
+  size_t fracIndex = 0;
+  bool afterPoint = false;
+  bool intWritten = false;
+  auto writeLeadingInteger = [&]() {
+    if (!intWritten) out += extra;
+    intWritten = true;
+  };
+  for (const Token& t : s.tokens) {
+    switch (t.kind) {
+      case Kind::Literal:
+        out += t.text;
+        break;
+      case Kind::Minus:
+        out += negative ? "-" : "";
+        break;
+      case Kind::Plus:
+        out += negative ? "-" : "+";
+        break;
+      case Kind::Percent:
+        out += '%';
+        break;
+      case Kind::Point:
+        writeLeadingInteger();
+        afterPoint = true;
+        if (!d.fracPart.empty()) out += '.';
+        break;
+      case Kind::Exponent:
+        writeLeadingInteger();
+        out += exponentText(t, d.exponent);
+        break;
+      case Kind::Zero:
+      case Kind::Hash:
+        if (!afterPoint) {
+          writeLeadingInteger();
+          out += intSlots[static_cast<size_t>(intIndex++)];
+        } else if (fracIndex < d.fracPart.size()) {
+          out += d.fracPart[fracIndex++];
+        }
+        break;
+    }
+  }
+  if (!intWritten) out = extra + out;
+  return out;
+}
+
+// Rounds magnitude (>= 0) as the section asks and trims optional trailing fraction zeros.
+Digits sectionDigits(const Section& s, double magnitude) {
+  Digits d =
+      s.scientific ? scientificDigits(magnitude, s.fracMax) : fixedDigits(magnitude, s.fracMax);
+  while (static_cast<int>(d.fracPart.size()) > s.fracMin && d.fracPart.back() == '0')
+    d.fracPart.pop_back();
+  return d;
+}
+
+std::string nonFinite(double value) {
+  if (std::isnan(value)) return "NAN";
+  return value < 0 ? "-INF" : "INF";
+}
+
+// Formats value by one section; the single-section rule adds "-" when the mask has no sign.
+std::string formatWith(const Section& s, double value, bool singleSection) {
+  double magnitude = std::fabs(value) * (s.percent ? 100.0 : 1.0);
+  if (!std::isfinite(magnitude)) return nonFinite(value < 0 ? -magnitude : magnitude);
+  Digits d = sectionDigits(s, magnitude);
+  bool negative = value < 0 && !allZero(d);
+  std::string text = renderSection(s, d, negative);
+  if (negative && singleSection && !s.hasSign) text.insert(text.begin(), '-');
+  return text;
+}
+
+}  // namespace
+
+// Picks the section for the value's sign (positive; negative; zero) and writes the value.
+std::string Format(double value, std::string_view mask) {
+  if (!std::isfinite(value)) return nonFinite(value);
+  std::vector<Section> sections = parseMask(mask);
+  if (sections.size() == 1) return formatWith(sections[0], value, true);
+  const Section& zeroSection = sections.size() >= 3 ? sections[2] : sections[0];
+  if (value == 0) return formatWith(zeroSection, 0.0, false);
+  if (value > 0) return formatWith(sections[0], value, false);
+  const Section& neg = sections[1];
+  double magnitude = std::fabs(value) * (neg.percent ? 100.0 : 1.0);
+  if (std::isfinite(magnitude) && allZero(sectionDigits(neg, magnitude)))
+    return formatWith(zeroSection, 0.0, false);
+  // The negative section writes the magnitude; its own "-" and "+" still see a negative value.
+  return formatWith(neg, value, false);
+}
+
+}  // namespace vorline

@@ -1,0 +1,57 @@
+// The framework's Dictionary with String keys: letter case does not count in keys (the text
+// operations' rule), entries keep the order in which their keys first arrived, and lookups take
+// constant time however many entries there are.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/values/Variant.h"
+
+namespace vorline {
+
+class Dictionary {
+ public:
+  int64_t Count() const { return static_cast<int64_t>(entries_.size()); }
+  bool HasKey(std::string_view key) const;
+
+  // The value under key; throws RuntimeException (KeyNotFound) when there is none.
+  const Variant& Value(std::string_view key) const;
+  // The value under key, or fallback when there is none.
+  Variant Lookup(std::string_view key, const Variant& fallback) const;
+  // Stores value under key, replacing any value; a new key goes to the end, an existing one
+  // keeps its place and its first spelling.
+  void SetValue(std::string_view key, Variant value);
+
+  // Entries by index, 0 to Count() - 1; throws RuntimeException (OutOfBounds) outside.
+  const std::string& Key(int64_t index) const;
+  const Variant& ValueAt(int64_t index) const;
+
+  // Removes the entry of key; throws RuntimeException (KeyNotFound) when there is none.
+  void Remove(std::string_view key);
+  void Clear();
+
+ private:
+  struct Entry {
+    std::string key;
+    Variant value;
+  };
+  struct KeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view key) const;
+  };
+  struct KeyEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+
+  const Entry& entryAt(int64_t index) const;
+
+  std::vector<Entry> entries_;
+  std::unordered_map<std::string, size_t, KeyHash, KeyEqual> index_;
+};
+
+}  // namespace vorline

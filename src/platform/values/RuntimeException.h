@@ -1,0 +1,25 @@
+// The one error type of a run: an error number and a message. The framework's exception kinds
+// derive from it, so whatever a service or a context method throws reaches a running script as a
+// run-time error with its own number.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+namespace vorline {
+
+class RuntimeException : public std::runtime_error {
+ public:
+  RuntimeException(int64_t number, const std::string& message)
+      : std::runtime_error(message), ErrorNumber(number), Message(message) {}
+  int64_t ErrorNumber;
+  std::string Message;
+
+  // The run-time error for any failure: a RuntimeException stays as it is, a failed allocation
+  // is 6 "Out of memory", anything else is 15 with its own message.
+  static RuntimeException From(std::exception_ptr failure);
+};
+
+}  // namespace vorline

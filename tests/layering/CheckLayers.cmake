@@ -1,0 +1,15 @@
+# Runs the layering check over a tree and compares its verdict with what is expected:
+#   -DCHECKER=... -DTREE=... -DEXPECT_FAIL=ON|OFF -DEXPECT_LINES="a;b"
+execute_process(COMMAND ${PYTHON} ${CHECKER} ${TREE} RESULT_VARIABLE status OUTPUT_VARIABLE out)
+message("${out}")
+if(EXPECT_FAIL AND status EQUAL 0)
+  message(FATAL_ERROR "the check passed a tree with upward includes")
+elseif(NOT EXPECT_FAIL AND NOT status EQUAL 0)
+  message(FATAL_ERROR "the check failed")
+endif()
+foreach(line IN LISTS EXPECT_LINES)
+  string(FIND "${out}" "${line}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the check did not report ${line}")
+  endif()
+endforeach()

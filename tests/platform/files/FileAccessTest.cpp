@@ -1,0 +1,162 @@
+// Files and folders: where relative names resolve, the parts of a path, reading lines and
+// writing exact bytes. Every test works in a scratch folder of its own.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/files/FolderItem.h"
+#include "platform/files/SpecialFolder.h"
+#include "platform/files/TextInputStream.h"
+#include "platform/files/TextOutputStream.h"
+#include "platform/files/ScratchFolder.h"
+
+using namespace vorline;
+
+namespace {
+
+std::string readBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::vector<std::string> readLines(TextInputStream& stream) {
+  std::vector<std::string> lines;
+  while (!stream.IsEOF()) lines.push_back(stream.ReadLine());
+  return lines;
+}
+
+class FileAccessTest : public testing::Test {
+ protected:
+  ScratchFolder scratch;
+};
+
+TEST_F(FileAccessTest, ApplicationFolderComesFromVorlineHomeThenXdgThenHome) {
+  EXPECT_EQ(SpecialFolder::ApplicationFolderPath(), scratch.app().string());
+  scratch.unsetEnv("VORLINE_HOME");
+  EXPECT_EQ(SpecialFolder::ApplicationFolderPath(),
+            (scratch.home() / ".local/share/vorline").string());
+  scratch.setEnv("XDG_DATA_HOME", (scratch.root() / "xdg").string());
+  EXPECT_EQ(SpecialFolder::ApplicationFolderPath(), (scratch.root() / "xdg/vorline").string());
+  scratch.unsetEnv("XDG_DATA_HOME");
+  EXPECT_EQ(SpecialFolder::ApplicationFolderPath(),
+            (scratch.home() / ".local/share/vorline").string());
+}
+
+TEST_F(FileAccessTest, RelativeNamesResolveInTheApplicationFolder) {
+  const auto includes = GetFolderItem("includes", 0);
+  ASSERT_TRUE(includes);
+  EXPECT_EQ(includes->NativePath(), scratch.includes().string());
+  EXPECT_EQ(includes->ShellPath(), scratch.includes().string() + "/");
+  EXPECT_TRUE(includes->Exists());
+  EXPECT_TRUE(includes->IsFolder());
+  EXPECT_EQ(includes->Name(), "includes");
+  EXPECT_EQ(GetFolderItem("", 0)->ShellPath(), scratch.app().string() + "/");
+  EXPECT_EQ(SpecialFolder::Includes()->NativePath(), scratch.includes().string());
+  EXPECT_EQ(SpecialFolder::Data()->NativePath(), (scratch.app() / "data").string());
+}
+
+TEST_F(FileAccessTest, ShellPathsAreAbsoluteOrRelativeToTheApplicationFolder) {
+  EXPECT_EQ(GetFolderItem("/tmp//x/../y.vrl", 1)->NativePath(), "/tmp/y.vrl");
+  EXPECT_EQ(GetFolderItem("sub/a.vrl", 1)->NativePath(), (scratch.app() / "sub/a.vrl").string());
+  EXPECT_EQ(GetFolderItem(std::string("a\0b", 3), 1), nullptr);
+  EXPECT_EQ(GetFolderItem("caf\xE9", 1), nullptr);
+}
+
+TEST_F(FileAccessTest, ChildAndParent) {
+  const auto app = SpecialFolder::ApplicationFolder();
+  EXPECT_EQ(app->Child("x.vrl")->NativePath(), (scratch.app() / "x.vrl").string());
+  EXPECT_EQ(app->Child(".vrl")->Name(), ".vrl");
+  EXPECT_EQ(app->Child(""), nullptr);
+  EXPECT_EQ(app->Child("a/b"), nullptr);
+  EXPECT_EQ(app->Child(".."), nullptr);
+  EXPECT_EQ(app->Parent()->NativePath(), scratch.root().string());
+  EXPECT_EQ(FolderItem("/").Parent(), nullptr);
+  EXPECT_EQ(FolderItem("/").ShellPath(), "/");
+  EXPECT_EQ(FolderItem("/a").Parent()->NativePath(), "/");
+  EXPECT_EQ(app->typeName(), "FolderItem");
+}
+
+TEST_F(FileAccessTest, DesktopLiesInTheHomeFolder) {
+  EXPECT_EQ(SpecialFolder::Home()->ShellPath(), scratch.home().string() + "/");
+  EXPECT_EQ(SpecialFolder::Desktop()->NativePath(), (scratch.home() / "Desktop").string());
+  EXPECT_EQ(SpecialFolder::Desktop()->Parent()->NativePath(), scratch.home().string());
+}
+
+TEST_F(FileAccessTest, MissingFilesAndFoldersCannotBeOpened) {
+  const auto missing = GetFolderItem("nothing.vrl", 0);
+  EXPECT_FALSE(missing->Exists());
+  EXPECT_EQ(missing->ShellPath(), (scratch.app() / "nothing.vrl").string());
+  EXPECT_EQ(missing->OpenAsTextFile(), nullptr);
+  EXPECT_EQ(missing->CanonicalPath(), "");
+  EXPECT_EQ(GetFolderItem("includes", 0)->OpenAsTextFile(), nullptr);
+  EXPECT_EQ(GetFolderItem("/dev/zero", 1)->OpenAsTextFile(), nullptr);
+}
+
+TEST_F(FileAccessTest, ReadLineEndsALineAtCrLfOrCrLf) {
+  scratch.write("app/lines.txt", "a\r\nb\rc\n\nd");
+  const auto stream = GetFolderItem("lines.txt", 0)->OpenAsTextFile();
+  ASSERT_TRUE(stream);
+  EXPECT_EQ(readLines(*stream), (std::vector<std::string>{"a", "b", "c", "", "d"}));
+  EXPECT_EQ(stream->ReadLine(), "");
+  scratch.write("app/ending.txt", "a\n");
+  EXPECT_EQ(readLines(*GetFolderItem("ending.txt", 0)->OpenAsTextFile()),
+            std::vector<std::string>{"a"});
+  scratch.write("app/empty.txt", "");
+  EXPECT_TRUE(GetFolderItem("empty.txt", 0)->OpenAsTextFile()->IsEOF());
+}
+
+TEST_F(FileAccessTest, ReadAllAndClose) {
+  scratch.write("app/all.txt", "a\r\nb");
+  const auto stream = GetFolderItem("all.txt", 0)->OpenAsTextFile();
+  EXPECT_EQ(stream->ReadLine(), "a");
+  EXPECT_EQ(stream->ReadAll(), "b");
+  const auto again = GetFolderItem("all.txt", 0)->OpenAsTextFile();
+  EXPECT_EQ(again->ReadAll(), "a\r\nb");
+  again->Close();
+  EXPECT_TRUE(again->IsEOF());
+}
+
+TEST_F(FileAccessTest, TextThatIsNotUtf8IsReadAsLatin1) {
+  scratch.write("app/latin.txt", "caf\xE9\n");
+  scratch.write("app/utf8.txt", "caf\xC3\xA9\n");
+  scratch.write("app/bom.txt", "\xEF\xBB\xBFx\n");
+  EXPECT_EQ(GetFolderItem("latin.txt", 0)->OpenAsTextFile()->ReadAll(), "caf\xC3\xA9\n");
+  EXPECT_EQ(GetFolderItem("utf8.txt", 0)->OpenAsTextFile()->ReadAll(), "caf\xC3\xA9\n");
+  EXPECT_EQ(GetFolderItem("bom.txt", 0)->OpenAsTextFile()->ReadAll(), "x\n");
+}
+
+TEST_F(FileAccessTest, CreateTextFileWritesExactlyTheBytesGiven) {
+  const auto item = GetFolderItem("out.txt", 0);
+  scratch.write("app/out.txt", "old and longer content");
+  const std::string bytes("a\r\nb\0\xFF\n", 7);
+  {
+    const auto stream = item->CreateTextFile();
+    ASSERT_TRUE(stream);
+    EXPECT_TRUE(stream->Write(bytes));
+    EXPECT_TRUE(stream->Close());
+  }
+  EXPECT_EQ(readBytes(scratch.app() / "out.txt"), bytes);
+  EXPECT_EQ(item->Length(), 7);
+  EXPECT_EQ(GetFolderItem("includes", 0)->CreateTextFile(), nullptr);
+  EXPECT_EQ(GetFolderItem("no/such/folder/x.txt", 0)->CreateTextFile(), nullptr);
+}
+
+TEST_F(FileAccessTest, CanonicalPathResolvesLinks) {
+  scratch.write("app/real.vrl", "x");
+  std::filesystem::create_symlink(scratch.app() / "real.vrl", scratch.app() / "link.vrl");
+  EXPECT_EQ(GetFolderItem("link.vrl", 0)->CanonicalPath(),
+            std::filesystem::canonical(scratch.app() / "real.vrl").string());
+}
+
+TEST_F(FileAccessTest, CreateAsFolderMakesMissingParents) {
+  const auto folder = GetFolderItem("a/b/c", 0);
+  EXPECT_TRUE(folder->CreateAsFolder());
+  EXPECT_TRUE(folder->IsFolder());
+  EXPECT_EQ(folder->ShellPath(), (scratch.app() / "a/b/c").string() + "/");
+}
+
+}  // namespace

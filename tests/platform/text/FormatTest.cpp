@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "platform/text/Format.h"
+
+namespace vorline {
+namespace {
+
+struct FormatCase {
+  const char* name;
+  double value;
+  const char* mask;
+  const char* expected;
+};
+
+class FormatTest : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatTest, WritesTheMask) {
+  const FormatCase& c = GetParam();
+  EXPECT_EQ(Format(c.value, c.mask), c.expected) << c.value << " with " << c.mask;
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Masks, FormatTest,
+    ::testing::Values(
+        // The number-output masks: "-0." and up to 14 "#", with and without "e".
+        FormatCase{"Pi4", 3.1416, "-0.####", "3.1416"},
+        FormatCase{"WholeDropsPoint", 6, "-0.####", "6"},
+        FormatCase{"TrailingZerosDrop", 2.5, "-0.####", "2.5"},
+        FormatCase{"NegativeZero", -0.0, "-0.####", "0"},
+        FormatCase{"NegativeRoundsToZero", -0.00001, "-0.####", "0"},
+        FormatCase{"NegativeKeepsSign", -1.25, "-0.##", "-1.25"},
+        FormatCase{"NoFractionMask", 7.6, "-0", "8"},
+        FormatCase{"HalfAwayFromZero", 2.5, "-0", "3"},
+        FormatCase{"NegativeHalfAwayFromZero", -2.5, "-0", "-3"},
+        FormatCase{"ExactBinaryHalf", 0.125, "-0.##", "0.13"},
+        FormatCase{"BelowHalfInBinary", 1.005, "-0.##", "1"},
+        FormatCase{"SmallLeadsWithZero", 0.5, "-0.#", "0.5"},
+        FormatCase{"FourteenDigits", 0.12345678901234, "-0.##############", "0.12345678901234"},
+        FormatCase{"LargeWhole", 1e22, "-0", "10000000000000000000000"},
+        FormatCase{"Scientific", 3.1416, "-0.####e", "3.1416e+0"},
+        FormatCase{"ScientificRounds", 12345.68, "-0.##e", "1.23e+4"},
+        FormatCase{"ScientificNegativeExponent", 0.00012, "-0.####e", "1.2e-4"},
+        FormatCase{"ScientificCarry", 9.9996, "-0.###e", "1e+1"},
+        FormatCase{"ScientificHalfUp", 2.5, "-0e", "3e+0"},
+        FormatCase{"ScientificZero", 0, "-0.##e", "0e+0"},
+        FormatCase{"ScientificNegative", -1234, "-0.#e", "-1.2e+3"},
+        // The date masks.
+        FormatCase{"TwoDigitsPad", 5, "00", "05"}, FormatCase{"TwoDigitsNoCut", 123, "00", "123"},
+        FormatCase{"FourteenZeros", 1796756709, "00000000000000", "00001796756709"},
+        FormatCase{"FourteenZerosRoundsFraction", 12.5, "00000000000000", "00000000000013"},
+        // The rest of the mask language.
+        FormatCase{"Grouping", 1234567.891, "#,##0.00", "1,234,567.89"},
+        FormatCase{"GroupingSmall", 12, "#,##0", "12"},
+        FormatCase{"ForcedFraction", 2, "0.00", "2.00"},
+        FormatCase{"HashBeforePointDropsZero", 0.5, "#.##", ".5"},
+        FormatCase{"ZeroLeftOfHash", 5, "0#", "05"}, FormatCase{"HashLeftOfZero", 5, "#0", "5"},
+        FormatCase{"PlusSign", 7, "+0", "+7"}, FormatCase{"PlusSignNegative", -7, "+0", "-7"},
+        FormatCase{"NoSignCharKeepsMinus", -5, "0", "-5"},
+        FormatCase{"NegativeSection", -5, "0;(0)", "(5)"},
+        FormatCase{"ZeroSection", 0, "0;(0);zero", "zero"},
+        FormatCase{"NegativeRoundingToZeroUsesZeroSection", -0.001, "0;(0);zero", "zero"},
+        FormatCase{"Percent", 0.256, "0.0%", "25.6%"},
+        FormatCase{"EscapedLiteral", 42, "\\#0", "#42"},
+        FormatCase{"LiteralText", 3, "0 kg", "3 kg"},
+        FormatCase{"ExponentDigits", 1.5e-7, "0.00e+00", "1.50e-07"},
+        FormatCase{"ExponentMinusOnly", 2.5e10, "0.0E-0", "2.5E10"},
+        FormatCase{"Infinity", kInf, "-0.####", "INF"},
+        FormatCase{"MinusInfinity", -kInf, "-0.####", "-INF"},
+        FormatCase{"NotANumber", std::nan(""), "-0", "NAN"}),
+    [](const ::testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+
+// Every precision of the number output keeps its digits: the mask's "#" count caps them.
+TEST(FormatPrecision, EachDigitCountRoundsThere) {
+  const char* expected[] = {"1", "1.2", "1.23", "1.235", "1.2346", "1.23457", "1.234568"};
+  std::string mask = "-0.";
+  for (int p = 0; p <= 6; ++p) {
+    std::string m = p == 0 ? "-0" : mask + std::string(static_cast<size_t>(p), '#');
+    EXPECT_EQ(Format(1.2345678, m), expected[p]) << m;
+  }
+}
+
+}  // namespace
+}  // namespace vorline
