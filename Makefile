@@ -1,9 +1,11 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
+SAN_BUILD  ?= build-asan
+SUB_BUILD  ?= build-sub
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps configure build run test unit fuzz bench clean
+.PHONY: deps configure build run test unit sanitize subproject fuzz bench clean
 
 deps:
 	./tools/install-deps.sh
@@ -18,11 +20,22 @@ build: configure
 run: build
 	./tools/start.sh $(BUILD)
 
-# Installs what is missing, builds, runs every unit test, then the fuzz gate.
-test: unit fuzz
+# Installs what is missing, builds, runs every unit test, the same tests that need no display
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the subproject build, then the fuzz gate.
+test: unit sanitize subproject fuzz
 
 unit: build
 	ctest --test-dir $(BUILD) --output-on-failure --timeout 300 -j $(JOBS)
+
+sanitize: deps
+	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DVORLINE_SANITIZE=ON -DVORLINE_BUILD_QT=OFF \
+	  -DVORLINE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(SAN_BUILD) --output-on-failure --timeout 300 -j $(JOBS)
+
+subproject: deps
+	./tools/check-subproject.sh $(SUB_BUILD)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DVORLINE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -33,4 +46,4 @@ bench: build
 	./tools/run-bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD) $(SUB_BUILD)

@@ -1,27 +1,49 @@
-# Installs the build into a fresh DESTDIR under the prefix /usr and checks that every file is
-# where the desktop looks for it.
+# Installs the build into a fresh DESTDIR under a prefix of its own and checks that every file is
+# where the desktop looks for it; then runs the installed copy, away from its prefix, and checks
+# that a first start copies the installed prefix.vrl (marked, so the source tree's copy cannot
+# stand in for it).
+set(prefix /opt/vorline-elsewhere)
+set(root "${STAGE}${prefix}")
 file(REMOVE_RECURSE "${STAGE}")
-execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 foreach(path
-    usr/bin/vorline
-    usr/share/vorline/prefix.vrl
-    usr/share/vorline/err.bmp
-    usr/share/applications/vorline.desktop
-    usr/share/mime/packages/vorline.xml
-    usr/share/icons/hicolor/scalable/apps/vorline.svg)
-  if(NOT EXISTS "${STAGE}/${path}")
+    bin/vorline
+    share/vorline/prefix.vrl
+    share/vorline/err.bmp
+    share/applications/vorline.desktop
+    share/mime/packages/vorline.xml
+    share/icons/hicolor/scalable/apps/vorline.svg)
+  if(NOT EXISTS "${root}/${path}")
     message(FATAL_ERROR "missing after install: ${path}")
   endif()
 endforeach()
-file(READ "${STAGE}/usr/share/applications/vorline.desktop" entry)
+file(READ "${root}/share/applications/vorline.desktop" entry)
 if(NOT entry MATCHES "Exec=vorline %F" OR NOT entry MATCHES "MimeType=application/x-vorline-pad;")
   message(FATAL_ERROR "the desktop entry does not open pad files")
 endif()
-file(READ "${STAGE}/usr/share/mime/packages/vorline.xml" mime)
+file(READ "${root}/share/mime/packages/vorline.xml" mime)
 if(NOT mime MATCHES "<glob pattern=\"\\*\\.vrl\"/>")
   message(FATAL_ERROR "the MIME type does not claim *.vrl")
+endif()
+
+file(APPEND "${root}/share/vorline/prefix.vrl" "// installed copy\n")
+set(home "${STAGE}/home")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=VORLINE_RESOURCES_DIR QT_QPA_PLATFORM=offscreen VORLINE_HOME=${home}
+          timeout --preserve-status -s TERM 2 ${root}/bin/vorline
+  RESULT_VARIABLE result ERROR_VARIABLE err)
+if(NOT result EQUAL 143)
+  message(FATAL_ERROR "the installed program did not keep running (exit ${result}): ${err}")
+endif()
+file(READ "${root}/share/vorline/prefix.vrl" installed)
+if(NOT EXISTS "${home}/includes/prefix.vrl")
+  message(FATAL_ERROR "the installed program copied no prefix")
+endif()
+file(READ "${home}/includes/prefix.vrl" copied)
+if(NOT copied STREQUAL installed)
+  message(FATAL_ERROR "the installed program did not copy its own prefix.vrl")
 endif()
