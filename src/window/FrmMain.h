@@ -120,6 +120,9 @@ class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
   void AddMenuHandlers() override;
   bool Event_KeyDown(const std::string& key) override;
   void Event_EnableMenuItems() override;
+  // The window came to the front: Show Variables' shared mark tells whether this pad shows
+  // the listing.
+  void Event_Activate() override;
 
   // Menu handlers.
   bool _ViewClearHistory_Action();
@@ -146,6 +149,11 @@ class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
   void DoERR() override;
   void PrintVar();
   void showVar();
+  // Whether the pad shows the variables listing (its pad is disabled exactly then).
+  bool listingShows() const;
+  // The user's pad: the pad's text, or while the listing shows, the text that switching the
+  // listing off brings back.
+  std::string userPadText() const;
   void SetMode(int64_t mode);
   // Edit > Delete: the pad goes to the history and is emptied.
   void doClear();

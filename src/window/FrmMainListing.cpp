@@ -41,4 +41,20 @@ void FrmMain::showVar() {
   Sourcetxt()->SetEnabled(true);
 }
 
+bool FrmMain::listingShows() const {
+  std::shared_ptr<TextArea> pad = Sourcetxt();
+  return pad && !pad->Enabled();
+}
+
+std::string FrmMain::userPadText() const {
+  return listingShows() ? undoText : Sourcetxt()->Text();
+}
+
+// With several windows the item's one mark describes the front window's pad, so that choosing
+// it switches that pad's own listing on or off.
+void FrmMain::Event_Activate() {
+  if (!GetMenuBar() || !Sourcetxt()) return;
+  if (std::shared_ptr<MenuItem> item = mnuViewShowVariables()) item->SetChecked(listingShows());
+}
+
 }  // namespace vorline

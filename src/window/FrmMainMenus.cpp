@@ -194,9 +194,10 @@ bool FrmMain::_mnuSaveAs_Action() {
   return true;
 }
 
-// Writes the pad to the file; on success the window takes the file and its name.
+// Writes the user's pad to the file (never the variables listing that may show in its place);
+// on success the window takes the file and its name.
 bool FrmMain::saveTo(const std::shared_ptr<FolderItem>& file) {
-  if (!PadFile::Write(*file, Sourcetxt()->Text())) {
+  if (!PadFile::Write(*file, userPadText())) {
     MsgBox("Unable to write file " + file->Name());
     return false;
   }

@@ -1,4 +1,8 @@
 // Calculator > Show Variables: the listing in place of the pad, and the pad back afterwards.
+#include <fstream>
+#include <iterator>
+
+#include "platform/files/FolderItem.h"
 #include "window/WindowFixture.h"
 
 namespace vorline {
@@ -44,17 +48,57 @@ TEST_F(VariablesListing, RunWhileListingRunsTheListing) {
   EXPECT_EQ(platform.messages().size(), 1u);
 }
 
-// The mark lives on the shared item: a second window takes the switching-off branch.
-TEST_F(VariablesListing, SecondWindowSwitchesOffFromItsOwnSnapshot) {
+// The shared item's mark follows the front window, so choosing it in either of two windows
+// switches that window's own listing, and no typed key is lost.
+TEST_F(VariablesListing, TheMarkFollowsTheFrontWindowAndNoTypedKeyIsLost) {
   pad().SetText("first");
   app.MenuItemChosen("mnuViewShowVariables");
   auto b = openWindow();
+  EXPECT_FALSE(b->mnuViewShowVariables()->Checked()) << "b shows its pad";
   b->Sourcetxt()->SetText("typed");
+  b->Sourcetxt()->SetSelStart(5);
   platform.sendKey(*b, "!");
+  ASSERT_EQ(b->Sourcetxt()->Text(), "typed!");
   app.MenuItemChosen("mnuViewShowVariables");
-  EXPECT_EQ(b->Sourcetxt()->Text(), "typed");
+  EXPECT_EQ(b->Sourcetxt()->Text(), "Memory Variables\nans = 0\n");
+  app.MenuItemChosen("mnuViewShowVariables");
+  EXPECT_EQ(b->Sourcetxt()->Text(), "typed!");
   EXPECT_TRUE(b->Sourcetxt()->Enabled());
-  EXPECT_FALSE(pad().Enabled());
+
+  app.Activate(window());
+  EXPECT_TRUE(window().mnuViewShowVariables()->Checked()) << "the first window shows its listing";
+  app.MenuItemChosen("mnuViewShowVariables");
+  EXPECT_EQ(pad().Text(), "first");
+  EXPECT_TRUE(pad().Enabled());
+  EXPECT_FALSE(window().mnuViewShowVariables()->Checked());
+}
+
+// Closing the front window leaves the mark to the window behind it.
+TEST_F(VariablesListing, TheWindowLeftInFrontSetsTheMark) {
+  app.MenuItemChosen("mnuViewShowVariables");
+  auto b = openWindow();
+  EXPECT_FALSE(window().mnuViewShowVariables()->Checked());
+  b->Close();
+  EXPECT_TRUE(window().mnuViewShowVariables()->Checked());
+}
+
+// Save and Save As write the user's pad, not the listing that shows in its place.
+TEST_F(VariablesListing, SaveWhileTheListingShowsWritesThePad) {
+  const std::filesystem::path first = scratch.home() / "mine.vrl", second = scratch.home() / "copy.vrl";
+  pad().SetText("x = 1 //1\n");
+  app.MenuItemChosen("mnuViewShowVariables");
+  platform.answerSaveDialog(std::make_shared<FolderItem>(first.string()));
+  app.MenuItemChosen("mnuSave");
+  platform.answerSaveDialog(std::make_shared<FolderItem>(second.string()));
+  app.MenuItemChosen("mnuSaveAs");
+  for (const auto& path : {first, second}) {
+    std::ifstream in(path, std::ios::binary);
+    std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(saved, "x = 1 //1\n") << path;
+  }
+  EXPECT_EQ(pad().Text(), "Memory Variables\nans = 0\n") << "the listing still shows";
+  app.MenuItemChosen("mnuViewShowVariables");
+  EXPECT_EQ(pad().Text(), "x = 1 //1\n");
 }
 
 }  // namespace

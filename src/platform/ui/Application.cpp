@@ -98,13 +98,19 @@ void Application::Activate(Window& window) { windowShown(window); }
 void Application::windowShown(Window& window) {
   std::shared_ptr<Window> held = window.weak_from_this().lock();
   if (!held) return;  // a window not owned by a shared_ptr cannot be held
+  bool cameToFront = FrontWindow() != held;
   std::erase(windows_, held);
-  windows_.insert(windows_.begin(), std::move(held));
+  windows_.insert(windows_.begin(), held);
+  if (cameToFront) guardEntry([&held] { held->Event_Activate(); });
 }
 
 void Application::windowClosed(Window& window) {
+  bool wasFront = FrontWindow().get() == &window;
   bool wasListed = std::erase_if(windows_, [&window](const auto& w) { return w.get() == &window; }) > 0;
   if (wasListed && windows_.empty() && quitOnLastWindowClosed_ && !quitting_) Quit(0);
+  // The window behind the closed one is in front now.
+  std::shared_ptr<Window> front = FrontWindow();
+  if (wasFront && front && !quitting_) guardEntry([&front] { front->Event_Activate(); });
 }
 
 std::shared_ptr<MenuBar> Application::activeMenuBar() const {

@@ -72,7 +72,8 @@ public:
   // The shown windows, front first.
   const std::vector<std::shared_ptr<Window>>& Windows() const { return windows_; }
   std::shared_ptr<Window> FrontWindow() const;
-  // The platform reports that a window came to the front.
+  // The platform reports that a window came to the front; a window that was not in front
+  // before gets its Event_Activate.
   void Activate(Window& window);
 
   // Gives every item its automatic state (menu titles and Quit enabled, Undo, Cut, Copy and

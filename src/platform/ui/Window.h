@@ -114,6 +114,9 @@ public:
   // Raised before a menu shows or a shortcut is matched, after every item got its automatic
   // state; the front window enables the items it serves beyond that.
   virtual void Event_EnableMenuItems() {}
+  // Raised when the window comes to the front: shown, chosen by the user, or left in front by
+  // the closing of the window before it.
+  virtual void Event_Activate() {}
 
 private:
   void focusFirstControl();
