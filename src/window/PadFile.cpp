@@ -1,28 +1,32 @@
 #include "window/PadFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 
 #include "platform/files/FolderItem.h"
 #include "platform/files/TextInputStream.h"
 #include "platform/text/TextOps.h"
-#include "platform/files/TextOutputStream.h"
 
 namespace vorline {
 namespace fs = std::filesystem;
 namespace {
 
-// The file a save must replace: a symbolic link's target, so the link stays a link.
+// The file a save must replace: a symbolic link's target, so the link stays a link; also the
+// target a link names before it exists.
 fs::path saveTarget(const FolderItem& file) {
   std::error_code ec;
   fs::path path(file.NativePath());
-  if (fs::is_symlink(fs::symlink_status(path, ec))) {
-    fs::path real = fs::canonical(path, ec);
-    if (!ec) return real;
-  }
-  return path;
+  if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+  fs::path real = fs::canonical(path, ec);
+  if (!ec) return real;
+  fs::path named = fs::read_symlink(path, ec);
+  if (ec) return path;
+  return named.is_absolute() ? named : (path.parent_path() / named).lexically_normal();
 }
 
 // Whether the old file, if any, may be replaced: a folder may not, nor a file the user cannot
@@ -35,18 +39,57 @@ bool replaceable(const fs::path& target) {
   return ::access(target.c_str(), W_OK) == 0;
 }
 
-fs::path temporaryBeside(const fs::path& target) {
-  static std::atomic<unsigned> counter{0};
-  std::string name = "." + target.filename().string() + ".saving-" + std::to_string(::getpid()) +
-                     "-" + std::to_string(counter++);
-  return target.parent_path() / name;
+// Writes every byte of text to the open file; false at the first failed write.
+bool writeAll(int fd, const std::string& text) {
+  size_t done = 0;
+  while (done < text.size()) {
+    ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
 }
 
-bool writeWhole(const fs::path& path, const std::string& text) {
-  std::shared_ptr<TextOutputStream> stream = FolderItem(path.string()).CreateTextFile();
-  if (!stream) return false;
-  bool written = stream->Write(text);
-  return stream->Close() && written;
+// A new file beside the target under a short name (a long pad name leaves room for it), made
+// with the permissions a new file gets; -1 when the folder takes no new file.
+int createTemporary(const fs::path& target, fs::path& made) {
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, ".vrl%x-%x", static_cast<unsigned>(::getpid()), counter++);
+    made = target.parent_path() / name;
+    int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+enum class Outcome { Saved, Failed, NoTemporary };
+
+// The text goes to a temporary file that then takes the old file's place in one rename, with
+// the old file's permissions.
+Outcome replaceThroughTemporary(const fs::path& target, const std::string& text) {
+  fs::path temporary;
+  int fd = createTemporary(target, temporary);
+  if (fd < 0) return Outcome::NoTemporary;
+  struct stat old {};
+  bool written = writeAll(fd, text);
+  if (written && ::stat(target.c_str(), &old) == 0) written = ::fchmod(fd, old.st_mode & 07777) == 0;
+  written = written && ::fsync(fd) == 0;
+  written = ::close(fd) == 0 && written;
+  if (written && ::rename(temporary.c_str(), target.c_str()) == 0) return Outcome::Saved;
+  ::unlink(temporary.c_str());
+  return Outcome::Failed;
+}
+
+// Writing over the file itself: it is opened without being emptied, so a failure to open it or
+// to write its first byte leaves the old file as it was; the rest is cut off at the end.
+bool writeInPlace(const fs::path& target, const std::string& text) {
+  int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool written = writeAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0;
+  return ::close(fd) == 0 && written;
 }
 
 }  // namespace
@@ -63,24 +106,17 @@ std::optional<std::string> PadFile::Read(const FolderItem& file) {
   return text;
 }
 
+// A folder that takes no new file (not writable while the pad is, or a link's target folder
+// that is not ours) gets the text written in place instead.
 bool PadFile::Write(const FolderItem& file, const std::string& text) {
   const fs::path target = saveTarget(file);
-  if (!replaceable(target)) return false;
-  const fs::path temporary = temporaryBeside(target);
-  std::error_code ec;
-  if (!writeWhole(temporary, text)) {
-    fs::remove(temporary, ec);
-    return false;
+  if (target.empty() || !replaceable(target)) return false;
+  switch (replaceThroughTemporary(target, text)) {
+    case Outcome::Saved: return true;
+    case Outcome::Failed: return false;
+    case Outcome::NoTemporary: return writeInPlace(target, text);
   }
-  // The new file keeps the old one's permissions.
-  fs::file_status old = fs::status(target, ec);
-  if (!ec && fs::exists(old)) fs::permissions(temporary, old.permissions(), ec);
-  fs::rename(temporary, target, ec);
-  if (ec) {
-    fs::remove(temporary, ec);
-    return false;
-  }
-  return true;
+  return false;
 }
 
 }  // namespace vorline

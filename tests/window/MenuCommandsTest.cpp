@@ -6,10 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "window/WindowFixture.h"
 #include "platform/files/FolderItem.h"
 #include "platform/ui/MenuBar.h"
 #include "platform/values/NilObjectException.h"
+#include "window/Unprivileged.h"
+#include "window/WindowFixture.h"
 
 namespace vorline {
 namespace {
@@ -116,16 +117,75 @@ TEST_F(MenuCommands, UnwritableSaveShowsTheMessageAndKeepsTheOldFile) {
   EXPECT_EQ(slurp(file), "old text");
 }
 
+// What a save left: the messages shown, the title, and the file's bytes.
+std::string saveReport(FrmMain& window, HeadlessPlatform& platform, const std::filesystem::path& file) {
+  std::string report;
+  for (const std::string& message : platform.messages()) report += message + "; ";
+  return report + window.Title() + ": " + slurp(file);
+}
+
 TEST_F(MenuCommands, ReadOnlyFileIsNotReplaced) {
-  if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
   auto file = scratch.write("home/kept.vrl", "old text");
   chmod(file.c_str(), 0444);
   platform.answerSaveDialog(item(file));
   pad().SetText("new text");
+  std::string report = runUnprivileged(scratch.root(), [&] {
+    app.MenuItemChosen("mnuSave");
+    return saveReport(window(), platform, file);
+  });
+  EXPECT_EQ(report, "Unable to write file kept.vrl; untitled.vrl: old text");
+}
+
+// A folder that takes no new file while the pad's file is writable: the save writes in place;
+// when the file is read-only too, the old file stays whole.
+TEST_F(MenuCommands, ReadOnlyFolderSavesInPlace) {
+  auto file = scratch.write("home/locked/pad.vrl", "a much longer old text than the new one");
+  auto kept = scratch.write("home/locked/kept.vrl", "old text");
+  chmod(kept.c_str(), 0444);
+  const std::filesystem::path folder = file.parent_path();
+  std::string report = runUnprivileged(scratch.root(), [&] {
+    chmod(folder.c_str(), 0555);
+    platform.answerSaveDialog(item(file));
+    pad().SetText("short");
+    app.MenuItemChosen("mnuSave");
+    std::string saved = saveReport(window(), platform, file);
+    platform.answerSaveDialog(item(kept));
+    app.MenuItemChosen("mnuSaveAs");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++entries;
+    chmod(folder.c_str(), 0755);
+    return saved + " | " + saveReport(window(), platform, kept) + " | " + std::to_string(entries);
+  });
+  EXPECT_EQ(report,
+            "pad.vrl: short | Unable to write file kept.vrl; pad.vrl: old text | 2");
+}
+
+// The temporary name is short, so every name the folder takes can be saved.
+TEST_F(MenuCommands, TheLongestNameTheFolderTakesSaves) {
+  const std::string name = std::string(251, 'n') + ".vrl";
+  const std::filesystem::path file = scratch.home() / name;
+  platform.answerSaveDialog(item(file));
+  pad().SetText("long");
   app.MenuItemChosen("mnuSave");
-  EXPECT_EQ(platform.messages(), std::vector<std::string>{"Unable to write file kept.vrl"});
-  EXPECT_EQ(slurp(file), "old text");
-  EXPECT_EQ(window().Title(), "untitled.vrl");
+  EXPECT_TRUE(platform.messages().empty());
+  EXPECT_EQ(slurp(file), "long");
+  EXPECT_EQ(window().Title(), name);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(scratch.home())) ++entries;
+  EXPECT_EQ(entries, 2);  // Desktop and the pad
+}
+
+// A link whose target does not exist yet: the save makes the target and the link stays.
+TEST_F(MenuCommands, ALinkToAFileNotYetMadeSavesThroughTheLink) {
+  const std::filesystem::path link = scratch.home() / "link.vrl";
+  std::filesystem::create_directories(scratch.home() / "real");
+  std::filesystem::create_symlink("real/target.vrl", link);
+  platform.answerSaveDialog(item(link));
+  pad().SetText("through");
+  app.MenuItemChosen("mnuSave");
+  EXPECT_TRUE(platform.messages().empty());
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(slurp(scratch.home() / "real/target.vrl"), "through");
 }
 
 TEST_F(MenuCommands, SaveReplacesTheFileWholeAndLeavesNoTemporaryFile) {
