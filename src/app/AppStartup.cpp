@@ -12,6 +12,7 @@
 #include "platform/files/FolderItem.h"
 #include "platform/files/SpecialFolder.h"
 #include "platform/ui/UiServices.h"
+#include "platform/ui/UiToolkit.h"
 #include "platform/ui/Window.h"
 
 namespace vorline {
@@ -38,7 +39,12 @@ int AppStartup::_Main(const std::vector<std::shared_ptr<FolderItem>>& documents)
     }
     return 1;
   }
-  return app_->Run(documents);
+  // Start-up that leaves no window open (every named file unreadable, after its message) ends
+  // the program: without a window there is no menu to go on with.
+  app_->Launch(documents);
+  if (app_->QuitRequested()) return app_->ExitCode();
+  if (app_->Windows().empty()) return 1;
+  return toolkit().runEventLoop();
 }
 
 void AppStartup::Shutdown() {
@@ -54,10 +60,9 @@ void AppStartup::_PrepareApplicationFolder() {
   namespace fs = std::filesystem;
   const fs::path folder = SpecialFolder::ApplicationFolderPath();
   std::error_code ec;
-  const bool firstStart = !fs::exists(folder, ec);
-  fs::create_directories(folder / "includes", ec);
+  const bool madeIncludes = fs::create_directories(folder / "includes", ec);
   fs::create_directories(folder / "data", ec);
-  if (!firstStart) return;
+  if (!madeIncludes) return;
   // Without an installed prefix the program starts with an empty one.
   fs::copy_file(AppResources::Path("prefix.vrl"), folder / "includes" / "prefix.vrl", ec);
 }

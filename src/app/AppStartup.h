@@ -16,15 +16,16 @@ class AppStartup {
   // The steps before the event loop. Throws what a step throws; the steps after it do not run.
   static void _EarlyStartup();
   // Early start-up, then the event loop with the documents the program was asked to open;
-  // returns the exit code (1 when start-up failed, after the failure was reported).
+  // returns the exit code (1 when start-up failed, after the failure was reported, and when it
+  // left no window open).
   static int _Main(const std::vector<std::shared_ptr<FolderItem>>& documents);
   // The application object made by _EarlyStartup; null before it.
   static App* Application() { return app_.get(); }
   // Unregisters and drops the application object and the shared menu bar (tests, tools).
   static void Shutdown();
 
-  // Creates "includes" and "data" in the application folder; on a first start, when the
-  // application folder did not exist yet, copies the installed prefix.vrl into "includes".
+  // Creates "includes" and "data" in the application folder; when it creates "includes", it
+  // copies the installed prefix.vrl into it.
   static void _PrepareApplicationFolder();
   static void _InitFileTypes();
   static void _NewAppInstance();

@@ -84,6 +84,18 @@ TEST_F(AppShell, FirstStartCopiesThePrefixLaterStartsDoNot) {
       << "a deleted prefix stays deleted";
 }
 
+// A user who made an empty application folder gets the prefix as well: it comes with every
+// "includes" folder the program makes.
+TEST_F(AppShell, FirstStartIntoAnEmptyExistingFolderCopiesThePrefix) {
+  std::filesystem::remove_all(scratch.app());
+  std::filesystem::create_directories(scratch.app());
+  App& app = start();
+  ASSERT_TRUE(std::filesystem::exists(scratch.includes() / "prefix.vrl"));
+  EXPECT_TRUE(std::filesystem::exists(scratch.app() / "data"));
+  app.Launch({});
+  EXPECT_NE(Globals::prefixSource.find("graphNextPlot"), std::string::npos);
+}
+
 TEST_F(AppShell, LaunchOpensAndMakesOneNewWindow) {
   scratch.write("app/includes/prefix.vrl", "x0 = 1");
   App& app = start();
@@ -152,6 +164,17 @@ TEST_F(AppShell, MainStartsUpAndRunsTheLoop) {
   EXPECT_EQ(AppStartup::_Main({}), 0);
   ASSERT_NE(AppStartup::Application(), nullptr);
   EXPECT_EQ(windows(*AppStartup::Application()).size(), 1u);
+}
+
+// Start-up whose every named file is unreadable opens no window: after the messages the
+// program ends with status 1 instead of running on without a window or a menu.
+TEST_F(AppShell, MainWithOnlyUnreadableFilesEndsWithStatusOne) {
+  auto missing = std::make_shared<FolderItem>((scratch.home() / "missing.vrl").string());
+  EXPECT_EQ(AppStartup::_Main({missing, missing}), 1);
+  EXPECT_EQ(platform.messages(), (std::vector<std::string>{"Unable to read file missing.vrl",
+                                                           "Unable to read file missing.vrl"}));
+  AppStartup::Shutdown();
+  EXPECT_EQ(AppStartup::_Main({missing, file("home/ok.vrl", "1")}), 0) << "one window opened";
 }
 
 TEST_F(AppShell, BadgePictureLoadsOnceAndRetriesWhileMissing) {
