@@ -19,9 +19,12 @@ const QStringList& dictionaryFolders() {
 
 }  // namespace
 
-QtSpellDictionary::QtSpellDictionary(const QStringList& languages) {
+QtSpellDictionary::QtSpellDictionary(const QStringList& languages)
+    : QtSpellDictionary(languages, dictionaryFolders()) {}
+
+QtSpellDictionary::QtSpellDictionary(const QStringList& languages, const QStringList& folders) {
   for (const QString& language : languages) {
-    for (const QString& folder : dictionaryFolders()) {
+    for (const QString& folder : folders) {
       QString aff = folder + "/" + language + ".aff";
       QString dic = folder + "/" + language + ".dic";
       if (!QFileInfo::exists(aff) || !QFileInfo::exists(dic)) continue;

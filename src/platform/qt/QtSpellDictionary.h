@@ -16,6 +16,8 @@ public:
   // Loads the first dictionary found for the languages (e.g. "de_DE", then "en_US") in the
   // system's Hunspell folders; without one the dictionary knows every word.
   explicit QtSpellDictionary(const QStringList& languages);
+  // The same in the given folders only (a test's own dictionary).
+  QtSpellDictionary(const QStringList& languages, const QStringList& folders);
   ~QtSpellDictionary();
   QtSpellDictionary(const QtSpellDictionary&) = delete;
   QtSpellDictionary& operator=(const QtSpellDictionary&) = delete;

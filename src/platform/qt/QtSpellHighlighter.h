@@ -1,9 +1,12 @@
-// Spelling checked as the user types: words the dictionary does not know get the desktop's
-// spelling underline. It only formats what shows; the text never changes.
+// Spelling checked as the user types, where prose stands: words the dictionary does not know
+// get the desktop's spelling underline in comment lines and inside string literals; names,
+// keywords, numbers and a run's results are code and never underlined. It only formats what
+// shows; the text never changes.
 #pragma once
 
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <vector>
 
 namespace vorline {
 
@@ -13,10 +16,20 @@ class QtSpellHighlighter : public QSyntaxHighlighter {
 public:
   QtSpellHighlighter(QTextDocument* document, QtSpellDictionary& dictionary);
 
-  // Whether a word of the pad is one to check: words of letters (an apostrophe inside), not
-  // single letters, not names written in mixed case (plotXMax) or all capitals (PI), and not
-  // part of a name or number with digits, "_", "$", "#", "%" or "@" (x2, my_var, $1, @wend),
-  // and not a function's name before its "(".
+  // A stretch of a line: its start and length.
+  struct Span {
+    qsizetype start;
+    qsizetype length;
+    bool operator==(const Span&) const = default;
+  };
+  // Where a line of the pad holds prose: the whole of a comment line (its first character
+  // after blanks "#" or "--"), else the inside of each string literal; never what follows
+  // "//", where a run puts its results.
+  static std::vector<Span> proseSpans(const QString& text);
+  // Whether a word of prose is one to check: words of letters (an apostrophe inside), not
+  // single letters, not names written in mixed case (plotXMax) or all capitals (PI), not part
+  // of a name or number with digits, "_", "$", "#", "%" or "@" (x2, my_var, $1, @wend), not a
+  // function's name before its "(", and not part of a file name or path (notes.txt, data/x).
   static bool worthChecking(const QString& text, qsizetype start, qsizetype length);
 
 protected:

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QWindow>
 
 #include "platform/qt/QtHarness.h"
@@ -23,6 +28,7 @@
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtKeyText.h"
 #include "platform/qt/QtMenuModel.h"
+#include "platform/qt/QtSpellDictionary.h"
 #include "platform/qt/QtSpellHighlighter.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowPeer.h"
@@ -213,6 +219,53 @@ INSTANTIATE_TEST_SUITE_P(Words, SpellWordTest,
                                            WordCase{"x2 = 1", 0, 1, false}, WordCase{"my_var", 0, 2, false},
                                            WordCase{"$name", 1, 4, false}, WordCase{"@wend", 1, 4, false},
                                            WordCase{"sqrt(2)", 0, 4, false}, WordCase{"Total cost", 0, 5, true}));
+
+struct ProseCase {
+  const char* text;
+  std::vector<QtSpellHighlighter::Span> prose;
+};
+
+class ProseSpanTest : public ::testing::TestWithParam<ProseCase> {};
+
+TEST_P(ProseSpanTest, CommentLinesAndStringsAreProse) {
+  const ProseCase& c = GetParam();
+  EXPECT_EQ(QtSpellHighlighter::proseSpans(QString::fromUtf8(c.text)), c.prose) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ProseSpanTest,
+    ::testing::Values(ProseCase{"taxrate = 5 //5", {}}, ProseCase{"  # a note", {{2, 8}}},
+                      ProseCase{"-- note // 3", {{0, 8}}}, ProseCase{"$s = \"ab\" + \"c\"", {{6, 2}, {13, 1}}},
+                      ProseCase{"print \"open", {{7, 4}}}, ProseCase{"x = 1 //\"results\"", {}},
+                      ProseCase{"$e = \"\"", {}}));
+
+// A dictionary of its own, so that what is underlined does not hang on what is installed.
+TEST(QtSpellHighlighterTest, UnderlinesMisspeltProseButNoCode) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  for (auto [name, text] : {std::pair{"xx_TEST.aff", "SET UTF-8\n"}, std::pair{"xx_TEST.dic", "4\nthe\nrate\nis\nnew\n"}}) {
+    QFile file(folder.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+  QtSpellDictionary dictionary({"xx_TEST"}, {folder.path()});
+  ASSERT_TRUE(dictionary.loaded());
+  QTextDocument document;
+  QtSpellHighlighter highlighter(&document, dictionary);
+  document.setPlainText("# the rate is wrongg\n"
+                        "taxrate = funtotal(2) + zzq //zzq\n"
+                        "$s = \"the taxx\" // teh\n"
+                        "-- the neww rate\n"
+                        "use \"notes.vrl\"\n"
+                        "plot sin(plotX)*5");
+  highlighter.rehighlight();
+  std::vector<QString> underlined;
+  for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+      if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+        underlined.push_back(block.text().mid(range.start, range.length));
+  EXPECT_EQ(underlined, (std::vector<QString>{"wrongg", "taxx", "neww"}));
+}
 
 // ---- menus ----
 
