@@ -60,6 +60,9 @@ QMenu* QtMenuModel::makeMenu(MenuItem& item) {
   QObject::connect(menu, &QMenu::aboutToShow, this, [this] {
     if (hooks_.aboutToShow) hooks_.aboutToShow();
   });
+  QObject::connect(menu, &QMenu::aboutToHide, this, [this] {
+    if (hooks_.closed) hooks_.closed();
+  });
   fillMenu(item, *menu);
   return menu;
 }

@@ -24,6 +24,7 @@ public:
   struct Hooks {
     std::function<void()> aboutToShow;        // before any of the menus shows
     std::function<void(MenuItem& item)> chosen;  // an item was chosen
+    std::function<void()> closed;                // one of the menus closed
   };
 
   QtMenuModel(const std::shared_ptr<MenuBar>& bar, Hooks hooks);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 #include <stdexcept>
 
 #include "platform/ui/Application.h"
@@ -137,7 +138,8 @@ QtMenuModel& QtPlatform::menuModel(const std::shared_ptr<MenuBar>& bar) {
   std::erase_if(menus_, [](const auto& model) { return model->expired(); });
   for (const auto& model : menus_)
     if (model->bar() == bar.get()) return *model;
-  QtMenuModel::Hooks hooks{[this] { enablePass(); }, [this](MenuItem& item) { choose(item); }};
+  QtMenuModel::Hooks hooks{[this] { enablePass(); }, [this](MenuItem& item) { choose(item); },
+                           [] { QTimer::singleShot(0, qApp, &QtPlatform::giveKeysBack); }};
   menus_.push_back(std::make_unique<QtMenuModel>(bar, std::move(hooks)));
   return *menus_.back();
 }
@@ -145,6 +147,18 @@ QtMenuModel& QtPlatform::menuModel(const std::shared_ptr<MenuBar>& bar) {
 QtSpellDictionary& QtPlatform::spelling() {
   if (!spelling_) spelling_ = std::make_unique<QtSpellDictionary>(QtSpellDictionary::defaultLanguages());
   return *spelling_;
+}
+
+// A menu closed with Esc leaves its menu bar holding the keys (Space and Return would open a
+// menu again), at once or when its window is active again; once no menu shows, the keys go
+// back to the window's focused control.
+void QtPlatform::giveKeysBack() {
+  if (QApplication::activePopupWidget()) return;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* view = dynamic_cast<QtWindowView*>(widget);
+    if (!view || !view->isVisible() || view->window().IsClosed() || !view->menuWidget()) continue;
+    if (view->focusWidget() == view->menuWidget()) peerOf(view->window()).focusChanged();
+  }
 }
 
 // The window the user works in is the front window, whatever order the windows were shown in.

@@ -72,6 +72,7 @@ private:
   void choose(MenuItem& item);
   void enablePass();
   void syncFrontWindow();
+  static void giveKeysBack();
 
   QtRunGuard guard_;
   std::unique_ptr<QtMenuEnabler> enabler_;
