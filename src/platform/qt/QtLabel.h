@@ -1,6 +1,9 @@
 // The label on Qt: plain text in the design's font, colour and alignment, wrapped when the
-// design is Multiline.
+// design is Multiline, and shown whole whatever the desktop's fonts (the box grows to fit).
 #pragma once
+
+#include <QFont>
+#include <QSize>
 
 #include "platform/ui/Label.h"
 #include "platform/qt/QtControl.h"
@@ -19,8 +22,12 @@ protected:
   void propertyChanged(std::string_view name) override;
 
 private:
+  static constexpr int kSmallestPixels = 6;
+
   QLabel* label() const;
   void applyDesign();
+  QSize textSize(const QFont& font, int width) const;
+  void fitText();
 
   QtControlView view_;
 };

@@ -1,5 +1,5 @@
-// The window that shows a calculator window's drawing view (a script's picture), scrolled
-// when the picture is larger than the screen allows. It belongs to its calculator window: it
+// The window that shows a calculator window's drawing view (a script's picture) under the
+// pad's name, wholly on the screen, scrolled when the picture is larger than the screen allows. It belongs to its calculator window: it
 // stays in front of it and goes with it.
 #pragma once
 
@@ -23,6 +23,9 @@ public:
   const QImage& image() const;
 
 private:
+  static constexpr int kStep = 24;
+  void fitOnScreen(const QSize& picture);
+
   QtPictureView* picture_;
 };
 

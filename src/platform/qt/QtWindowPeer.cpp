@@ -1,5 +1,6 @@
 #include "platform/qt/QtWindowPeer.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QMenuBar>
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "platform/qt/QtDesign.h"
 #include "platform/qt/QtMenuModel.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtScreenArea.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowView.h"
 
@@ -63,7 +65,10 @@ QtContentView* QtWindowPeer::content() const { return view_ ? view_->content() :
 
 void QtWindowPeer::show() {
   if (!view_ || closed_) return;
-  if (!view_->isVisible()) applyDesign();
+  if (!view_->isVisible()) {
+    applyDesign();
+    if (!placed_) placeOnScreen();
+  }
   view_->show();
   view_->raise();
   view_->activateWindow();
@@ -96,6 +101,34 @@ void QtWindowPeer::windowChanged(std::string_view property) {
   else if (property == "MenuBar") applyMenuBar();
   else if (property == "Size" && !followingScreen_) resizeContent(widgetSize(window_.Width()), widgetSize(window_.Height()));
   else if (property == "Design") applyDesign();
+}
+
+// A new window opens wholly on the screen: a document window a step below and right of the
+// window in front (at the area's top left when that step would leave the screen, so that
+// File > New never cascades off it), any other window centred on the one in front.
+void QtWindowPeer::placeOnScreen() {
+  placed_ = true;
+  QWidget* front = QApplication::activeWindow();
+  if (front == view_) front = nullptr;
+  const QRect area = QtScreenArea::around(front);
+  // Before it shows, a window's frame is not known: it will be like the front window's.
+  const QMargins frame = QtScreenArea::frameOf(front);
+  QSize outer = view_->size().grownBy(frame);
+  if (windowFlag(window_, "Resizeable", true) && (outer.width() > area.width() || outer.height() > area.height())) {
+    view_->resize(view_->size().boundedTo(area.size().shrunkBy(frame)));
+    outer = view_->size().grownBy(frame);
+  }
+  QPoint wanted;
+  bool document = view_->windowType() != Qt::Dialog;
+  if (!front) {
+    wanted = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+  } else if (document) {
+    wanted = front->frameGeometry().topLeft() + QPoint(kCascadeStep, kCascadeStep);
+    if (!QtScreenArea::holds(area, wanted, outer)) wanted = area.topLeft();
+  } else {
+    wanted = front->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2);
+  }
+  view_->move(QtScreenArea::fit(area, wanted, outer));
 }
 
 void QtWindowPeer::applyDesign() {
@@ -145,6 +178,7 @@ void QtWindowPeer::applyTitle() {
   QString title = QString::fromStdString(window_.Title());
   title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
   view_->setWindowTitle(title);
+  if (viewWindow_) viewWindow_->setWindowTitle(title);  // the drawing view names its pad
 }
 
 void QtWindowPeer::applyMenuBar() {
@@ -201,7 +235,7 @@ void QtWindowPeer::focusChanged() {
 void QtWindowPeer::showView(const Picture& picture) {
   if (!view_ || closed_) return;
   if (!viewWindow_) viewWindow_ = new QtViewWindow(view_);
-  viewWindow_->showImage(picture.Image(), QString::fromStdString(window_.Title()));
+  viewWindow_->showImage(picture.Image(), view_->windowTitle());
 }
 
 }  // namespace vorline

@@ -43,7 +43,10 @@ public:
   QtViewWindow* viewWindow() const { return viewWindow_; }
 
 private:
+  static constexpr int kCascadeStep = 24;
+
   void applyDesign();
+  void placeOnScreen();
   void applyWindowFlags();
   void applySizeLimits();
   void applyTitle();
@@ -57,6 +60,7 @@ private:
   QPointer<QtViewWindow> viewWindow_;
   QEventLoop* modalLoop_ = nullptr;
   bool followingScreen_ = false;
+  bool placed_ = false;
   bool closed_ = false;
 };
 

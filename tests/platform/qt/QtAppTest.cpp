@@ -2,6 +2,9 @@
 // keys through the window system's path, menus through their actions, dialogs answered.
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScreen>
 #include <QMenuBar>
 #include <QTest>
 #include <QTextBlock>
@@ -210,6 +213,85 @@ TEST_F(QtApp, TheAboutWindowIsModalAndAnyKeyClosesIt) {
   EXPECT_TRUE(sawModal);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(app().Windows().size(), 1u);
+}
+
+// Whatever fonts the desktop has, every label of the About window shows its whole text
+// inside the window: measured in the label's own font against the label's own box.
+TEST_F(QtApp, TheAboutWindowShowsEveryTextWhole) {
+  QStringList texts, clipped;
+  closer.onOtherModal = [&](QWidget* modal) {
+    for (QLabel* label : modal->findChildren<QLabel*>()) {
+      QFontMetrics metrics(label->font());
+      QRect box = label->contentsRect();
+      QSize needed = label->wordWrap()
+                         ? metrics.boundingRect(QRect(0, 0, box.width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, label->text()).size()
+                         : metrics.size(0, label->text());
+      texts << label->text();
+      if (needed.width() > box.width() || needed.height() > box.height() ||
+          !label->parentWidget()->rect().contains(label->geometry()))
+        clipped << label->text();
+    }
+    QTest::keyClick(modal->windowHandle(), Qt::Key_Space);
+    return true;
+  };
+  ASSERT_TRUE(chooseMenuItem(platform, *window().AboutMenu()));
+  EXPECT_TRUE(texts.contains("1.5.2")) << texts.join("|").toStdString();
+  EXPECT_TRUE(texts.contains("Vorline"));
+  EXPECT_TRUE(clipped.isEmpty()) << clipped.join("|").toStdString();
+}
+
+// File > New, again and again: every window opens wholly on the screen's available area.
+TEST_F(QtApp, NewWindowsOpenWithinTheScreen) {
+  const QRect area = QtPlatform::peerOf(window()).view()->screen()->availableGeometry();
+  for (int i = 0; i < 12; ++i) {
+    ASSERT_TRUE(activateWindow(*front()));
+    press(Qt::Key_N, Qt::ControlModifier);
+  }
+  ASSERT_EQ(app().Windows().size(), 13u);
+  for (const auto& shown : app().Windows()) {
+    QRect frame = QtPlatform::peerOf(*shown).view()->frameGeometry();
+    EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+  }
+}
+
+// A picture larger than the screen: its view opens on the screen, scrolled, under the pad's
+// name, and follows the pad's name when it changes.
+TEST_F(QtApp, TheDrawingViewOpensOnTheScreenUnderThePadsName) {
+  pad().SetText("@createView(3000, 2000)\n@showView\n");
+  press(Qt::Key_R, Qt::ControlModifier);
+  ASSERT_TRUE(closer.messages().isEmpty()) << closer.messages().join("|").toStdString();
+  QtViewWindow* view = QtPlatform::peerOf(window()).viewWindow();
+  ASSERT_NE(view, nullptr);
+  ASSERT_TRUE(waitUntil([&] { return view->isVisible(); }));
+  EXPECT_EQ(view->image().size(), QSize(3000, 2000));
+  QRect area = view->screen()->availableGeometry();
+  EXPECT_TRUE(area.contains(view->frameGeometry()));
+  EXPECT_EQ(view->windowTitle(), "untitled.vrl");
+  ASSERT_TRUE(activateWindow(window()));
+  closer.answerDialog(scratchPath("drawing.vrl"));
+  press(Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(window().Title(), "drawing.vrl");
+  EXPECT_EQ(view->windowTitle(), "drawing.vrl");
+}
+
+// Esc closes an open menu; then the keys are the pad's again, not the menu bar's (where Space
+// and Return would open a menu and run its first command).
+TEST_F(QtApp, AfterEscClosesAMenuTheKeysGoToThePad) {
+  QMenuBar* bar = QtPlatform::peerOf(window()).view()->menuBar();
+  bar->setActiveAction(bar->actions().first());
+  ASSERT_TRUE(waitUntil([] { return QApplication::activePopupWidget() != nullptr; }));
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  ASSERT_TRUE(waitUntil([] { return QApplication::activePopupWidget() == nullptr; }));
+  // The window is active again (a window manager gives it back its activation).
+  ASSERT_TRUE(activateWindow(window()));
+  EXPECT_NE(QApplication::focusWidget(), bar) << "the menu bar holds the keys";
+  type("a b");
+  press(Qt::Key_Return);
+  type("c");
+  EXPECT_EQ(padText(), "a b\nc");
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(app().Windows().size(), 1u);
+  EXPECT_EQ(closer.dialogsSeen(), 0);
 }
 
 TEST_F(QtApp, QuitClosesEveryWindow) {
