@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "platform/Window.h"
+#include "platform/ui/Window.h"
 #include "platform/qt/QtDesign.h"
 
 namespace vorline {

@@ -225,6 +225,8 @@ struct ProseCase {
   std::vector<QtSpellHighlighter::Span> prose;
 };
 
+void PrintTo(const ProseCase& c, std::ostream* os) { *os << c.text; }
+
 class ProseSpanTest : public ::testing::TestWithParam<ProseCase> {};
 
 TEST_P(ProseSpanTest, CommentLinesAndStringsAreProse) {
