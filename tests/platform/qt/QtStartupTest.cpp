@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "platform/qt/QtHarness.h"
 #include "app/AppStartup.h"
-#include "shell/Globals.h"
 #include "platform/files/FolderItem.h"
+#include "platform/qt/QtHarness.h"
+#include "shell/Globals.h"
 
 namespace vorline::qttest {
 namespace {
