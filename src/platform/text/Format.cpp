@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorline {
@@ -103,23 +105,26 @@ std::vector<Section> parseMask(std::string_view mask) {
   return sections;
 }
 
-// True when value * 10^g lies exactly halfway between two whole numbers (value > 0, finite):
-// with value = m * 2^e and m odd, 2 * value * 10^g must be an odd integer.
-bool isHalfway(double value, int g) {
-  int exp = 0;
-  double frac = std::frexp(value, &exp);
-  uint64_t m = static_cast<uint64_t>(std::ldexp(frac, 53));
-  int e = exp - 53;
-  while ((m & 1) == 0) {
-    m >>= 1;
-    ++e;
-  }
-  if (g >= 0) return e + g + 1 == 0;
-  int h = -g;
-  if (h > 22 || e + 1 - h != 0) return false;
-  uint64_t five = 1;
-  for (int i = 0; i < h; ++i) five *= 5;
-  return m % five == 0;
+// A finite value's shortest round-trip decimal: digits without leading or trailing zeros
+// ("" for 0), the decimal point standing after `point` of them (negative or past the end
+// means zeros in between). Every place past these digits counts as 0.
+struct Decimal {
+  std::string digits;
+  int point = 0;
+};
+
+Decimal shortestDecimal(double magnitude) {
+  Decimal d;
+  if (magnitude == 0) return d;
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+  std::string_view text(buf, static_cast<size_t>(r.ptr - buf));
+  size_t e = text.find('e');
+  for (char c : text.substr(0, e))
+    if (c != '.') d.digits += c;
+  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  d.point = std::atoi(std::string(text.substr(e + 1)).c_str()) + 1;
+  return d;
 }
 
 // Adds one unit in the last place of a string of decimal digits; true when it grew a digit.
@@ -135,70 +140,54 @@ bool incrementDigits(std::string& digits) {
   return true;
 }
 
-std::string toChars(double value, std::chars_format fmt, int precision) {
-  std::string buf(static_cast<size_t>(precision) + 340, '\0');
-  auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value, fmt, precision);
-  buf.resize(static_cast<size_t>(r.ptr - buf.data()));
-  return buf;
-}
-
-// The digits of value (>= 0, finite) rounded to f fraction digits, halves away from zero.
-Digits fixedDigits(double value, int f) {
-  std::string text = toChars(value, std::chars_format::fixed, f);
-  std::string all;
-  for (char c : text)
-    if (c != '.') all += c;
-  if (value > 0 && isHalfway(value, f)) {
-    // to_chars rounds ties to even; the exact text has one more digit, a 5, which we round up.
-    text = toChars(value, std::chars_format::fixed, f + 1);
-    all.clear();
-    for (char c : text)
-      if (c != '.') all += c;
-    all.pop_back();
-    incrementDigits(all);
+// Keeps the first `keep` digits (zeros added as needed), rounding the rest half away from zero;
+// a carry past the first digit moves the point. "" when nothing is left.
+void roundToDigits(Decimal& d, long keep) {
+  if (keep < 0 || d.digits.empty()) {
+    d.digits.clear();
+    return;
   }
-  Digits d;
-  d.intPart = all.substr(0, all.size() - static_cast<size_t>(f));
-  d.fracPart = all.substr(all.size() - static_cast<size_t>(f));
-  size_t nonZero = d.intPart.find_first_not_of('0');
-  d.intPart = nonZero == std::string::npos ? std::string() : d.intPart.substr(nonZero);
-  return d;
-}
-
-// Splits "d.ddde+XX" into its digits and exponent.
-void splitScientific(const std::string& text, std::string& digits, int& exponent) {
-  size_t e = text.find('e');
-  digits.clear();
-  for (size_t i = 0; i < e; ++i)
-    if (text[i] != '.') digits += text[i];
-  exponent = std::atoi(text.c_str() + e + 1);
-}
-
-// The digits of value (>= 0, finite) in scientific form with f fraction digits.
-Digits scientificDigits(double value, int f) {
-  Digits d;
-  std::string digits;
-  if (value == 0) {
-    d.intPart.assign(1, '0');
-    d.fracPart.assign(static_cast<size_t>(f), '0');
-    return d;
+  const auto n = static_cast<size_t>(keep);
+  if (n >= d.digits.size()) {
+    d.digits.append(n - d.digits.size(), '0');
+    return;
   }
-  int exactExponent = 0;
-  // 17 significant digits never carry into the next power of ten, so this exponent is exact.
-  splitScientific(toChars(value, std::chars_format::scientific, 16), digits, exactExponent);
-  if (isHalfway(value, f - exactExponent)) {
-    splitScientific(toChars(value, std::chars_format::scientific, f + 1), digits, d.exponent);
-    digits.pop_back();
-    if (incrementDigits(digits)) {
-      digits.pop_back();
-      ++d.exponent;
-    }
+  const bool up = d.digits[n] >= '5';
+  d.digits.resize(n);
+  if (up && incrementDigits(d.digits)) ++d.point;
+}
+
+// The digits of a magnitude rounded to f fraction digits.
+Digits fixedDigits(Decimal d, int f) {
+  roundToDigits(d, static_cast<long>(d.point) + f);
+  Digits out;
+  if (d.digits.empty()) {
+    out.fracPart.assign(static_cast<size_t>(f), '0');
+    return out;
+  }
+  if (d.point > 0) {
+    out.intPart = d.digits.substr(0, static_cast<size_t>(d.point));
+    out.fracPart = d.digits.substr(static_cast<size_t>(d.point));
   } else {
-    splitScientific(toChars(value, std::chars_format::scientific, f), digits, d.exponent);
+    out.fracPart = std::string(static_cast<size_t>(-d.point), '0') + d.digits;
   }
-  d.intPart = digits.substr(0, 1);
-  d.fracPart = digits.substr(1);
-  return d;
+  return out;
+}
+
+// The digits of a magnitude in scientific form: one leading digit and f fraction digits.
+Digits scientificDigits(Decimal d, int f) {
+  Digits out;
+  if (d.digits.empty()) {
+    out.intPart.assign(1, '0');
+    out.fracPart.assign(static_cast<size_t>(f), '0');
+    return out;
+  }
+  roundToDigits(d, static_cast<long>(f) + 1);
+  d.digits.resize(static_cast<size_t>(f) + 1);  // a carry grew a trailing zero
+  out.intPart = d.digits.substr(0, 1);
+  out.fracPart = d.digits.substr(1);
+  out.exponent = d.point - 1;
+  return out;
 }
 
 bool allZero(const Digits& d) {
@@ -301,10 +290,12 @@ std::string renderSection(const Section& s, const Digits& d, bool negative) {
   return out;
 }
 
-// Rounds magnitude (>= 0) as the section asks and trims optional trailing fraction zeros.
-Digits sectionDigits(const Section& s, double magnitude) {
-  Digits d =
-      s.scientific ? scientificDigits(magnitude, s.fracMax) : fixedDigits(magnitude, s.fracMax);
+// Rounds the magnitude of a finite value as the section asks (a percent moves the point two
+// places) and trims optional trailing fraction zeros.
+Digits sectionDigits(const Section& s, double value) {
+  Decimal decimal = shortestDecimal(std::fabs(value));
+  if (s.percent && !decimal.digits.empty()) decimal.point += 2;
+  Digits d = s.scientific ? scientificDigits(decimal, s.fracMax) : fixedDigits(decimal, s.fracMax);
   while (static_cast<int>(d.fracPart.size()) > s.fracMin && d.fracPart.back() == '0')
     d.fracPart.pop_back();
   return d;
@@ -315,11 +306,10 @@ std::string nonFinite(double value) {
   return value < 0 ? "-INF" : "INF";
 }
 
-// Formats value by one section; the single-section rule adds "-" when the mask has no sign.
+// Formats a finite value by one section; the single-section rule adds "-" when the mask has
+// no sign.
 std::string formatWith(const Section& s, double value, bool singleSection) {
-  double magnitude = std::fabs(value) * (s.percent ? 100.0 : 1.0);
-  if (!std::isfinite(magnitude)) return nonFinite(value < 0 ? -magnitude : magnitude);
-  Digits d = sectionDigits(s, magnitude);
+  Digits d = sectionDigits(s, value);
   bool negative = value < 0 && !allZero(d);
   std::string text = renderSection(s, d, negative);
   if (negative && singleSection && !s.hasSign) text.insert(text.begin(), '-');
@@ -337,9 +327,7 @@ std::string Format(double value, std::string_view mask) {
   if (value == 0) return formatWith(zeroSection, 0.0, false);
   if (value > 0) return formatWith(sections[0], value, false);
   const Section& neg = sections[1];
-  double magnitude = std::fabs(value) * (neg.percent ? 100.0 : 1.0);
-  if (std::isfinite(magnitude) && allZero(sectionDigits(neg, magnitude)))
-    return formatWith(zeroSection, 0.0, false);
+  if (allZero(sectionDigits(neg, value))) return formatWith(zeroSection, 0.0, false);
   // The negative section writes the magnitude; its own "-" and "+" still see a negative value.
   return formatWith(neg, value, false);
 }

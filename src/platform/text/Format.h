@@ -8,11 +8,13 @@
 // "\" the next character literally; ";" separates the sections for positive, negative and zero
 // values. Every other character is copied.
 //
-// Choices: halves round away from zero (exactly, on the binary value); when every fraction
-// digit drops, no decimal point is written ("6", not "6."); exponents read "e+N" / "e-N"; -0
-// and negatives that round to zero print without a sign; a single-section mask without a sign
-// character still writes "-" before a negative value, so no sign is ever lost; infinities and
-// NaN write "INF", "-INF" and "NAN".
+// Choices: a Double is written from its shortest round-trip decimal (the digits of
+// std::to_chars), so no digit shows that the value does not hold: every place past those digits
+// is 0, and halves of that decimal round away from zero (1.005 at two places is 1.01); when
+// every fraction digit drops, no decimal point is written ("6", not "6."); exponents read
+// "e+N" / "e-N"; -0 and negatives that round to zero print without a sign; a single-section
+// mask without a sign character still writes "-" before a negative value, so no sign is ever
+// lost; infinities and NaN write "INF", "-INF" and "NAN".
 #pragma once
 
 #include <string>
