@@ -68,9 +68,12 @@ void ckRBGlue::raiseERR(const std::string& message) {
   owner->DoERR();
 }
 
-// The one number output of the system: rounded to opPrecision places, then written with the
-// mask "-0." and that many "#" (scientific with "e" in mode 1). Non-finite values print as
-// "INF", "-INF", "NAN"; a value whose scaling overflows is formatted unscaled.
+// The one number output of the system, written with the mask "-0." and opPrecision "#"
+// (scientific with "e" in mode 1). In mode 0 the value is first rounded to that many places.
+// Scientific mode skips that rounding: it would turn every value below half a unit of the last
+// place into 0e+0, so there the mask's places apply to the mantissa (1.6e-19 stays 1.6e-19).
+// Non-finite values print as "INF", "-INF", "NAN"; a value whose scaling overflows is
+// formatted unscaled.
 std::string ckRBGlue::printNumber(const Variant& number) {
   if (!owner) throw vorline::NilObjectException();
   int64_t p = owner->opPrecision;
@@ -78,12 +81,13 @@ std::string ckRBGlue::printNumber(const Variant& number) {
   double scale = std::pow(10.0, static_cast<double>(p));
   double value = number.toDouble();
   if (!std::isfinite(value)) return nonFiniteText(value);
-  if (scale > 0) {
+  const bool scientific = owner->opViewMode != 0;
+  if (scale > 0 && !scientific) {
     double scaled = std::round(value * scale) / scale;
     if (std::isfinite(scaled)) value = scaled;
   }
   std::string spec = mask.empty() ? "-0" : "-0." + mask;
-  if (owner->opViewMode != 0) spec += "e";
+  if (scientific) spec += "e";
   return vorline::Format(value, spec);
 }
 

@@ -43,18 +43,57 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{kPi, 4, 1, "3.1416e+0"}, NumberCase{kPi, 8, 1, "3.14159265e+0"},
         NumberCase{kPi, 12, 1, "3.14159265359e+0"}, NumberCase{3.14159265, 4, 0, "3.1416"},
         NumberCase{7.6, 0, 0, "8"}, NumberCase{6, 4, 0, "6"}, NumberCase{6, 4, 1, "6e+0"},
-        NumberCase{-0.00001, 4, 0, "0"}, NumberCase{-0.00001, 4, 1, "0e+0"},
+        NumberCase{-0.00001, 4, 0, "0"}, NumberCase{-0.00001, 4, 1, "-1e-5"},
         NumberCase{2.5, 0, 0, "3"}, NumberCase{-2.5, 0, 0, "-3"},
         NumberCase{1.0 / 3, 12, 0, "0.333333333333"},
-        NumberCase{2.0 / 3, 12, 1, "6.66666666667e-1"}, NumberCase{-1234.56789, 0, 0, "-1235"},
+        NumberCase{2.0 / 3, 12, 1, "6.666666666667e-1"}, NumberCase{-1234.56789, 0, 0, "-1235"},
         NumberCase{-1234.56789, 2, 0, "-1234.57"}, NumberCase{-1234.56789, 12, 0, "-1234.56789"},
         NumberCase{-1234.56789, 2, 1, "-1.23e+3"}, NumberCase{-1234.56789, 0, 1, "-1e+3"},
         NumberCase{0.000123456, 2, 0, "0"}, NumberCase{0.000123456, 4, 0, "0.0001"},
-        NumberCase{0.000123456, 4, 1, "1e-4"}, NumberCase{0.000123456, 12, 1, "1.23456e-4"},
+        NumberCase{0.000123456, 4, 1, "1.2346e-4"}, NumberCase{0.000123456, 12, 1, "1.23456e-4"},
         NumberCase{1e20, 4, 0, "100000000000000000000"}, NumberCase{1e20, 4, 1, "1e+20"},
         NumberCase{1e305, 12, 1, "1e+305"},  // scaling overflows
         NumberCase{kInf, 4, 0, "INF"}, NumberCase{-kInf, 4, 1, "-INF"},
         NumberCase{std::nan(""), 4, 0, "NAN"}));
+
+// Both modes at the precisions 0, 4 and 12, for values tiny, huge, negative and non-finite.
+// Mode 0 rounds to the places first; mode 1 keeps the value and rounds its mantissa, so a tiny
+// value never shows as 0e+0. No mode shows digits past the value's shortest decimal.
+INSTANTIATE_TEST_SUITE_P(
+    Modes, PrintNumberTest,
+    ::testing::Values(
+        NumberCase{1.6e-19, 0, 0, "0"}, NumberCase{1.6e-19, 4, 0, "0"},
+        NumberCase{1.6e-19, 12, 0, "0"}, NumberCase{1.6e-19, 0, 1, "2e-19"},
+        NumberCase{1.6e-19, 4, 1, "1.6e-19"}, NumberCase{1.6e-19, 12, 1, "1.6e-19"},
+        NumberCase{1.0 / 3, 0, 0, "0"}, NumberCase{1.0 / 3, 4, 0, "0.3333"},
+        NumberCase{1.0 / 3, 12, 0, "0.333333333333"}, NumberCase{1.0 / 3, 0, 1, "3e-1"},
+        NumberCase{1.0 / 3, 4, 1, "3.3333e-1"}, NumberCase{1.0 / 3, 12, 1, "3.333333333333e-1"},
+        NumberCase{-0.00004, 0, 0, "0"}, NumberCase{-0.00004, 4, 0, "0"},
+        NumberCase{-0.00004, 12, 0, "-0.00004"}, NumberCase{-0.00004, 0, 1, "-4e-5"},
+        NumberCase{-0.00004, 4, 1, "-4e-5"}, NumberCase{-0.00004, 12, 1, "-4e-5"},
+        NumberCase{6.02e23, 0, 0, "602000000000000000000000"},
+        NumberCase{6.02e23, 2, 0, "602000000000000000000000"},
+        NumberCase{6.02e23, 4, 0, "602000000000000000000000"},
+        NumberCase{6.02e23, 12, 0, "602000000000000000000000"},
+        NumberCase{6.02e23, 0, 1, "6e+23"}, NumberCase{6.02e23, 4, 1, "6.02e+23"},
+        NumberCase{6.02e23, 12, 1, "6.02e+23"}, NumberCase{-6.02e23, 4, 1, "-6.02e+23"},
+        NumberCase{1234567.1, 12, 0, "1234567.1"}, NumberCase{1234567.1, 12, 1, "1.2345671e+6"},
+        NumberCase{123456789.123456, 12, 0, "123456789.123456"},
+        NumberCase{123456789.123456, 4, 0, "123456789.1235"},
+        NumberCase{123456789.123456, 12, 1, "1.234567891235e+8"},
+        NumberCase{-1e300, 0, 1, "-1e+300"}, NumberCase{1e-300, 12, 1, "1e-300"},
+        NumberCase{0, 12, 1, "0e+0"}, NumberCase{-0.0, 4, 0, "0"}, NumberCase{-0.0, 4, 1, "0e+0"},
+        NumberCase{kInf, 0, 0, "INF"}, NumberCase{kInf, 12, 1, "INF"},
+        NumberCase{-kInf, 0, 0, "-INF"}, NumberCase{-kInf, 12, 1, "-INF"},
+        NumberCase{std::nan(""), 0, 1, "NAN"}, NumberCase{std::nan(""), 12, 0, "NAN"}));
+
+TEST_F(GlueFixture, PrintNumberWritesAHugeWholeValueWithoutBinaryDigits) {
+  const std::string expected = "1" + std::string(300, '0');  // not 1000000000000000052504...
+  for (int64_t p : {0, 4, 12}) {
+    owner.opPrecision = p;
+    EXPECT_EQ(glue.printNumber(Variant::Double(1e300)), expected) << "precision " << p;
+  }
+}
 
 TEST_F(GlueFixture, PrintNumberTakesAnyVariantAsADouble) {
   EXPECT_EQ(glue.printNumber(Variant::Int64(42)), "42");
