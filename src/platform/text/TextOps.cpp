@@ -411,7 +411,8 @@ std::string Str(int64_t value) {
 std::string Str(double value) {
   if (std::isnan(value)) return "(0/0)";
   if (std::isinf(value)) return value > 0 ? "1e999" : "-1e999";
-  if (value == 0) return "0";
+  // "-0" would read back as the Integer 0 and lose the sign; "-0.0" is a Double literal.
+  if (value == 0) return std::signbit(value) ? "-0.0" : "0";
   char buf[64];
   // Whole values from 2^53 on are written with an exponent: an integer literal that large could
   // overflow the script's Integer, and the exponent form reads back as exactly this Double.
@@ -458,13 +459,17 @@ std::string DisplayStr(double value) {
 }
 
 std::string SingleDisplayStr(double value) {
-  if (!std::isfinite(value)) return DisplayStr(value);
-  // Locale-free: to_chars and from_chars never use a decimal comma.
+  // A value no float holds (also beyond the float range) keeps the Double's display form.
+  if (!(std::fabs(value) <= std::numeric_limits<float>::max())) return DisplayStr(value);
+  const auto single = static_cast<float>(value);
+  if (static_cast<double>(single) != value) return DisplayStr(value);
+  // The shortest decimal that reads back as the same float (16777216, not 16777220, which the
+  // float does not hold); locale-free, as to_chars and from_chars never use a decimal comma.
   char buf[32];
-  auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7).ptr;
-  double rounded = value;
-  std::from_chars(buf, end, rounded);
-  return DisplayStr(rounded);
+  auto end = std::to_chars(buf, buf + sizeof buf, single).ptr;
+  double shortest = value;
+  std::from_chars(buf, end, shortest);
+  return DisplayStr(shortest);
 }
 
 namespace {

@@ -63,7 +63,8 @@ int TextCompare(std::string_view a, std::string_view b);
 std::string Str(int64_t value);
 inline std::string Str(int value) { return Str(static_cast<int64_t>(value)); }
 // Str of a Double: the shortest literal that reads back to the same Double; whole values have
-// no fraction ("6"); +infinity "1e999", -infinity "-1e999", NaN "(0/0)".
+// no fraction ("6"), except -0, which is "-0.0" so that it reads back negative; +infinity
+// "1e999", -infinity "-1e999", NaN "(0/0)".
 std::string Str(double value);
 // The script language's display form of a Double: at most 15 significant digits, no trailing
 // zeros, plain notation for 1e-5 <= |x| < 1e15, else "d.ddde+NN"; -0 as "0"; "INF", "-INF",

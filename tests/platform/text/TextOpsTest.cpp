@@ -193,7 +193,7 @@ TEST_P(StrOfDoubleTest, WritesTheShortestLiteral) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, StrOfDoubleTest,
     testing::Values(
-        DoubleCase{0.0, "0"}, DoubleCase{-0.0, "0"}, DoubleCase{6.0, "6"}, DoubleCase{-12.0, "-12"},
+        DoubleCase{0.0, "0"}, DoubleCase{-0.0, "-0.0"}, DoubleCase{6.0, "6"}, DoubleCase{-12.0, "-12"},
         DoubleCase{0.1, "0.1"}, DoubleCase{1.0 / 3, "0.3333333333333333"},
         DoubleCase{1e15, "1000000000000000"}, DoubleCase{9007199254740991.0, "9007199254740991"},
         DoubleCase{9007199254740992.0, "9.007199254740992e+15"}, DoubleCase{1e20, "1e+20"},
@@ -209,7 +209,9 @@ double readLiteral(const std::string& text) {
   if (integer && text.size() > 17) ADD_FAILURE() << "integer literal may overflow: " << text;
   double value = 0;
   std::from_chars(text.data() + (text[0] == '-'), text.data() + text.size(), value);
-  return text[0] == '-' ? -value : value;
+  if (text[0] != '-') return value;
+  // The minus of an integer literal negates an Integer: "-0" is the Integer 0, not -0.0.
+  return integer ? static_cast<double>(-static_cast<int64_t>(value)) : -value;
 }
 
 TEST(TextOpsTest, StrOfEveryKindOfDoubleReadsBackExactly) {
@@ -220,9 +222,33 @@ TEST(TextOpsTest, StrOfEveryKindOfDoubleReadsBackExactly) {
     std::memcpy(&value, &bits, sizeof value);
     if (!std::isfinite(value)) continue;
     if (i % 3 == 0) value = std::trunc(std::fmod(value, 1e22));  // whole values of every size
-    ASSERT_EQ(readLiteral(Str(value)), value == 0 ? 0.0 : value) << Str(value);
+    const double back = readLiteral(Str(value));
+    ASSERT_EQ(back, value) << Str(value);
+    ASSERT_EQ(std::signbit(back), std::signbit(value)) << Str(value);
   }
+  EXPECT_TRUE(std::signbit(readLiteral(Str(-0.0))));
+  EXPECT_FALSE(std::signbit(readLiteral(Str(0.0))));
 }
+
+class SingleDisplayStrTest : public testing::TestWithParam<DoubleCase> {};
+
+TEST_P(SingleDisplayStrTest, WritesTheShortestDecimalOfTheFloat) {
+  EXPECT_EQ(SingleDisplayStr(GetParam().value), GetParam().text) << GetParam().value;
+}
+
+// Each value is what a Single holds (a float widened to a Double), but the last rows, which no
+// float holds exactly and which keep the Double's display form.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SingleDisplayStrTest,
+    testing::Values(
+        DoubleCase{16777217.0f, "16777216"}, DoubleCase{16777218.0f, "16777218"},
+        DoubleCase{0.1f, "0.1"}, DoubleCase{1.0f / 3, "0.33333334"}, DoubleCase{-2.5f, "-2.5"},
+        DoubleCase{123456.7f, "123456.7"}, DoubleCase{1e10f, "10000000000"},
+        DoubleCase{3.4028234663852886e38, "3.4028235e+38"},
+        DoubleCase{1.401298464324817e-45, "1e-45"}, DoubleCase{1e-5f, "0.00001"},
+        DoubleCase{0.0f, "0"}, DoubleCase{-0.0f, "0"}, DoubleCase{kInf, "INF"},
+        DoubleCase{-kInf, "-INF"}, DoubleCase{std::nan(""), "NAN"}, DoubleCase{0.1, "0.1"},
+        DoubleCase{1e300, "1e+300"}));
 
 class DisplayStrTest : public testing::TestWithParam<DoubleCase> {};
 
