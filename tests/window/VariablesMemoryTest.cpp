@@ -23,6 +23,11 @@ TEST_F(VariablesMemory, IntegerValueIsStoredAsInt64AndComesBackAsDouble) {
   EXPECT_EQ(memory("n").doubleValue(), 8);
 }
 
+TEST_F(VariablesMemory, NegativeZeroIsDeclaredWithADoubleLiteral) {
+  window().mem.SetValue("z", Variant::Double(-0.0));
+  EXPECT_NE(window().getMemAsSource().find("dim z as double = -0.0\n"), std::string::npos);
+}
+
 TEST_F(VariablesMemory, StringDeclarationsDoubleTheirQuotes) {
   window().mem.SetValue("s", Variant::String("say \"hi\""));
   EXPECT_NE(window().getMemAsSource().find("dim s as string = \"say \"\"hi\"\"\"\n"),
@@ -49,10 +54,12 @@ TEST_P(MemoryRoundTrip, ComesBackExactlyThroughThreeRuns) {
     EXPECT_EQ(kept.stringValue(), GetParam().value.stringValue());
   } else {
     double want = GetParam().value.toDouble(), got = kept.toDouble();
-    if (std::isnan(want))
+    if (std::isnan(want)) {
       EXPECT_TRUE(std::isnan(got));
-    else
+    } else {
       EXPECT_EQ(got, want);
+      EXPECT_EQ(std::signbit(got), std::signbit(want));  // -0 stays -0
+    }
   }
 }
 
@@ -62,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"OneTenth", Variant::Double(0.1)},
         RoundTripCase{"OneThird", Variant::Double(1.0 / 3)},
         RoundTripCase{"Tiny", Variant::Double(5e-324)},
+        RoundTripCase{"NegativeZero", Variant::Double(-0.0)},
         RoundTripCase{"Huge", Variant::Double(1.7976931348623157e308)},
         RoundTripCase{"Infinity", Variant::Double(std::numeric_limits<double>::infinity())},
         RoundTripCase{"MinusInfinity", Variant::Double(-std::numeric_limits<double>::infinity())},

@@ -45,6 +45,9 @@ const OutputCase kNumbers[] = {
      "4|-128"},
     {"UInt64Wraps", "dim u as uint64 = 0\nu = u - 1\nprint u", "18446744073709551615"},
     {"SingleRoundsOnStore", "dim f as single = 0.1\nprint f\nprint f * 2 = 0.2", "0.1|False"},
+    {"SingleShowsTheValueItHolds", "dim t as single = 16777217\nprint str(t)\nprint t + 0\nt = 1/3\nprint t",
+     "16777216|16777216|0.33333334"},
+    {"NegativeZeroLiteral", "dim z as double = -0.0\nprint 1/z\nz = -0\nprint 1/z", "-INF|INF"},
 };
 INSTANTIATE_TEST_SUITE_P(Numbers, ScriptOutput, testing::ValuesIn(kNumbers), caseName);
 
