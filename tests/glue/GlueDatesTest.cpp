@@ -91,6 +91,16 @@ TEST_F(GlueDates, MktimeBuildsTheMomentFromItsParts) {
             glue.date_mktime(0, 0, 0, 3, 1, 2026, 0) - 3600);
 }
 
+// Chile's clocks jump from 00:00 to 01:00 on 7 September 2025: that day starts at 01:00.
+TEST_F(GlueDates, ADayWhoseMidnightIsSkippedStartsAtItsFirstMoment) {
+  env.set("TZ", "America/Santiago");
+  EXPECT_EQ(glue.SQLDateTime(glue.date_mktime(0, 0, 0, 9, 7, 2025, 0)), "2025-09-07 01:00:00");
+  EXPECT_EQ(glue.SQLDateTime(glue.ParseDate("9/7/2025")), "2025-09-07 01:00:00");
+  EXPECT_EQ(glue.date_mktime(5, 0, 0, 9, 7, 2025, 0),
+            glue.date_mktime(0, 0, 0, 9, 7, 2025, 0) + 5 * 3600);
+  EXPECT_EQ(glue.SQLDateTime(glue.date_mktime(0, 0, 0, 9, 8, 2025, 0)), "2025-09-08 00:00:00");
+}
+
 TEST_F(GlueDates, MktimeNeverOverflows) {
   double t = glue.date_mktime(INT64_MAX, INT64_MAX, INT64_MAX, 3, 1, 2026, 0);
   EXPECT_GT(t, 3.3e22);

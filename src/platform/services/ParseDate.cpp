@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <array>
 #include <cctype>
+#include <optional>
 #include <string>
 
 namespace vorline {
@@ -189,6 +190,17 @@ bool readDateText(std::string_view text, DateParts& p) {
   return readTime(r, p) && r.atEnd();
 }
 
+// The moment of a local date and time. A time that a daylight-saving change skips (in some
+// zones midnight itself) counts on from the first moment of the day, as if the clock had not
+// jumped yet: midnight of such a day is its first moment.
+std::optional<qint64> localMSecs(const QDate& date, const QTime& time) {
+  const QDateTime local(date, time, Qt::LocalTime);
+  if (local.isValid()) return local.toMSecsSinceEpoch();
+  const QDateTime first = date.startOfDay(Qt::LocalTime);
+  if (!first.isValid()) return std::nullopt;
+  return first.toMSecsSinceEpoch() + QTime(0, 0).msecsTo(time);
+}
+
 }  // namespace
 
 bool ParseDate(std::string_view text, Date& d) {
@@ -200,9 +212,9 @@ bool ParseDate(std::string_view text, Date& d) {
   date = QDate(static_cast<int>(p.year), static_cast<int>(p.month), static_cast<int>(p.day));
   QTime time(static_cast<int>(p.hour), static_cast<int>(p.minute), static_cast<int>(p.second),
              static_cast<int>(p.msec));
-  QDateTime local(date, time, Qt::LocalTime);
-  if (!local.isValid()) return false;
-  d.SetTotalSeconds(static_cast<double>(local.toMSecsSinceEpoch()) / 1000.0);
+  const std::optional<qint64> msecs = localMSecs(date, time);
+  if (!msecs) return false;
+  d.SetTotalSeconds(static_cast<double>(*msecs) / 1000.0);
   return true;
 }
 

@@ -76,5 +76,43 @@ TEST(ParseDateZone, TheDayStartsAtLocalMidnight) {
   EXPECT_EQ(d.TotalSeconds(), 1796706000);  // 05:00 UTC
 }
 
+// A local time that a daylight-saving change skips counts on from the first moment of its day,
+// as if the clock had not jumped yet; the days around it keep their midnight.
+struct GapCase {
+  const char* zone;
+  const char* text;
+  const char* local;  // SQLDateTime of the result
+};
+
+class ParseDateInAGap : public ::testing::TestWithParam<GapCase> {};
+
+TEST_P(ParseDateInAGap, GivesTheMomentAfterTheJump) {
+  testing::TimeZoneScope zone(GetParam().zone);
+  Date d(0.0);
+  ASSERT_TRUE(ParseDate(GetParam().text, d)) << GetParam().text;
+  EXPECT_EQ(d.SQLDateTime(), GetParam().local) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zones, ParseDateInAGap,
+    ::testing::Values(
+        // Chile: 7 September 2025 jumps from 00:00 to 01:00.
+        GapCase{"America/Santiago", "9/7/2025", "2025-09-07 01:00:00"},
+        GapCase{"America/Santiago", "2025-09-07", "2025-09-07 01:00:00"},
+        GapCase{"America/Santiago", "9/7/2025 0:30", "2025-09-07 01:30:00"},
+        GapCase{"America/Santiago", "9/7/2025 1:00", "2025-09-07 01:00:00"},
+        GapCase{"America/Santiago", "9/6/2025", "2025-09-06 00:00:00"},
+        GapCase{"America/Santiago", "9/8/2025", "2025-09-08 00:00:00"},
+        // New York: 8 March 2026 jumps from 02:00 to 03:00; midnight stands.
+        GapCase{"America/New_York", "3/8/2026", "2026-03-08 00:00:00"},
+        GapCase{"America/New_York", "3/8/2026 2:30", "2026-03-08 03:30:00"}));
+
+TEST(ParseDateZone, TheSkippedMidnightIsOneMomentOnTheScale) {
+  testing::TimeZoneScope zone("America/Santiago");
+  Date d(0.0);
+  ASSERT_TRUE(ParseDate("9/7/2025", d));
+  EXPECT_EQ(d.TotalSeconds(), 1757217600);  // 04:00 UTC, the first moment at -03:00
+}
+
 }  // namespace
 }  // namespace vorline
