@@ -447,14 +447,16 @@ std::string ckScriptConverter::includePath(const std::string& current, std::stri
   return includes->ShellPath() + "/" + path;
 }
 
-// The file's include block, or "" when it cannot be read, when the line asking for it stands
-// inside a splice of the same file (a cycle), or when it would overrun the splice budget.
+// The file's include block, or "" when it cannot be read without blocking, when the line
+// asking for it stands inside a splice of the same file (a cycle), or when it would overrun the
+// splice budget. Reading stops at the budget that is left, whatever length the file reports.
 std::string ckScriptConverter::readIncludeBlock(const vorline::FolderItem& item) {
   const std::string canonical = item.CanonicalPath();
   if (canonical.empty()) return {};
   if (working_ && working_->insideSpliceOf(canonical)) return {};
   if (working_ && !working_->canSplice(static_cast<size_t>(item.Length()))) return {};
-  const auto stream = item.OpenAsTextFile();
+  const size_t budget = working_ ? working_->spliceBytesLeft() : ckWorkingText::kMaxBytes;
+  const auto stream = item.OpenAsTextFile(budget);
   if (!stream) return {};
   std::string text;
   while (!stream->IsEOF()) text += withEol(stream->ReadLine());

@@ -43,6 +43,12 @@ bool ckWorkingText::canSplice(size_t bytes) const {
          bytes_ + bytes + vorline::EndOfLine.size() <= kMaxBytes;
 }
 
+size_t ckWorkingText::spliceBytesLeft() const {
+  const size_t used = bytes_ + vorline::EndOfLine.size();
+  if (splices_ >= kMaxSplices || used >= kMaxBytes) return 0;
+  return kMaxBytes - used;
+}
+
 void ckWorkingText::splice(std::string block, std::string path) {
   if (ended_) {
     ended_ = false;

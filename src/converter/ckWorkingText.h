@@ -29,6 +29,8 @@ class ckWorkingText {
   bool insideSpliceOf(const std::string& path) const;
   // Whether a block of that many bytes may still be spliced in (splice count and size budget).
   bool canSplice(size_t bytes) const;
+  // The most bytes a block may still have (0 once the splice count is spent).
+  size_t spliceBytesLeft() const;
   // Puts the block right after the line read last, so that its lines are read next. After the
   // last line (which has no line ending) a line ending comes first, even for an empty block.
   void splice(std::string block, std::string path);

@@ -193,4 +193,16 @@ TEST_F(ConverterDirectivesTest, SplicesStopAtTheWorkingTextBudget) {
   EXPECT_EQ(count(convert("use huge"), "huge\n"), 0u);
 }
 
+// Files that report length 0 and read on without end (pagemap), or that wait for data (kmsg,
+// readable by root), splice nothing; the lines after them convert as usual.
+TEST_F(ConverterDirectivesTest, FilesThatNeverEndOrWouldBlockSpliceNothing) {
+  for (const char* path : {"/proc/self/pagemap", "/proc/kmsg"}) {
+    if (!std::filesystem::exists(path)) continue;
+    const std::string script = convert(std::string("include ") + path + "\nafter = 1");
+    EXPECT_NE(script.find("after = 1\n"), std::string::npos) << path;
+    EXPECT_LT(script.size(), size_t{1} << 20) << path;
+    EXPECT_EQ(host.registered(), std::string("include ") + path + "\nafter = 1\n") << path;
+  }
+}
+
 }  // namespace

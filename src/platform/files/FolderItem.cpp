@@ -70,8 +70,8 @@ int64_t FolderItem::Length() const {
   return info.isFile() ? info.size() : 0;
 }
 
-std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  return TextInputStream::Open(path_);
+std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile(size_t maxBytes) const {
+  return TextInputStream::Open(path_, maxBytes);
 }
 
 std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() const {

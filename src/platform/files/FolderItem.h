@@ -2,6 +2,7 @@
 // Scripts can hold one in a variable. Paths are UTF-8 texts with "/" as the separator.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -42,8 +43,9 @@ class FolderItem : public ScriptObject {
   // The size in bytes of a file, 0 for a folder or a missing entry.
   int64_t Length() const;
 
-  // The file's text for reading; null when it is no readable regular file.
-  std::shared_ptr<TextInputStream> OpenAsTextFile() const;
+  // The file's text for reading; null when it is no readable regular file, when reading it
+  // would block, or when it holds more than maxBytes.
+  std::shared_ptr<TextInputStream> OpenAsTextFile(size_t maxBytes = SIZE_MAX) const;
   // Creates the file, or empties an existing one, for writing; null when that fails.
   std::shared_ptr<TextOutputStream> CreateTextFile() const;
   // Creates this folder and any missing parents; true when it exists afterwards.

@@ -1,7 +1,11 @@
 #include "platform/files/TextInputStream.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <cerrno>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/text/TextOps.h"
 
@@ -11,8 +15,7 @@ namespace {
 
 // The file's bytes as UTF-8: as they are when valid, else each byte as a Latin-1 character.
 // A leading UTF-8 byte-order mark is dropped, so a first line starts with its own text.
-std::string decodeFileText(const QByteArray& bytes) {
-  std::string_view raw(bytes.constData(), static_cast<size_t>(bytes.size()));
+std::string decodeFileText(std::string_view raw) {
   if (IsValidUtf8(raw)) {
     if (raw.substr(0, 3) == "\xEF\xBB\xBF") raw.remove_prefix(3);
     return std::string(raw);
@@ -20,17 +23,43 @@ std::string decodeFileText(const QByteArray& bytes) {
   return Latin1ToUtf8(raw);
 }
 
+// Reads an open descriptor to its end; none when a read fails, would wait (EAGAIN on a
+// non-blocking descriptor) or would pass maxBytes.
+std::optional<std::string> readToEnd(int fd, size_t maxBytes) {
+  std::string bytes;
+  char chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) return bytes;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (static_cast<size_t>(n) > maxBytes - bytes.size()) return std::nullopt;
+    bytes.append(chunk, static_cast<size_t>(n));
+  }
+}
+
+// The bytes of a regular file. Only regular files are opened, as a device or a pipe could block
+// or never end; even so some (/proc/kmsg) wait for data and some (/proc/self/pagemap) report
+// length 0 and read on without end, so the descriptor never blocks and the length read counts.
+std::optional<std::string> readFileBytes(const std::string& path, size_t maxBytes) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> bytes;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes = readToEnd(fd, maxBytes);
+  ::close(fd);
+  return bytes;
+}
+
 }  // namespace
 
-std::shared_ptr<TextInputStream> TextInputStream::Open(const std::string& path) {
-  const QString name = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
-  // Only regular files: a device or a pipe could block or never end.
-  if (!QFileInfo(name).isFile()) return nullptr;
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) return nullptr;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return nullptr;
-  return std::make_shared<TextInputStream>(decodeFileText(bytes));
+std::shared_ptr<TextInputStream> TextInputStream::Open(const std::string& path, size_t maxBytes) {
+  const std::optional<std::string> bytes = readFileBytes(path, maxBytes);
+  if (!bytes) return nullptr;
+  return std::make_shared<TextInputStream>(decodeFileText(*bytes));
 }
 
 std::string TextInputStream::ReadLine() {

@@ -2,6 +2,8 @@
 // opened; a file that is not valid UTF-8 is taken as Latin-1, so no byte is lost.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -11,8 +13,10 @@ class TextInputStream {
  public:
   // A stream over text already decoded to UTF-8 (what OpenAsTextFile makes).
   explicit TextInputStream(std::string text) : text_(std::move(text)) {}
-  // Opens the file at the path; null when it is not a regular file or cannot be read.
-  static std::shared_ptr<TextInputStream> Open(const std::string& path);
+  // Opens the file at the path; null when it is not a regular file, cannot be read without
+  // blocking, or holds more than maxBytes (files under /proc may report length 0 and never end).
+  static std::shared_ptr<TextInputStream> Open(const std::string& path,
+                                               size_t maxBytes = SIZE_MAX);
 
   // True once every line has been read (at once for an empty file). The framework calls it
   // EOF, which C reserves for a macro.

@@ -96,6 +96,28 @@ TEST_F(FileAccessTest, MissingFilesAndFoldersCannotBeOpened) {
   EXPECT_EQ(GetFolderItem("/dev/zero", 1)->OpenAsTextFile(), nullptr);
 }
 
+TEST_F(FileAccessTest, ReadingStopsPastTheByteLimit) {
+  scratch.write("app/ten.txt", "0123456789");
+  const auto item = GetFolderItem("ten.txt", 0);
+  ASSERT_TRUE(item->OpenAsTextFile(10));
+  EXPECT_EQ(item->OpenAsTextFile(10)->ReadAll(), "0123456789");
+  EXPECT_EQ(item->OpenAsTextFile(9), nullptr);
+  scratch.write("app/none.txt", "");
+  EXPECT_TRUE(GetFolderItem("none.txt", 0)->OpenAsTextFile(0));
+}
+
+// Files under /proc look like regular files: pagemap reports length 0 and reads on for the
+// whole address space; kmsg (readable by root) waits for the kernel's next message.
+TEST_F(FileAccessTest, FilesThatNeverEndOrWouldWaitGiveNoStream) {
+  const auto pagemap = GetFolderItem("/proc/self/pagemap", 1);
+  ASSERT_TRUE(pagemap->Exists());
+  EXPECT_EQ(pagemap->Length(), 0);
+  EXPECT_EQ(pagemap->OpenAsTextFile(size_t{1} << 20), nullptr);
+  const auto kmsg = GetFolderItem("/proc/kmsg", 1);
+  if (!kmsg->Exists()) GTEST_SKIP() << "no /proc/kmsg";
+  EXPECT_EQ(kmsg->OpenAsTextFile(), nullptr);
+}
+
 TEST_F(FileAccessTest, ReadLineEndsALineAtCrLfOrCrLf) {
   scratch.write("app/lines.txt", "a\r\nb\rc\n\nd");
   const auto stream = GetFolderItem("lines.txt", 0)->OpenAsTextFile();
