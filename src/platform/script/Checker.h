@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -103,6 +104,8 @@ private:
   CallInfo* makeCallInfo(const Candidate& c);
   void convertArgs(CallInfo* call, List<Expr*>& args, int line);
   [[noreturn]] void failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line);
+  bool hasCandidates(Sym name);
+  static std::string resolutionKey(Sym name, const List<Expr*>& args);
 
   [[noreturn]] void fail(int code, int line, std::string message);
   const std::string& spelling(Sym s) const { return script_.symbols.spelling(s); }
@@ -120,6 +123,10 @@ private:
   FuncDecl* function_ = nullptr;  // the function being checked; null in the main code
   std::vector<LoopWord> loops_;
   Sym symStr_, symCstr_, symUbound_, symBeep_;
+  // Resolutions already made, by name and argument types: a generated script calls the same
+  // few methods with the same types on every line, and a resolution depends on nothing else.
+  std::unordered_map<std::string, CallInfo*> resolved_;
+  std::unordered_map<Sym, bool> hasCandidates_;
   std::optional<CompileError> error_;
 };
 

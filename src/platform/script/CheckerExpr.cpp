@@ -237,7 +237,7 @@ Expr* Checker::checkCall(CallExpr* e) {
   VarInfo* v = lookupVar(e->name);
   if (v && v->type.isArray()) return checkIndex(e, v);
   for (Expr*& a : e->args) a = check(a);
-  if ((e->name == symStr_ || e->name == symCstr_) && e->args.count == 1 && candidates(e->name).empty()) {
+  if ((e->name == symStr_ || e->name == symCstr_) && e->args.count == 1 && !hasCandidates(e->name)) {
     return toText(e->args[0], e->line);
   }
   e->call = resolveCall(e->name, e->args, e->line);

@@ -1,5 +1,6 @@
 // Calls of the checker: gathering the overloads of a name and choosing one.
 #include <algorithm>
+#include <cstring>
 
 #include "platform/script/Builtins.h"
 #include "platform/script/Checker.h"
@@ -69,9 +70,34 @@ std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
 // The call of name with these (checked) arguments; nullptr when nothing of that name can be
 // called.
 CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
+  std::string key = resolutionKey(name, args);
+  if (auto it = resolved_.find(key); it != resolved_.end()) {
+    convertArgs(it->second, args, line);
+    return it->second;
+  }
   std::vector<Candidate> cands = candidates(name);
-  if (cands.empty()) return resolveSpecial(name, args, line);
-  return chooseOverload(cands, args, name, line);
+  CallInfo* call = cands.empty() ? resolveSpecial(name, args, line) : chooseOverload(cands, args, name, line);
+  // A special's checks look at more than the types; it is cheap to resolve again.
+  if (call && call->kind != CalleeKind::Special) resolved_.emplace(std::move(key), call);
+  return call;
+}
+
+// The name and the argument types as bytes; short enough for the string's own buffer in the
+// usual calls of up to five arguments.
+std::string Checker::resolutionKey(Sym name, const List<Expr*>& args) {
+  std::string key(sizeof name + 2 * args.count, '\0');
+  std::memcpy(key.data(), &name, sizeof name);
+  for (uint32_t i = 0; i < args.count; ++i) {
+    key[sizeof name + 2 * i] = static_cast<char>(args[i]->type.base);
+    key[sizeof name + 2 * i + 1] = static_cast<char>(args[i]->type.dims);
+  }
+  return key;
+}
+
+bool Checker::hasCandidates(Sym name) {
+  auto [it, fresh] = hasCandidates_.emplace(name, false);
+  if (fresh) it->second = !candidates(name).empty();
+  return it->second;
 }
 
 CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {
