@@ -144,17 +144,27 @@ std::string ckScriptConverter::doParseArray(const std::string& line) {
 // NAME = VALUE: the assignment and store lines (and the print line at the top level outside
 // include mode); a name new to the memory is registered and declared.
 std::string ckScriptConverter::doParseAssigment(const std::string& line, bool printFlag) {
-  const std::string name = Trim(vorline::NthField(line, "=", 1));
-  const std::string value = Trim(vorline::NthField(line, "=", 2));
+  // The first two fields at "=", as NthField cuts them, without copies: every pad line that
+  // assigns comes through here.
+  const std::string_view text = line;
+  const size_t eq = text.find('=');
+  const std::string_view name = trimView(text.substr(0, eq));
+  std::string_view value;
+  if (eq != npos) {
+    const std::string_view rest = text.substr(eq + 1);
+    value = trimView(rest.substr(0, rest.find('=')));
+  }
   if (!value.empty() && value[0] == '{') return doParseArray(line);
-  const Pair typed = typeFromVarName(name);
+  const Pair typed = typeFromVarName(std::string(name));
   if (!owner->msg_memory_has_symbol(typed.Left)) {
     owner->msg_memory_create_symbol(typed.Left);
-    dimBuffer += withEol("dim " + typed.Left + " as " + typed.Right);
+    dimBuffer.append("dim ").append(typed.Left).append(" as ").append(typed.Right).append(EndOfLine);
   }
-  std::string code = withEol(typed.Left + " = " + value);
-  code += withEol("setVar \"" + typed.Left + "\", " + typed.Left);
-  if (printFlag && !flgOnInclude) code += withEol("printAny " + typed.Left);
+  std::string code;
+  code.reserve(3 * typed.Left.size() + value.size() + 32 + 4 * EndOfLine.size());
+  code.append(typed.Left).append(" = ").append(value).append(EndOfLine);
+  code.append("setVar \"").append(typed.Left).append("\", ").append(typed.Left).append(EndOfLine);
+  if (printFlag && !flgOnInclude) code.append("printAny ").append(typed.Left).append(EndOfLine);
   return code;
 }
 
@@ -327,7 +337,9 @@ std::string ckScriptConverter::doConvertString(const std::string& text) {
 std::string ckScriptConverter::doEmmitSourceLine(const std::string& line) {
   if (flgOnInclude) return std::string(EndOfLine);
   const int64_t index = owner->msg_append_source_line(line);
-  return withEol("tagLine " + vorline::Str(index));
+  std::string tag = "tagLine ";
+  tag.append(vorline::Str(index)).append(EndOfLine);
+  return tag;
 }
 
 // ---- The line loop ----
@@ -341,9 +353,10 @@ std::string ckScriptConverter::convert(const std::string& text) {
   output.reserve(text.size() * 2);  // scripts run about twice the size of their pads
   std::string_view raw;
   while (working_->nextLine(raw)) {
-    std::string line = Trim(raw);
-    const size_t comment = line.find("//");  // quotes are not looked at
-    if (comment != npos) line = Trim(std::string_view(line).substr(0, comment));
+    std::string_view cut = trimView(raw);
+    const size_t comment = cut.find("//");  // quotes are not looked at
+    if (comment != npos) cut = trimView(cut.substr(0, comment));
+    const std::string line(cut);
     if (line.empty()) {
       if (!flgOnInclude) output += doEmmitSourceLine(line);
       continue;
@@ -389,7 +402,12 @@ std::string ckScriptConverter::taggedCode(LineRule rule, const std::string& line
 // Print lines, comments and bare expressions: in include mode only a bare expression passes,
 // as script text.
 std::string ckScriptConverter::passiveCode(LineRule rule, const std::string& line) {
-  if (rule == LineRule::Expression) return withEol(flgOnInclude ? line : "print str(" + line + ")");
+  if (rule == LineRule::Expression) {
+    if (flgOnInclude) return withEol(line);
+    std::string code = "print str(";
+    code.append(line).append(")").append(EndOfLine);
+    return code;
+  }
   if (flgOnInclude) return {};
   if (rule == LineRule::HashComment) return withEol("//" + line.substr(1));
   if (rule == LineRule::DashComment) return withEol("//" + line.substr(2));

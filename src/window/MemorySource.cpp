@@ -106,37 +106,54 @@ std::string shapeOf(std::string_view name, const Variant& value) {
   return Str(dimensions) + " " + type;
 }
 
+// The identifier as the shapes map compares it: ASCII lower-cased in place, others by the
+// letter-case rules of the text operations.
+std::string identifierKey(std::string_view identifier) {
+  std::string key(identifier);
+  for (char& c : key) {
+    if (static_cast<unsigned char>(c) >= 0x80) return Lowercase(identifier);
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return key;
+}
+
+void appendDeclaration(std::string& text, std::string_view name, const Variant& value) {
+  text.append("dim ").append(name);
+  if (value.isNumber())
+    text.append(" as double = ").append(Str(value.toDouble()));
+  else if (value.isString())
+    text.append(" as string = ").append(MemorySource::StringExpression(value.stringValue()));
+  else
+    text.append(" as integer = 0");
+  text.append(EndOfLine);
+}
+
 }  // namespace
 
 std::string MemorySource::Declarations(const Dictionary& memory) {
   std::string text;
   std::unordered_map<std::string, std::string> shapes;  // lower-case identifier -> shape
+  shapes.reserve(static_cast<size_t>(memory.Count()));
   for (int64_t i = 0; i < memory.Count(); ++i) {
     const std::string& name = memory.Key(i);
     if (!IsKeptName(name)) continue;
     // A name written with brackets yields to the entry the script stored under its converted
     // form, which holds the value and type of the same variable.
     if (name.find('[') != std::string::npos && memory.HasKey(scriptForm(name))) continue;
-    const Variant& value = memory.Value(name);
+    const Variant& value = memory.ValueAt(i);
     // Entries that would declare one variable twice with different shapes or types (a name
     // used once plain and once with an index) keep the first; a clash would fail every run.
-    std::string identifier = Lowercase(name.substr(0, identifierLength(name)));
-    auto [known, fresh] = shapes.emplace(identifier, shapeOf(name, value));
-    if (!fresh && known->second != shapeOf(name, value)) continue;
-    text += DeclarationLine(name, value);
+    std::string shape = shapeOf(name, value);
+    auto [known, fresh] = shapes.emplace(identifierKey(std::string_view(name).substr(0, identifierLength(name))), shape);
+    if (!fresh && known->second != shape) continue;
+    appendDeclaration(text, name, value);
   }
   return text;
 }
 
 std::string MemorySource::DeclarationLine(const std::string& name, const Variant& value) {
-  std::string line = "dim " + name;
-  if (value.isNumber())
-    line += " as double = " + Str(value.toDouble());
-  else if (value.isString())
-    line += " as string = " + StringExpression(value.stringValue());
-  else
-    line += " as integer = 0";
-  line += EndOfLine;
+  std::string line;
+  appendDeclaration(line, name, value);
   return line;
 }
 

@@ -47,7 +47,7 @@ SymbolTable::SymbolTable() {
 }
 
 Sym SymbolTable::intern(std::string_view lower, std::string_view spelling) {
-  auto it = ids_.find(std::string(lower));
+  auto it = ids_.find(lower);
   if (it != ids_.end()) return it->second;
   Sym id = static_cast<Sym>(names_.size());
   names_.emplace_back(lower);
@@ -56,7 +56,18 @@ Sym SymbolTable::intern(std::string_view lower, std::string_view spelling) {
   return id;
 }
 
-Sym SymbolTable::intern(std::string_view name) { return intern(lowerName(name), name); }
+// Short ASCII names, nearly all of them, are lower-cased on the stack.
+Sym SymbolTable::intern(std::string_view name) {
+  constexpr size_t kShort = 64;
+  if (name.size() > kShort) return intern(lowerName(name), name);
+  char lower[kShort];
+  for (size_t i = 0; i < name.size(); ++i) {
+    unsigned char u = static_cast<unsigned char>(name[i]);
+    if (u >= 0x80) return intern(lowerName(name), name);
+    lower[i] = static_cast<char>(u >= 'A' && u <= 'Z' ? u + 32 : u);
+  }
+  return intern(std::string_view(lower, name.size()), name);
+}
 
 Lexer::Lexer(std::string_view source, SymbolTable& symbols, std::vector<std::string>& strings)
     : src_(source), symbols_(symbols), strings_(strings) {}

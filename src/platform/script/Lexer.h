@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -88,7 +89,16 @@ public:
   bool isReserved(Sym s) const { return s < kSymFirstContextWord; }
 
 private:
-  std::unordered_map<std::string, Sym> ids_;
+  // Looked up by string_view, so that finding a name allocates nothing.
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const {
+      uint64_t h = 14695981039346656037ull;  // FNV-1a: names are short
+      for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+      return static_cast<size_t>(h);
+    }
+  };
+  std::unordered_map<std::string, Sym, NameHash, std::equal_to<>> ids_;
   std::vector<std::string> names_;
   std::vector<std::string> spellings_;
 };
