@@ -1,6 +1,8 @@
 #include "platform/qt/QtSpellHighlighter.h"
 
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "platform/qt/QtSpellDictionary.h"
 
@@ -57,7 +59,32 @@ bool QtSpellHighlighter::worthChecking(const QString& text, qsizetype start, qsi
   return true;
 }
 
+void QtSpellHighlighter::setShownBlocks(int first, int last) {
+  firstShown_ = first;
+  lastShown_ = last;
+}
+
+void QtSpellHighlighter::checkShown() {
+  QTextDocument* doc = document();
+  if (!doc) return;
+  for (QTextBlock block = doc->findBlockByNumber(firstShown_); block.isValid() && block.blockNumber() <= lastShown_;
+       block = block.next()) {
+    if (block.userState() != kChecked) rehighlightBlock(block);
+  }
+}
+
+// A whole new text (a run's rebuilt pad) changes every block; only the shown ones cost a check.
 void QtSpellHighlighter::highlightBlock(const QString& text) {
+  const int number = currentBlock().blockNumber();
+  if (number < firstShown_ || number > lastShown_) {
+    setCurrentBlockState(kUnchecked);
+    return;
+  }
+  setCurrentBlockState(kChecked);
+  checkWords(text);
+}
+
+void QtSpellHighlighter::checkWords(const QString& text) {
   if (!dictionary_.loaded()) return;
   static const QRegularExpression word(QStringLiteral("\\p{L}+(?:['\u2019]\\p{L}+)*"));
   for (const Span& span : proseSpans(text)) {

@@ -1,7 +1,7 @@
 // Spelling checked as the user types, where prose stands: words the dictionary does not know
 // get the desktop's spelling underline in comment lines and inside string literals; names,
 // keywords, numbers and a run's results are code and never underlined. It only formats what
-// shows; the text never changes.
+// shows, and checks a block when it shows; the text never changes.
 #pragma once
 
 #include <QSyntaxHighlighter>
@@ -32,12 +32,23 @@ public:
   // function's name before its "(", and not part of a file name or path (notes.txt, data/x).
   static bool worthChecking(const QString& text, qsizetype start, qsizetype length);
 
+  // Blocks are checked lazily: one outside the shown range is left unchecked until it shows.
+  // The text area tells the range of block numbers on screen (its viewport) and calls
+  // checkShown() when it changes; a block changed while shown is checked at once.
+  void setShownBlocks(int first, int last);
+  void checkShown();
+
 protected:
   void highlightBlock(const QString& text) override;
 
 private:
+  enum BlockState { kUnchecked = -1, kChecked = 1 };
+  void checkWords(const QString& text);
+
   QtSpellDictionary& dictionary_;
   QTextCharFormat misspelt_;
+  int firstShown_ = 0;
+  int lastShown_ = 0;
 };
 
 }  // namespace vorline

@@ -221,11 +221,28 @@ void QtTextArea::applyDesign() {
 
 void QtTextArea::applySpelling() {
   bool wanted = designFlag(*this, "AutomaticallyCheckSpelling", false) && dictionary_ && dictionary_->loaded();
-  if (wanted && !highlighter_) highlighter_ = new QtSpellHighlighter(edit_->document(), *dictionary_);
+  if (wanted && !highlighter_) {
+    highlighter_ = new QtSpellHighlighter(edit_->document(), *dictionary_);
+    showSpellingRange();
+    // Scrolling, resizing and edits all request an update of the viewport: the blocks that
+    // come into view are checked then.
+    QObject::connect(edit_, &QPlainTextEdit::updateRequest, highlighter_, [this] {
+      showSpellingRange();
+      if (highlighter_) highlighter_->checkShown();
+    });
+  }
   if (!wanted && highlighter_) {
     highlighter_->setDocument(nullptr);
     delete highlighter_;
   }
+}
+
+// The block numbers in the viewport, for the highlighter's lazy check.
+void QtTextArea::showSpellingRange() {
+  if (!edit_ || !highlighter_) return;
+  const int first = edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
+  const int last = edit_->cursorForPosition(QPoint(0, std::max(edit_->viewport()->height() - 1, 0))).blockNumber();
+  highlighter_->setShownBlocks(first, last);
 }
 
 }  // namespace vorline

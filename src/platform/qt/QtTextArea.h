@@ -47,6 +47,7 @@ private:
   bool editable() const;
   void applyDesign();
   void applySpelling();
+  void showSpellingRange();
 
   QtControlView view_;
   QPointer<QtPadEdit> edit_;

@@ -266,7 +266,14 @@ INSTANTIATE_TEST_SUITE_P(
                     DoubleCase{0.00001, "0.00001"}, DoubleCase{0.000001, "1e-06"},
                     DoubleCase{1.5e-7, "1.5e-07"}, DoubleCase{-1.25e300, "-1.25e+300"},
                     DoubleCase{-0.0, "0"}, DoubleCase{kInf, "INF"}, DoubleCase{-kInf, "-INF"},
-                    DoubleCase{std::nan(""), "NAN"}));
+                    DoubleCase{std::nan(""), "NAN"},
+                    // A tie at the fifteenth digit rounds to even; one past it rounds up.
+                    DoubleCase{1234567890123445.0, "1.23456789012344e+15"},
+                    DoubleCase{1234567890123455.0, "1.23456789012346e+15"},
+                    DoubleCase{1234567890123445.5, "1.23456789012345e+15"},
+                    DoubleCase{-9.99999999999999e-6, "-9.99999999999999e-06"},
+                    DoubleCase{9.999999999999995e-6, "0.00001"}, DoubleCase{1e-300, "1e-300"},
+                    DoubleCase{5e-324, "4.94065645841247e-324"}, DoubleCase{42857.0 + 1.0 / 7, "42857.1428571429"}));
 
 struct ValCase {
   const char* text;

@@ -1,0 +1,126 @@
+// The Qt window's side of a run against the rest of it, in process on the Qt platform
+// (QT_QPA_PLATFORM=offscreen): a pad of the pad-run workload goes through Calculator > Run in
+// the real calculator window; then, apart, the window's own work alone: setting the rebuilt
+// text over the pad's, the spelling highlighter and a repaint. Prints the medians of both and
+// their ratio.
+//   bench_qtside [LINES] [REPEATS]
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "app/AppStartup.h"
+#include "app/Globals.h"
+#include "platform/TextArea.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtTextArea.h"
+#include "window/FrmMain.h"
+
+namespace {
+
+// The workload of bench/padcost/make-pad.sh.
+std::string workloadPad(int lines) {
+  std::string pad;
+  for (int i = 0; i < lines; ++i) {
+    const int k = i - i % 5;
+    switch (i % 5) {
+      case 0:
+        pad += "v" + std::to_string(k) + " = " + std::to_string(k) + "*2\n";
+        break;
+      case 1:
+        pad += "v" + std::to_string(k) + " + 1\n";
+        break;
+      case 2:
+        pad += "$s" + std::to_string(k + 2) + " = \"t" + std::to_string(k + 2) + "\"\n";
+        break;
+      case 3:
+        pad += "// comment\n";
+        break;
+      default:
+        pad += "\n";
+        break;
+    }
+  }
+  return pad;
+}
+
+// Everything the event loop still has to do, a repaint of the pad included.
+void settle(QPlainTextEdit& edit) {
+  QCoreApplication::processEvents();
+  edit.viewport()->repaint();
+  QCoreApplication::processEvents();
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int lines = argc > 1 ? std::atoi(argv[1]) : 10000;
+  const int repeats = argc > 2 ? std::atoi(argv[2]) : 5;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qt(argc, argv);
+  QTemporaryDir home;
+  qputenv("VORLINE_HOME", home.filePath("app").toLocal8Bit());
+  qputenv("VORLINE_RESOURCES_DIR", VORLINE_BENCH_RESOURCES_DIR);
+  {
+    vorline::QtPlatform platform;
+    vorline::Globals::prefixSource.clear();
+    vorline::AppStartup::_EarlyStartup();
+    vorline::App* app = vorline::AppStartup::Application();
+    app->SetQuitOnLastWindowClosed(false);
+    app->Launch({});
+    auto window = std::dynamic_pointer_cast<vorline::FrmMain>(app->FrontWindow());
+    auto area =
+        window ? std::dynamic_pointer_cast<vorline::QtTextArea>(window->Sourcetxt()) : nullptr;
+    if (!area) {
+      std::fprintf(stderr, "bench_qtside: no calculator window\n");
+      return 1;
+    }
+    QPlainTextEdit& edit = *area->editor();
+    const std::string pad = workloadPad(lines);
+    area->SetText(pad);
+    window->_mnuRun_Action();  // the memory holds every variable from now on, as in daily use
+    settle(edit);
+    const std::string rebuilt = area->Text();
+
+    std::vector<double> runs, sides;
+    for (int i = 0; i < repeats; ++i) {
+      area->SetText(pad);
+      settle(edit);
+      QElapsedTimer clock;
+      clock.start();
+      window->_mnuRun_Action();
+      settle(edit);
+      runs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+
+      area->SetText(pad);
+      settle(edit);
+      clock.restart();
+      area->SetText(rebuilt);
+      settle(edit);
+      sides.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    const double run = median(runs), side = median(sides);
+    std::printf("| pad lines | whole run | window's side | rest of the run | side / rest |\n");
+    std::printf("|---|---|---|---|---|\n");
+    std::printf("| %d | %.1f ms | %.1f ms | %.1f ms | %.2f |\n", lines, run, side, run - side,
+                side / std::max(run - side, 1e-3));
+    std::printf("spelling %s\n", area->checksSpelling() ? "on" : "off (no dictionary)");
+    window.reset();
+    vorline::AppStartup::Shutdown();
+    vorline::Globals::prefixSource.clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  return 0;
+}
