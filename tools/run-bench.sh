@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs the benchmarks under bench/ from a build folder (it builds nothing) and prints their
+# figures: the pad run's instructions per line, the Qt window's side of a run, the engine's
+# workloads against Lua 5.4, LuaJIT's interpreter, Python 3 and C++, and the Google Benchmark
+# micro-benchmarks.
+#   tools/run-bench.sh [BUILD_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+
+section() { printf '\n## %s\n\n' "$1"; }
+
+section "Pad run: instructions per pad line (callgrind)"
+if command -v valgrind >/dev/null; then
+  "$root/bench/padcost/count.sh" "$build"
+else
+  echo "skipped: valgrind is not installed"
+fi
+
+section "The Qt window's side of a run (offscreen)"
+if [ -x "$build/bench/qtside/bench_qtside" ]; then
+  QT_QPA_PLATFORM=offscreen "$build/bench/qtside/bench_qtside" 10000 5 2>/dev/null
+else
+  echo "skipped: built without the Qt platform"
+fi
+
+section "Engine workloads, net of start-up"
+if command -v hyperfine >/dev/null; then
+  "$root/bench/engine/run.sh" "$build"
+else
+  echo "skipped: hyperfine is not installed"
+fi
+
+section "Micro-benchmarks"
+printf '| benchmark | time | unit |\n|---|---|---|\n'
+for b in converter/bench_converter glue/bench_glue padrun/bench_padrun engine/bench_engine_compile; do
+  exe="$build/bench/$b"
+  [ -x "$exe" ] || continue
+  "$exe" --benchmark_format=csv 2>/dev/null | awk -F, 'NR > 1 && $1 != "" { gsub(/"/, "", $1); printf "| %s | %.3f | %s |\n", $1, $3, $5 }'
+done
