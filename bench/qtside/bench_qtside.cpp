@@ -17,8 +17,8 @@
 
 #include "app/App.h"
 #include "app/AppStartup.h"
-#include "app/Globals.h"
-#include "platform/TextArea.h"
+#include "shell/Globals.h"
+#include "platform/ui/TextArea.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtTextArea.h"
 #include "window/FrmMain.h"
