@@ -170,6 +170,28 @@ TEST_F(QtApp, SpellingUnderlinesAMisspeltWordAndChangesNoText) {
                padText() != "# the quick brwn fox");
 }
 
+// A long pad set at once is checked where it is shown: a misspelt word far below the first
+// screen is underlined once the pad is scrolled to it.
+TEST_F(QtApp, SpellingChecksALongPadWhereItIsShown) {
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "# the quick fox\n";
+  text += "# the quick brwn fox";
+  pad().SetText(text);
+  auto* area = dynamic_cast<QtTextArea*>(&pad());
+  ASSERT_TRUE(area && area->checksSpelling());
+  QTextBlock last = area->editor()->document()->lastBlock();
+  auto underlined = [&last] {
+    for (const QTextLayout::FormatRange& range : last.layout()->formats())
+      if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+        return last.text().mid(range.start, range.length) == "brwn";
+    return false;
+  };
+  area->editor()->moveCursor(QTextCursor::End);
+  area->editor()->ensureCursorVisible();
+  EXPECT_TRUE(waitUntil(underlined, 2000));
+  EXPECT_EQ(padText(), text);
+}
+
 TEST_F(QtApp, TheWindowHasItsDesign) {
   QtWindowPeer& peer = QtPlatform::peerOf(window());
   EXPECT_EQ(peer.content()->size(), QSize(524, 357));

@@ -131,6 +131,17 @@ const OutputCase kFunctions[] = {
      "function t(x as string) as string\n  return \"str\"\nend function\n"
      "dim i as integer\ndim d as double\nprint t(i)\nprint t(d)\nprint t(\"a\")\nprint t(2)\nprint t(2.5)",
      "int|dbl|str|int|dbl"},
+    // Each call site gets the overload of its own argument types, however often the same
+    // name and types were resolved before, in the main code and in a function.
+    {"RepeatedCallsKeepTheirOverloads",
+     "function t(x as integer) as string\n  return \"int\"\nend function\n"
+     "function t(x as double) as string\n  return \"dbl\"\nend function\n"
+     "function g(x as double) as string\n  return t(x) + t(1)\nend function\n"
+     "dim i as integer\ndim d as double\nprint t(i)\nprint t(d)\nprint t(i)\nprint t(d)\nprint g(1)\nprint t(i + 1)",
+     "int|dbl|int|dbl|dblint|int"},
+    {"ScriptStrHidesTheBuiltinEveryTime",
+     "function str(x as double) as string\n  return \"mine\"\nend function\nprint str(1.5)\nprint str(2.5)",
+     "mine|mine"},
     {"LaterSameDefinitionWins", "function f(x as double) as double\n  return 1\nend function\n"
                                 "function f(x as double) as double\n  return 2\nend function\nprint f(0)",
      "2"},
