@@ -6,6 +6,7 @@
 
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <limits>
 #include <vector>
 
 namespace vorline {
@@ -34,7 +35,8 @@ public:
 
   // Blocks are checked lazily: one outside the shown range is left unchecked until it shows.
   // The text area tells the range of block numbers on screen (its viewport) and calls
-  // checkShown() when it changes; a block changed while shown is checked at once.
+  // checkShown() when it changes; a block changed while shown is checked at once. Until a
+  // range is set (a document without a view), every block counts as shown.
   void setShownBlocks(int first, int last);
   void checkShown();
 
@@ -48,7 +50,7 @@ private:
   QtSpellDictionary& dictionary_;
   QTextCharFormat misspelt_;
   int firstShown_ = 0;
-  int lastShown_ = 0;
+  int lastShown_ = std::numeric_limits<int>::max();
 };
 
 }  // namespace vorline
