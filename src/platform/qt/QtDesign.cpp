@@ -15,8 +15,6 @@ bool knownMonospaced(const QString& family) {
   return names.contains(family, Qt::CaseInsensitive);
 }
 
-bool installed(const QString& family) { return QFontDatabase::families().contains(family, Qt::CaseInsensitive); }
-
 }  // namespace
 
 QColor toQColor(Color color) { return QColor(color.Red, color.Green, color.Blue, 255 - color.Alpha); }
@@ -32,19 +30,25 @@ bool designFlag(const Control& control, std::string_view name, bool fallback) {
   return value ? designBool(*value, fallback) : fallback;
 }
 
-QFont fontForFamily(const QString& family, int pixelSize) {
+QFont fontForFamily(const QString& family, int pixelSize, const QStringList& installedFamilies) {
   QFont font = QApplication::font();
   if (family.isEmpty() || family.compare("System", Qt::CaseInsensitive) == 0) {
     // the desktop's own font
-  } else if (installed(family)) {
-    font.setFamily(family);
   } else if (knownMonospaced(family)) {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (installedFamilies.contains(family, Qt::CaseInsensitive)) font.setFamily(family);
+    else font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Asked for outright, so that whatever the machine has, the pad keeps its columns.
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
   } else {
-    font.setFamily(family);  // fontconfig finds the nearest
+    font.setFamily(family);  // fontconfig finds the nearest when it is missing
   }
   if (pixelSize > 0) font.setPixelSize(pixelSize);
   return font;
+}
+
+QFont fontForFamily(const QString& family, int pixelSize) {
+  return fontForFamily(family, pixelSize, QFontDatabase::families());
 }
 
 QFont designFont(const Control& control) {

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 #include <string_view>
 
 #include "platform/values/Color.h"
@@ -19,10 +20,12 @@ bool designFlag(const Control& control, std::string_view name, bool fallback);
 
 // The font of a control's design: TextFont, TextSize (in pixels, as the design's points are
 // the window's pixels), Bold, Italic, Underline. "System" is the desktop's font; a monospaced
-// family that this machine lacks ("Monaco") becomes the desktop's fixed-pitch font, so a pad
-// keeps its columns.
+// family ("Monaco") is asked for as fixed-pitch, and where this machine lacks it, the desktop's
+// fixed-pitch font stands in, so a pad keeps its columns.
 QFont designFont(const Control& control);
-// The font that stands in for a family of that name at that pixel size.
+// The font that stands in for a family of that name at that pixel size, on this machine or on
+// one that has just those families.
 QFont fontForFamily(const QString& family, int pixelSize);
+QFont fontForFamily(const QString& family, int pixelSize, const QStringList& installedFamilies);
 
 }  // namespace vorline

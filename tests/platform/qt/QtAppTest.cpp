@@ -198,7 +198,9 @@ TEST_F(QtApp, TheWindowHasItsDesign) {
   EXPECT_EQ(peer.view()->windowTitle(), "untitled.vrl");
   QWidget* editor = dynamic_cast<QtControl&>(pad()).view();
   EXPECT_EQ(editor->geometry(), QRect(4, 4, 519, 321));
-  EXPECT_TRUE(QFontInfo(editor->font()).fixedPitch());
+  EXPECT_TRUE(editor->font().fixedPitch());  // as asked for: the machine's fonts may say otherwise
+  EXPECT_EQ(editor->font().styleHint(), QFont::Monospace);
+  EXPECT_EQ(editor->font().pixelSize(), 12);
   EXPECT_FALSE(dynamic_cast<QtControl&>(*window().imgERR()).view()->isVisible());
   QStringList menus;
   for (QAction* action : peer.view()->menuBar()->actions()) menus << action->text();

@@ -147,14 +147,57 @@ TEST_F(QtWindowTest, AWriteOfTheSameTextIsNoStep) {
   EXPECT_EQ(pad->Text(), "");
 }
 
+// The font asked for, whatever this machine has: a pad in Monaco asks for a fixed-pitch font.
 TEST_F(QtWindowTest, AMissingMonacoBecomesAFixedPitchFontOfTheDesignSize) {
   auto pad = open()->pad();
   QFont font = dynamic_cast<QtControl&>(*pad).view()->font();
   EXPECT_EQ(font.pixelSize(), 12);
-  if (!QFontDatabase::families().contains("Monaco")) {
-    EXPECT_TRUE(QFontInfo(font).fixedPitch());
-  }
+  EXPECT_TRUE(font.fixedPitch());
+  EXPECT_EQ(font.styleHint(), QFont::Monospace);
 }
+
+// The family a request names: the design's own, or a stand-in of the desktop's.
+enum class Asked { Named, DesktopFixed, Desktop };
+
+struct FontCase {
+  const char* name;
+  const char* family;
+  QStringList installed;
+  Asked asked;
+  bool fixedPitch;
+};
+
+QString askedFamily(const FontCase& c) {
+  switch (c.asked) {
+    case Asked::Named: return c.family;
+    case Asked::DesktopFixed: return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    case Asked::Desktop: return QApplication::font().family();
+  }
+  return {};
+}
+
+class FontRequestTest : public ::testing::TestWithParam<FontCase> {};
+
+TEST_P(FontRequestTest, AsksForTheFamilyOrItsStandIn) {
+  const FontCase& c = GetParam();
+  QFont font = fontForFamily(c.family, 13, c.installed);
+  EXPECT_EQ(font.family(), askedFamily(c)) << c.family;
+  EXPECT_EQ(font.fixedPitch(), c.fixedPitch) << c.family;
+  if (c.fixedPitch) {
+    EXPECT_EQ(font.styleHint(), QFont::Monospace) << c.family;
+  }
+  EXPECT_EQ(font.pixelSize(), 13) << c.family;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, FontRequestTest,
+    ::testing::Values(FontCase{"InstalledMonaco", "Monaco", {"Monaco", "Sans"}, Asked::Named, true},
+                      FontCase{"MissingMonaco", "Monaco", {"Sans"}, Asked::DesktopFixed, true},
+                      FontCase{"MissingCourierAnyCase", "courier new", {}, Asked::DesktopFixed, true},
+                      FontCase{"System", "System", {"Monaco"}, Asked::Desktop, false},
+                      FontCase{"NoFamily", "", {}, Asked::Desktop, false},
+                      FontCase{"OtherFamily", "Helvetica", {}, Asked::Named, false}),
+    [](const ::testing::TestParamInfo<FontCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QtWindowTest, TheUsersResizingReachesTheWindowWithinItsLimits) {
   auto window = open();
