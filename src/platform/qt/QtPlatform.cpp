@@ -124,7 +124,11 @@ std::shared_ptr<Rectangle> QtPlatform::newRectangle(Window& window) {
   return std::make_shared<QtRectangle>(peerOf(window).content());
 }
 
-std::shared_ptr<Timer> QtPlatform::newTimer(Window&) { return std::make_shared<QtTimer>(); }
+std::shared_ptr<Timer> QtPlatform::newTimer(Window&) {
+  auto timer = std::make_shared<QtTimer>(clock_);
+  clock_->enrol(timer);
+  return timer;
+}
 
 int QtPlatform::runEventLoop() { return QApplication::exec(); }
 

@@ -10,6 +10,7 @@
 #include "platform/ui/UiServices.h"
 #include "platform/ui/UiToolkit.h"
 #include "platform/ui/ViewWindow.h"
+#include "platform/qt/QtClock.h"
 #include "platform/qt/QtRunGuard.h"
 
 namespace vorline {
@@ -57,6 +58,8 @@ public:
   // The Qt side of a window of this platform.
   static QtWindowPeer& peerOf(Window& window);
   QtRunGuard& runGuard() { return guard_; }
+  // The time the run guard and the timers go by; a test may move it by hand.
+  QtClock& clock() { return *clock_; }
   // The spelling dictionary, loaded on first use.
   QtSpellDictionary& spelling();
 
@@ -74,7 +77,9 @@ private:
   void syncFrontWindow();
   static void giveKeysBack();
 
-  QtRunGuard guard_;
+  // Shared with the timers, which may outlive the platform.
+  std::shared_ptr<QtClock> clock_ = std::make_shared<QtClock>();
+  QtRunGuard guard_{*clock_};
   std::unique_ptr<QtMenuEnabler> enabler_;
   std::vector<std::unique_ptr<QtMenuModel>> menus_;
   std::unique_ptr<QtSpellDictionary> spelling_;

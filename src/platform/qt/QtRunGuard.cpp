@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "platform/qt/QtClock.h"
+
 namespace vorline {
 namespace {
 
@@ -41,22 +43,24 @@ bool isUserInput(QEvent::Type type) {
 
 QtRunGuard::~QtRunGuard() { leaveBusy(); }
 
-void QtRunGuard::start() {
+void QtRunGuard::start(int64_t now) {
   running_ = true;
   busy_ = false;
   stopRequested_ = false;
-  started_.start();
-  lastPump_.start();
+  started_ = now;
+  lastPump_ = now;
 }
 
+// The clock is read once a poll: on a clock by hand each poll is then one step of time.
 bool QtRunGuard::poll() {
-  if (running_ && suspended_ == 0 && lastPoll_.isValid() && lastPoll_.elapsed() > kNewOperationGapMs) end();
-  if (!running_) start();
-  lastPoll_.start();
-  if (suspended_ > 0 || started_.elapsed() < kBusyAfterMs) return stopRequested_;
+  const int64_t now = clock_.now();
+  if (running_ && suspended_ == 0 && lastPoll_ && now - *lastPoll_ > kNewOperationGapMs) end();
+  if (!running_) start(now);
+  lastPoll_ = now;
+  if (suspended_ > 0 || now - started_ < kBusyAfterMs) return stopRequested_;
   if (!busy_) becomeBusy();
-  if (lastPump_.elapsed() >= kPumpEveryMs) {
-    lastPump_.start();
+  if (now - lastPump_ >= kPumpEveryMs) {
+    lastPump_ = now;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
   }
   return stopRequested_;
@@ -66,7 +70,7 @@ void QtRunGuard::end() {
   leaveBusy();
   running_ = false;
   stopRequested_ = false;
-  lastPoll_.invalidate();
+  lastPoll_.reset();
 }
 
 void QtRunGuard::becomeBusy() {
@@ -93,7 +97,7 @@ void QtRunGuard::suspend() {
 
 void QtRunGuard::resume() {
   if (suspended_ == 0 || --suspended_ > 0) return;
-  lastPoll_.start();  // the time in the box is no gap between polls
+  lastPoll_ = clock_.now();  // the time in the box is no gap between polls
   if (busy_) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     qApp->installEventFilter(this);

@@ -5,10 +5,13 @@
 // meanwhile works as usual (suspend / resume).
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
+#include <cstdint>
+#include <optional>
 
 namespace vorline {
+
+class QtClock;
 
 class QtRunGuard : public QObject {
 public:
@@ -19,6 +22,8 @@ public:
   // Polls further apart than this belong to different operations (no busyEnd in between).
   static constexpr qint64 kNewOperationGapMs = 1000;
 
+  // The guard measures its times by the clock, which outlives it.
+  explicit QtRunGuard(QtClock& clock) : clock_(clock) {}
   ~QtRunGuard() override;
 
   // One poll of the running operation; true once the user asked to stop it.
@@ -36,13 +41,14 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void start();
+  void start(int64_t now);
   void becomeBusy();
   void leaveBusy();
 
-  QElapsedTimer started_;
-  QElapsedTimer lastPoll_;
-  QElapsedTimer lastPump_;
+  QtClock& clock_;
+  int64_t started_ = 0;
+  std::optional<int64_t> lastPoll_;
+  int64_t lastPump_ = 0;
   bool running_ = false;
   bool busy_ = false;
   bool stopRequested_ = false;

@@ -10,6 +10,7 @@ namespace vorline::qttest {
 
 void QtAppFixture::SetUp() {
   ASSERT_TRUE(scratch_.isValid());
+  platform.clock().setByHand();
   qputenv("VORLINE_HOME", scratch_.filePath("app").toLocal8Bit());
   qputenv("VORLINE_RESOURCES_DIR", VORLINE_TEST_RESOURCES_DIR);
   platform.setDialogFolder(scratch_.path());

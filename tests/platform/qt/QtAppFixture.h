@@ -1,7 +1,8 @@
 // The real program in-process on the Qt platform (offscreen): the start-up sequence, the
 // application object and its first calculator window, in an application folder of the test's
 // own (a first start, so the shipped prefix is copied in). Message boxes and file dialogs are
-// closed or answered as they show.
+// closed or answered as they show. The platform's clock goes by hand: time stands still for
+// the run guard and the timers until a test moves it on.
 #pragma once
 
 #include <gtest/gtest.h>

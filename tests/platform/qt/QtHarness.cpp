@@ -167,8 +167,13 @@ void QtHarness::resize(Window& window, int64_t width, int64_t height) {
   QCoreApplication::processEvents();
 }
 
-// A little slack, so that a period that ends exactly at the mark has fired.
-void QtHarness::advance(int64_t milliseconds) { QTest::qWait(static_cast<int>(milliseconds) + 15); }
+QtHarness::QtHarness() { platform_.clock().setByHand(); }
+
+// The timers fire on the way; then the event loop takes what their Actions posted.
+void QtHarness::advance(int64_t milliseconds) {
+  platform_.clock().advance(milliseconds);
+  QCoreApplication::processEvents();
+}
 
 std::vector<std::string> QtHarness::messages() {
   QCoreApplication::processEvents();

@@ -1,6 +1,7 @@
 // The UI contract's harness on the Qt platform: real key events through the window system's
 // path (shortcuts included), menu items chosen through their actions after the menu's own
-// enable pass, time passing with the event loop running, and message boxes closed as they show.
+// enable pass, time moved on by hand on the platform's clock, and message boxes closed as they
+// show.
 #pragma once
 
 #include <QPointer>
@@ -59,8 +60,10 @@ QWindow* windowHandleOf(Window& window);
 void typeText(Window& window, const QString& text);
 void pressKey(Window& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// The platform's clock goes by hand: advance() moves it on and fires the timers as they come due.
 class QtHarness : public contract::UiHarness {
 public:
+  QtHarness();
   void press(Window& window, Key key) override;
   void type(Window& window, const std::string& text) override;
   void pressShortcut(Window& window, const std::string& shortcut) override;

@@ -1,8 +1,13 @@
 // The Qt platform's own behaviour beyond the contract: key texts, the text area's positions and
-// undo, fonts, spelling, menus, the runaway-run guard, the drawing view and the dialogs.
+// undo, fonts, spelling, menus, the runaway-run guard, the timer, the drawing view and the
+// dialogs.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 #include <QApplication>
+#include <QCursor>
 #include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -30,6 +35,7 @@
 #include "platform/qt/QtMenuModel.h"
 #include "platform/qt/QtSpellDictionary.h"
 #include "platform/qt/QtSpellHighlighter.h"
+#include "platform/qt/QtTimer.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowPeer.h"
 
@@ -369,46 +375,82 @@ TEST_F(QtWindowTest, EveryWindowShowsTheSameActionsAndItsStateFollowsTheModel) {
 
 // ---- the runaway-run guard ----
 
-// Polls as a running script does, until told to stop or the time is up.
-bool pollUntilStopped(QtPlatform& platform, int maxMs) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < maxMs)
-    if (platform.busyPoll()) return true;
-  return false;
-}
+// A running operation on the clock by hand: one poll a millisecond, as a script polls.
+class QtRunGuardTest : public QtWindowTest {
+protected:
+  // Polls until told to stop or the operation has lasted that long; the moment it stopped.
+  std::optional<int64_t> pollUntilStopped(int64_t lastMs, const std::function<void(int64_t at)>& eachPoll = {}) {
+    QtPlatform& platform = harness.platform();
+    for (int64_t at = 0; at <= lastMs; ++at, platform.clock().advance(1)) {
+      bool stopped = platform.busyPoll();
+      if (eachPoll) eachPoll(at);
+      if (stopped) return at;
+    }
+    return std::nullopt;
+  }
+  bool showsBusy() {
+    const QCursor* cursor = QApplication::overrideCursor();
+    return harness.platform().runGuard().busy() && cursor && cursor->shape() == Qt::WaitCursor;
+  }
+};
 
-TEST_F(QtWindowTest, ALongRunShowsBusyDropsInputAndStopsOnEsc) {
+TEST_F(QtRunGuardTest, ALongRunShowsBusyDropsInputAndStopsOnEsc) {
   auto window = open();
-  QtPlatform& platform = harness.platform();
-  bool busyAt700 = false;
-  qint64 earlyTimerRanAt = 0;
-  QElapsedTimer clock;
-  clock.start();
+  QtClock& clock = harness.platform().clock();
+  const int64_t start = clock.now();
+  int64_t firstEventAt = -1;
+  int64_t busyFrom = -1;
   QObject scope;
-  QTimer::singleShot(300, &scope, [&] { earlyTimerRanAt = clock.elapsed(); });
-  QTimer::singleShot(700, &scope, [&] {
-    busyAt700 = platform.runGuard().busy() && QApplication::overrideCursor() != nullptr;
-    typeText(*window, "x");
-    pressKey(*window, Qt::Key_Escape);
+  QMetaObject::invokeMethod(&scope, [&] { firstEventAt = clock.now() - start; }, Qt::QueuedConnection);
+  std::optional<int64_t> stoppedAt = pollUntilStopped(5000, [&](int64_t at) {
+    if (busyFrom < 0 && showsBusy()) busyFrom = at;
+    if (at == 700) {
+      QMetaObject::invokeMethod(&scope, [&] {
+        typeText(*window, "x");
+        pressKey(*window, Qt::Key_Escape);
+      }, Qt::QueuedConnection);
+    }
   });
-  EXPECT_TRUE(pollUntilStopped(platform, 5000));
-  platform.busyEnd();
-  // Events run only once the run counts as long: the 300 ms timer ran no sooner.
-  EXPECT_GE(earlyTimerRanAt, QtRunGuard::kBusyAfterMs);
-  EXPECT_TRUE(busyAt700);
+  harness.platform().busyEnd();
+  // Nothing changes for the first half second, events included; then the windows are kept
+  // up to date, and the keys of the user arrive with the next update.
+  EXPECT_EQ(busyFrom, QtRunGuard::kBusyAfterMs);
+  EXPECT_EQ(firstEventAt, QtRunGuard::kBusyAfterMs);
+  ASSERT_TRUE(stoppedAt.has_value());
+  EXPECT_GT(*stoppedAt, 700);
+  EXPECT_LE(*stoppedAt, 700 + QtRunGuard::kPumpEveryMs);
   EXPECT_EQ(window->pad()->Text(), "");
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   typeText(*window, "y");
   EXPECT_EQ(window->pad()->Text(), "y");
 }
 
-TEST_F(QtWindowTest, AShortRunNeverShowsBusy) {
+TEST_F(QtRunGuardTest, AShortRunNeverShowsBusy) {
   QtPlatform& platform = harness.platform();
-  EXPECT_FALSE(pollUntilStopped(platform, 200));
-  EXPECT_FALSE(platform.runGuard().busy());
+  int64_t busyPolls = 0;
+  EXPECT_FALSE(pollUntilStopped(QtRunGuard::kBusyAfterMs - 1, [&](int64_t) { busyPolls += showsBusy(); }));
+  EXPECT_EQ(busyPolls, 0);
   platform.busyEnd();
   EXPECT_FALSE(platform.runGuard().running());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// ---- the timer on the machine's clock ----
+
+// The program's own clock: the Qt timer runs, and the event loop, not the caller, fires it.
+TEST(QtTimerTest, OnTheMachinesClockTheEventLoopFiresTheTimer) {
+  QtTimer timer(std::make_shared<QtClock>());
+  int fired = 0;
+  timer.Action = [&](Timer&) { ++fired; };
+  timer.SetPeriod(1);
+  timer.SetMode(Timer::ModeSingle);
+  EXPECT_TRUE(timer.running());
+  EXPECT_EQ(fired, 0);
+  EXPECT_TRUE(waitUntil([&] { return fired > 0; }, 30000));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(fired, 1);
+  EXPECT_EQ(timer.Mode(), Timer::ModeOff);
+  EXPECT_FALSE(timer.running());
 }
 
 // ---- the drawing view ----
