@@ -163,7 +163,7 @@ void QtHarness::resize(Window& window, int64_t width, int64_t height) {
   waitUntil([&] {
     QSize wanted = QSize(static_cast<int>(width), static_cast<int>(height)).expandedTo(content->minimumSize());
     return content->size() == wanted.boundedTo(content->maximumSize());
-  }, 1000);
+  });
   QCoreApplication::processEvents();
 }
 

@@ -50,8 +50,9 @@ private:
   QPointer<QWidget> answered_;  // answered, closing on the next turn
 };
 
-// Waits (running the event loop) until the condition holds or the time is up.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 2000);
+// Waits (running the event loop) until the condition holds or the time is up. The bound is
+// generous: it only ends a wait that has failed, and a loaded machine may be slow to get there.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000);
 // Shows the window's widget active, as a click into it would, and waits until it is.
 bool activateWindow(Window& window);
 // The window system's window of a window, where its keys arrive.
