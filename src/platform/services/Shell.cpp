@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QStringConverter>
 #include <QStringList>
+#include <utility>
 
 #include "platform/values/IOException.h"
 #include "platform/values/OutOfMemoryException.h"
@@ -11,6 +12,11 @@ namespace vorline {
 namespace {
 
 constexpr int kSliceMilliseconds = 20;
+
+ShellRunner& installedRunner() {
+  static ShellRunner runner;
+  return runner;
+}
 
 // Valid UTF-8 stays as it is; anything else is read as Latin-1, so no byte is lost.
 std::string decodeOutput(const QByteArray& bytes) {
@@ -27,11 +33,20 @@ void endProcess(QProcess& process) {
 
 }  // namespace
 
+void installShellRunner(ShellRunner runner) { installedRunner() = std::move(runner); }
+
 // Waits in short slices so that a stop request or runaway output ends the command promptly.
 void Shell::Execute(const std::string& command) {
   result_.clear();
   exitCode_ = 0;
   stopped_ = false;
+  if (const ShellRunner& runner = installedRunner()) {
+    ShellOutcome outcome = runner(command, ShouldStop);
+    result_ = std::move(outcome.output);
+    exitCode_ = outcome.exitCode;
+    stopped_ = outcome.stopped;
+    return;
+  }
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
   process.start("/bin/sh", {"-c", QString::fromStdString(command)});

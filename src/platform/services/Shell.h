@@ -1,5 +1,6 @@
 // The shell service: runs one command line with /bin/sh -c and collects its standard output
-// and error output together, as the bytes arrive.
+// and error output together, as the bytes arrive. A test or fuzz target that must start no
+// process installs a runner of its own in place of /bin/sh.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,20 @@
 #include <string>
 
 namespace vorline {
+
+// What a replacement runner gives back for one command.
+struct ShellOutcome {
+  std::string output;
+  int exitCode = 0;
+  bool stopped = false;
+};
+
+// Runs one command in place of /bin/sh; shouldStop is the Shell's ShouldStop (may be empty).
+using ShellRunner = std::function<ShellOutcome(const std::string& command,
+                                               const std::function<bool()>& shouldStop)>;
+
+// Every Shell runs its commands through the runner from now on; an empty one puts /bin/sh back.
+void installShellRunner(ShellRunner runner);
 
 class Shell {
  public:

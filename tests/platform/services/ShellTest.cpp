@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 #include "platform/files/ScratchFolder.h"
 #include "platform/services/Shell.h"
@@ -58,6 +60,31 @@ TEST(Shell, AStopRequestEndsALongCommand) {
 TEST(Shell, RunawayOutputIsAnErrorNotAnExhaustedMemory) {
   Shell sh;
   EXPECT_THROW(sh.Execute("yes 0123456789012345678901234567890123456789"), RuntimeException);
+}
+
+// The seam that tests and fuzz targets use to start no process: the runner gets the command
+// and the stop request, its outcome is the Shell's; removing it brings /bin/sh back.
+TEST(Shell, AnInstalledRunnerStandsInForTheShell) {
+  std::string seen;
+  bool stopRequestPassed = false;
+  installShellRunner([&](const std::string& command, const std::function<bool()>& shouldStop) {
+    seen = command;
+    stopRequestPassed = shouldStop && shouldStop();
+    return ShellOutcome{"replaced", 4, true};
+  });
+  Shell sh;
+  sh.ShouldStop = [] { return true; };
+  sh.Execute("echo real");
+  installShellRunner(nullptr);
+  EXPECT_EQ(seen, "echo real");
+  EXPECT_TRUE(stopRequestPassed);
+  EXPECT_EQ(sh.Result(), "replaced");
+  EXPECT_EQ(sh.ExitCode(), 4);
+  EXPECT_TRUE(sh.WasStopped());
+
+  sh.ShouldStop = nullptr;
+  sh.Execute("echo real");
+  EXPECT_EQ(sh.Result(), "real\n");
 }
 
 }  // namespace
