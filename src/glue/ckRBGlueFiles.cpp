@@ -7,6 +7,8 @@
 #include "platform/text/EncodeURLComponent.h"
 #include "platform/values/IOException.h"
 #include "platform/values/NilObjectException.h"
+#include "platform/values/OutOfMemoryException.h"
+#include "platform/script/XojoScript.h"
 #include "platform/services/RegEx.h"
 #include "platform/values/RegExException.h"
 #include "platform/services/Shell.h"
@@ -74,7 +76,12 @@ std::string ckRBGlue::urlEncode(const std::string& text) {
 std::string ckRBGlue::readFile(const std::string& scriptPath) {
   std::shared_ptr<FolderItem> f = pathToFolderitem(scriptPath);
   if (!f || !f->Exists()) return "";
-  std::shared_ptr<vorline::TextInputStream> in = f->OpenAsTextFile();
+  // No String may be longer than the engine's limit, so no read goes past it either: a file that
+  // reports no length and reads on without end (/proc/self/pagemap) reads as nothing.
+  const int64_t limit = vorline::XojoScriptLimits{}.maxStringBytes;
+  if (f->Length() > limit)
+    throw vorline::OutOfMemoryException("a file longer than " + std::to_string(limit) + " bytes");
+  std::shared_ptr<vorline::TextInputStream> in = f->OpenAsTextFile(static_cast<size_t>(limit));
   if (!in) return "";
   std::string text = in->ReadAll();
   in->Close();

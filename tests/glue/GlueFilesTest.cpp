@@ -102,6 +102,11 @@ TEST_F(GlueFixture, MissingPiecesReadAsEmptyAndWriteNothing) {
   EXPECT_EQ(owner.errors, 0);
 }
 
+// A file that reports no length and reads without end must not take the machine's memory.
+TEST_F(GlueFixture, ReadFileOfAnEndlessFileStopsAtTheStringLimit) {
+  EXPECT_EQ(glue.readFile("/proc/self/pagemap"), "");
+}
+
 TEST_F(GlueFixture, ReadFileTakesLatin1WhenTheFileIsNotUtf8) {
   writeBytes(root + "/app/data/latin.txt", "caf\xe9");
   EXPECT_EQ(glue.readFile("latin.txt"), "caf\xc3\xa9");
