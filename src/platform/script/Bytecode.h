@@ -19,14 +19,16 @@ union Num {
 };
 static_assert(sizeof(Num) == 8);
 
+// Register operands are 32-bit, so that no script meets a register limit below the size of
+// the stacks.
 struct Instr {
   Op op;
-  uint16_t a = 0;
-  uint16_t b = 0;
-  uint16_t c = 0;
+  uint32_t a = 0;
+  uint32_t b = 0;
+  uint32_t c = 0;
   int32_t j = 0;
 };
-static_assert(sizeof(Instr) == 12);
+static_assert(sizeof(Instr) == 20);
 
 enum class CalleeKind : uint8_t { Script, Builtin, Context, Dispatch, Special };
 
@@ -35,9 +37,9 @@ enum class CalleeKind : uint8_t { Script, Builtin, Context, Dispatch, Special };
 struct CallSite {
   CalleeKind kind = CalleeKind::Script;
   uint32_t target = 0;
-  uint16_t argBase[kBankCount] = {0, 0, 0, 0};
+  uint32_t argBase[kBankCount] = {0, 0, 0, 0};
   uint16_t argCount[kBankCount] = {0, 0, 0, 0};
-  uint16_t dst = 0;
+  uint32_t dst = 0;
   Type result;
   std::vector<Type> params;  // context methods: converted to Variants in this order
 };
@@ -45,7 +47,7 @@ struct CallSite {
 // Run-time choice among overloads that differ only in Variant arguments: for each candidate,
 // the parameter types at the Variant positions.
 struct DispatchInfo {
-  std::vector<uint16_t> varRegs;               // the Variant arguments' registers
+  std::vector<uint32_t> varRegs;               // the Variant arguments' registers
   std::vector<std::vector<Type>> candidates;  // per candidate, types at those positions
 };
 

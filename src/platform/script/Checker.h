@@ -81,6 +81,7 @@ private:
   Expr* checkName(NameExpr* e);
   Expr* checkUnary(UnaryExpr* e);
   Expr* checkBinary(BinaryExpr* e);
+  Expr* checkOperator(BinaryExpr* e);  // e's left operand checked already
   Expr* checkArithmetic(BinaryExpr* e);
   Expr* checkComparison(BinaryExpr* e);
   Expr* checkLogic(BinaryExpr* e);

@@ -128,8 +128,21 @@ Type Checker::integerResult(Type a, Type b) const {
   return Type(BaseType::Integer);
 }
 
+// A chain a + b + c ... is checked in a loop from its innermost left operand out, so that a
+// long chain (a pasted column of numbers) costs no stack.
 Expr* Checker::checkBinary(BinaryExpr* e) {
-  e->lhs = check(e->lhs);
+  std::vector<BinaryExpr*> chain;
+  Expr* x = e;
+  for (; x->kind == ExprKind::Binary; x = static_cast<BinaryExpr*>(x)->lhs) chain.push_back(static_cast<BinaryExpr*>(x));
+  Expr* left = check(x);
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    (*it)->lhs = left;
+    left = checkOperator(*it);
+  }
+  return left;
+}
+
+Expr* Checker::checkOperator(BinaryExpr* e) {
   e->rhs = check(e->rhs);
   requireValue(e->lhs, e->line);
   requireValue(e->rhs, e->line);
@@ -359,8 +372,10 @@ bool Checker::containsScriptCall(const Expr* e) const {
     }
     case ExprKind::Unary: return containsScriptCall(static_cast<const UnaryExpr*>(e)->operand);
     case ExprKind::Binary: {
-      auto* b = static_cast<const BinaryExpr*>(e);
-      return containsScriptCall(b->lhs) || containsScriptCall(b->rhs);
+      for (; e->kind == ExprKind::Binary; e = static_cast<const BinaryExpr*>(e)->lhs) {
+        if (containsScriptCall(static_cast<const BinaryExpr*>(e)->rhs)) return true;
+      }
+      return containsScriptCall(e);
     }
     case ExprKind::Conv: return containsScriptCall(static_cast<const ConvExpr*>(e)->operand);
     case ExprKind::Call: {

@@ -72,17 +72,16 @@ std::optional<CompileError> Compiler::compile() {
 }
 
 void Compiler::fail(int code, std::string message) {
-  if (!error_) error_ = CompileError{code, line_, std::move(message)};
+  if (!error_) error_ = CompileError{code, std::max(line_, 1), std::move(message)};
   throw Failure{};
 }
 
 size_t Compiler::emit(Op op, uint32_t a, uint32_t b, uint32_t c, int32_t j) {
-  if (a > 0xFFFF || b > 0xFFFF || c > 0xFFFF) fail(kErrTooLarge, "The script needs too many registers");
   Instr in;
   in.op = op;
-  in.a = static_cast<uint16_t>(a);
-  in.b = static_cast<uint16_t>(b);
-  in.c = static_cast<uint16_t>(c);
+  in.a = a;
+  in.b = b;
+  in.c = c;
   in.j = j;
   proto_->code.push_back(in);
   proto_->lines.push_back(line_);
@@ -170,7 +169,7 @@ void Compiler::finishProto() {
 
 void Compiler::addConstant(const Expr* lit) {
   uint64_t bits = literalBits(lit);
-  if (constRegs_.count(bits)) return;
+  if (constRegs_.size() >= static_cast<size_t>(kMaxConstantRegisters) || constRegs_.count(bits)) return;
   constRegs_[bits] = temp(Bank::Num);
   Num n;
   n.u = bits;
@@ -183,12 +182,14 @@ void Compiler::collectConstants(const Expr* e) {
     case ExprKind::Unary: return collectConstants(static_cast<const UnaryExpr*>(e)->operand);
     case ExprKind::Conv: return collectConstants(static_cast<const ConvExpr*>(e)->operand);
     case ExprKind::Binary: {
-      auto* b = static_cast<const BinaryExpr*>(e);
-      if (isNumberLiteral(b->lhs)) addConstant(b->lhs);
-      if (isNumberLiteral(b->rhs)) addConstant(b->rhs);
-      collectConstants(b->lhs);
-      collectConstants(b->rhs);
-      return;
+      // Down the left operands in a loop: a chain may be long.
+      for (; e->kind == ExprKind::Binary; e = static_cast<const BinaryExpr*>(e)->lhs) {
+        auto* b = static_cast<const BinaryExpr*>(e);
+        if (isNumberLiteral(b->lhs)) addConstant(b->lhs);
+        if (isNumberLiteral(b->rhs)) addConstant(b->rhs);
+        collectConstants(b->rhs);
+      }
+      return collectConstants(e);
     }
     case ExprKind::Call:
       for (const Expr* a : static_cast<const CallExpr*>(e)->args) collectConstants(a);

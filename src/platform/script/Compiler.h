@@ -71,6 +71,7 @@ private:
   void exprInto(Expr* e, uint32_t dst);
   void literalInto(Expr* e, uint32_t dst);
   void unaryInto(UnaryExpr* e, uint32_t dst);
+  void chainInto(BinaryExpr* e, uint32_t dst);
   void binaryInto(BinaryExpr* e, uint32_t dst);
   void arithmeticInto(BinaryExpr* e, uint32_t dst);
   bool mixedInto(BinaryExpr* e, uint32_t dst);
@@ -115,6 +116,8 @@ private:
   std::unordered_map<uint64_t, int32_t> numberPool_;
   std::vector<Loop> loops_;
   uint32_t one_ = 0;  // register of the Integer constant 1
+  Expr* ready_ = nullptr;  // a chain's left operand compiled already, in readyReg_
+  uint32_t readyReg_ = 0;
   std::optional<CompileError> error_;
 };
 

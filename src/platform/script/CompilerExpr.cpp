@@ -38,6 +38,7 @@ const Expr* intOperand(const Expr* e) {
 
 // The register that holds e's value: a variable's own, a constant's, or a new temporary.
 uint32_t Compiler::expr(Expr* e) {
+  if (e == ready_) return readyReg_;
   if (e->kind == ExprKind::Name) {
     auto* n = static_cast<NameExpr*>(e);
     if (n->var && inFrame(n->var)) return n->var->reg;
@@ -54,6 +55,10 @@ uint32_t Compiler::expr(Expr* e) {
 }
 
 void Compiler::exprInto(Expr* e, uint32_t dst) {
+  if (e == ready_) {
+    if (readyReg_ != dst) emit(moveOpOf(bankOf(e->type)), dst, readyReg_);
+    return;
+  }
   switch (e->kind) {
     case ExprKind::Int:
     case ExprKind::Bool:
@@ -72,7 +77,7 @@ void Compiler::exprInto(Expr* e, uint32_t dst) {
       return;
     }
     case ExprKind::Unary: return unaryInto(static_cast<UnaryExpr*>(e), dst);
-    case ExprKind::Binary: return binaryInto(static_cast<BinaryExpr*>(e), dst);
+    case ExprKind::Binary: return chainInto(static_cast<BinaryExpr*>(e), dst);
     case ExprKind::Call: {
       auto* c = static_cast<CallExpr*>(e);
       if (c->array) return elementInto(c, dst);
@@ -125,6 +130,30 @@ void Compiler::unaryInto(UnaryExpr* e, uint32_t dst) {
   else if (t == BaseType::UInt64) op = Op::NEG_U;
   else if (t == BaseType::Variant) op = Op::VNEG;
   emit(op, dst, src);
+}
+
+// A chain a + b + c ...: its left operands are compiled in a loop from the innermost out, each
+// into one register per bank (an instruction reads its operands before it writes), and each
+// is the ready left operand of the next.
+void Compiler::chainInto(BinaryExpr* e, uint32_t dst) {
+  std::vector<BinaryExpr*> chain;
+  for (Expr* x = e->lhs; x->kind == ExprKind::Binary && x != ready_; x = static_cast<BinaryExpr*>(x)->lhs) {
+    chain.push_back(static_cast<BinaryExpr*>(x));
+  }
+  uint32_t acc[kBankCount] = {0, 0, 0, 0};
+  bool have[kBankCount] = {false, false, false, false};
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    auto b = static_cast<size_t>(bankOf((*it)->type));
+    if (!have[b]) {
+      acc[b] = temp(static_cast<Bank>(b));
+      have[b] = true;
+    }
+    binaryInto(*it, acc[b]);
+    ready_ = *it;
+    readyReg_ = acc[b];
+  }
+  binaryInto(e, dst);
+  ready_ = nullptr;
 }
 
 void Compiler::binaryInto(BinaryExpr* e, uint32_t dst) {
@@ -346,9 +375,20 @@ std::vector<size_t> Compiler::jumpIfFalse(Expr* cond) {
   if (cond->kind == ExprKind::Binary) {
     auto* b = static_cast<BinaryExpr*>(cond);
     if (b->op == Tok::KwAnd && cond->type.base == BaseType::Boolean) {
-      std::vector<size_t> out = jumpIfFalse(b->lhs);
-      std::vector<size_t> more = jumpIfFalse(b->rhs);
-      out.insert(out.end(), more.begin(), more.end());
+      // a and b and c ...: the parts in order, the chain walked in a loop.
+      std::vector<Expr*> parts;
+      Expr* x = cond;
+      for (; x->kind == ExprKind::Binary && static_cast<BinaryExpr*>(x)->op == Tok::KwAnd &&
+             x->type.base == BaseType::Boolean;
+           x = static_cast<BinaryExpr*>(x)->lhs) {
+        parts.push_back(static_cast<BinaryExpr*>(x)->rhs);
+      }
+      parts.push_back(x);
+      std::vector<size_t> out;
+      for (auto it = parts.rbegin(); it != parts.rend(); ++it) {
+        std::vector<size_t> more = jumpIfFalse(*it);
+        out.insert(out.end(), more.begin(), more.end());
+      }
       return out;
     }
     BaseType t = b->lhs->type.base;
@@ -406,7 +446,7 @@ void Compiler::siteCall(CallInfo* call, const std::vector<ArgValue>& args, int64
   site.result = call->result;
   site.params = call->params;
   for (const Type& p : call->params) ++site.argCount[static_cast<size_t>(bankOf(p))];
-  for (int b = 0; b < kBankCount; ++b) site.argBase[b] = static_cast<uint16_t>(temp(static_cast<Bank>(b), site.argCount[b]));
+  for (int b = 0; b < kBankCount; ++b) site.argBase[b] = (temp(static_cast<Bank>(b), site.argCount[b]));
   uint16_t used[kBankCount] = {0, 0, 0, 0};
   for (size_t i = 0; i < args.size(); ++i) {
     auto b = static_cast<size_t>(bankOf(call->params[i]));
@@ -415,7 +455,7 @@ void Compiler::siteCall(CallInfo* call, const std::vector<ArgValue>& args, int64
     else convertInto(args[i].type, args[i].reg, call->params[i], slot);
   }
   if (call->result.base != BaseType::Void) {
-    site.dst = static_cast<uint16_t>(dst >= 0 ? static_cast<uint32_t>(dst) : temp(call->result));
+    site.dst = (dst >= 0 ? static_cast<uint32_t>(dst) : temp(call->result));
   }
   Op op = call->kind == CalleeKind::Script ? Op::CALL : (call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC);
   program_.sites.push_back(std::move(site));
@@ -427,7 +467,7 @@ void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
   std::vector<ArgValue> values(args.count);
   for (uint32_t i = 0; i < args.count; ++i) values[i] = ArgValue{nullptr, expr(args[i]), args[i]->type};
   DispatchInfo info;
-  for (uint8_t p : call->variantArgs) info.varRegs.push_back(static_cast<uint16_t>(values[p].reg));
+  for (uint8_t p : call->variantArgs) info.varRegs.push_back(values[p].reg);
   for (CallInfo* c : call->candidates) {
     std::vector<Type> types;
     for (uint8_t p : call->variantArgs) types.push_back(c->params[p]);

@@ -21,6 +21,8 @@ public:
   const Program& program() const { return *program_; }
 
 private:
+  std::optional<CompileError> stages(std::string_view source, const std::vector<ContextMethod>* context);
+
   std::unique_ptr<Program> program_;
 };
 

@@ -12,8 +12,12 @@ inline constexpr int kMaxBlockDepth = 200;
 inline constexpr int kMaxExprDepth = 400;
 // Source text the compiler accepts.
 inline constexpr int64_t kMaxSourceBytes = 64ll * 1024 * 1024;
-// Registers of one bank in one function (also the number of script-wide variables per bank).
-inline constexpr int kMaxRegisters = 65000;
+// Registers of one bank in one function (also the number of script-wide variables per bank);
+// the VM's register stacks hold no more.
+inline constexpr int kMaxRegisters = 1 << 20;
+// Number literals of one function that get a register of their own, filled on entry; the others
+// are loaded where they are used, so that a long script costs no more on every call.
+inline constexpr int kMaxConstantRegisters = 4096;
 // Arguments of one call.
 inline constexpr int kMaxArguments = 250;
 // Dimensions of an array.

@@ -814,7 +814,10 @@ Expr* Parser::parseBinary(Expr* left) {
   // "^" is right-associative: its right side may hold another "^".
   Expr* right = parseExpr(op == Tok::Caret ? prec - 1 : prec);
   auto* e = finish(arena_.make<BinaryExpr>(op, left, right), line);
-  e->depth = static_cast<uint16_t>(std::max(left->depth, right->depth) + 1);
+  // A chain a + b - c ... is not nesting: the later stages walk it in a loop. Right operands
+  // and the right-associative "^" nest.
+  int chain = left->kind == ExprKind::Binary && op != Tok::Caret ? left->depth : left->depth + 1;
+  e->depth = static_cast<uint16_t>(std::max(chain, right->depth + 1));
   if (e->depth > kMaxExprDepth) fail(kErrTooDeep, line, "The expression is nested too deeply");
   return e;
 }

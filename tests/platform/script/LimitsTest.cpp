@@ -20,12 +20,45 @@ TEST(ScriptLimits, DeepParenthesesAreACompileError) {
   EXPECT_EQ(r.errorCode, 30);
 }
 
-TEST(ScriptLimits, LongOperatorChainIsACompileErrorNotAStackOverflow) {
-  RunResult r = runScript("print 1" + repeat(" + 1", 100000));
-  EXPECT_EQ(r.compileErrors, 1);
-  EXPECT_EQ(r.errorCode, 30);
-  RunResult fine = runScript("print 1" + repeat(" + 1", 300));
-  EXPECT_EQ(fine.output(), "301");
+// A flat chain of operators is not nesting: a pasted column of numbers compiles and runs,
+// however long, without a deep stack in any stage.
+TEST(ScriptLimits, LongOperatorChainsCompile) {
+  struct Case {
+    std::string source;
+    std::string output;
+  } cases[] = {
+      {"print str(1" + repeat("+1", 9999) + ")", "10000"},
+      {"print 1" + repeat(" + 1", 100000), "100001"},
+      {"print str(1.5" + repeat(" - 1", 100000) + ")", "-99998.5"},
+      {"dim v as variant = 1\nprint str(v" + repeat(" + 1", 100000) + ")", "100001"},
+      {"dim s as string\ns = \"\"" + repeat(" + \"ab\"", 50000) + "\nprint str(len(s))", "100000"},
+      {"dim t as string = \"x\"\nprint str(len(t" + repeat(" + t", 50000) + "))", "50001"},
+      {"print str(true" + repeat(" and true", 100000) + ")", "True"},
+      {"print str(false" + repeat(" or false", 100000) + " or true)", "True"},
+      {"if 1 = 1" + repeat(" and 1 < 2", 100000) + " then print \"yes\"", "yes"},
+      {"print str(2" + repeat(" * 1", 100000) + " + 3 * 4)", "14"},
+  };
+  for (const Case& c : cases) {
+    RunResult r = runScript(c.source);
+    EXPECT_EQ(r.compileErrors, 0) << c.source.substr(0, 60) << ": " << r.errorInfo;
+    EXPECT_EQ(r.output(), c.output) << c.source.substr(0, 60);
+  }
+}
+
+// Nesting past the depth limit is a compile error at its line.
+TEST(ScriptLimits, DeepNestingIsACompileErrorAtItsLine) {
+  const std::string cases[] = {
+      "print " + repeat("(", 500) + "1" + repeat(")", 500),
+      "print 1" + repeat(" + (1", 500) + repeat(")", 500),
+      "print " + repeat("abs(", 500) + "1" + repeat(")", 500),
+      "print " + repeat("-", 500) + "1",
+      "print str(2" + repeat(" ^ 2", 500) + ")",
+  };
+  for (const std::string& source : cases) {
+    RunResult r = runScript("dim a as integer\n\n" + source);
+    EXPECT_EQ(r.errorCode, 30) << source.substr(0, 40);
+    EXPECT_EQ(r.errorLine, 3) << source.substr(0, 40);
+  }
 }
 
 TEST(ScriptLimits, DeeplyNestedBlocksAreACompileError) {
@@ -98,6 +131,42 @@ TEST(ScriptHostHook, StopsRecursionAndForLoops) {
   EXPECT_EQ(rec.errorNumber, 8);
   RunResult loop = runScript("for i as integer = 1 to 9223372036854775807\nnext", nullptr, stop);
   EXPECT_EQ(loop.errorNumber, 8);
+}
+
+// No register or constant limit below the size of the stacks.
+TEST(ScriptLimits, ManyDistinctLiteralsAndCaseArms) {
+  std::string pad = "dim x as integer\n";
+  int64_t sum = 0;
+  for (int i = 0; i < 70000; ++i) {
+    pad += "x = x + " + std::to_string(100000 + i) + "\n";
+    sum += 100000 + i;
+  }
+  RunResult literals = runScript(pad + "print str(x)");
+  EXPECT_EQ(literals.compileErrors, 0) << literals.errorLine << " " << literals.errorInfo;
+  EXPECT_EQ(literals.output(), std::to_string(sum));
+
+  std::string select = "dim r as integer\nfunction pick(x as integer) as integer\nselect case x\n";
+  for (int i = 0; i < 100000; ++i) select += "case " + std::to_string(i) + "\n  return " + std::to_string(3 * i) + "\n";
+  select += "case else\n  return -1\nend select\nend function\n";
+  RunResult arms = runScript(select + "print str(pick(0)) + \" \" + str(pick(99999)) + \" \" + str(pick(100000))");
+  EXPECT_EQ(arms.compileErrors, 0) << arms.errorLine << " " << arms.errorInfo;
+  EXPECT_EQ(arms.output(), "0 299997 -1");
+
+  std::string vars;
+  for (int i = 0; i < 70000; ++i) vars += "dim v" + std::to_string(i) + " as integer = " + std::to_string(i) + "\n";
+  RunResult names = runScript(vars + "print str(v0 + v69999)");
+  EXPECT_EQ(names.output(), "69999");
+}
+
+// Every compile error names a line of the script, from 1.
+TEST(ScriptLimits, CompileErrorsNameALineFromOne) {
+  const std::string cases[] = {"", "print", "x = ", "\"abc", "function f(\n", "if true then\n", "print (1", "end function",
+                               "dim a as nosuch", "for i = 1 to 2\n"};
+  for (const std::string& source : cases) {
+    RunResult r = runScript(source);
+    if (r.compileErrors == 0) continue;
+    EXPECT_GE(r.errorLine, 1) << source;
+  }
 }
 
 TEST(ScriptLimits, ForLoopToTheLargestIntegerEnds) {
