@@ -29,6 +29,8 @@ double log10D(double x) { return std::log10(x); }
 double atan2D(double y, double x) { return std::atan2(y, x); }
 double powD(double x, double y) { return std::pow(x, y); }
 
+void setText(BuiltinArgs& a, std::string text) { a.outS->assign(std::move(text), a.vm->memory()); }
+
 enum Math1Index { kSin, kCos, kTan, kAsin, kAcos, kAtan, kExp, kLog, kLog10, kRound };
 enum Math2Index { kAtan2, kPow };
 
@@ -40,7 +42,7 @@ void minD(BuiltinArgs& a) { a.outN->d = std::fmin(a.n[0].d, a.n[1].d); }
 void signD(BuiltinArgs& a) { a.outN->i = a.n[0].d > 0 ? 1 : (a.n[0].d < 0 ? -1 : 0); }
 void signI(BuiltinArgs& a) { a.outN->i = a.n[0].i > 0 ? 1 : (a.n[0].i < 0 ? -1 : 0); }
 void rndB(BuiltinArgs& a) { a.outN->d = a.vm->random(); }
-void valB(BuiltinArgs& a) { a.outN->d = Val(a.s[0]); }
+void valB(BuiltinArgs& a) { a.outN->d = Val(a.s[0].view()); }
 
 // Digits of the 64-bit pattern in base 2^bits, upper-case.
 std::string radixText(uint64_t v, int bits) {
@@ -55,10 +57,10 @@ std::string radixText(uint64_t v, int bits) {
   return out;
 }
 
-void formatB(BuiltinArgs& a) { *a.outS = Format(a.n[0].d, a.s[0]); }
+void formatB(BuiltinArgs& a) { setText(a, Format(a.n[0].d, a.s[0].view())); }
 
-void hexB(BuiltinArgs& a) { *a.outS = radixText(a.n[0].u, 4); }
-void binB(BuiltinArgs& a) { *a.outS = radixText(a.n[0].u, 1); }
+void hexB(BuiltinArgs& a) { setText(a, radixText(a.n[0].u, 4)); }
+void binB(BuiltinArgs& a) { setText(a, radixText(a.n[0].u, 1)); }
 void octB(BuiltinArgs& a) {
   uint64_t v = a.n[0].u;
   std::string out;
@@ -66,52 +68,52 @@ void octB(BuiltinArgs& a) {
     out.insert(out.begin(), static_cast<char>('0' + (v & 7)));
     v >>= 3;
   } while (v);
-  *a.outS = out;
+  setText(a, out);
 }
 
-void lenB(BuiltinArgs& a) { a.outN->i = Len(a.s[0]); }
-void leftB(BuiltinArgs& a) { *a.outS = Left(a.s[0], a.n[0].i); }
-void rightB(BuiltinArgs& a) { *a.outS = Right(a.s[0], a.n[0].i); }
-void mid2B(BuiltinArgs& a) { *a.outS = Mid(a.s[0], a.n[0].i); }
-void mid3B(BuiltinArgs& a) { *a.outS = Mid(a.s[0], a.n[0].i, a.n[1].i); }
-void instr2B(BuiltinArgs& a) { a.outN->i = InStr(a.s[0], a.s[1]); }
-void instr3B(BuiltinArgs& a) { a.outN->i = InStr(a.n[0].i, a.s[0], a.s[1]); }
-void instrb2B(BuiltinArgs& a) { a.outN->i = InStrB(1, a.s[0], a.s[1]); }
-void instrb3B(BuiltinArgs& a) { a.outN->i = InStrB(a.n[0].i, a.s[0], a.s[1]); }
-void lowerB(BuiltinArgs& a) { *a.outS = Lowercase(a.s[0]); }
-void upperB(BuiltinArgs& a) { *a.outS = Uppercase(a.s[0]); }
-void titleB(BuiltinArgs& a) { *a.outS = Titlecase(a.s[0]); }
-void trimB(BuiltinArgs& a) { *a.outS = Trim(a.s[0]); }
-void ltrimB(BuiltinArgs& a) { *a.outS = LTrim(a.s[0]); }
-void rtrimB(BuiltinArgs& a) { *a.outS = RTrim(a.s[0]); }
-void nthfieldB(BuiltinArgs& a) { *a.outS = NthField(a.s[0], a.s[1], a.n[0].i); }
-void countfieldsB(BuiltinArgs& a) { a.outN->i = CountFields(a.s[0], a.s[1]); }
-void chrB(BuiltinArgs& a) { *a.outS = Chr(a.n[0].i); }
-void ascB(BuiltinArgs& a) { a.outN->i = Asc(a.s[0]); }
-void eolB(BuiltinArgs& a) { *a.outS = std::string(EndOfLine); }
+void lenB(BuiltinArgs& a) { a.outN->i = a.s[0].length(); }
+void leftB(BuiltinArgs& a) { setText(a, Left(a.s[0].view(), a.n[0].i)); }
+void rightB(BuiltinArgs& a) { setText(a, Right(a.s[0].view(), a.n[0].i)); }
+void mid2B(BuiltinArgs& a) { setText(a, Mid(a.s[0].view(), a.n[0].i)); }
+void mid3B(BuiltinArgs& a) { setText(a, Mid(a.s[0].view(), a.n[0].i, a.n[1].i)); }
+void instr2B(BuiltinArgs& a) { a.outN->i = InStr(a.s[0].view(), a.s[1].view()); }
+void instr3B(BuiltinArgs& a) { a.outN->i = InStr(a.n[0].i, a.s[0].view(), a.s[1].view()); }
+void instrb2B(BuiltinArgs& a) { a.outN->i = InStrB(1, a.s[0].view(), a.s[1].view()); }
+void instrb3B(BuiltinArgs& a) { a.outN->i = InStrB(a.n[0].i, a.s[0].view(), a.s[1].view()); }
+void lowerB(BuiltinArgs& a) { setText(a, Lowercase(a.s[0].view())); }
+void upperB(BuiltinArgs& a) { setText(a, Uppercase(a.s[0].view())); }
+void titleB(BuiltinArgs& a) { setText(a, Titlecase(a.s[0].view())); }
+void trimB(BuiltinArgs& a) { setText(a, Trim(a.s[0].view())); }
+void ltrimB(BuiltinArgs& a) { setText(a, LTrim(a.s[0].view())); }
+void rtrimB(BuiltinArgs& a) { setText(a, RTrim(a.s[0].view())); }
+void nthfieldB(BuiltinArgs& a) { setText(a, NthField(a.s[0].view(), a.s[1].view(), a.n[0].i)); }
+void countfieldsB(BuiltinArgs& a) { a.outN->i = CountFields(a.s[0].view(), a.s[1].view()); }
+void chrB(BuiltinArgs& a) { setText(a, Chr(a.n[0].i)); }
+void ascB(BuiltinArgs& a) { a.outN->i = Asc(a.s[0].view()); }
+void eolB(BuiltinArgs& a) { setText(a, std::string(EndOfLine)); }
 
 void replaceB(BuiltinArgs& a) {
-  a.vm->checkStringSize(a.s[0].size() + a.s[2].size());
-  *a.outS = Replace(a.s[0], a.s[1], a.s[2]);
+  a.vm->checkStringSize(a.s[0].view().size() + a.s[2].view().size());
+  setText(a, Replace(a.s[0].view(), a.s[1].view(), a.s[2].view()));
 }
 
 // The result's size is known before it is built, so a huge one fails without being made.
 void replaceAllB(BuiltinArgs& a) {
-  if (!a.s[1].empty() && a.s[2].size() > a.s[1].size()) {
-    uint64_t hits = static_cast<uint64_t>(CountFields(a.s[0], a.s[1]) - 1);
-    a.vm->checkStringSize(a.s[0].size() + hits * (a.s[2].size() - a.s[1].size()));
+  if (!a.s[1].view().empty() && a.s[2].view().size() > a.s[1].view().size()) {
+    uint64_t hits = static_cast<uint64_t>(CountFields(a.s[0].view(), a.s[1].view()) - 1);
+    a.vm->checkStringSize(a.s[0].view().size() + hits * (a.s[2].view().size() - a.s[1].view().size()));
   }
-  *a.outS = ReplaceAll(a.s[0], a.s[1], a.s[2]);
+  setText(a, ReplaceAll(a.s[0].view(), a.s[1].view(), a.s[2].view()));
 }
 
 // Mode 0 compares bytes, any other mode compares text with letter case not counting.
 void strcompB(BuiltinArgs& a) {
   int r;
   if (a.n[0].i == 0) {
-    int c = a.s[0].compare(a.s[1]);
+    int c = a.s[0].view().compare(a.s[1].view());
     r = c < 0 ? -1 : (c > 0 ? 1 : 0);
   } else {
-    r = TextCompare(a.s[0], a.s[1]);
+    r = TextCompare(a.s[0].view(), a.s[1].view());
   }
   a.outN->i = r;
 }

@@ -8,6 +8,7 @@
 
 #include "platform/values/Variant.h"
 #include "platform/script/Bytecode.h"
+#include "platform/script/ScriptString.h"
 #include "platform/script/Types.h"
 
 namespace vorline::script {
@@ -18,10 +19,10 @@ class Vm;
 // within their bank; the result goes to the out register of its bank.
 struct BuiltinArgs {
   const Num* n = nullptr;
-  const std::string* s = nullptr;
+  const ScriptString* s = nullptr;
   const Variant* v = nullptr;
   Num* outN = nullptr;
-  std::string* outS = nullptr;
+  ScriptString* outS = nullptr;
   Variant* outV = nullptr;
   Vm* vm = nullptr;
 };

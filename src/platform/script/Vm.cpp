@@ -18,24 +18,15 @@ namespace {
 [[noreturn]] void zeroStep() { throw RuntimeException(7, "Step of a for loop is zero"); }
 
 // Appends b to a in place, within the String size limit.
-inline void appendText(Vm& vm, std::string& a, const std::string& b) {
+inline void appendText(Vm& vm, ScriptString& a, const ScriptString& b) {
   vm.checkStringSize(a.size() + b.size());
-  vm.chargeAllocation(b.size());
-  a.append(b);
+  a.append(b, vm.memory());
 }
 
-void concatText(Vm& vm, std::string& dst, const std::string& l, const std::string& r) {
+void concatText(Vm& vm, ScriptString& dst, const ScriptString& l, const ScriptString& r) {
   vm.checkStringSize(l.size() + r.size());
-  vm.chargeAllocation(l.size() + r.size());
-  if (&dst == &l) {
-    dst.append(r);
-  } else if (&dst == &r) {
-    dst.insert(0, l);
-  } else {
-    dst.reserve(l.size() + r.size());
-    dst.assign(l);
-    dst.append(r);
-  }
+  if (&dst == &l) dst.append(r, vm.memory());
+  else dst.assignConcat(l, r, vm.memory());
 }
 
 }  // namespace
@@ -49,11 +40,12 @@ void Vm::execute() {
   const Proto* proto = &program_.protos[0];
   const Instr* ip = proto->code.data();
   Num *N, *GN;
-  std::string *S, *GS;
+  ScriptString *S, *GS;
   Variant *V, *GV;
   ArrayRef *A, *GA;
   const Num* K = program_.numbers.data();
-  const std::string* KS = program_.strings.data();
+  const ScriptString* KS = strings_.data();
+  MemoryBudget* const M = &memory_;
   int32_t countdown = countdown_;
 
 #define RELOAD()                                  \
@@ -175,16 +167,16 @@ void Vm::execute() {
   OP(D2F) N[ra].d = static_cast<float>(N[rb].d); NEXT();
   OP(WRAP) N[ra].i = wrapToWidth(static_cast<BaseType>(rc), N[rb].i); NEXT();
   OP(BOX_N) V[ra] = boxNumber(static_cast<BaseType>(rc), N[rb]); NEXT();
-  OP(BOX_S) V[ra] = Variant::String(S[rb]); NEXT();
+  OP(BOX_S) V[ra] = Variant::String(S[rb].str()); NEXT();
   OP(UNBOX_N) N[ra] = unboxNumber(static_cast<BaseType>(rc), V[rb]); NEXT();
-  OP(UNBOX_S) S[ra] = V[rb].toString(); NEXT();
+  OP(UNBOX_S) S[ra].assign(V[rb].toString(), M); NEXT();
   OP(UNBOX_O) V[ra] = unboxObject(V[rb]); NEXT();
-  OP(STR_I) S[ra] = Str(N[rb].i); NEXT();
-  OP(STR_U) S[ra] = std::to_string(N[rb].u); NEXT();
-  OP(STR_D) S[ra] = DisplayStr(N[rb].d); NEXT();
-  OP(STR_F) S[ra] = SingleDisplayStr(N[rb].d); NEXT();
-  OP(STR_B) S[ra] = N[rb].i ? "True" : "False"; NEXT();
-  OP(STR_V) S[ra] = V[rb].toString(); NEXT();
+  OP(STR_I) S[ra].assign(Str(N[rb].i), M); NEXT();
+  OP(STR_U) S[ra].assign(std::to_string(N[rb].u), M); NEXT();
+  OP(STR_D) S[ra].assign(DisplayStr(N[rb].d), M); NEXT();
+  OP(STR_F) S[ra].assign(SingleDisplayStr(N[rb].d), M); NEXT();
+  OP(STR_B) S[ra].assign(N[rb].i ? "True" : "False", M); NEXT();
+  OP(STR_V) S[ra].assign(V[rb].toString(), M); NEXT();
 
   OP(EQ_I) N[ra].i = N[rb].i == N[rc].i; NEXT();
   OP(NE_I) N[ra].i = N[rb].i != N[rc].i; NEXT();
@@ -196,10 +188,10 @@ void Vm::execute() {
   OP(NE_D) N[ra].i = N[rb].d != N[rc].d; NEXT();
   OP(LT_D) N[ra].i = N[rb].d < N[rc].d; NEXT();
   OP(LE_D) N[ra].i = N[rb].d <= N[rc].d; NEXT();
-  OP(EQ_S) N[ra].i = TextCompare(S[rb], S[rc]) == 0; NEXT();
-  OP(NE_S) N[ra].i = TextCompare(S[rb], S[rc]) != 0; NEXT();
-  OP(LT_S) N[ra].i = TextCompare(S[rb], S[rc]) < 0; NEXT();
-  OP(LE_S) N[ra].i = TextCompare(S[rb], S[rc]) <= 0; NEXT();
+  OP(EQ_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) == 0; NEXT();
+  OP(NE_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) != 0; NEXT();
+  OP(LT_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) < 0; NEXT();
+  OP(LE_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) <= 0; NEXT();
 
   OP(VOP) V[ra] = variantBinary(static_cast<Tok>(ip->j), V[rb], V[rc]); NEXT();
   OP(VCMP) N[ra].i = variantCompare(static_cast<Tok>(ip->j), V[rb], V[rc]); NEXT();
@@ -308,7 +300,7 @@ void Vm::execute() {
   }
   OP(RET_S) {
     {  // the value's destructor must run before the indirect jump
-      std::string r = std::move(S[ra]);
+      ScriptString r = std::move(S[ra]);
       const CallSite* site = frames_.back().site;
       leaveCall(proto, ip);
       RELOAD();
@@ -346,7 +338,7 @@ void Vm::execute() {
     return;
   }
   OP(PRINT) {
-    if (host_.print) host_.print(S[ra]);
+    if (host_.print) host_.print(S[ra].str());
     NEXT();
   }
   OP(BEEP) {

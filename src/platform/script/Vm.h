@@ -15,17 +15,30 @@
 #include "platform/values/Variant.h"
 #include "platform/script/XojoScript.h"
 #include "platform/script/Bytecode.h"
+#include "platform/script/MemoryBudget.h"
+#include "platform/script/ScriptString.h"
 
 namespace vorline::script {
 
+// An array of the VM; it charges its element storage to the run's budget.
 struct ArrayObj {
+  explicit ArrayObj(MemoryBudget* b) : budget(b) {}
+  ArrayObj(const ArrayObj&) = delete;
+  ArrayObj& operator=(const ArrayObj&) = delete;
+  ~ArrayObj() { budget->credit(charged); }
+
   BaseType elem = BaseType::Double;
   std::vector<int64_t> bounds;  // upper bound of each dimension, -1 when empty
   std::vector<Num> nums;
-  std::vector<std::string> strs;
+  std::vector<ScriptString> strs;
   std::vector<Variant> vars;
+  MemoryBudget* budget;
+  uint64_t charged = 0;
+
   size_t size() const;
   Bank bank() const { return bankOf(Type(elem)); }
+  // Charges what the element storage holds now.
+  void settle();
 };
 using ArrayRef = std::shared_ptr<ArrayObj>;
 
@@ -45,7 +58,7 @@ public:
   double random();
   // A String of this many bytes may be made; otherwise "Out of memory".
   void checkStringSize(uint64_t bytes);
-  void chargeAllocation(uint64_t bytes);
+  MemoryBudget* memory() { return &memory_; }
   [[noreturn]] void raise(int64_t number, const std::string& message);
 
 private:
@@ -68,27 +81,29 @@ private:
 
   // arrays (VmArrays.cpp)
   ArrayRef newArray(BaseType elem, const Num* bounds, int dims);
-  void fillArray(ArrayObj& a, const Num* n, const std::string* s, const Variant* v);
+  void fillArray(ArrayObj& a, const Num* n, const ScriptString* s, const Variant* v);
   int64_t flatIndex(const ArrayObj* a, const Num* idx, int count);
   void checkIndex(const ArrayObj* a, int64_t i);
   ArrayObj& array(const ArrayRef& a);
   void grow(ArrayObj& a, size_t extra);
-  void insertElement(ArrayObj& a, int64_t at, const Num* n, const std::string* s, const Variant* v);
+  void insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s, const Variant* v);
   void removeElement(ArrayObj& a, int64_t at);
   void redimArray(ArrayObj& a, const Num* bounds, int dims);
 
   const Program& program_;
   VmHost host_;
   XojoScriptLimits limits_;
+  // Declared before everything it counts, so that it outlives them.
+  MemoryBudget memory_;
+  std::vector<ScriptString> strings_;  // the program's String constants
   std::vector<Num> nstack_;
-  std::vector<std::string> sstack_;
+  std::vector<ScriptString> sstack_;
   std::vector<Variant> vstack_;
   std::vector<ArrayRef> astack_;
   std::vector<Frame> frames_;
   uint32_t base_[kBankCount] = {0, 0, 0, 0};
   int32_t countdown_ = 0;
   int64_t steps_ = 0;
-  uint64_t allocated_ = 0;
   std::chrono::steady_clock::time_point lastStopCheck_;
   std::vector<Variant> args_;
   std::mt19937_64 rng_;

@@ -1,4 +1,7 @@
 // Arrays of the VM: creation within the size limits, checked indexes, growing and shrinking.
+#include <algorithm>
+#include <utility>
+
 #include "platform/script/Vm.h"
 
 namespace vorline::script {
@@ -9,6 +12,12 @@ size_t ArrayObj::size() const {
     case Bank::Var: return vars.size();
     default: return nums.size();
   }
+}
+
+void ArrayObj::settle() {
+  uint64_t now = nums.capacity() * sizeof(Num) + strs.capacity() * sizeof(ScriptString) + vars.capacity() * sizeof(Variant) +
+                 bounds.capacity() * sizeof(int64_t) + sizeof(ArrayObj);
+  budget->settle(std::exchange(charged, now), now);
 }
 
 ArrayObj& Vm::array(const ArrayRef& a) {
@@ -38,24 +47,23 @@ ArrayRef Vm::newArray(BaseType elem, const Num* bounds, int dims) {
   if (total < 0 || total > limits_.maxArrayElements) {
     raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
   }
-  auto a = std::make_shared<ArrayObj>();
+  auto a = std::make_shared<ArrayObj>(&memory_);
   a->elem = elem;
   for (int d = 0; d < dims; ++d) a->bounds.push_back(bounds[d].i);
   auto n = static_cast<size_t>(total);
   switch (a->bank()) {
-    case Bank::Str: chargeAllocation(n * sizeof(std::string)); a->strs.resize(n); break;
-    case Bank::Var: chargeAllocation(n * sizeof(Variant)); a->vars.resize(n); break;
-    default: chargeAllocation(n * sizeof(Num)); a->nums.assign(n, Num{0}); break;
+    case Bank::Str: memory_.require(n * sizeof(ScriptString)); a->strs.resize(n); break;
+    case Bank::Var: memory_.require(n * sizeof(Variant)); a->vars.resize(n); break;
+    default: memory_.require(n * sizeof(Num)); a->nums.assign(n, Num{0}); break;
   }
+  a->settle();
   return a;
 }
 
-void Vm::fillArray(ArrayObj& a, const Num* n, const std::string* s, const Variant* v) {
+// Every String element shares the one value's buffer.
+void Vm::fillArray(ArrayObj& a, const Num* n, const ScriptString* s, const Variant* v) {
   if (n) std::fill(a.nums.begin(), a.nums.end(), *n);
-  if (s) {
-    chargeAllocation(s->size() * a.strs.size());
-    std::fill(a.strs.begin(), a.strs.end(), *s);
-  }
+  if (s) std::fill(a.strs.begin(), a.strs.end(), *s);
   if (v) std::fill(a.vars.begin(), a.vars.end(), *v);
 }
 
@@ -83,11 +91,14 @@ void Vm::grow(ArrayObj& a, size_t extra) {
   if (a.size() + extra > static_cast<uint64_t>(limits_.maxArrayElements)) {
     raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
   }
-  chargeAllocation(extra * 16);
+  // A vector that grows may double its storage.
+  size_t elementBytes = a.bank() == Bank::Str ? sizeof(ScriptString) : (a.bank() == Bank::Var ? sizeof(Variant) : sizeof(Num));
+  size_t capacity = a.bank() == Bank::Str ? a.strs.capacity() : (a.bank() == Bank::Var ? a.vars.capacity() : a.nums.capacity());
+  if (a.size() + extra > capacity) memory_.require(std::max(a.size() + extra, 2 * a.size()) * elementBytes);
 }
 
 // Inserts at index at (-1: at the end) of a one-dimensional array.
-void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const std::string* s, const Variant* v) {
+void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s, const Variant* v) {
   if (a.bounds.size() != 1) raise(1, "Out of bounds: only one-dimensional arrays grow");
   size_t size = a.size();
   if (at == -1) at = static_cast<int64_t>(size);
@@ -100,6 +111,7 @@ void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const std::string*
   if (s) a.strs.insert(a.strs.begin() + static_cast<std::ptrdiff_t>(pos), *s);
   if (v) a.vars.insert(a.vars.begin() + static_cast<std::ptrdiff_t>(pos), *v);
   a.bounds[0] = static_cast<int64_t>(size);
+  a.settle();
 }
 
 void Vm::removeElement(ArrayObj& a, int64_t at) {
@@ -129,6 +141,7 @@ void Vm::redimArray(ArrayObj& a, const Num* bounds, int dims) {
     case Bank::Var: if (!keep) a.vars.clear(); a.vars.resize(n); break;
     default: if (!keep) a.nums.clear(); a.nums.resize(n, Num{0}); break;
   }
+  a.settle();
   for (int d = 0; d < dims; ++d) a.bounds[static_cast<size_t>(d)] = bounds[d].i;
 }
 

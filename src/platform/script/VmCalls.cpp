@@ -20,7 +20,8 @@ constexpr uint64_t kMaxStackSlots[kBankCount] = {16u << 20, 4u << 20, 2u << 20, 
 }  // namespace
 
 Vm::Vm(const Program& program, VmHost host, const XojoScriptLimits& limits)
-    : program_(program), host_(std::move(host)), limits_(limits), rng_(std::random_device{}()) {}
+    : program_(program), host_(std::move(host)), limits_(limits), memory_(limits.maxAllocatedBytes),
+      rng_(std::random_device{}()) {}
 
 void Vm::raise(int64_t number, const std::string& message) { throw RuntimeException(number, message); }
 
@@ -32,26 +33,18 @@ void Vm::checkStringSize(uint64_t bytes) {
   }
 }
 
-void Vm::chargeAllocation(uint64_t bytes) {
-  if (limits_.maxAllocatedBytes <= 0) return;
-  allocated_ += bytes;
-  if (allocated_ > static_cast<uint64_t>(limits_.maxAllocatedBytes)) {
-    raise(6, "Out of memory: the run made more than " + std::to_string(limits_.maxAllocatedBytes) + " bytes");
-  }
-}
-
 // Main frame at the bottom of every stack: its registers are the script-wide variables.
 void Vm::run() {
   const Proto& main = program_.protos[0];
-  frames_.reserve(256);
-  nstack_.assign(main.regs[0] + 4096, Num{0});
-  sstack_.resize(main.regs[1] + 256);
-  vstack_.resize(main.regs[2] + 256);
-  astack_.resize(main.regs[3] + 256);
-  std::copy(main.consts.begin(), main.consts.end(), nstack_.begin() + main.constBase);
   countdown_ = kPollInterval;
   lastStopCheck_ = std::chrono::steady_clock::now();
   try {
+    strings_.reserve(program_.strings.size());
+    for (const std::string& s : program_.strings) strings_.push_back(ScriptString::make(s, &memory_));
+    frames_.reserve(256);
+    uint32_t sizes[kBankCount] = {main.regs[0] + 4096, main.regs[1] + 256, main.regs[2] + 256, main.regs[3] + 256};
+    growStacks(sizes);
+    std::copy(main.consts.begin(), main.consts.end(), nstack_.begin() + main.constBase);
     execute();
   } catch (const RuntimeException&) {
     throw;
@@ -78,8 +71,13 @@ void Vm::growStacks(const uint32_t* needed) {
       raise(5, "Stack overflow: recursion deeper than " + std::to_string(frames_.size()));
     }
   }
-  auto grow = [](auto& v, uint32_t need) {
-    if (need > v.size()) v.resize(std::max<size_t>(need, v.size() * 2));
+  // The stacks count against the run's memory as they grow.
+  auto grow = [this](auto& v, uint32_t need) {
+    if (need <= v.size()) return;
+    size_t was = v.capacity(), size = std::max<size_t>(need, v.size() * 2);
+    memory_.require((size - v.size()) * sizeof(v[0]));
+    v.resize(size);
+    memory_.settle(was * sizeof(v[0]), v.capacity() * sizeof(v[0]));
   };
   grow(nstack_, needed[0]);
   grow(sstack_, needed[1]);
@@ -118,8 +116,8 @@ void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) 
 // Drops what the callee's frame holds, so that memory and objects go as soon as it returns.
 void Vm::releaseFrame(const Proto& p) {
   for (uint32_t i = 0; i < p.regs[1]; ++i) {
-    std::string& s = sstack_[base_[1] + i];
-    if (s.capacity() > 256) std::string().swap(s);
+    ScriptString& s = sstack_[base_[1] + i];
+    if (s.worthReleasing()) s.reset();
   }
   for (uint32_t i = 0; i < p.regs[2]; ++i) {
     Variant& v = vstack_[base_[2] + i];
@@ -148,7 +146,6 @@ void Vm::callBuiltin(const CallSite& site) {
   a.outV = vstack_.data() + base_[2] + site.dst;
   a.vm = this;
   def.fn(a);
-  if (bankOf(site.result) == Bank::Str) chargeAllocation(a.outS->size());
 }
 
 // Boxes the arguments by the method's parameter types, calls it and unboxes its result.
@@ -163,7 +160,7 @@ void Vm::callContext(const CallSite& site) {
     auto b = static_cast<size_t>(bankOf(t));
     uint32_t r = base_[b] + site.argBase[b] + used[b]++;
     if (b == 0) args_[i] = boxNumber(t.base, nstack_[r]);
-    else if (b == 1) args_[i] = Variant::String(sstack_[r]);
+    else if (b == 1) args_[i] = Variant::String(sstack_[r].str());
     else args_[i] = vstack_[r];
   }
   Variant result;
@@ -176,7 +173,7 @@ void Vm::callContext(const CallSite& site) {
   }
   switch (bankOf(site.result)) {
     case Bank::Num: nstack_[base_[0] + site.dst] = unboxNumber(site.result.base, result); break;
-    case Bank::Str: sstack_[base_[1] + site.dst] = result.toString(); break;
+    case Bank::Str: sstack_[base_[1] + site.dst].assign(result.toString(), &memory_); break;
     case Bank::Var:
       vstack_[base_[2] + site.dst] = site.result.base == BaseType::Object ? unboxObject(result) : std::move(result);
       break;

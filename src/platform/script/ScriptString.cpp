@@ -1,0 +1,114 @@
+#include "platform/script/ScriptString.h"
+
+#include <algorithm>
+
+#include "platform/TextOps.h"
+
+namespace vorline::script {
+
+const std::string& ScriptString::empty() {
+  static const std::string kEmpty;
+  return kEmpty;
+}
+
+// The buffer's allocation: its header, and the text's storage when it is not held inline.
+uint64_t ScriptString::footprint(const Buffer& b) {
+  uint64_t bytes = sizeof(Buffer);
+  if (b.text.capacity() > std::string().capacity()) bytes += b.text.capacity() + 1;
+  return bytes;
+}
+
+ScriptString ScriptString::make(std::string text, MemoryBudget* budget) {
+  ScriptString s;
+  if (budget) budget->require(sizeof(Buffer) + text.capacity());
+  s.buf_ = new Buffer{1, -1, 0, budget, std::move(text)};
+  s.changed();
+  return s;
+}
+
+void ScriptString::destroy(Buffer* b) {
+  if (b->budget) b->budget->credit(b->charged);
+  delete b;
+}
+
+void ScriptString::changed(int64_t length) {
+  buf_->length = length;
+  uint64_t now = footprint(*buf_);
+  uint64_t was = std::exchange(buf_->charged, now);
+  if (buf_->budget) buf_->budget->settle(was, now);
+}
+
+int64_t ScriptString::knownLength() const {
+  if (!buf_) return 0;
+  if (buf_->length < 0 && buf_->text.size() <= 64) buf_->length = Len(buf_->text);
+  return buf_->length;
+}
+
+int64_t ScriptString::length() const {
+  if (!buf_) return 0;
+  if (buf_->length < 0) buf_->length = Len(buf_->text);
+  return buf_->length;
+}
+
+void ScriptString::assign(std::string text, MemoryBudget* budget) {
+  if (unique()) {
+    buf_->text = std::move(text);
+    changed();
+    return;
+  }
+  *this = make(std::move(text), budget);
+}
+
+namespace {
+
+int64_t sumOfLengths(int64_t a, int64_t b) { return a < 0 || b < 0 ? -1 : a + b; }
+
+}  // namespace
+
+void ScriptString::assignConcat(const ScriptString& l, const ScriptString& r,
+                                MemoryBudget* budget) {
+  int64_t length = sumOfLengths(l.knownLength(), r.knownLength());
+  if (budget) budget->require(l.size() + r.size());
+  if (unique() && this != &l && this != &r) {
+    buf_->text.assign(l.view());
+    buf_->text.append(r.view());
+    changed(length);
+    return;
+  }
+  std::string text;
+  text.reserve(l.size() + r.size());
+  text.append(l.view());
+  text.append(r.view());
+  *this = make(std::move(text), budget);
+  buf_->length = length;
+}
+
+void ScriptString::append(const ScriptString& more, MemoryBudget* budget) {
+  if (more.isEmpty()) return;
+  int64_t length = sumOfLengths(knownLength(), more.knownLength());
+  if (unique()) {
+    size_t need = size() + more.size();
+    if (budget && buf_->text.capacity() < need)
+      budget->require(std::max(need, 2 * buf_->text.capacity()));
+    buf_->text.append(more.view());
+    changed(length);
+    return;
+  }
+  std::string text;
+  text.reserve(size() + more.size());
+  text.append(view());
+  text.append(more.view());
+  *this = make(std::move(text), budget);
+  buf_->length = length;
+}
+
+void ScriptString::clear() {
+  if (unique() && buf_->text.capacity() <= 256) {
+    buf_->text.clear();
+    changed();
+    return;
+  }
+  release();
+}
+
+}  // namespace vorline::script
