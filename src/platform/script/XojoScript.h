@@ -25,7 +25,9 @@ struct XojoScriptLimits {
   int64_t maxStringBytes = 256ll * 1024 * 1024;   // "Out of memory: ..." for a longer String
   int64_t maxArrayElements = 64ll * 1024 * 1024;  // per array
   int64_t maxSteps = 0;            // loop turns and calls; 0: no limit (the fuzzer sets one)
-  int64_t maxAllocatedBytes = 0;   // Strings and arrays made in one run; 0: no limit
+  // Memory a run holds at once (Strings, counted once however many values share one, arrays
+  // and register stacks); 0: no limit. The window sets a quarter of the machine's memory.
+  int64_t maxAllocatedBytes = 0;
 };
 
 namespace script { class Engine; }

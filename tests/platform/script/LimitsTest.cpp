@@ -107,6 +107,57 @@ TEST(ScriptLimits, AllocationBudget) {
   EXPECT_EQ(r.errorNumber, 6);
 }
 
+// The budget counts what a run holds at once: a recursion that keeps an array per call ends
+// with "Out of memory", memory given back counts no more, and Strings that share one text
+// count it once.
+TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
+  auto budget = [](XojoScript& s) { s.Limits.maxAllocatedBytes = 4 * 1024 * 1024; };
+  RunResult deep = runScript(
+      "function deep(n as integer) as integer\n  dim a(100000) as double\n  a(0) = n\n  if n = 0 then return 0\n"
+      "  return deep(n - 1) + 1\nend function\nprint \"start\"\nprint str(deep(1000))",
+      nullptr, budget);
+  EXPECT_EQ(deep.errorNumber, 6);
+  EXPECT_EQ(deep.output(), "start");
+  EXPECT_EQ(deep.errorMessage.rfind("Out of memory", 0), 0u) << deep.errorMessage;
+
+  struct Case {
+    const char* name;
+    const char* source;
+    const char* output;
+  } cases[] = {
+      {"ArraysMadeAndDropped",
+       "dim n as integer\nfor i as integer = 1 to 200\n  dim a(100000) as double\n  a(5) = i\n  n = n + a(5)\nnext\n"
+       "print str(n)",
+       "20100"},
+      {"RecursionThatFits",
+       "function deep(n as integer) as integer\n  dim a(10000) as double\n  if n = 0 then return 0\n"
+       "  return deep(n - 1) + 1\nend function\nprint str(deep(20))",
+       "20"},
+      {"SharedStringInEveryElement",
+       "dim s as string = \"x\"\nwhile len(s) < 1000000\n  s = s + s\nwend\ndim a(1000) as string = s\n"
+       "for i as integer = 0 to 1000\n  a(i) = s\nnext\nprint str(len(a(1000)))",
+       "1048576"},
+      {"StringsCalledAndReturned",
+       "function f(p as string) as string\n  return p\nend function\ndim s as string = \"x\"\n"
+       "while len(s) < 1000000\n  s = s + s\nwend\ndim n as integer\nfor i as integer = 1 to 1000\n"
+       "  n = n + len(f(s))\nnext\nprint str(n)",
+       "1048576000"},
+  };
+  for (const Case& c : cases) {
+    RunResult r = runScript(c.source, nullptr, budget);
+    EXPECT_EQ(r.runtimeErrors, 0) << c.name << ": " << r.errorMessage;
+    EXPECT_EQ(r.output(), c.output) << c.name;
+  }
+
+  RunResult growing = runScript("dim s as string = \"x\"\nwhile true\n  s = s + s\nwend", nullptr, budget);
+  EXPECT_EQ(growing.errorNumber, 6);
+  RunResult copies = runScript(
+      "dim s as string = \"x\"\nwhile len(s) < 100000\n  s = s + s\nwend\ndim a() as string\nwhile true\n"
+      "  a.append s + \"!\"\nwend",
+      nullptr, budget);
+  EXPECT_EQ(copies.errorNumber, 6);
+}
+
 TEST(ScriptLimits, StepBudget) {
   RunResult r = runScript("print 1\nwhile true\nwend", nullptr, [](XojoScript& s) { s.Limits.maxSteps = 100000; });
   EXPECT_EQ(r.errorNumber, 8);
