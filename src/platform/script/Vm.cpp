@@ -384,7 +384,7 @@ void Vm::execute() {
   OP(ASET_V) {
     ArrayObj& a = array(A[ra]);
     checkIndex(&a, N[rb].i);
-    a.vars[static_cast<size_t>(N[rb].i)] = V[rc];
+    a.setVariant(static_cast<size_t>(N[rb].i), V[rc]);
     NEXT();
   }
   OP(AUBOUND) {

@@ -34,9 +34,14 @@ struct ArrayObj {
   std::vector<Variant> vars;
   MemoryBudget* budget;
   uint64_t charged = 0;
+  uint64_t variantText = 0;  // bytes of the texts that the Variant elements hold
 
   size_t size() const;
   Bank bank() const { return bankOf(Type(elem)); }
+  // Stores a Variant element, counting the text it holds.
+  void setVariant(size_t i, const Variant& v);
+  // Counts the texts of the Variant elements again, after many of them changed.
+  void recountVariantText();
   // Charges what the element storage holds now.
   void settle();
 };

@@ -14,9 +14,28 @@ size_t ArrayObj::size() const {
   }
 }
 
+namespace {
+
+// What a Variant holds beside itself: a String's own copy of its text.
+uint64_t textBytes(const Variant& v) { return v.isString() ? v.stringValue().capacity() : 0; }
+
+}  // namespace
+
+void ArrayObj::setVariant(size_t i, const Variant& v) {
+  variantText -= textBytes(vars[i]);
+  vars[i] = v;
+  variantText += textBytes(vars[i]);
+  settle();
+}
+
+void ArrayObj::recountVariantText() {
+  variantText = 0;
+  for (const Variant& v : vars) variantText += textBytes(v);
+}
+
 void ArrayObj::settle() {
   uint64_t now = nums.capacity() * sizeof(Num) + strs.capacity() * sizeof(ScriptString) + vars.capacity() * sizeof(Variant) +
-                 bounds.capacity() * sizeof(int64_t) + sizeof(ArrayObj);
+                 variantText + bounds.capacity() * sizeof(int64_t) + sizeof(ArrayObj);
   budget->settle(std::exchange(charged, now), now);
 }
 
@@ -64,7 +83,12 @@ ArrayRef Vm::newArray(BaseType elem, const Num* bounds, int dims) {
 void Vm::fillArray(ArrayObj& a, const Num* n, const ScriptString* s, const Variant* v) {
   if (n) std::fill(a.nums.begin(), a.nums.end(), *n);
   if (s) std::fill(a.strs.begin(), a.strs.end(), *s);
-  if (v) std::fill(a.vars.begin(), a.vars.end(), *v);
+  if (v) {
+    memory_.require(textBytes(*v) * a.vars.size());
+    std::fill(a.vars.begin(), a.vars.end(), *v);
+    a.variantText = textBytes(*v) * a.vars.size();
+    a.settle();
+  }
 }
 
 void Vm::checkIndex(const ArrayObj* a, int64_t i) {
@@ -109,7 +133,10 @@ void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString
   auto pos = static_cast<size_t>(at);
   if (n) a.nums.insert(a.nums.begin() + static_cast<std::ptrdiff_t>(pos), *n);
   if (s) a.strs.insert(a.strs.begin() + static_cast<std::ptrdiff_t>(pos), *s);
-  if (v) a.vars.insert(a.vars.begin() + static_cast<std::ptrdiff_t>(pos), *v);
+  if (v) {
+    a.vars.insert(a.vars.begin() + static_cast<std::ptrdiff_t>(pos), *v);
+    a.variantText += textBytes(*v);
+  }
   a.bounds[0] = static_cast<int64_t>(size);
   a.settle();
 }
@@ -120,10 +147,14 @@ void Vm::removeElement(ArrayObj& a, int64_t at) {
   auto pos = static_cast<std::ptrdiff_t>(at);
   switch (a.bank()) {
     case Bank::Str: a.strs.erase(a.strs.begin() + pos); break;
-    case Bank::Var: a.vars.erase(a.vars.begin() + pos); break;
+    case Bank::Var:
+      a.variantText -= textBytes(a.vars[static_cast<size_t>(at)]);
+      a.vars.erase(a.vars.begin() + pos);
+      break;
     default: a.nums.erase(a.nums.begin() + pos); break;
   }
   a.bounds[0] -= 1;
+  a.settle();
 }
 
 // New bounds; a one-dimensional array keeps its elements up to the new size.
@@ -138,7 +169,7 @@ void Vm::redimArray(ArrayObj& a, const Num* bounds, int dims) {
   bool keep = dims == 1;
   switch (a.bank()) {
     case Bank::Str: if (!keep) a.strs.clear(); a.strs.resize(n); break;
-    case Bank::Var: if (!keep) a.vars.clear(); a.vars.resize(n); break;
+    case Bank::Var: if (!keep) a.vars.clear(); a.vars.resize(n); a.recountVariantText(); break;
     default: if (!keep) a.nums.clear(); a.nums.resize(n, Num{0}); break;
   }
   a.settle();

@@ -149,6 +149,11 @@ TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
     EXPECT_EQ(r.output(), c.output) << c.name;
   }
 
+  RunResult variants = runScript(
+      "dim s as string = \"x\"\nwhile len(s) < 100000\n  s = s + s\nwend\ndim v(1000) as variant\n"
+      "for i as integer = 0 to 1000\n  v(i) = s\nnext",
+      nullptr, budget);
+  EXPECT_EQ(variants.errorNumber, 6);
   RunResult growing = runScript("dim s as string = \"x\"\nwhile true\n  s = s + s\nwend", nullptr, budget);
   EXPECT_EQ(growing.errorNumber, 6);
   RunResult copies = runScript(
