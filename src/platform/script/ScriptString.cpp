@@ -11,13 +11,6 @@ const std::string& ScriptString::empty() {
   return kEmpty;
 }
 
-// The buffer's allocation: its header, and the text's storage when it is not held inline.
-uint64_t ScriptString::footprint(const Buffer& b) {
-  uint64_t bytes = sizeof(Buffer);
-  if (b.text.capacity() > std::string().capacity()) bytes += b.text.capacity() + 1;
-  return bytes;
-}
-
 ScriptString ScriptString::make(std::string text, MemoryBudget* budget) {
   ScriptString s;
   if (budget) budget->require(sizeof(Buffer) + text.capacity());
@@ -31,9 +24,7 @@ void ScriptString::destroy(Buffer* b) {
   delete b;
 }
 
-void ScriptString::changed(int64_t length) {
-  buf_->length = length;
-  uint64_t now = footprint(*buf_);
+void ScriptString::recharge(uint64_t now) {
   uint64_t was = std::exchange(buf_->charged, now);
   if (buf_->budget) buf_->budget->settle(was, now);
 }
@@ -50,12 +41,7 @@ int64_t ScriptString::length() const {
   return buf_->length;
 }
 
-void ScriptString::assign(std::string text, MemoryBudget* budget) {
-  if (unique()) {
-    buf_->text = std::move(text);
-    changed();
-    return;
-  }
+void ScriptString::assignNew(std::string text, MemoryBudget* budget) {
   *this = make(std::move(text), budget);
 }
 
@@ -83,9 +69,10 @@ void ScriptString::assignConcat(const ScriptString& l, const ScriptString& r,
   buf_->length = length;
 }
 
-void ScriptString::append(const ScriptString& more, MemoryBudget* budget) {
+void ScriptString::appendSlowly(const ScriptString& more, MemoryBudget* budget) {
   if (more.isEmpty()) return;
-  int64_t length = sumOfLengths(knownLength(), more.knownLength());
+  // The length stays known when this one's is.
+  int64_t length = buf_ && buf_->length < 0 ? -1 : sumOfLengths(knownLength(), more.knownLength());
   if (unique()) {
     size_t need = size() + more.size();
     if (budget && buf_->text.capacity() < need)

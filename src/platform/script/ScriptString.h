@@ -48,11 +48,23 @@ class ScriptString {
   bool worthReleasing() const { return buf_ && (buf_->refs > 1 || buf_->text.capacity() > 256); }
 
   // The new text, in this value's own buffer when no other value shares it.
-  void assign(std::string text, MemoryBudget* budget);
+  void assign(std::string&& text, MemoryBudget* budget) {
+    if (!unique()) return assignNew(std::move(text), budget);
+    buf_->text = std::move(text);
+    changed();
+  }
   // l + r; either may be this value.
   void assignConcat(const ScriptString& l, const ScriptString& r, MemoryBudget* budget);
   // Appends in place when no other value shares the buffer; more may be this value.
-  void append(const ScriptString& more, MemoryBudget* budget);
+  void append(const ScriptString& more, MemoryBudget* budget) {
+    size_t n = more.size();
+    // The common case: nobody shares the buffer, it has room, and its length is not kept.
+    if (n != 0 && unique() && buf_->length < 0 && buf_->text.capacity() - buf_->text.size() >= n) {
+      buf_->text.append(more.buf_->text.data(), n);
+      return;
+    }
+    appendSlowly(more, budget);
+  }
   void clear();
   void reset() { release(); }
   void swap(ScriptString& other) noexcept { std::swap(buf_, other.buf_); }
@@ -67,12 +79,24 @@ class ScriptString {
   };
 
   static const std::string& empty();
-  static uint64_t footprint(const Buffer& b);
+  // The buffer's allocation: its header, and the text's storage when it is not held inline.
+  static uint64_t footprint(const Buffer& b) {
+    size_t capacity = b.text.capacity();
+    return sizeof(Buffer) + (capacity > kInlineCapacity ? capacity + 1 : 0);
+  }
+  static constexpr size_t kInlineCapacity = 15;
   bool unique() const { return buf_ && buf_->refs == 1; }
   // The length when it is known or cheap to count, else -1.
   int64_t knownLength() const;
   // After the text changed: its length (-1: unknown), and a charge of what it holds now.
-  void changed(int64_t length = -1);
+  void changed(int64_t length = -1) {
+    buf_->length = length;
+    uint64_t now = footprint(*buf_);
+    if (now != buf_->charged) recharge(now);
+  }
+  void recharge(uint64_t now);
+  void assignNew(std::string text, MemoryBudget* budget);
+  void appendSlowly(const ScriptString& more, MemoryBudget* budget);
   void release() {
     if (buf_ && --buf_->refs == 0) destroy(buf_);
     buf_ = nullptr;
