@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/XojoScript.h"
+#include "platform/script/XojoScript.h"
 
 namespace vorline::script {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/TextOps.h"
+#include "platform/text/TextOps.h"
 
 namespace vorline::script {
 
