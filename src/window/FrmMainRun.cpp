@@ -1,5 +1,4 @@
 // FrmMain: the evaluation run, the source-line list and the variables memory.
-#include <unistd.h>
 
 #include "shell/Globals.h"
 #include "platform/files/FolderItem.h"
@@ -14,14 +13,6 @@
 
 namespace vorline {
 namespace {
-
-// A run may hold a quarter of the machine's memory; past it the run ends with "Out of memory"
-// and the window stays usable.
-int64_t runMemoryBudget() {
-  long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
-  if (pages <= 0 || pageSize <= 0) return 0;
-  return static_cast<int64_t>(pages) * pageSize / 4;
-}
 
 // A printed text stays on its pad line: each line break becomes the sign "⏎".
 std::string oneLine(const std::string& text) {
@@ -63,7 +54,6 @@ void FrmMain::runEngine(const std::string& script) {
   std::shared_ptr<XojoScriptControl> engine = rb1();
   engine->Source = script;
   engine->Context = myGlue.get();
-  engine->Limits.maxAllocatedBytes = runMemoryBudget();
   BusyScope busy;
   engine->Run();
 }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "window/WindowFixture.h"
+#include "window/XojoScriptControl.h"
 
 namespace vorline {
 namespace {
@@ -43,6 +44,16 @@ TEST_F(EvaluationRun, RunningTwiceGivesTheSamePad) {
   std::string once = run("a = 3\nb = a^2\na + b");
   EXPECT_EQ(run(once), once);
   EXPECT_EQ(once, "a = 3 //3\nb = a^2 //9\na + b //12");
+}
+
+// Every window's runs have a memory budget from the start, and a budget chosen for the engine
+// (a test's, a fuzz target's) holds for every later run instead of being reset by the run.
+TEST_F(EvaluationRun, RunsHoldAMemoryBudgetThatACallerMayChoose) {
+  EXPECT_GT(window().rb1()->Limits.maxAllocatedBytes, 0);
+  window().rb1()->Limits.maxAllocatedBytes = 1 << 20;
+  EXPECT_EQ(run("dim a(1000000) as double\n1"), "dim a(1000000) as double\n1");  // ended at the dim
+  EXPECT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(window().rb1()->Limits.maxAllocatedBytes, 1 << 20);
 }
 
 TEST_F(EvaluationRun, CompileErrorStillRebuildsTheRegisteredLines) {
