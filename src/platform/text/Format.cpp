@@ -1,5 +1,6 @@
 #include "platform/text/Format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -316,11 +317,76 @@ std::string formatWith(const Section& s, double value, bool singleSection) {
   return text;
 }
 
+// The number output's own masks, "-0" and "-0." followed by "#"s only: their places, or -1 for
+// any other mask.
+int plainPlaces(std::string_view mask) {
+  if (mask.size() < 2 || mask[0] != '-' || mask[1] != '0') return -1;
+  if (mask.size() == 2) return 0;
+  if (mask[2] != '.') return -1;
+  for (size_t i = 3; i < mask.size(); ++i)
+    if (mask[i] != '#') return -1;
+  return static_cast<int>(mask.size() - 3);
+}
+
+// Such a mask written without building sections: the same shortest decimal, rounded half away
+// from zero to `places` fraction digits, trailing fraction zeros and a bare point dropped.
+std::string formatPlain(double value, int places) {
+  char buf[40];
+  auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+  std::string_view text(buf, static_cast<size_t>(r.ptr - buf));
+  size_t e = text.find('e');
+  std::string digits;
+  digits.reserve(e + static_cast<size_t>(places) + 24);
+  if (value != 0)
+    for (char c : text.substr(0, e))
+      if (c != '.') digits += c;
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  int point = 0;
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), point);
+  point += 1;
+  const long keep = static_cast<long>(point) + places;
+  if (keep < 0 || digits.empty()) return "0";
+  const auto n = static_cast<size_t>(keep);
+  if (n < digits.size()) {
+    const bool up = digits[n] >= '5';
+    digits.resize(n);
+    if (up && incrementDigits(digits)) ++point;
+    if (digits.empty()) return "0";
+  }
+  std::string out;
+  out.reserve(digits.size() + static_cast<size_t>(places) + 4);
+  if (value < 0) out += '-';
+  if (point > 0) {
+    const auto intDigits = static_cast<size_t>(point);
+    out.append(digits, 0, std::min(intDigits, digits.size()));
+    if (intDigits > digits.size()) out.append(intDigits - digits.size(), '0');
+  } else {
+    out += '0';
+  }
+  std::string_view frac;
+  std::string lead;
+  if (point > 0) {
+    frac = static_cast<size_t>(point) < digits.size()
+               ? std::string_view(digits).substr(static_cast<size_t>(point))
+               : std::string_view();
+  } else {
+    lead.assign(static_cast<size_t>(-point), '0');
+    frac = digits;
+  }
+  while (!frac.empty() && frac.back() == '0') frac.remove_suffix(1);
+  if (frac.empty()) return out;
+  out += '.';
+  out += lead;
+  out += frac;
+  return out;
+}
+
 }  // namespace
 
 // Picks the section for the value's sign (positive; negative; zero) and writes the value.
 std::string Format(double value, std::string_view mask) {
   if (!std::isfinite(value)) return nonFinite(value);
+  if (int places = plainPlaces(mask); places >= 0) return formatPlain(value, places);
   std::vector<Section> sections = parseMask(mask);
   if (sections.size() == 1) return formatWith(sections[0], value, true);
   const Section& zeroSection = sections.size() >= 3 ? sections[2] : sections[0];

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "platform/text/Format.h"
 
@@ -109,6 +110,38 @@ TEST(FormatPrecision, EachDigitCountRoundsThere) {
     std::string m = p == 0 ? "-0" : mask + std::string(static_cast<size_t>(p), '#');
     EXPECT_EQ(Format(1.2345678, m), expected[p]) << m;
   }
+}
+
+
+// The number output's masks ("-0", "-0." and "#"s) are written by a shorter path; "-#0.##"
+// means the same through the general one, so both must agree for every kind of value.
+TEST(FormatPrecision, NumberOutputMasksAgreeWithTheGeneralPath) {
+  const double values[] = {0.0,      -0.0,     1.0,      -1.0,      0.5,       -0.5,
+                           0.05,     0.95,     9.5,      99.5,      999.9999,  -999.9999,
+                           1.005,    2.675,    0.125,    1e-7,      -1e-7,     4.9e-15,
+                           5e-15,    1.5e-14,  123456789012345.0,  1e15,     1e20,
+                           -1e22,    1.7976931348623157e308,   5e-324,    1.0 / 3.0,
+                           -2.0 / 3.0, 0.1 + 0.2, 9.999999999999999, 0.00049999, 0.0005,
+                           12345.678901234567, -0.000000000000004, 6.02214076e23};
+  for (double v : values) {
+    for (int p = 0; p <= 14; ++p) {
+      std::string places(static_cast<size_t>(p), '#');
+      std::string plain = p == 0 ? "-0" : "-0." + places;
+      EXPECT_EQ(Format(v, plain), Format(v, "-#0." + places)) << v << " with " << plain;
+    }
+  }
+  // Values spread over the magnitudes, with many digits.
+  double v = 1e-17;
+  for (int i = 0; i < 400; ++i, v *= -1.37) {
+    for (int p : {0, 1, 2, 5, 10, 14}) {
+      std::string places(static_cast<size_t>(p), '#');
+      std::string plain = p == 0 ? "-0" : "-0." + places;
+      EXPECT_EQ(Format(v, plain), Format(v, "-#0." + places)) << v << " with " << plain;
+    }
+  }
+  EXPECT_EQ(Format(-0.0004, "-0.###"), "0");
+  EXPECT_EQ(Format(-0.0005, "-0.###"), "-0.001");
+  EXPECT_EQ(Format(-1e20, "-0."), "-100000000000000000000");
 }
 
 }  // namespace
