@@ -13,8 +13,6 @@ bool isNameStart(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
 }
 
-bool isNameChar(unsigned char c) { return isNameStart(c) || (c >= '0' && c <= '9'); }
-
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 int digitValue(unsigned char c) {
@@ -42,31 +40,61 @@ std::string lowerName(std::string_view name) {
   return out;
 }
 
-SymbolTable::SymbolTable() {
+SymbolTable::SymbolTable() : slots_(128, 0) {
   for (const char* w : kReservedWords) intern(w, w);
 }
 
 Sym SymbolTable::intern(std::string_view lower, std::string_view spelling) {
-  auto it = ids_.find(lower);
-  if (it != ids_.end()) return it->second;
+  return intern(lower, hashName(lower), spelling);
+}
+
+Sym SymbolTable::intern(std::string_view lower, uint32_t hash, std::string_view spelling) {
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    uint32_t slot = slots_[i];
+    if (slot == 0) break;
+    Sym s = slot - 1;
+    if (hashes_[s] == hash && names_[s] == lower) return s;
+  }
   Sym id = static_cast<Sym>(names_.size());
   names_.emplace_back(lower);
   spellings_.emplace_back(spelling);
-  ids_.emplace(names_.back(), id);
+  hashes_.push_back(hash);
+  if (names_.size() * 2 > slots_.size()) {
+    grow();
+  } else {
+    size_t i = hash & mask;
+    while (slots_[i] != 0) i = (i + 1) & mask;
+    slots_[i] = id + 1;
+  }
   return id;
 }
 
-// Short ASCII names, nearly all of them, are lower-cased on the stack.
+// Doubles the slots and places every id again; the table stays at most half full.
+void SymbolTable::grow() {
+  slots_.assign(slots_.size() * 2, 0);
+  const size_t mask = slots_.size() - 1;
+  for (Sym s = 0; s < names_.size(); ++s) {
+    size_t i = hashes_[s] & mask;
+    while (slots_[i] != 0) i = (i + 1) & mask;
+    slots_[i] = s + 1;
+  }
+}
+
+// Short ASCII names, nearly all of them, are lower-cased on the stack while hashing.
 Sym SymbolTable::intern(std::string_view name) {
   constexpr size_t kShort = 64;
   if (name.size() > kShort) return intern(lowerName(name), name);
   char lower[kShort];
+  uint32_t h = 2166136261u;
   for (size_t i = 0; i < name.size(); ++i) {
     unsigned char u = static_cast<unsigned char>(name[i]);
     if (u >= 0x80) return intern(lowerName(name), name);
-    lower[i] = static_cast<char>(u >= 'A' && u <= 'Z' ? u + 32 : u);
+    u = u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + 32) : u;
+    lower[i] = static_cast<char>(u);
+    h = (h ^ u) * 16777619u;
   }
-  return intern(std::string_view(lower, name.size()), name);
+  return intern(std::string_view(lower, name.size()), h, name);
 }
 
 Lexer::Lexer(std::string_view source, SymbolTable& symbols, std::vector<std::string>& strings)
@@ -225,11 +253,32 @@ void Lexer::lexString(Token& t) {
   strings_.push_back(std::move(value));
 }
 
+// ASCII names, nearly all of them, are lower-cased and hashed on the stack as they are read.
 void Lexer::lexName(Token& t) {
-  size_t start = pos_;
-  while (pos_ < src_.size() && isNameChar(static_cast<unsigned char>(src_[pos_]))) ++pos_;
+  constexpr size_t kShort = 64;
+  const size_t start = pos_;
+  const size_t end = src_.size();
+  char lower[kShort];
+  uint32_t h = 2166136261u;
+  size_t n = 0;
+  bool plain = true;
+  for (; pos_ < end; ++pos_) {
+    unsigned char u = static_cast<unsigned char>(src_[pos_]);
+    if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '_') {
+    } else if (u >= 'A' && u <= 'Z') {
+      u = static_cast<unsigned char>(u + 32);
+    } else if (u >= 0x80) {
+      plain = false;
+    } else {
+      break;
+    }
+    if (n < kShort) lower[n] = static_cast<char>(u);
+    ++n;
+    h = (h ^ u) * 16777619u;
+  }
   std::string_view text = src_.substr(start, pos_ - start);
-  Sym id = symbols_.intern(text);
+  Sym id = plain && n <= kShort ? symbols_.intern(std::string_view(lower, n), h, text)
+                                : symbols_.intern(text);
   if (id < kSymFirstContextWord) {
     t.kind = static_cast<Tok>(static_cast<int>(Tok::KwAnd) + static_cast<int>(id));
   } else {

@@ -3,10 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vorline::script {
@@ -84,21 +82,25 @@ public:
   SymbolTable();
   Sym intern(std::string_view lowerName, std::string_view spelling);
   Sym intern(std::string_view name);  // lower-cases first
+  // A lower-case name whose hashName is known.
+  Sym intern(std::string_view lowerName, uint32_t hash, std::string_view spelling);
   const std::string& spelling(Sym s) const { return spellings_[s]; }
   const std::string& lower(Sym s) const { return names_[s]; }
   bool isReserved(Sym s) const { return s < kSymFirstContextWord; }
+  // FNV-1a: names are short.
+  static uint32_t hashName(std::string_view s) {
+    uint32_t h = 2166136261u;
+    for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h;
+  }
 
 private:
-  // Looked up by string_view, so that finding a name allocates nothing.
-  struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const {
-      uint64_t h = 14695981039346656037ull;  // FNV-1a: names are short
-      for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-      return static_cast<size_t>(h);
-    }
-  };
-  std::unordered_map<std::string, Sym, NameHash, std::equal_to<>> ids_;
+  void grow();
+
+  // Open addressing over the symbol ids (id + 1; 0 is a free slot), so that finding a name
+  // allocates nothing and walks no bucket list.
+  std::vector<uint32_t> slots_;
+  std::vector<uint32_t> hashes_;
   std::vector<std::string> names_;
   std::vector<std::string> spellings_;
 };
