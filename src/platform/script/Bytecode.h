@@ -41,7 +41,7 @@ struct CallSite {
   uint16_t argCount[kBankCount] = {0, 0, 0, 0};
   uint32_t dst = 0;
   Type result;
-  std::vector<Type> params;  // context methods: converted to Variants in this order
+  uint32_t params = 0;  // context methods: Program::paramLists[params], the arguments' types in order
 };
 
 // Run-time choice among overloads that differ only in Variant arguments: for each candidate,
@@ -67,6 +67,7 @@ struct Program {
   std::vector<Proto> protos;  // 0: the main code, whose frame holds the script-wide variables
   std::vector<CallSite> sites;
   std::vector<DispatchInfo> dispatch;
+  std::vector<std::vector<Type>> paramLists;  // one per context method called, shared by its sites
   std::vector<std::string> strings;
   std::vector<Num> numbers;  // constants loaded by LOADK_N
 };

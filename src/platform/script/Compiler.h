@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -86,7 +87,8 @@ private:
   std::vector<size_t> jumpIfFalse(Expr* cond);
   size_t jumpIfTrue(Expr* cond);
   void callInto(CallInfo* call, List<Expr*>& args, int64_t dst);
-  void siteCall(CallInfo* call, const std::vector<ArgValue>& args, int64_t dst);
+  void siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t dst);
+  uint32_t contextParams(const CallInfo* call);
   void dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst);
   void inlineCall(CallInfo* call, List<Expr*>& args, int64_t dst);
   bool isTemp(Bank b, uint32_t reg) const;
@@ -107,6 +109,7 @@ private:
 
   Script& script_;
   Program& program_;
+  std::unordered_map<uint32_t, uint32_t> contextParams_;  // context method -> its paramLists entry
   Proto* proto_ = nullptr;
   FuncDecl* function_ = nullptr;
   int line_ = 0;

@@ -433,18 +433,34 @@ void Compiler::callInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
       break;
     default: break;
   }
+  // Most calls take a few arguments: those are listed on the stack.
+  constexpr uint32_t kInline = 8;
+  if (args.count <= kInline) {
+    ArgValue values[kInline];
+    for (uint32_t i = 0; i < args.count; ++i) values[i].expr = args[i];
+    return siteCall(call, std::span<const ArgValue>(values, args.count), dst);
+  }
   std::vector<ArgValue> values(args.count);
   for (uint32_t i = 0; i < args.count; ++i) values[i].expr = args[i];
   siteCall(call, values, dst);
 }
 
+// A context method's parameter types are the same at every call, so its sites share one list.
+uint32_t Compiler::contextParams(const CallInfo* call) {
+  const auto next = static_cast<uint32_t>(program_.paramLists.size());
+  auto [it, fresh] = contextParams_.try_emplace(call->target, next);
+  if (!fresh && program_.paramLists[it->second] == call->params) return it->second;
+  program_.paramLists.push_back(call->params);
+  return next;
+}
+
 // Arguments go to consecutive registers per bank; the callee finds them there.
-void Compiler::siteCall(CallInfo* call, const std::vector<ArgValue>& args, int64_t dst) {
+void Compiler::siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t dst) {
   CallSite site;
   site.kind = call->kind;
   site.target = call->kind == CalleeKind::Script ? call->target + 1 : call->target;
   site.result = call->result;
-  site.params = call->params;
+  if (call->kind == CalleeKind::Context) site.params = contextParams(call);
   for (const Type& p : call->params) ++site.argCount[static_cast<size_t>(bankOf(p))];
   for (int b = 0; b < kBankCount; ++b) site.argBase[b] = (temp(static_cast<Bank>(b), site.argCount[b]));
   uint16_t used[kBankCount] = {0, 0, 0, 0};

@@ -1,6 +1,7 @@
 #include "platform/script/ScriptLanguage.h"
 
 #include <array>
+#include <cstdint>
 
 #include "platform/script/Lexer.h"
 #include "platform/script/Limits.h"
@@ -14,6 +15,20 @@ constexpr std::array kReservedWords = {
     VORLINE_SCRIPT_KEYWORDS(VORLINE_RESERVED_TEXT)
 #undef VORLINE_RESERVED_TEXT
 };
+
+// Each word's bytes packed into one number (first byte lowest), so a lookup compares numbers.
+constexpr uint64_t packed(std::string_view word) {
+  uint64_t value = 0;
+  for (size_t i = 0; i < word.size(); ++i)
+    value |= static_cast<uint64_t>(static_cast<unsigned char>(word[i])) << (8 * i);
+  return value;
+}
+
+constexpr auto kPackedReservedWords = [] {
+  std::array<uint64_t, kReservedWords.size()> out{};
+  for (size_t i = 0; i < kReservedWords.size(); ++i) out[i] = packed(kReservedWords[i]);
+  return out;
+}();
 
 static_assert(kScriptMaxDimensions == script::kMaxDimensions);
 
@@ -31,11 +46,13 @@ bool IsScriptReservedWord(std::string_view word) {
     return false;
   }
   if (word.size() < 2 || word.size() > kLongest) return false;
-  char lower[kLongest];
-  for (size_t i = 0; i < word.size(); ++i)
-    lower[i] = word[i] >= 'A' && word[i] <= 'Z' ? static_cast<char>(word[i] + 32) : word[i];
-  const std::string_view folded(lower, word.size());
-  for (std::string_view reserved : kReservedWords)
+  uint64_t folded = 0;
+  for (size_t i = 0; i < word.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(word[i]);
+    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
+    folded |= static_cast<uint64_t>(c) << (8 * i);
+  }
+  for (uint64_t reserved : kPackedReservedWords)
     if (folded == reserved) return true;
   return false;
 }

@@ -153,10 +153,11 @@ void Vm::callBuiltin(const CallSite& site) {
 void Vm::callContext(const CallSite& site) {
   if (!host_.context || site.target >= host_.context->size()) raise(4, "Nil object: there is no context");
   const ContextMethod& m = (*host_.context)[site.target];
-  args_.resize(site.params.size());
+  const std::vector<Type>& params = program_.paramLists[site.params];
+  args_.resize(params.size());
   uint32_t used[kBankCount] = {0, 0, 0, 0};
-  for (size_t i = 0; i < site.params.size(); ++i) {
-    Type t = site.params[i];
+  for (size_t i = 0; i < params.size(); ++i) {
+    Type t = params[i];
     auto b = static_cast<size_t>(bankOf(t));
     uint32_t r = base_[b] + site.argBase[b] + used[b]++;
     if (b == 0) args_[i] = boxNumber(t.base, nstack_[r]);
