@@ -1,5 +1,6 @@
 #include "converter/ckScriptConverter.h"
 
+#include <array>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -302,6 +303,13 @@ std::string ckScriptConverter::convertSource(const std::string& text) {
   return script;
 }
 
+// The characters doConvertString looks at: brackets and "$".
+constexpr auto kConverted = [] {
+  std::array<bool, 256> marks{};
+  marks['['] = marks[']'] = marks['$'] = true;
+  return marks;
+}();
+
 // Brackets become parentheses, and "$" with a number from 0 to 35 a stringField call. One
 // pass gives what replacing "$35" down to "$0" in turn gives: at each "$" the two-digit
 // number wins when it is 35 or less, and a replacement never makes a new "$".
@@ -312,8 +320,7 @@ std::string ckScriptConverter::doConvertString(const std::string& text) {
   size_t i = 0;
   while (i < text.size()) {
     size_t plain = i;
-    while (plain < text.size() && text[plain] != '[' && text[plain] != ']' && text[plain] != '$')
-      ++plain;
+    while (plain < text.size() && !kConverted[static_cast<unsigned char>(text[plain])]) ++plain;
     out.append(text, i, plain - i);
     if (plain == text.size()) break;
     i = plain + 1;

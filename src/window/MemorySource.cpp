@@ -97,13 +97,13 @@ std::string scriptForm(std::string_view name) {
 
 // What a declaration of name with value must agree on with every other declaration of the
 // same variable: its number of dimensions (0 for a plain variable) and its type word.
-std::string shapeOf(std::string_view name, const Variant& value) {
+int64_t shapeOf(std::string_view name, const Variant& value) {
   size_t open = name.find_first_of("([");
   int64_t dimensions = 0;
   if (open != std::string_view::npos)
     dimensions = 1 + static_cast<int64_t>(std::count(name.begin() + open, name.end(), ','));
-  const char* type = value.isNumber() ? "double" : value.isString() ? "string" : "integer";
-  return Str(dimensions) + " " + type;
+  const int64_t type = value.isNumber() ? 0 : value.isString() ? 1 : 2;
+  return dimensions * 3 + type;
 }
 
 // The identifier as the shapes map compares it: ASCII lower-cased in place, others by the
@@ -122,7 +122,7 @@ void appendDeclaration(std::string& text, std::string_view name, const Variant& 
   if (value.isNumber())
     text.append(" as double = ").append(Str(value.toDouble()));
   else if (value.isString())
-    text.append(" as string = ").append(MemorySource::StringExpression(value.stringValue()));
+    MemorySource::AppendStringExpression(text.append(" as string = "), value.stringValue());
   else
     text.append(" as integer = 0");
   text.append(EndOfLine);
@@ -132,7 +132,7 @@ void appendDeclaration(std::string& text, std::string_view name, const Variant& 
 
 std::string MemorySource::Declarations(const Dictionary& memory) {
   std::string text;
-  std::unordered_map<std::string, std::string> shapes;  // lower-case identifier -> shape
+  std::unordered_map<std::string, int64_t> shapes;  // lower-case identifier -> shape
   shapes.reserve(static_cast<size_t>(memory.Count()));
   for (int64_t i = 0; i < memory.Count(); ++i) {
     const std::string& name = memory.Key(i);
@@ -143,7 +143,7 @@ std::string MemorySource::Declarations(const Dictionary& memory) {
     const Variant& value = memory.ValueAt(i);
     // Entries that would declare one variable twice with different shapes or types (a name
     // used once plain and once with an index) keep the first; a clash would fail every run.
-    std::string shape = shapeOf(name, value);
+    const int64_t shape = shapeOf(name, value);
     auto [known, fresh] = shapes.emplace(identifierKey(std::string_view(name).substr(0, identifierLength(name))), shape);
     if (!fresh && known->second != shape) continue;
     appendDeclaration(text, name, value);
@@ -155,6 +155,28 @@ std::string MemorySource::DeclarationLine(const std::string& name, const Variant
   std::string line;
   appendDeclaration(line, name, value);
   return line;
+}
+
+// A text without line breaks, brackets or "$" before a digit (nearly every one) is one quoted
+// literal, written in place.
+void MemorySource::AppendStringExpression(std::string& out, std::string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (isSpecial(text, i)) {
+      out.append(StringExpression(text));
+      return;
+    }
+  }
+  out += '"';
+  for (size_t start = 0;;) {
+    size_t q = text.find('"', start);
+    if (q == std::string_view::npos) {
+      out.append(text.substr(start));
+      break;
+    }
+    out.append(text.substr(start, q + 1 - start)).append("\"");
+    start = q + 1;
+  }
+  out += '"';
 }
 
 std::string MemorySource::StringExpression(std::string_view text) {

@@ -22,6 +22,8 @@ class MemorySource {
   // or "$" followed by a digit: a plain literal when it can be one, else literal runs joined
   // with chr() pieces, grouped so that the expression stays shallow.
   static std::string StringExpression(std::string_view text);
+  // The StringExpression of text, appended to out.
+  static void AppendStringExpression(std::string& out, std::string_view text);
   // Whether a name can be a script variable and so be kept in the memory: an identifier that
   // is no reserved word, optionally followed by one index in brackets or parentheses whose
   // bounds are whole numbers within the engine's array limits.

@@ -1,5 +1,6 @@
 #include "platform/script/Lexer.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -9,11 +10,21 @@ namespace vorline::script {
 
 namespace {
 
-bool isNameStart(unsigned char c) {
+constexpr bool isNameStart(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
 }
 
-bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// Each byte as a name holds it after ASCII lower-casing, 0 for a byte that ends a name.
+constexpr auto kNameFold = [] {
+  std::array<unsigned char, 256> fold{};
+  for (int c = 0; c < 256; ++c) {
+    auto u = static_cast<unsigned char>(c);
+    if (isNameStart(u) || isDigit(u)) fold[u] = u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + 32) : u;
+  }
+  return fold;
+}();
 
 int digitValue(unsigned char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -263,15 +274,9 @@ void Lexer::lexName(Token& t) {
   size_t n = 0;
   bool plain = true;
   for (; pos_ < end; ++pos_) {
-    unsigned char u = static_cast<unsigned char>(src_[pos_]);
-    if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '_') {
-    } else if (u >= 'A' && u <= 'Z') {
-      u = static_cast<unsigned char>(u + 32);
-    } else if (u >= 0x80) {
-      plain = false;
-    } else {
-      break;
-    }
+    unsigned char u = kNameFold[static_cast<unsigned char>(src_[pos_])];
+    if (u == 0) break;
+    plain = plain && u < 0x80;
     if (n < kShort) lower[n] = static_cast<char>(u);
     ++n;
     h = (h ^ u) * 16777619u;
