@@ -21,7 +21,14 @@ public:
   Arena(const Arena&) = delete;
   Arena& operator=(const Arena&) = delete;
 
-  void* allocate(size_t bytes, size_t align);
+  void* allocate(size_t bytes, size_t align) {
+    size_t pad = (align - (reinterpret_cast<uintptr_t>(cur_) & (align - 1))) & (align - 1);
+    if (cur_ == nullptr || bytes + pad > left_) return allocateInNewBlock(bytes, align);
+    char* p = cur_ + pad;
+    cur_ = p + bytes;
+    left_ -= bytes + pad;
+    return p;
+  }
   template <class T, class... A>
   T* make(A&&... args) {
     return new (allocate(sizeof(T), alignof(T))) T(std::forward<A>(args)...);
@@ -34,6 +41,8 @@ public:
   }
 
 private:
+  void* allocateInNewBlock(size_t bytes, size_t align);
+
   std::vector<std::unique_ptr<char[]>> blocks_;
   char* cur_ = nullptr;
   size_t left_ = 0;
@@ -50,11 +59,25 @@ struct List {
 };
 
 template <class T>
-List<T> toList(Arena& arena, const std::vector<T>& v) {
+List<T> toList(Arena& arena, const T* items, size_t n) {
   List<T> l;
-  l.count = static_cast<uint32_t>(v.size());
-  l.items = arena.array<T>(v.size());
-  for (size_t i = 0; i < v.size(); ++i) l.items[i] = v[i];
+  l.count = static_cast<uint32_t>(n);
+  l.items = arena.array<T>(n);
+  for (size_t i = 0; i < n; ++i) l.items[i] = items[i];
+  return l;
+}
+
+template <class T>
+List<T> toList(Arena& arena, const std::vector<T>& v) {
+  return toList(arena, v.data(), v.size());
+}
+
+// The items a list gathers above `base` on a scratch stack that nested lists share, moved to
+// the arena; the stack is cut back to base.
+template <class T>
+List<T> popList(Arena& arena, std::vector<T>& stack, size_t base) {
+  List<T> l = toList(arena, stack.data() + base, stack.size() - base);
+  stack.resize(base);
   return l;
 }
 

@@ -299,10 +299,10 @@ Stmt* Parser::parseDim(bool isConst) {
   auto* s = arena_.make<DimStmt>();
   s->line = cur().line;
   s->isConst = isConst;
-  std::vector<DimItem> items;
-  while (parseDimGroup(items, isConst)) {
+  const size_t base = dimStack_.size();
+  while (parseDimGroup(dimStack_, isConst)) {
   }
-  s->items = toList(arena_, items);
+  s->items = popList(arena_, dimStack_, base);
   return s;
 }
 
@@ -659,14 +659,14 @@ Stmt* Parser::makeCall(Expr* call, int line) {
 }
 
 List<Expr*> Parser::parseCommandArgs() {
-  std::vector<Expr*> args;
+  const size_t base = argStack_.size();
   if (!atEndOfStatement()) {
     do {
-      args.push_back(parseExpr());
-      if (args.size() > static_cast<size_t>(kMaxArguments)) fail(kErrTooLarge, cur().line, "Too many arguments");
+      argStack_.push_back(parseExpr());
+      if (argStack_.size() - base > static_cast<size_t>(kMaxArguments)) fail(kErrTooLarge, cur().line, "Too many arguments");
     } while (accept(Tok::Comma));
   }
-  return toList(arena_, args);
+  return popList(arena_, argStack_, base);
 }
 
 // ---------------------------------------------------------------- expressions
@@ -767,15 +767,15 @@ Expr* Parser::parsePostfix(Expr* head) {
 }
 
 List<Expr*> Parser::parseArgs() {
-  std::vector<Expr*> args;
+  const size_t base = argStack_.size();
   if (!accept(Tok::RParen)) {
     do {
-      args.push_back(parseExpr());
-      if (args.size() > static_cast<size_t>(kMaxArguments)) fail(kErrTooLarge, cur().line, "Too many arguments");
+      argStack_.push_back(parseExpr());
+      if (argStack_.size() - base > static_cast<size_t>(kMaxArguments)) fail(kErrTooLarge, cur().line, "Too many arguments");
     } while (accept(Tok::Comma));
     expect(Tok::RParen, "')'");
   }
-  return toList(arena_, args);
+  return popList(arena_, argStack_, base);
 }
 
 Expr* Parser::parseGroup() {

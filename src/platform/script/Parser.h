@@ -95,6 +95,10 @@ private:
   Arena& arena_;
   int blockDepth_ = 0;
   int exprDepth_ = 0;
+  // Scratch stacks for the lists being read (arguments nest), so that reading one allocates
+  // nothing once they have grown.
+  std::vector<Expr*> argStack_;
+  std::vector<DimItem> dimStack_;
   std::optional<CompileError> error_;
 };
 
