@@ -1,6 +1,7 @@
 // ckRBGlue: variables, line tags, printing and number output; number, string and bit functions.
 #include "glue/ckRBGlue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -77,7 +78,6 @@ void ckRBGlue::raiseERR(const std::string& message) {
 std::string ckRBGlue::printNumber(const Variant& number) {
   if (!owner) throw vorline::NilObjectException();
   int64_t p = owner->opPrecision;
-  std::string mask = vorline::Left("##############", p);
   double scale = std::pow(10.0, static_cast<double>(p));
   double value = number.toDouble();
   if (!std::isfinite(value)) return nonFiniteText(value);
@@ -86,9 +86,11 @@ std::string ckRBGlue::printNumber(const Variant& number) {
     double scaled = std::round(value * scale) / scale;
     if (std::isfinite(scaled)) value = scaled;
   }
-  std::string spec = mask.empty() ? "-0" : "-0." + mask;
-  if (scientific) spec += "e";
-  return vorline::Format(value, spec);
+  // "-0", or "-0." and up to 14 "#".
+  constexpr std::string_view kWidest = "-0.##############";
+  const std::string_view fixed = p <= 0 ? kWidest.substr(0, 2) : kWidest.substr(0, 3 + static_cast<size_t>(std::min<int64_t>(p, 14)));
+  if (!scientific) return vorline::Format(value, fixed);
+  return vorline::Format(value, std::string(fixed) + "e");
 }
 
 int64_t ckRBGlue::intval(int64_t value) { return value; }

@@ -71,6 +71,9 @@ void FrmMain::writeDebugFile(const std::string& script) const {
 
 void FrmMain::getResultText() {
   std::string text;
+  size_t size = 0;
+  for (const std::string& line : parseSource) size += line.size() + EndOfLine.size();
+  text.reserve(size);
   for (size_t i = 0; i < parseSource.size(); ++i) {
     if (i > 0) text += EndOfLine;
     text += parseSource[i];
@@ -82,7 +85,10 @@ void FrmMain::getResultText() {
 // script tagging a number of its own) has no line to go to and is dropped.
 void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
-  parseSource[static_cast<size_t>(exPrintLine)] += " //" + oneLine(text);
+  std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
+  line.append(" //");
+  if (text.find_first_of("\r\n") == std::string::npos) line.append(text);
+  else line.append(oneLine(text));
 }
 
 void FrmMain::rb1_Print(XojoScript&, const std::string& text) { doPrint(text); }

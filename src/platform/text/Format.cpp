@@ -332,6 +332,11 @@ int plainPlaces(std::string_view mask) {
 // from zero to `places` fraction digits, trailing fraction zeros and a bare point dropped.
 std::string formatPlain(double value, int places) {
   char buf[40];
+  // A whole number well inside a Double's exact integers is its own shortest decimal.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(value));
+    return std::string(buf, r.ptr);
+  }
   auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
   std::string_view text(buf, static_cast<size_t>(r.ptr - buf));
   size_t e = text.find('e');
