@@ -247,17 +247,19 @@ void Lexer::lexString(Token& t) {
   ++pos_;
   std::string value;
   while (true) {
+    // The run up to the next quote or line end goes in at once.
+    size_t stop = pos_;
+    while (stop < src_.size() && src_[stop] != '"' && src_[stop] != '\n') ++stop;
+    value.append(src_, pos_, stop - pos_);
+    pos_ = stop;
     if (pos_ >= src_.size() || src_[pos_] == '\n') return error(t, "The string has no closing quote");
-    char c = src_[pos_++];
-    if (c == '"') {
-      if (pos_ < src_.size() && src_[pos_] == '"') {
-        value += '"';
-        ++pos_;
-        continue;
-      }
-      break;
+    ++pos_;  // the quote
+    if (pos_ < src_.size() && src_[pos_] == '"') {
+      value += '"';
+      ++pos_;
+      continue;
     }
-    value += c;
+    break;
   }
   t.kind = Tok::Str;
   t.id = static_cast<uint32_t>(strings_.size());
@@ -268,22 +270,24 @@ void Lexer::lexString(Token& t) {
 void Lexer::lexName(Token& t) {
   constexpr size_t kShort = 64;
   const size_t start = pos_;
+  const char* const src = src_.data();
   const size_t end = src_.size();
   char lower[kShort];
   uint32_t h = 2166136261u;
-  size_t n = 0;
-  bool plain = true;
-  for (; pos_ < end; ++pos_) {
-    unsigned char u = kNameFold[static_cast<unsigned char>(src_[pos_])];
+  unsigned char bits = 0;  // every byte or-ed: 0x80 set when the name is not ASCII
+  size_t i = start;
+  for (; i < end; ++i) {
+    unsigned char u = kNameFold[static_cast<unsigned char>(src[i])];
     if (u == 0) break;
-    plain = plain && u < 0x80;
-    if (n < kShort) lower[n] = static_cast<char>(u);
-    ++n;
+    bits |= u;
+    if (i - start < kShort) lower[i - start] = static_cast<char>(u);
     h = (h ^ u) * 16777619u;
   }
-  std::string_view text = src_.substr(start, pos_ - start);
-  Sym id = plain && n <= kShort ? symbols_.intern(std::string_view(lower, n), h, text)
-                                : symbols_.intern(text);
+  pos_ = i;
+  const size_t n = i - start;
+  std::string_view text = src_.substr(start, n);
+  Sym id = (bits & 0x80) == 0 && n <= kShort ? symbols_.intern(std::string_view(lower, n), h, text)
+                                             : symbols_.intern(text);
   if (id < kSymFirstContextWord) {
     t.kind = static_cast<Tok>(static_cast<int>(Tok::KwAnd) + static_cast<int>(id));
   } else {
