@@ -419,6 +419,8 @@ std::string Str(double value) {
   // Smaller whole values are written in plain digits ("1000000", not "1e+06").
   const bool big = std::fabs(value) >= 9007199254740992.0;
   const bool whole = std::trunc(value) == value;
+  // An exact integer's digits, without the Double conversion.
+  if (whole && !big) return std::string(buf, std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(value)).ptr);
   const auto r = big ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific)
                  : whole ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed)
                          : std::to_chars(buf, buf + sizeof buf, value);
@@ -431,9 +433,12 @@ std::string DisplayStr(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0) return "0";
+  char buf[64];
+  // A whole value of up to fifteen digits is its own digits.
+  if (std::fabs(value) < 1e15 && std::trunc(value) == value)
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(value)).ptr);
   // "-d.dddddddddddddde+XX", already rounded; to_chars rounds as printf's "%.14e" does, at a
   // fraction of its cost, and str() of a Double is common in scripts.
-  char buf[64];
   const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
   const std::string_view text(buf, static_cast<size_t>(end - buf));
   const size_t e = text.find('e');

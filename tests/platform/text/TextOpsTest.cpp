@@ -199,7 +199,10 @@ INSTANTIATE_TEST_SUITE_P(
         DoubleCase{9007199254740992.0, "9.007199254740992e+15"}, DoubleCase{1e20, "1e+20"},
         DoubleCase{-1e300, "-1e+300"}, DoubleCase{1e-7, "1e-07"}, DoubleCase{5e-324, "5e-324"},
         DoubleCase{1.7976931348623157e308, "1.7976931348623157e+308"}, DoubleCase{kInf, "1e999"},
-        DoubleCase{-kInf, "-1e999"}, DoubleCase{std::nan(""), "(0/0)"}));
+        DoubleCase{-kInf, "-1e999"}, DoubleCase{std::nan(""), "(0/0)"},
+        // Whole values below 2^53 in plain digits, up to the last exact integers.
+        DoubleCase{4503599627370497.0, "4503599627370497"}, DoubleCase{-9007199254740991.0, "-9007199254740991"},
+        DoubleCase{-123456789.0, "-123456789"}, DoubleCase{1.0, "1"}));
 
 // The number literals of the script language, and how it reads them.
 double readLiteral(const std::string& text) {
@@ -273,7 +276,10 @@ INSTANTIATE_TEST_SUITE_P(
                     DoubleCase{1234567890123445.5, "1.23456789012345e+15"},
                     DoubleCase{-9.99999999999999e-6, "-9.99999999999999e-06"},
                     DoubleCase{9.999999999999995e-6, "0.00001"}, DoubleCase{1e-300, "1e-300"},
-                    DoubleCase{5e-324, "4.94065645841247e-324"}, DoubleCase{42857.0 + 1.0 / 7, "42857.1428571429"}));
+                    DoubleCase{5e-324, "4.94065645841247e-324"}, DoubleCase{42857.0 + 1.0 / 7, "42857.1428571429"},
+                    // Whole values up to fifteen digits in plain digits.
+                    DoubleCase{1.0, "1"}, DoubleCase{-42.0, "-42"}, DoubleCase{123456789012345.0, "123456789012345"},
+                    DoubleCase{-999999999999999.0, "-999999999999999"}, DoubleCase{1e14, "100000000000000"}));
 
 struct ValCase {
   const char* text;
