@@ -1,5 +1,7 @@
 // FrmMain: the evaluation run, the source-line list and the variables memory.
 
+#include <algorithm>
+
 #include "shell/Globals.h"
 #include "platform/files/FolderItem.h"
 #include "platform/files/SpecialFolder.h"
@@ -86,9 +88,14 @@ void FrmMain::getResultText() {
 void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
   std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
-  line.append(" //");
-  if (text.find_first_of("\r\n") == std::string::npos) line.append(text);
-  else line.append(oneLine(text));
+  if (text.find_first_of("\r\n") != std::string::npos) {
+    line.append(" //").append(oneLine(text));
+    return;
+  }
+  // One allocation for both parts; doubling keeps many prints on one line linear.
+  const size_t needed = line.size() + 3 + text.size();
+  if (needed > line.capacity()) line.reserve(std::max(needed, 2 * line.capacity()));
+  line.append(" //").append(text);
 }
 
 void FrmMain::rb1_Print(XojoScript&, const std::string& text) { doPrint(text); }

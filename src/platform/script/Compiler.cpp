@@ -115,7 +115,7 @@ uint32_t Compiler::stringConstant(const std::string& s) {
 }
 
 int32_t Compiler::numberConstant(Num n) {
-  auto [it, added] = numberPool_.emplace(n.u, static_cast<int32_t>(program_.numbers.size()));
+  auto [it, added] = numberPool_.try_emplace(n.u, static_cast<int32_t>(program_.numbers.size()));
   if (added) program_.numbers.push_back(n);
   return it->second;
 }

@@ -95,7 +95,7 @@ std::string Checker::resolutionKey(Sym name, const List<Expr*>& args) {
 }
 
 bool Checker::hasCandidates(Sym name) {
-  auto [it, fresh] = hasCandidates_.emplace(name, false);
+  auto [it, fresh] = hasCandidates_.try_emplace(name, false);
   if (fresh) it->second = !candidates(name).empty();
   return it->second;
 }
