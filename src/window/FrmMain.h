@@ -202,7 +202,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
   std::shared_ptr<T> menuItem(const std::string& name, int64_t index) const;
   void attachPadEvents();
   void attachEngineEvents();
-  void runEngine(const std::string& script);
+  void runEngine(std::string script);
   void writeDebugFile(const std::string& script) const;
   bool saveTo(const std::shared_ptr<FolderItem>& file);
   bool chooseSetting(int64_t& setting, int64_t index, bool precision);

@@ -1,6 +1,7 @@
 // FrmMain: the evaluation run, the source-line list and the variables memory.
 
 #include <algorithm>
+#include <utility>
 
 #include "shell/Globals.h"
 #include "platform/files/FolderItem.h"
@@ -46,15 +47,15 @@ void FrmMain::doExecute(const std::string& text) {
   run += text;
   std::string script = myConverter->convertSource(run);
   if (flgDebugRun) writeDebugFile(script);
-  runEngine(script);
+  runEngine(std::move(script));
   int64_t caret = Sourcetxt()->SelStart();
   getResultText();
   Sourcetxt()->SetSelStart(caret);
 }
 
-void FrmMain::runEngine(const std::string& script) {
+void FrmMain::runEngine(std::string script) {
   std::shared_ptr<XojoScriptControl> engine = rb1();
-  engine->Source = script;
+  engine->Source = std::move(script);
   engine->Context = myGlue.get();
   BusyScope busy;
   engine->Run();
