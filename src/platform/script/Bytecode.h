@@ -34,7 +34,8 @@ enum class CalleeKind : uint8_t { Script, Builtin, Context, Dispatch, Special };
 
 // Where a call finds its arguments: consecutive registers per bank in the caller's frame, in
 // parameter order within each bank. The result goes to dst of the result's bank.
-struct CallSite {
+// A whole cache line, so that the VM finds sites[i] by a shift.
+struct alignas(64) CallSite {
   CalleeKind kind = CalleeKind::Script;
   uint32_t target = 0;
   uint32_t argBase[kBankCount] = {0, 0, 0, 0};

@@ -420,7 +420,7 @@ std::string Str(double value) {
   const bool big = std::fabs(value) >= 9007199254740992.0;
   const bool whole = std::trunc(value) == value;
   // An exact integer's digits, without the Double conversion.
-  if (whole && !big) return std::string(buf, std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(value)).ptr);
+  if (whole && !big) return Str(static_cast<int64_t>(value));
   const auto r = big ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific)
                  : whole ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed)
                          : std::to_chars(buf, buf + sizeof buf, value);
@@ -433,10 +433,9 @@ std::string DisplayStr(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0) return "0";
-  char buf[64];
   // A whole value of up to fifteen digits is its own digits.
-  if (std::fabs(value) < 1e15 && std::trunc(value) == value)
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(value)).ptr);
+  if (std::fabs(value) < 1e15 && std::trunc(value) == value) return Str(static_cast<int64_t>(value));
+  char buf[64];
   // "-d.dddddddddddddde+XX", already rounded; to_chars rounds as printf's "%.14e" does, at a
   // fraction of its cost, and str() of a Double is common in scripts.
   const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
