@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "glue/ckRBGlue.h"
-#include "platform/values/Dictionary.h"
 #include "platform/text/Format.h"
+#include "platform/values/Dictionary.h"
 
 namespace {
 

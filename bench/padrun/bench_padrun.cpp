@@ -8,8 +8,8 @@
 #include <string>
 
 #include "PadRunner.h"
-#include "shell/Globals.h"
 #include "platform/ui/TextArea.h"
+#include "shell/Globals.h"
 #include "window/FrmMain.h"
 
 namespace {

@@ -17,10 +17,10 @@
 
 #include "app/App.h"
 #include "app/AppStartup.h"
-#include "shell/Globals.h"
-#include "platform/ui/TextArea.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtTextArea.h"
+#include "platform/ui/TextArea.h"
+#include "shell/Globals.h"
 #include "window/FrmMain.h"
 
 namespace {

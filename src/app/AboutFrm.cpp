@@ -7,11 +7,13 @@ namespace {
 
 // The values the three labels share, after their own.
 void addCommonLabelDesign(PropertyBlock& block) {
-  for (const char* name : {"Italic", "Underline", "Transparent", "AutoDeactivate", "Selectable"}) block.add(name, false);
+  for (const char* name : {"Italic", "Underline", "Transparent", "AutoDeactivate", "Selectable"})
+    block.add(name, false);
   for (const char* name : {"Visible", "Enabled", "TabStop"}) block.add(name, true);
   block.add("TextUnit", EnumValue{0});
   block.add("TextAlign", int64_t{0});
-  for (const char* name : {"HelpTag", "InitialParent", "DataField", "DataSource"}) block.add(name, std::string());
+  for (const char* name : {"HelpTag", "InitialParent", "DataField", "DataSource"})
+    block.add(name, std::string());
   block.add("TabPanelIndex", int64_t{0});
   block.add("LockLeft", true);
   block.add("LockTop", true);
@@ -66,17 +68,28 @@ std::shared_ptr<AboutFrm> AboutFrm::Instance() {
 
 PropertyBlock AboutFrm::WindowDesign() {
   return {
-      {"Width", int64_t{275}},        {"Height", int64_t{182}},
-      {"MinWidth", int64_t{64}},      {"MinHeight", int64_t{64}},
-      {"MaxWidth", int64_t{32000}},   {"MaxHeight", int64_t{32000}},
-      {"Frame", int64_t{1}},          {"Title", std::string()},
-      {"CloseButton", true},          {"Resizeable", false},
-      {"MaximizeButton", false},      {"MinimizeButton", false},
-      {"FullScreenButton", false},    {"Composite", false},
-      {"MacProcID", int64_t{0}},      {"Placement", int64_t{0}},
-      {"Visible", true},              {"LiveResize", false},
-      {"FullScreen", false},          {"HasBackColor", false},
-      {"BackColor", Color{255, 255, 255, 0}}, {"MenuBarVisible", true},
+      {"Width", int64_t{275}},
+      {"Height", int64_t{182}},
+      {"MinWidth", int64_t{64}},
+      {"MinHeight", int64_t{64}},
+      {"MaxWidth", int64_t{32000}},
+      {"MaxHeight", int64_t{32000}},
+      {"Frame", int64_t{1}},
+      {"Title", std::string()},
+      {"CloseButton", true},
+      {"Resizeable", false},
+      {"MaximizeButton", false},
+      {"MinimizeButton", false},
+      {"FullScreenButton", false},
+      {"Composite", false},
+      {"MacProcID", int64_t{0}},
+      {"Placement", int64_t{0}},
+      {"Visible", true},
+      {"LiveResize", false},
+      {"FullScreen", false},
+      {"HasBackColor", false},
+      {"BackColor", Color{255, 255, 255, 0}},
+      {"MenuBarVisible", true},
   };
 }
 
@@ -99,8 +112,9 @@ void AboutFrm::_CreateControls0() {
     const char* name;
     PropertyBlock (*design)();
   };
-  for (const Made& label : {Made{"StaticText1", &StaticText1Design}, Made{"StaticText2", &StaticText2Design},
-                            Made{"StaticText3", &StaticText3Design}}) {
+  for (const Made& label :
+       {Made{"StaticText1", &StaticText1Design}, Made{"StaticText2", &StaticText2Design},
+        Made{"StaticText3", &StaticText3Design}}) {
     _AddControl(New<Label>(), label.name);
     ControlByName<Label>(label.name)->SetProperties(label.design());
   }

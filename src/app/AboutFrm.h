@@ -14,7 +14,7 @@ namespace vorline {
 class Label;
 
 class AboutFrm : public Window {
-public:
+ public:
   // The About window that is open, or a new one, set up, when there is none. Like every
   // window it is held by the application once shown; until then by the caller alone.
   static std::shared_ptr<AboutFrm> Instance();
@@ -46,7 +46,7 @@ public:
       "and every line shows its results.\n"
       "Written in C++ on Qt 6.";
 
-private:
+ private:
   static inline std::weak_ptr<AboutFrm> implicitWindow_;
 };
 

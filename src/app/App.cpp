@@ -1,11 +1,11 @@
 #include "app/App.h"
 
 #include "app/AboutFrm.h"
-#include "shell/Globals.h"
-#include "platform/ui/Dialogs.h"
 #include "platform/files/FolderItem.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/TextArea.h"
 #include "platform/ui/UiServices.h"
+#include "shell/Globals.h"
 #include "window/FrmMain.h"
 #include "window/PadFile.h"
 

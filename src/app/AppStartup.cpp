@@ -5,15 +5,15 @@
 #include <iostream>
 
 #include "app/App.h"
-#include "shell/AppResources.h"
-#include "shell/FileTypes1.h"
-#include "shell/Menu.h"
-#include "platform/ui/EventGuard.h"
 #include "platform/files/FolderItem.h"
 #include "platform/files/SpecialFolder.h"
+#include "platform/ui/EventGuard.h"
 #include "platform/ui/UiServices.h"
 #include "platform/ui/UiToolkit.h"
 #include "platform/ui/Window.h"
+#include "shell/AppResources.h"
+#include "shell/FileTypes1.h"
+#include "shell/Menu.h"
 
 namespace vorline {
 

@@ -25,7 +25,8 @@ bool haveDisplay() {
 void locateResources() {
   if (qEnvironmentVariableIsSet("VORLINE_RESOURCES_DIR")) return;
   QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("../share/vorline");
-  if (QFileInfo::exists(beside + "/err.bmp")) qputenv("VORLINE_RESOURCES_DIR", QDir::cleanPath(beside).toLocal8Bit());
+  if (QFileInfo::exists(beside + "/err.bmp"))
+    qputenv("VORLINE_RESOURCES_DIR", QDir::cleanPath(beside).toLocal8Bit());
 }
 
 // The files of the command line; Qt has taken its own options out already.
@@ -42,7 +43,8 @@ std::vector<std::shared_ptr<vorline::FolderItem>> documentsOf(const QStringList&
 
 int main(int argc, char** argv) {
   if (!haveDisplay()) {
-    std::fprintf(stderr, "vorline: no display; set DISPLAY (or run with QT_QPA_PLATFORM=offscreen)\n");
+    std::fprintf(stderr,
+                 "vorline: no display; set DISPLAY (or run with QT_QPA_PLATFORM=offscreen)\n");
     return 1;
   }
   QApplication application(argc, argv);

@@ -6,7 +6,7 @@
 #include <string>
 
 class ckConverterOwner {
-public:
+ public:
   virtual ~ckConverterOwner() = default;
 
   // True exactly when the variables memory holds the name.

@@ -159,7 +159,11 @@ std::string ckScriptConverter::doParseAssigment(const std::string& line, bool pr
   const Pair typed = typeFromVarName(std::string(name));
   if (!owner->msg_memory_has_symbol(typed.Left)) {
     owner->msg_memory_create_symbol(typed.Left);
-    dimBuffer.append("dim ").append(typed.Left).append(" as ").append(typed.Right).append(EndOfLine);
+    dimBuffer.append("dim ")
+        .append(typed.Left)
+        .append(" as ")
+        .append(typed.Right)
+        .append(EndOfLine);
   }
   std::string code;
   code.reserve(3 * typed.Left.size() + value.size() + 32 + 4 * EndOfLine.size());

@@ -6,12 +6,12 @@
 #include <string_view>
 
 #include "platform/services/Bitwise.h"
-#include "platform/text/Format.h"
-#include "platform/values/NilObjectException.h"
-#include "platform/values/OutOfMemoryException.h"
 #include "platform/services/Random.h"
+#include "platform/text/Format.h"
 #include "platform/text/TextOps.h"
 #include "platform/ui/UiServices.h"
+#include "platform/values/NilObjectException.h"
+#include "platform/values/OutOfMemoryException.h"
 
 using vorline::Variant;
 
@@ -88,7 +88,9 @@ std::string ckRBGlue::printNumber(const Variant& number) {
   }
   // "-0", or "-0." and up to 14 "#".
   constexpr std::string_view kWidest = "-0.##############";
-  const std::string_view fixed = p <= 0 ? kWidest.substr(0, 2) : kWidest.substr(0, 3 + static_cast<size_t>(std::min<int64_t>(p, 14)));
+  const std::string_view fixed =
+      p <= 0 ? kWidest.substr(0, 2)
+             : kWidest.substr(0, 3 + static_cast<size_t>(std::min<int64_t>(p, 14)));
   if (!scientific) return vorline::Format(value, fixed);
   return vorline::Format(value, std::string(fixed) + "e");
 }

@@ -5,8 +5,8 @@
 
 #include "glue/ckRBGlue.h"
 #include "platform/services/Date.h"
-#include "platform/text/Format.h"
 #include "platform/services/ParseDate.h"
+#include "platform/text/Format.h"
 #include "platform/text/TextOps.h"
 
 using vorline::Date;

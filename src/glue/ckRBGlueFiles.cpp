@@ -4,18 +4,18 @@
 
 #include "glue/ckRBGlue.h"
 #include "glue/ckScriptPath.h"
+#include "platform/files/TextInputStream.h"
+#include "platform/files/TextOutputStream.h"
+#include "platform/script/XojoScript.h"
+#include "platform/services/RegEx.h"
+#include "platform/services/Shell.h"
 #include "platform/text/EncodeURLComponent.h"
+#include "platform/text/TextOps.h"
+#include "platform/ui/UiServices.h"
 #include "platform/values/IOException.h"
 #include "platform/values/NilObjectException.h"
 #include "platform/values/OutOfMemoryException.h"
-#include "platform/script/XojoScript.h"
-#include "platform/services/RegEx.h"
 #include "platform/values/RegExException.h"
-#include "platform/services/Shell.h"
-#include "platform/files/TextInputStream.h"
-#include "platform/text/TextOps.h"
-#include "platform/files/TextOutputStream.h"
-#include "platform/ui/UiServices.h"
 
 using vorline::FolderItem;
 

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "glue/ckRBGlue.h"
-#include "platform/values/NilObjectException.h"
 #include "platform/script/XojoScript.h"
+#include "platform/values/NilObjectException.h"
 
 using vorline::ContextMethod;
 using vorline::RuntimeException;

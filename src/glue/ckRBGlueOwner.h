@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/values/Dictionary.h"
 #include "platform/files/FolderItem.h"
+#include "platform/values/Dictionary.h"
 
 class ckRBGlueOwner {
  public:

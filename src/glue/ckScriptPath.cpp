@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "platform/values/NilObjectException.h"
 #include "platform/files/SpecialFolder.h"
 #include "platform/text/TextOps.h"
+#include "platform/values/NilObjectException.h"
 
 ckScriptPath::ckScriptPath(std::string currentFolderText,
                            std::shared_ptr<vorline::FolderItem> currentFolder)

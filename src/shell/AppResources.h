@@ -9,7 +9,8 @@ namespace vorline {
 class AppResources {
  public:
   // The resources folder: $VORLINE_RESOURCES_DIR when set, else the installed data folder when
-  // it exists (found beside the executable, ../share/vorline), else the resources folder of the source tree the program was built from.
+  // it exists (found beside the executable, ../share/vorline), else the resources folder of the
+  // source tree the program was built from.
   static std::string Folder();
   // The path of a resource in that folder.
   static std::string Path(const std::string& name);

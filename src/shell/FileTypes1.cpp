@@ -3,7 +3,8 @@
 namespace vorline {
 
 // A new type with its values set in the framework's order, added to the list of all types.
-std::shared_ptr<FileType> FileTypes1::makeType(const char* name, const char* extensions, bool imported) {
+std::shared_ptr<FileType> FileTypes1::makeType(const char* name, const char* extensions,
+                                               bool imported) {
   auto type = std::make_shared<FileType>();
   type->SetName(name);
   type->SetExtensions(extensions);

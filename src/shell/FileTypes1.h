@@ -11,7 +11,7 @@
 namespace vorline {
 
 class FileTypes1 {
-public:
+ public:
   // Creates both types, sets them up, lists them and registers them, VRL first.
   static void _Initialize();
 
@@ -21,8 +21,9 @@ public:
   // VRL, then TextFile, once _Initialize has run.
   static const std::vector<std::shared_ptr<FileType>>& AllFileTypes() { return pAllFileTypes; }
 
-private:
-  static std::shared_ptr<FileType> makeType(const char* name, const char* extensions, bool imported);
+ private:
+  static std::shared_ptr<FileType> makeType(const char* name, const char* extensions,
+                                            bool imported);
 
   static inline std::shared_ptr<FileType> pVRL;
   static inline std::shared_ptr<FileType> pTextFile;

@@ -8,7 +8,7 @@
 namespace vorline {
 
 class Globals {
-public:
+ public:
   // Every line of the prefix file, each followed by EndOfLine; empty when there is no file.
   static inline std::string prefixSource;
 

@@ -26,9 +26,12 @@ struct Row {
 
 std::shared_ptr<MenuItem> makeItem(Kind kind) {
   switch (kind) {
-    case Kind::About: return std::make_shared<AppleMenuItem>();
-    case Kind::Quit: return std::make_shared<QuitMenuItem>();
-    default: return std::make_shared<MenuItem>();
+    case Kind::About:
+      return std::make_shared<AppleMenuItem>();
+    case Kind::Quit:
+      return std::make_shared<QuitMenuItem>();
+    default:
+      return std::make_shared<MenuItem>();
   }
 }
 
@@ -76,34 +79,39 @@ std::shared_ptr<Menu> Menu::Instance() {
 void Menu::ReleaseInstance() { _implicitInstance.reset(); }
 
 void Menu::Untitled0() {
-  buildAll(*this, {
-      {nullptr, nullptr, Kind::Title, kFile, "File", "", false, kNoMenuIndex},
-      {kFile, nullptr, Kind::About, "AboutMenu", "About VRLN...", "", true, kNoMenuIndex},
-      {kFile, nullptr, Kind::Item, "mnuNew", "New", "Cmd+N", true, kNoMenuIndex},
-      {kFile, nullptr, Kind::Item, "mnuOpen", "Open...", "Cmd+O", true, kNoMenuIndex},
-      {kFile, nullptr, Kind::Separator, "UntitledSeparator", "-", nullptr, true, kNoMenuIndex},
-      {kFile, nullptr, Kind::Item, "mnuClose", "Close", "Cmd+W", true, kNoMenuIndex},
-      {kFile, nullptr, Kind::Item, "mnuSave", "Save", "Cmd+S", true, kNoMenuIndex},
-      {kFile, nullptr, Kind::Item, "mnuSaveAs", "Save As...", "Cmd+Shift+s", false, kNoMenuIndex},
-      {kFile, nullptr, Kind::Separator, "UntitledSeparator0", "-", nullptr, true, kNoMenuIndex},
-      {kFile, nullptr, Kind::Quit, "FileQuit", "Quit", "Cmd+Q", true, kNoMenuIndex},
-      {kFile, nullptr, Kind::Item, "UntitledMenu8", "", "", false, kNoMenuIndex},
-  });
+  buildAll(
+      *this,
+      {
+          {nullptr, nullptr, Kind::Title, kFile, "File", "", false, kNoMenuIndex},
+          {kFile, nullptr, Kind::About, "AboutMenu", "About VRLN...", "", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuNew", "New", "Cmd+N", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuOpen", "Open...", "Cmd+O", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Separator, "UntitledSeparator", "-", nullptr, true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuClose", "Close", "Cmd+W", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuSave", "Save", "Cmd+S", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuSaveAs", "Save As...", "Cmd+Shift+s", false,
+           kNoMenuIndex},
+          {kFile, nullptr, Kind::Separator, "UntitledSeparator0", "-", nullptr, true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Quit, "FileQuit", "Quit", "Cmd+Q", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "UntitledMenu8", "", "", false, kNoMenuIndex},
+      });
 }
 
 void Menu::Untitled1() {
-  buildAll(*this, {
-      {nullptr, nullptr, Kind::Title, kEdit, "Edit", "", false, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Item, "EditUndo", "Undo", "Cmd+Z", false, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Separator, "UntitledMenu3", "-", nullptr, false, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Item, "EditCut", "Cut", "Cmd+X", false, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Item, "EditCopy", "Copy", "Cmd+C", false, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Item, "EditPaste", "Paste", "Cmd+V", false, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Item, "EditClear", "Delete", "", true, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Separator, "UntitledMenu2", "-", nullptr, false, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Item, "mnuSelectAll", "Select All", "Cmd+A", true, kNoMenuIndex},
-      {kEdit, nullptr, Kind::Item, "UntitledMenu7", "", "", false, kNoMenuIndex},
-  });
+  buildAll(
+      *this,
+      {
+          {nullptr, nullptr, Kind::Title, kEdit, "Edit", "", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditUndo", "Undo", "Cmd+Z", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Separator, "UntitledMenu3", "-", nullptr, false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditCut", "Cut", "Cmd+X", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditCopy", "Copy", "Cmd+C", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditPaste", "Paste", "Cmd+V", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditClear", "Delete", "", true, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Separator, "UntitledMenu2", "-", nullptr, false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "mnuSelectAll", "Select All", "Cmd+A", true, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "UntitledMenu7", "", "", false, kNoMenuIndex},
+      });
 }
 
 void Menu::Untitled2() {
@@ -121,9 +129,12 @@ void Menu::Untitled2() {
   std::vector<std::string> digits;
   for (int64_t n = 0; n <= 12; ++n) digits.push_back(digitsText(n));
   for (int64_t n = 0; n <= 12; ++n)
-    rows.push_back({kCalc, "mnuPrecision", Kind::Item, "mnupre", digits[static_cast<std::size_t>(n)].c_str(), "", true, n});
-  rows.push_back({kCalc, nullptr, Kind::Separator, "UntitledSeparator2", "-", nullptr, true, kNoMenuIndex});
-  rows.push_back({kCalc, nullptr, Kind::Item, "mnuViewShowVariables", "Show Variables", "", true, kNoMenuIndex});
+    rows.push_back({kCalc, "mnuPrecision", Kind::Item, "mnupre",
+                    digits[static_cast<std::size_t>(n)].c_str(), "", true, n});
+  rows.push_back(
+      {kCalc, nullptr, Kind::Separator, "UntitledSeparator2", "-", nullptr, true, kNoMenuIndex});
+  rows.push_back({kCalc, nullptr, Kind::Item, "mnuViewShowVariables", "Show Variables", "", true,
+                  kNoMenuIndex});
   rows.push_back({kCalc, nullptr, Kind::Item, "UntitledMenu6", "", "", true, kNoMenuIndex});
   buildAll(*this, rows);
 }

@@ -10,7 +10,7 @@
 namespace vorline {
 
 class Menu : public MenuBar {
-public:
+ public:
   // Builds the three menus (Untitled0, Untitled1, Untitled2, in this order).
   Menu();
 
@@ -24,7 +24,7 @@ public:
   void Untitled1();
   void Untitled2();
 
-private:
+ private:
   static std::shared_ptr<Menu> _implicitInstance;
 };
 

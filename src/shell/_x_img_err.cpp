@@ -1,8 +1,8 @@
 #include "shell/_x_img_err.h"
 
-#include "shell/AppResources.h"
 #include "platform/graphics/Picture.h"
 #include "platform/graphics/PictureFile.h"
+#include "shell/AppResources.h"
 
 namespace vorline {
 

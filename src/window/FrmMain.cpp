@@ -1,15 +1,15 @@
 // FrmMain: construction, controls and the per-window start.
 #include "window/FrmMain.h"
 
-#include "shell/Menu.h"
 #include "platform/ui/Canvas.h"
-#include "platform/values/NilObjectException.h"
 #include "platform/ui/Rectangle.h"
 #include "platform/ui/TextArea.h"
 #include "platform/ui/Timer.h"
-#include "platform/ui/ViewWindow.h"
 #include "platform/ui/UiServices.h"
 #include "platform/ui/UiToolkit.h"
+#include "platform/ui/ViewWindow.h"
+#include "platform/values/NilObjectException.h"
+#include "shell/Menu.h"
 #include "window/XojoScriptControl.h"
 
 namespace vorline {

@@ -16,12 +16,12 @@
 #include "converter/ckScriptConverter.h"
 #include "glue/ckRBGlue.h"
 #include "glue/ckRBGlueOwner.h"
+#include "platform/script/XojoScript.h"
 #include "platform/ui/AppleMenuItem.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/PropertyBlock.h"
 #include "platform/ui/QuitMenuItem.h"
 #include "platform/ui/Window.h"
-#include "platform/script/XojoScript.h"
 
 namespace vorline {
 

@@ -2,9 +2,9 @@
 // with the history of cleared pads, the calculator mode and the colouring hooks.
 #include <cctype>
 
+#include "platform/text/TextOps.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/TextArea.h"
-#include "platform/text/TextOps.h"
 #include "window/FrmMain.h"
 
 namespace vorline {

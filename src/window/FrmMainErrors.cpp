@@ -1,12 +1,12 @@
 // FrmMain: compile and run-time errors of the script, and the blinking error badge.
 #include <algorithm>
 
-#include "shell/_x_img_err.h"
-#include "platform/ui/Canvas.h"
 #include "platform/graphics/Picture.h"
 #include "platform/text/TextOps.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiServices.h"
+#include "shell/_x_img_err.h"
 #include "window/FrmMain.h"
 
 namespace vorline {

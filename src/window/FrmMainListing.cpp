@@ -1,7 +1,7 @@
 // FrmMain: the variables listing that Calculator > Show Variables puts in place of the pad.
-#include "platform/values/NilObjectException.h"
-#include "platform/ui/TextArea.h"
 #include "platform/text/TextOps.h"
+#include "platform/ui/TextArea.h"
+#include "platform/values/NilObjectException.h"
 #include "window/FrmMain.h"
 
 namespace vorline {
@@ -46,9 +46,7 @@ bool FrmMain::listingShows() const {
   return pad && !pad->Enabled();
 }
 
-std::string FrmMain::userPadText() const {
-  return listingShows() ? undoText : Sourcetxt()->Text();
-}
+std::string FrmMain::userPadText() const { return listingShows() ? undoText : Sourcetxt()->Text(); }
 
 // With several windows the item's one mark describes the front window's pad, so that choosing
 // it switches that pad's own listing on or off.

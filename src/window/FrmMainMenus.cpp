@@ -1,11 +1,11 @@
 // FrmMain: the menu-item accessors, the window's menu handlers and the pad files.
-#include "platform/ui/Dialogs.h"
 #include "platform/files/FolderItem.h"
-#include "platform/values/IllegalCastException.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/MenuBar.h"
-#include "platform/values/NilObjectException.h"
 #include "platform/ui/TextArea.h"
 #include "platform/ui/UiServices.h"
+#include "platform/values/IllegalCastException.h"
+#include "platform/values/NilObjectException.h"
 #include "window/FrmMain.h"
 #include "window/PadFile.h"
 

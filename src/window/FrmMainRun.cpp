@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "shell/Globals.h"
 #include "platform/files/FolderItem.h"
 #include "platform/files/SpecialFolder.h"
-#include "platform/ui/TextArea.h"
-#include "platform/text/TextOps.h"
 #include "platform/files/TextOutputStream.h"
+#include "platform/text/TextOps.h"
+#include "platform/ui/TextArea.h"
 #include "platform/ui/UiToolkit.h"
+#include "shell/Globals.h"
 #include "window/FrmMain.h"
 #include "window/MemorySource.h"
 #include "window/XojoScriptControl.h"

@@ -4,9 +4,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/text/TextOps.h"
-#include "platform/script/XojoScript.h"
 #include "platform/script/ScriptLanguage.h"
+#include "platform/script/XojoScript.h"
+#include "platform/text/TextOps.h"
 
 namespace vorline {
 namespace {
@@ -144,7 +144,8 @@ std::string MemorySource::Declarations(const Dictionary& memory) {
     // Entries that would declare one variable twice with different shapes or types (a name
     // used once plain and once with an index) keep the first; a clash would fail every run.
     const int64_t shape = shapeOf(name, value);
-    auto [known, fresh] = shapes.emplace(identifierKey(std::string_view(name).substr(0, identifierLength(name))), shape);
+    auto [known, fresh] = shapes.emplace(
+        identifierKey(std::string_view(name).substr(0, identifierLength(name))), shape);
     if (!fresh && known->second != shape) continue;
     appendDeclaration(text, name, value);
   }

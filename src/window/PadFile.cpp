@@ -75,7 +75,8 @@ Outcome replaceThroughTemporary(const fs::path& target, const std::string& text)
   if (fd < 0) return Outcome::NoTemporary;
   struct stat old {};
   bool written = writeAll(fd, text);
-  if (written && ::stat(target.c_str(), &old) == 0) written = ::fchmod(fd, old.st_mode & 07777) == 0;
+  if (written && ::stat(target.c_str(), &old) == 0)
+    written = ::fchmod(fd, old.st_mode & 07777) == 0;
   written = written && ::fsync(fd) == 0;
   written = ::close(fd) == 0 && written;
   if (written && ::rename(temporary.c_str(), target.c_str()) == 0) return Outcome::Saved;
@@ -112,9 +113,12 @@ bool PadFile::Write(const FolderItem& file, const std::string& text) {
   const fs::path target = saveTarget(file);
   if (target.empty() || !replaceable(target)) return false;
   switch (replaceThroughTemporary(target, text)) {
-    case Outcome::Saved: return true;
-    case Outcome::Failed: return false;
-    case Outcome::NoTemporary: return writeInPlace(target, text);
+    case Outcome::Saved:
+      return true;
+    case Outcome::Failed:
+      return false;
+    case Outcome::NoTemporary:
+      return writeInPlace(target, text);
   }
   return false;
 }

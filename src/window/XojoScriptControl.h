@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "platform/ui/Control.h"
 #include "platform/script/XojoScript.h"
+#include "platform/ui/Control.h"
 
 namespace vorline {
 

@@ -5,16 +5,16 @@
 #include <string>
 
 #include "app/AboutFrm.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Label.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 namespace vorline {
 namespace {
 
 class AboutFrmTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Application::RegisterAppObject(&app);
     app.SetQuitOnLastWindowClosed(false);
@@ -56,15 +56,17 @@ TEST_F(AboutFrmTest, ShowsTheNameTheVersionAndTheCreditsInThreeLabels) {
 
   auto version = about->StaticText3();
   EXPECT_EQ(version->Text(), "1.5.2");
-  EXPECT_EQ((std::vector<int64_t>{version->Left(), version->Top(), version->Width(), version->Height()}),
-            (std::vector<int64_t>{200, 11, 55, 42}));
+  EXPECT_EQ(
+      (std::vector<int64_t>{version->Left(), version->Top(), version->Width(), version->Height()}),
+      (std::vector<int64_t>{200, 11, 55, 42}));
   EXPECT_EQ(designNumber(*version->designValue("TextSize")), 24.0);
   EXPECT_EQ(designColor(*version->designValue("TextColor")), (Color{237, 24, 30, 0}));
 
   auto credits = about->StaticText1();
   EXPECT_EQ(credits->Text(), AboutFrm::kCredits);
-  EXPECT_EQ((std::vector<int64_t>{credits->Left(), credits->Top(), credits->Width(), credits->Height()}),
-            (std::vector<int64_t>{17, 56, 242, 70}));
+  EXPECT_EQ(
+      (std::vector<int64_t>{credits->Left(), credits->Top(), credits->Width(), credits->Height()}),
+      (std::vector<int64_t>{17, 56, 242, 70}));
   EXPECT_TRUE(designBool(*credits->designValue("Multiline")));
   EXPECT_EQ(designString(*credits->designValue("TextFont")), "System");
 
@@ -87,8 +89,9 @@ TEST_P(AboutKeyTest, AnyKeyClosesIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, AboutKeyTest,
-                         ::testing::Values("a", "Z", std::string(Keys::Escape), std::string(Keys::Return),
-                                           std::string(Keys::Enter), " "));
+                         ::testing::Values("a", "Z", std::string(Keys::Escape),
+                                           std::string(Keys::Return), std::string(Keys::Enter),
+                                           " "));
 
 TEST_F(AboutFrmTest, AClickClosesItOnTheRelease) {
   auto about = AboutFrm::Instance();

@@ -6,16 +6,16 @@
 
 #include "app/App.h"
 #include "app/AppStartup.h"
+#include "platform/files/FileType.h"
+#include "platform/files/FolderItem.h"
+#include "platform/files/ScratchFolder.h"
+#include "platform/graphics/Picture.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/ui/TextArea.h"
 #include "shell/FileTypes1.h"
 #include "shell/Globals.h"
 #include "shell/Menu.h"
 #include "shell/_x_img_err.h"
-#include "platform/files/FileType.h"
-#include "platform/files/FolderItem.h"
-#include "platform/graphics/Picture.h"
-#include "platform/ui/TextArea.h"
-#include "platform/headless/HeadlessPlatform.h"
-#include "platform/files/ScratchFolder.h"
 #include "window/FrmMain.h"
 
 namespace vorline {

@@ -80,8 +80,7 @@ inline constexpr ConverterCase kConverterCases[] = {
      "\n" VL_ANS "tagLine 0\n//start_include x\n\ny\n\n", "#start_include x\n", "ans"},
     {"NestedBlockEndsIncludeModeEarly", "ans",
      "#start_include\na\n#start_include\nb\n#end_include\nc\n#end_include\nd",
-     "\n" VL_ANS "\na\n\nb\ntagLine 0\nprint str(c)\ntagLine 1\nprint str(d)\n\n", "c\nd\n",
-     "ans"},
+     "\n" VL_ANS "\na\n\nb\ntagLine 0\nprint str(c)\ntagLine 1\nprint str(d)\n\n", "c\nd\n", "ans"},
     {"RawScriptLines", "ans", VL_PREFIX "@dim q as integer\n@",
      "\n" VL_ANS "tagLine 0\ndim q as integer\ntagLine 1\n\n\n", "@dim q as integer\n@\n", "ans"},
 
@@ -158,8 +157,7 @@ inline constexpr ConverterCase kConverterCases[] = {
      "function k() as double\nreturn 7\nend function\n"
      "function g(x as double) as double\nend function\n"
      "\n" VL_ANS "dim c as double\ntagLine 0\ntagLine 1\ntagLine 2\ntagLine 3\n\n",
-     "def sq(x) return x*x\ndef f(a, b) c = a+b; return c*2\ndef k return 7\ndef g(x)\n",
-     "ans,c"},
+     "def sq(x) return x*x\ndef f(a, b) c = a+b; return c*2\ndef k return 7\ndef g(x)\n", "ans,c"},
     {"DefinitionEndsAtTheNextDef", "ans", VL_PREFIX "def f(x) return undefined(x)",
      "function f(x as double) as double\nreturn un\nend function\n\n" VL_ANS "tagLine 0\n\n",
      "def f(x) return undefined(x)\n", "ans"},
@@ -173,8 +171,7 @@ inline constexpr ConverterCase kConverterCases[] = {
     {"Conditionals", "ans",
      VL_PREFIX
      "if x>0 print x\nwhen (a > b) m = a; print m\nif n<=0\nif x>0 print x;\nif x>0 y = 5",
-     "\n" VL_ANS
-     "dim m as double\ndim y as double\n"
+     "\n" VL_ANS "dim m as double\ndim y as double\n"
      "tagLine 0\nif x>0 then \nprint x\nend if\n"
      "tagLine 1\nif (a > b) then \nm = a\nsetVar \"m\", m\nprint m\nend if\n"
      "tagLine 2\nif n<=0 then \nend if\n"

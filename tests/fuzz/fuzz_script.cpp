@@ -12,19 +12,32 @@
 namespace {
 
 class FuzzContext : public vorline::ScriptContext {
-public:
+ public:
   FuzzContext() {
     using T = vorline::ScriptType;
     auto quiet = [](const vorline::Variant*, std::size_t) { return vorline::Variant(); };
     methods_ = {
         {"setVar", {T::String, T::Double}, T::Void, quiet},
         {"tagLine", {T::Int64}, T::Void, quiet},
-        {"stringField", {T::Int64}, T::String, [](const vorline::Variant*, std::size_t) { return vorline::Variant::String(""); }},
-        {"now", {}, T::Double, [](const vorline::Variant*, std::size_t) { return vorline::Variant::Double(1.5e9); }},
-        {"BitwiseShiftLeft", {T::UInt64, T::Int64}, T::UInt64,
-         [](const vorline::Variant* a, std::size_t) { return vorline::Variant::UInt64(a[0].uint64Value() << (a[1].int64Value() & 63)); }},
+        {"stringField",
+         {T::Int64},
+         T::String,
+         [](const vorline::Variant*, std::size_t) { return vorline::Variant::String(""); }},
+        {"now",
+         {},
+         T::Double,
+         [](const vorline::Variant*, std::size_t) { return vorline::Variant::Double(1.5e9); }},
+        {"BitwiseShiftLeft",
+         {T::UInt64, T::Int64},
+         T::UInt64,
+         [](const vorline::Variant* a, std::size_t) {
+           return vorline::Variant::UInt64(a[0].uint64Value() << (a[1].int64Value() & 63));
+         }},
         {"printAny1", {T::Variant}, T::Void, quiet},
-        {"raise", {T::Int64}, T::Void, [](const vorline::Variant* a, std::size_t) -> vorline::Variant {
+        {"raise",
+         {T::Int64},
+         T::Void,
+         [](const vorline::Variant* a, std::size_t) -> vorline::Variant {
            throw vorline::RuntimeException(a[0].int64Value(), "raised");
          }},
         {"setVar", {T::String, T::Int64}, T::Void, quiet},
@@ -36,7 +49,7 @@ public:
   }
   const std::vector<vorline::ContextMethod>& methods() const override { return methods_; }
 
-private:
+ private:
   std::vector<vorline::ContextMethod> methods_;
 };
 
@@ -54,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   script.Limits.maxAllocatedBytes = 4 * 1024 * 1024;
   size_t printed = 0;
   script.Print = [&printed](const std::string& text) { printed += text.size(); };
-  script.CompilerError = [](const vorline::XojoScriptLocation&, int64_t, const std::string&) { return false; };
+  script.CompilerError = [](const vorline::XojoScriptLocation&, int64_t, const std::string&) {
+    return false;
+  };
   script.RuntimeError = [](const vorline::RuntimeException&) {};
   script.Run();
   return 0;

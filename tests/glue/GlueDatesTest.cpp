@@ -131,16 +131,30 @@ TEST_F(GlueDates, EveryLetterOfFormatDate) {
   const std::pair<const char*, const char*> cases[] = {
       {"a", "p12"},   // "pm", whose "m" the month step fills
       {"A", "PDec"},  // "PM", whose "M" the month-name step fills
-      {"d", "08"},   {"D", "Tue"},       {"F", "Dece12ber"},
-      {"g", "7"},    {"G", "19"},        {"h", "07"},
-      {"H", "19"},   {"i", "05"},        {"s", "09"},
-      {"j", "08"},   {"l", "Tue09da26"},  // "Tuesday": the second s step and the y step reach into
-                                          // it
-      {"m", "12"},   {"M", "Dec"},       {"n", "12"},
+      {"d", "08"},
+      {"D", "Tue"},
+      {"F", "Dece12ber"},
+      {"g", "7"},
+      {"G", "19"},
+      {"h", "07"},
+      {"H", "19"},
+      {"i", "05"},
+      {"s", "09"},
+      {"j", "08"},
+      {"l", "Tue09da26"},  // "Tuesday": the second s step and the y step reach into
+                           // it
+      {"m", "12"},
+      {"M", "Dec"},
+      {"n", "12"},
       {"S", "831h"},  // "8th", then t
-      {"L", "0"},    {"t", "31"},        {"U", "00001796756709"},
-      {"w", "3"},    {"W", "50"},        {"Y", "2026"},
-      {"y", "26"},   {"z", "342"},
+      {"L", "0"},
+      {"t", "31"},
+      {"U", "00001796756709"},
+      {"w", "3"},
+      {"W", "50"},
+      {"Y", "2026"},
+      {"y", "26"},
+      {"z", "342"},
   };
   for (auto [format, expected] : cases)
     EXPECT_EQ(glue.date_formatDate(format, kTuesday), expected) << format;

@@ -3,8 +3,8 @@
 
 #include "glue/GlueTestSupport.h"
 #include "glue/ckScriptPath.h"
-#include "platform/values/NilObjectException.h"
 #include "platform/script/XojoScript.h"
+#include "platform/values/NilObjectException.h"
 
 namespace gluetest {
 namespace {

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class GlobalsTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     char pattern[] = "/tmp/vorline-globals-XXXXXX";
     home_ = mkdtemp(pattern);
@@ -63,7 +63,8 @@ TEST_P(PrefixFileTest, EveryLineEndsWithOneLineEnding) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, PrefixFileTest,
-    ::testing::Values(PrefixCase{"Empty", "", ""}, PrefixCase{"NoFinalLineEnd", "a = 1\nb = 2", "a = 1\nb = 2\n"},
+    ::testing::Values(PrefixCase{"Empty", "", ""},
+                      PrefixCase{"NoFinalLineEnd", "a = 1\nb = 2", "a = 1\nb = 2\n"},
                       PrefixCase{"FinalLineEnd", "a = 1\nb = 2\n", "a = 1\nb = 2\n"},
                       PrefixCase{"CarriageReturns", "a\r\nb\rc\n", "a\nb\nc\n"},
                       PrefixCase{"BlankLineKept", "a\n\nb\n", "a\n\nb\n"},

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/Menu.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "platform/ui/AppleMenuItem.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/QuitMenuItem.h"
 #include "platform/ui/Window.h"
-#include "platform/headless/HeadlessPlatform.h"
+#include "shell/Menu.h"
 
 namespace vorline {
 namespace {
@@ -65,9 +65,11 @@ std::vector<Row> expectedRows() {
       {"mnuPrecision", "mnupre", Cls::Item, "1 Digit", "", true, 1},
   };
   for (int64_t n = 2; n <= 12; ++n)
-    rows.push_back({"mnuPrecision", "mnupre", Cls::Item, std::to_string(n) + " Digits", "", true, n});
+    rows.push_back(
+        {"mnuPrecision", "mnupre", Cls::Item, std::to_string(n) + " Digits", "", true, n});
   rows.push_back({"mnuCalculator", "UntitledSeparator2", Cls::Item, "-", "", true, N});
-  rows.push_back({"mnuCalculator", "mnuViewShowVariables", Cls::Item, "Show Variables", "", true, N});
+  rows.push_back(
+      {"mnuCalculator", "mnuViewShowVariables", Cls::Item, "Show Variables", "", true, N});
   rows.push_back({"mnuCalculator", "UntitledMenu6", Cls::Item, "", "", true, N});
   return rows;
 }
@@ -120,12 +122,13 @@ TEST(Menu, NoItemBearsTheHistoryHandlersNames) {
 
 // A stand-in for the calculator window: the window's twelve handler names on the real bar.
 class HandlerWindow : public Window {
-public:
+ public:
   explicit HandlerWindow(std::shared_ptr<Menu> bar) : bar_(std::move(bar)) {}
   void Layout() override { SetMenuBar(bar_); }
   void AddMenuHandlers() override {
-    for (const char* name : {"ViewClearHistory", "ViewHistory", "EditClear", "mnuViewShowVariables", "mnuRun",
-                             "mnuCalculatorReset", "mnuSave", "mnuSaveAs", "mnuClose", "mnuSelectAll"})
+    for (const char* name :
+         {"ViewClearHistory", "ViewHistory", "EditClear", "mnuViewShowVariables", "mnuRun",
+          "mnuCalculatorReset", "mnuSave", "mnuSaveAs", "mnuClose", "mnuSelectAll"})
       _AddMenuHandler(name, MenuHandler([this, name] {
                         calls.push_back(name);
                         return true;
@@ -142,12 +145,12 @@ public:
   std::vector<std::string> calls;
   bool hasFile = false;
 
-private:
+ private:
   std::shared_ptr<Menu> bar_;
 };
 
 class MenuDispatchTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Application::RegisterAppObject(&app);
     app.SetMenuBar(bar);

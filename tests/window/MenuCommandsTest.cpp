@@ -118,7 +118,8 @@ TEST_F(MenuCommands, UnwritableSaveShowsTheMessageAndKeepsTheOldFile) {
 }
 
 // What a save left: the messages shown, the title, and the file's bytes.
-std::string saveReport(FrmMain& window, HeadlessPlatform& platform, const std::filesystem::path& file) {
+std::string saveReport(FrmMain& window, HeadlessPlatform& platform,
+                       const std::filesystem::path& file) {
   std::string report;
   for (const std::string& message : platform.messages()) report += message + "; ";
   return report + window.Title() + ": " + slurp(file);
@@ -156,8 +157,7 @@ TEST_F(MenuCommands, ReadOnlyFolderSavesInPlace) {
     chmod(folder.c_str(), 0755);
     return saved + " | " + saveReport(window(), platform, kept) + " | " + std::to_string(entries);
   });
-  EXPECT_EQ(report,
-            "pad.vrl: short | Unable to write file kept.vrl; pad.vrl: old text | 2");
+  EXPECT_EQ(report, "pad.vrl: short | Unable to write file kept.vrl; pad.vrl: old text | 2");
 }
 
 // The temporary name is short, so every name the folder takes can be saved.
@@ -171,7 +171,8 @@ TEST_F(MenuCommands, TheLongestNameTheFolderTakesSaves) {
   EXPECT_EQ(slurp(file), "long");
   EXPECT_EQ(window().Title(), name);
   int entries = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(scratch.home())) ++entries;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(scratch.home()))
+    ++entries;
   EXPECT_EQ(entries, 2);  // Desktop and the pad
 }
 

@@ -1,6 +1,6 @@
 // The keys the pad handles itself, the undo snapshot and Edit > Delete with its history.
-#include "window/WindowFixture.h"
 #include "platform/ui/Keyboard.h"
+#include "window/WindowFixture.h"
 
 namespace vorline {
 namespace {

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "window/WindowFixture.h"
 #include "platform/graphics/Picture.h"
+#include "window/WindowFixture.h"
 
 namespace vorline {
 namespace {

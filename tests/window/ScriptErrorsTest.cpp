@@ -1,8 +1,8 @@
 // Compile and run-time errors: their message boxes, the beep and the blinking badge.
-#include "window/WindowFixture.h"
-#include "platform/ui/Canvas.h"
 #include "platform/graphics/Picture.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Timer.h"
+#include "window/WindowFixture.h"
 #include "window/XojoScriptControl.h"
 
 namespace vorline {

@@ -84,7 +84,8 @@ TEST_F(VariablesListing, TheWindowLeftInFrontSetsTheMark) {
 
 // Save and Save As write the user's pad, not the listing that shows in its place.
 TEST_F(VariablesListing, SaveWhileTheListingShowsWritesThePad) {
-  const std::filesystem::path first = scratch.home() / "mine.vrl", second = scratch.home() / "copy.vrl";
+  const std::filesystem::path first = scratch.home() / "mine.vrl",
+                              second = scratch.home() / "copy.vrl";
   pad().SetText("x = 1 //1\n");
   app.MenuItemChosen("mnuViewShowVariables");
   platform.answerSaveDialog(std::make_shared<FolderItem>(first.string()));

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <limits>
 
-#include "window/WindowFixture.h"
 #include "window/MemorySource.h"
+#include "window/WindowFixture.h"
 
 namespace vorline {
 namespace {
@@ -94,8 +94,8 @@ TEST_F(VariablesMemory, NamesThatCannotBeVariablesAreNotKept) {
 }
 
 TEST_F(VariablesMemory, KeptNames) {
-  for (const char* name : {"x", "_a1", "plotXMax", "a[2]", "m(1, 2)", "v( 3 )", "step", "zähler",
-                           "b(8191, 8191)"})
+  for (const char* name :
+       {"x", "_a1", "plotXMax", "a[2]", "m(1, 2)", "v( 3 )", "step", "zähler", "b(8191, 8191)"})
     EXPECT_TRUE(MemorySource::IsKeptName(name)) << name;
   for (const char* name : {"", "x >", "a b", "1x", "next", "If", "a[", "a[]", "f(x)+1", "a\n"})
     EXPECT_FALSE(MemorySource::IsKeptName(name)) << name;
@@ -151,12 +151,11 @@ TEST_P(VariablesMemoryMixedShapes, OnlyTheClashingRunFails) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clashes, VariablesMemoryMixedShapes,
-    ::testing::Values(MixedShapeCase{"PlainThenIndexed", "x = 1", "x[1] = 3", "x + 1"},
-                      MixedShapeCase{"IndexedThenPlain", "a[2] = 2", "a = 3", "print a(2)"},
-                      MixedShapeCase{"OneThenTwoDimensions", "m[1] = 2", "m[1, 1] = 3",
-                                     "print m(1)"},
-                      MixedShapeCase{"StringThenNumber", "$t(1) = \"2\"", "t(2) = 5",
-                                     "print t(1)"}),
+    ::testing::Values(
+        MixedShapeCase{"PlainThenIndexed", "x = 1", "x[1] = 3", "x + 1"},
+        MixedShapeCase{"IndexedThenPlain", "a[2] = 2", "a = 3", "print a(2)"},
+        MixedShapeCase{"OneThenTwoDimensions", "m[1] = 2", "m[1, 1] = 3", "print m(1)"},
+        MixedShapeCase{"StringThenNumber", "$t(1) = \"2\"", "t(2) = 5", "print t(1)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VariablesMemory, AVariableIndexIsDeclaredInEveryRun) {

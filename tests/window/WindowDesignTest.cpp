@@ -1,8 +1,8 @@
 // The window's design, its controls in their order and their geometry when it is resized.
-#include "window/WindowFixture.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Rectangle.h"
 #include "platform/ui/Timer.h"
+#include "window/WindowFixture.h"
 #include "window/XojoScriptControl.h"
 
 namespace vorline {

@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "shell/Globals.h"
-#include "shell/Menu.h"
+#include "platform/files/ScratchFolder.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TextArea.h"
-#include "platform/headless/HeadlessPlatform.h"
-#include "platform/files/ScratchFolder.h"
+#include "shell/Globals.h"
+#include "shell/Menu.h"
 #include "window/FrmMain.h"
 
 namespace vorline {

@@ -6,12 +6,12 @@
 
 #include "app/App.h"
 #include "app/AppStartup.h"
-#include "shell/Globals.h"
 #include "platform/files/FolderItem.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/text/TextOps.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/TextArea.h"
-#include "platform/text/TextOps.h"
-#include "platform/headless/HeadlessPlatform.h"
+#include "shell/Globals.h"
 #include "window/FrmMain.h"
 #include "window/PadFile.h"
 

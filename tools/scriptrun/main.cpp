@@ -15,10 +15,10 @@
 namespace {
 
 class EmptyContext : public vorline::ScriptContext {
-public:
+ public:
   const std::vector<vorline::ContextMethod>& methods() const override { return methods_; }
 
-private:
+ private:
   std::vector<vorline::ContextMethod> methods_;
 };
 
@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
       out.clear();
     }
   };
-  script.CompilerError = [&status](const vorline::XojoScriptLocation& at, int64_t code, const std::string& info) {
+  script.CompilerError = [&status](const vorline::XojoScriptLocation& at, int64_t code,
+                                   const std::string& info) {
     std::cerr << "Error at line: " << at.Line << "\n[" << code << "] " << info << "\n";
     status = 1;
     return false;

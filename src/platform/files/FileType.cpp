@@ -19,8 +19,10 @@ std::vector<std::string> FileType::ExtensionList() const {
     current.clear();
   };
   for (char c : extensions_) {
-    if (c == ';' || c == ' ') flush();
-    else current.push_back(c);
+    if (c == ';' || c == ' ')
+      flush();
+    else
+      current.push_back(c);
   }
   flush();
   return list;

@@ -10,7 +10,7 @@
 namespace vorline {
 
 class FileType : public std::enable_shared_from_this<FileType> {
-public:
+ public:
   const std::string& Name() const { return name_; }
   void SetName(std::string v) { name_ = std::move(v); }
   // One or more extensions separated by ";" (".vrl").
@@ -44,7 +44,7 @@ public:
   // documents are all plain text), else those whose name is the filter.
   static std::vector<std::shared_ptr<FileType>> ForFilter(const std::string& filter);
 
-private:
+ private:
   std::string name_, extensions_, macType_, macCreator_, mimeType_, conformsTo_;
   bool imported_ = false;
   bool registered_ = false;

@@ -6,8 +6,8 @@
 
 #include "platform/files/SpecialFolder.h"
 #include "platform/files/TextInputStream.h"
-#include "platform/text/TextOps.h"
 #include "platform/files/TextOutputStream.h"
+#include "platform/text/TextOps.h"
 
 namespace vorline {
 

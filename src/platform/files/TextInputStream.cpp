@@ -1,11 +1,11 @@
 #include "platform/files/TextInputStream.h"
 
-#include <cerrno>
-#include <optional>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <optional>
 
 #include "platform/text/TextOps.h"
 

@@ -15,8 +15,7 @@ class TextInputStream {
   explicit TextInputStream(std::string text) : text_(std::move(text)) {}
   // Opens the file at the path; null when it is not a regular file, cannot be read without
   // blocking, or holds more than maxBytes (files under /proc may report length 0 and never end).
-  static std::shared_ptr<TextInputStream> Open(const std::string& path,
-                                               size_t maxBytes = SIZE_MAX);
+  static std::shared_ptr<TextInputStream> Open(const std::string& path, size_t maxBytes = SIZE_MAX);
 
   // True once every line has been read (at once for an empty file). The framework calls it
   // EOF, which C reserves for a macro.

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/values/Color.h"
 #include "platform/graphics/Graphics.h"
+#include "platform/values/Color.h"
 #include "platform/values/ScriptObject.h"
 
 class QImage;

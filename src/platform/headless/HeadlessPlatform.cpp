@@ -1,13 +1,13 @@
 #include "platform/headless/HeadlessPlatform.h"
 
-#include "platform/ui/Canvas.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/Rectangle.h"
-#include "platform/text/TextOps.h"
-#include "platform/ui/Window.h"
 #include "platform/headless/HeadlessTextArea.h"
 #include "platform/headless/HeadlessTimer.h"
 #include "platform/headless/HeadlessWindowPeer.h"
+#include "platform/text/TextOps.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Rectangle.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 
@@ -34,7 +34,8 @@ std::shared_ptr<FolderItem> HeadlessPlatform::openFileDialog(const std::string& 
   return answer;
 }
 
-std::shared_ptr<FolderItem> HeadlessPlatform::saveFileDialog(const std::string& filter, const std::string& proposedName) {
+std::shared_ptr<FolderItem> HeadlessPlatform::saveFileDialog(const std::string& filter,
+                                                             const std::string& proposedName) {
   dialogs_.push_back({true, filter, proposedName});
   if (saveAnswers_.empty()) return nullptr;
   std::shared_ptr<FolderItem> answer = std::move(saveAnswers_.front());
@@ -46,13 +47,17 @@ std::unique_ptr<WindowPeer> HeadlessPlatform::newWindowPeer(Window& window) {
   return std::make_unique<HeadlessWindowPeer>(*this, window);
 }
 
-std::shared_ptr<TextArea> HeadlessPlatform::newTextArea(Window&) { return std::make_shared<HeadlessTextArea>(); }
+std::shared_ptr<TextArea> HeadlessPlatform::newTextArea(Window&) {
+  return std::make_shared<HeadlessTextArea>();
+}
 
 std::shared_ptr<Canvas> HeadlessPlatform::newCanvas(Window&) { return std::make_shared<Canvas>(); }
 
 std::shared_ptr<Label> HeadlessPlatform::newLabel(Window&) { return std::make_shared<Label>(); }
 
-std::shared_ptr<Rectangle> HeadlessPlatform::newRectangle(Window&) { return std::make_shared<Rectangle>(); }
+std::shared_ptr<Rectangle> HeadlessPlatform::newRectangle(Window&) {
+  return std::make_shared<Rectangle>();
+}
 
 std::shared_ptr<Timer> HeadlessPlatform::newTimer(Window&) {
   auto timer = std::make_shared<HeadlessTimer>(*this);
@@ -89,7 +94,9 @@ bool HeadlessPlatform::busyPoll() {
   return stopAfterPolls_ == 0;
 }
 
-bool HeadlessPlatform::sendKey(Window& window, std::string_view key) { return window.DeliverKey(std::string(key)); }
+bool HeadlessPlatform::sendKey(Window& window, std::string_view key) {
+  return window.DeliverKey(std::string(key));
+}
 
 void HeadlessPlatform::typeText(Window& window, std::string_view text) {
   for (int64_t i = 1, n = Len(text); i <= n; ++i) window.DeliverKey(Mid(text, i, 1));

@@ -20,7 +20,7 @@ namespace vorline {
 class HeadlessTimer;
 
 class HeadlessPlatform : public UiServices, public UiToolkit {
-public:
+ public:
   struct DialogRequest {
     bool save = false;
     std::string filter;
@@ -38,7 +38,8 @@ public:
   std::string clipboardText() override { return clipboard_; }
   void setClipboardText(const std::string& text) override { clipboard_ = text; }
   std::shared_ptr<FolderItem> openFileDialog(const std::string& filter) override;
-  std::shared_ptr<FolderItem> saveFileDialog(const std::string& filter, const std::string& proposedName) override;
+  std::shared_ptr<FolderItem> saveFileDialog(const std::string& filter,
+                                             const std::string& proposedName) override;
   bool optionKeyDown() override { return optionKey_; }
 
   // UiToolkit
@@ -63,8 +64,12 @@ public:
 
   // The answers of the next dialogs, in order (nullptr answers Cancel); a dialog with no answer
   // queued is cancelled. Every dialog is recorded.
-  void answerOpenDialog(std::shared_ptr<FolderItem> file) { openAnswers_.push_back(std::move(file)); }
-  void answerSaveDialog(std::shared_ptr<FolderItem> file) { saveAnswers_.push_back(std::move(file)); }
+  void answerOpenDialog(std::shared_ptr<FolderItem> file) {
+    openAnswers_.push_back(std::move(file));
+  }
+  void answerSaveDialog(std::shared_ptr<FolderItem> file) {
+    saveAnswers_.push_back(std::move(file));
+  }
   const std::vector<DialogRequest>& dialogs() const { return dialogs_; }
 
   void setOptionKey(bool down) { optionKey_ = down; }
@@ -87,7 +92,7 @@ public:
   bool sendKey(Window& window, std::string_view key);
   void typeText(Window& window, std::string_view text);
 
-private:
+ private:
   std::shared_ptr<HeadlessTimer> nextDueTimer(int64_t until);
 
   UiToolkit* previousToolkit_ = nullptr;

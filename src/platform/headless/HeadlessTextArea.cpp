@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/ui/Keyboard.h"
 #include "platform/text/TextOps.h"
+#include "platform/ui/Keyboard.h"
 
 namespace vorline {
 
@@ -31,7 +31,9 @@ void HeadlessTextArea::SetSelLength(int64_t length) {
   propertyChanged("SelLength");
 }
 
-void HeadlessTextArea::ReplaceSelection(const std::string& text) { replaceRange(selStart_, selLength_, text); }
+void HeadlessTextArea::ReplaceSelection(const std::string& text) {
+  replaceRange(selStart_, selLength_, text);
+}
 
 // Replaces length characters from start and puts the caret after the new text; one undo step.
 void HeadlessTextArea::replaceRange(int64_t start, int64_t length, const std::string& text) {
@@ -58,13 +60,17 @@ bool HeadlessTextArea::editable() const {
 }
 
 void HeadlessTextArea::deleteBackward() {
-  if (selLength_ > 0) replaceRange(selStart_, selLength_, "");
-  else if (selStart_ > 0) replaceRange(selStart_ - 1, 1, "");
+  if (selLength_ > 0)
+    replaceRange(selStart_, selLength_, "");
+  else if (selStart_ > 0)
+    replaceRange(selStart_ - 1, 1, "");
 }
 
 void HeadlessTextArea::deleteForward() {
-  if (selLength_ > 0) replaceRange(selStart_, selLength_, "");
-  else if (selStart_ < Len(text_)) replaceRange(selStart_, 1, "");
+  if (selLength_ > 0)
+    replaceRange(selStart_, selLength_, "");
+  else if (selStart_ < Len(text_))
+    replaceRange(selStart_, 1, "");
 }
 
 // Arrow keys: a selection collapses to its near end, else the caret moves one character.
@@ -81,7 +87,8 @@ void HeadlessTextArea::TypeKey(const std::string& key) {
   if (key == Keys::Left) return moveCaret(-1);
   if (key == Keys::Right) return moveCaret(1);
   if (!editable()) return;
-  if (key == Keys::Return || key == Keys::Enter || key == "\n") return ReplaceSelection(std::string(EndOfLine));
+  if (key == Keys::Return || key == Keys::Enter || key == "\n")
+    return ReplaceSelection(std::string(EndOfLine));
   if (key == Keys::Backspace) return deleteBackward();
   if (key == Keys::Delete) return deleteForward();
   if (key == Keys::Tab) {

@@ -12,7 +12,7 @@
 namespace vorline {
 
 class HeadlessTextArea : public TextArea {
-public:
+ public:
   std::string Text() const override { return text_; }
   void SetText(const std::string& text) override;
   int64_t SelStart() const override { return selStart_; }
@@ -26,10 +26,10 @@ public:
   // The most changes that Undo can take back.
   static constexpr std::size_t kUndoDepth = 100;
 
-protected:
+ protected:
   void TypeKey(const std::string& key) override;
 
-private:
+ private:
   struct State {
     std::string text;
     int64_t selStart;

@@ -11,7 +11,8 @@ void HeadlessTimer::Elapse() {
 
 // Switching the timer on, or giving a running timer a new period, starts a period from now.
 void HeadlessTimer::propertyChanged(std::string_view name) {
-  if ((name == "Mode" || name == "Period") && Mode() != ModeOff) dueAt_ = platform_.now() + Period();
+  if ((name == "Mode" || name == "Period") && Mode() != ModeOff)
+    dueAt_ = platform_.now() + Period();
 }
 
 }  // namespace vorline

@@ -11,7 +11,7 @@ namespace vorline {
 class HeadlessPlatform;
 
 class HeadlessTimer : public Timer {
-public:
+ public:
   explicit HeadlessTimer(HeadlessPlatform& platform) : platform_(platform) {}
 
   // The platform time (milliseconds) of the next Action; meaningful while the mode is on.
@@ -19,10 +19,10 @@ public:
   // Called by the platform when DueAt has come: schedules the next period, then fires.
   void Elapse();
 
-protected:
+ protected:
   void propertyChanged(std::string_view name) override;
 
-private:
+ private:
   HeadlessPlatform& platform_;
   int64_t dueAt_ = 0;
 };

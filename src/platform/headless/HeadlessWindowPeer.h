@@ -11,8 +11,9 @@ class HeadlessPlatform;
 class Window;
 
 class HeadlessWindowPeer : public WindowPeer {
-public:
-  HeadlessWindowPeer(HeadlessPlatform& platform, Window& window) : platform_(platform), window_(window) {}
+ public:
+  HeadlessWindowPeer(HeadlessPlatform& platform, Window& window)
+      : platform_(platform), window_(window) {}
 
   void show() override { ++shows_; }
   // Returns at once; the platform's modal answer, if the test gave one, runs first.
@@ -23,7 +24,7 @@ public:
   int modalShows() const { return modalShows_; }
   bool closed() const { return closed_; }
 
-private:
+ private:
   HeadlessPlatform& platform_;
   Window& window_;
   int shows_ = 0;

@@ -2,23 +2,23 @@
 // picture's pixels again after a drawing.
 #pragma once
 
-#include "platform/ui/Canvas.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"
+#include "platform/ui/Canvas.h"
 
 namespace vorline {
 
 class QtPictureView;
 
 class QtCanvas : public Canvas, public QtControl {
-public:
+ public:
   explicit QtCanvas(QWidget* parent);
   QWidget* view() const override { return view_.widget(); }
 
-protected:
+ protected:
   void propertyChanged(std::string_view name) override;
 
-private:
+ private:
   void showBackdrop();
 
   QtControlView view_;

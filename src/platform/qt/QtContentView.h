@@ -10,18 +10,18 @@ namespace vorline {
 class Window;
 
 class QtContentView : public QWidget {
-public:
+ public:
   QtContentView(Window& window, QWidget* parent);
 
   // Called when the user's resizing (or the window system) changed the content's size.
   std::function<void(int width, int height)> onResized;
 
-protected:
+ protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
-private:
+ private:
   Window& window_;
 };
 

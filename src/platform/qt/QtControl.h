@@ -6,7 +6,7 @@ class QWidget;
 namespace vorline {
 
 class QtControl {
-public:
+ public:
   virtual ~QtControl() = default;
   // The control's widget, a child of its window's content; nullptr for a control without one.
   virtual QWidget* view() const = 0;

@@ -7,11 +7,17 @@
 namespace vorline {
 namespace {
 
-int clampedInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); }
+int clampedInt(int64_t v) {
+  return static_cast<int>(std::clamp<int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
 
-bool isGeometry(std::string_view p) { return p == "Left" || p == "Top" || p == "Width" || p == "Height"; }
+bool isGeometry(std::string_view p) {
+  return p == "Left" || p == "Top" || p == "Width" || p == "Height";
+}
 
-bool isShared(std::string_view p) { return isGeometry(p) || p == "Visible" || p == "Enabled" || p == "Design"; }
+bool isShared(std::string_view p) {
+  return isGeometry(p) || p == "Visible" || p == "Enabled" || p == "Design";
+}
 
 }  // namespace
 

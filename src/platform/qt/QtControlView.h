@@ -11,7 +11,7 @@ namespace vorline {
 class Control;
 
 class QtControlView {
-public:
+ public:
   // Marks a widget whose control let it go: it leaves its window with the window.
   static constexpr const char* kReleasedProperty = "vorlineReleased";
 
@@ -30,7 +30,7 @@ public:
   bool follow(const Control& control, std::string_view property);
   void followAll(const Control& control);
 
-private:
+ private:
   QPointer<QWidget> widget_;
 };
 

@@ -17,7 +17,9 @@ bool knownMonospaced(const QString& family) {
 
 }  // namespace
 
-QColor toQColor(Color color) { return QColor(color.Red, color.Green, color.Blue, 255 - color.Alpha); }
+QColor toQColor(Color color) {
+  return QColor(color.Red, color.Green, color.Blue, 255 - color.Alpha);
+}
 
 QColor designQColor(const Control& control, std::string_view name, QColor fallback) {
   const DesignValue* value = control.designValue(name);
@@ -35,8 +37,10 @@ QFont fontForFamily(const QString& family, int pixelSize, const QStringList& ins
   if (family.isEmpty() || family.compare("System", Qt::CaseInsensitive) == 0) {
     // the desktop's own font
   } else if (knownMonospaced(family)) {
-    if (installedFamilies.contains(family, Qt::CaseInsensitive)) font.setFamily(family);
-    else font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (installedFamilies.contains(family, Qt::CaseInsensitive))
+      font.setFamily(family);
+    else
+      font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     // Asked for outright, so that whatever the machine has, the pad keeps its columns.
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
@@ -55,7 +59,8 @@ QFont designFont(const Control& control) {
   const DesignValue* family = control.designValue("TextFont");
   const DesignValue* size = control.designValue("TextSize");
   int pixels = size ? static_cast<int>(std::lround(designNumber(*size, 0))) : 0;
-  QFont font = fontForFamily(family ? QString::fromStdString(designString(*family)) : QString(), pixels);
+  QFont font =
+      fontForFamily(family ? QString::fromStdString(designString(*family)) : QString(), pixels);
   font.setBold(designFlag(control, "Bold", false));
   font.setItalic(designFlag(control, "Italic", false));
   font.setUnderline(designFlag(control, "Underline", false));

@@ -11,7 +11,8 @@ namespace {
 
 QString typeFilter(const FileType& type) {
   QStringList patterns;
-  for (const std::string& extension : type.ExtensionList()) patterns << "*" + QString::fromStdString(extension);
+  for (const std::string& extension : type.ExtensionList())
+    patterns << "*" + QString::fromStdString(extension);
   return QString::fromStdString(type.Name()) + " (" + patterns.join(' ') + ")";
 }
 
@@ -47,7 +48,8 @@ QString runOpenDialog(QWidget* parent, const std::string& filter, QString& folde
 }
 
 // A name typed without an extension gets the chosen type's.
-QString runSaveDialog(QWidget* parent, const std::string& filter, const std::string& proposedName, QString& folder) {
+QString runSaveDialog(QWidget* parent, const std::string& filter, const std::string& proposedName,
+                      QString& folder) {
   QFileDialog dialog(parent, QStringLiteral("Save"), folder);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);

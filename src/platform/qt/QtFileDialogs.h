@@ -16,6 +16,7 @@ QStringList dialogNameFilters(const std::string& filter, bool forOpening);
 // The path the user chose, or "" when they cancelled. folder is where the dialog starts and
 // becomes the chosen file's folder.
 QString runOpenDialog(QWidget* parent, const std::string& filter, QString& folder);
-QString runSaveDialog(QWidget* parent, const std::string& filter, const std::string& proposedName, QString& folder);
+QString runSaveDialog(QWidget* parent, const std::string& filter, const std::string& proposedName,
+                      QString& folder);
 
 }  // namespace vorline

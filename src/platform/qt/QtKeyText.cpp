@@ -10,21 +10,33 @@ namespace {
 // Keys with a code of their own, whatever Shift says.
 std::optional<std::string> namedKeyText(int key, bool control) {
   switch (key) {
-    case Qt::Key_Enter: return std::string(Keys::Enter);
-    case Qt::Key_Return: return std::string(control ? Keys::Enter : Keys::Return);
-    case Qt::Key_Escape: return std::string(Keys::Escape);
-    case Qt::Key_Backspace: return std::string(Keys::Backspace);
-    case Qt::Key_Delete: return std::string(Keys::Delete);
-    default: break;
+    case Qt::Key_Enter:
+      return std::string(Keys::Enter);
+    case Qt::Key_Return:
+      return std::string(control ? Keys::Enter : Keys::Return);
+    case Qt::Key_Escape:
+      return std::string(Keys::Escape);
+    case Qt::Key_Backspace:
+      return std::string(Keys::Backspace);
+    case Qt::Key_Delete:
+      return std::string(Keys::Delete);
+    default:
+      break;
   }
   if (control) return std::nullopt;  // Ctrl+Tab and Ctrl+arrows move the focus or by words
   switch (key) {
-    case Qt::Key_Tab: return std::string(Keys::Tab);
-    case Qt::Key_Left: return std::string(Keys::Left);
-    case Qt::Key_Right: return std::string(Keys::Right);
-    case Qt::Key_Up: return std::string(Keys::Up);
-    case Qt::Key_Down: return std::string(Keys::Down);
-    default: return std::nullopt;
+    case Qt::Key_Tab:
+      return std::string(Keys::Tab);
+    case Qt::Key_Left:
+      return std::string(Keys::Left);
+    case Qt::Key_Right:
+      return std::string(Keys::Right);
+    case Qt::Key_Up:
+      return std::string(Keys::Up);
+    case Qt::Key_Down:
+      return std::string(Keys::Down);
+    default:
+      return std::nullopt;
   }
 }
 

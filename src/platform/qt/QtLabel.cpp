@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "platform/ui/Window.h"
 #include "platform/qt/QtDesign.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 
@@ -21,7 +21,8 @@ void QtLabel::propertyChanged(std::string_view name) {
   if (!label()) return;
   if (name == "Text" || name == "Design") label()->setText(QString::fromStdString(Text()));
   if (shared && name == "Design") applyDesign();
-  if (name == "Text" || name == "Design" || name == "Left" || name == "Top" || name == "Width" || name == "Height")
+  if (name == "Text" || name == "Design" || name == "Left" || name == "Top" || name == "Width" ||
+      name == "Height")
     fitText();
 }
 
@@ -29,7 +30,8 @@ void QtLabel::propertyChanged(std::string_view name) {
 QSize QtLabel::textSize(const QFont& font, int width) const {
   if (label()->wordWrap()) {
     QFontMetrics metrics(font);
-    QRect wrapped = metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap, label()->text());
+    QRect wrapped = metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap,
+                                         label()->text());
     return QSize(wrapped.width(), wrapped.height());
   }
   return QFontMetrics(font).size(0, label()->text());
@@ -40,9 +42,11 @@ QSize QtLabel::textSize(const QFont& font, int width) const {
 // window itself is too small does its font get smaller.
 void QtLabel::fitText() {
   QLabel* view = label();
-  const QSize room = window() ? QSize(static_cast<int>(window()->Width()), static_cast<int>(window()->Height()))
-                              : view->parentWidget()->size();
-  QRect box(static_cast<int>(Left()), static_cast<int>(Top()), static_cast<int>(std::max<int64_t>(Width(), 0)),
+  const QSize room =
+      window() ? QSize(static_cast<int>(window()->Width()), static_cast<int>(window()->Height()))
+               : view->parentWidget()->size();
+  QRect box(static_cast<int>(Left()), static_cast<int>(Top()),
+            static_cast<int>(std::max<int64_t>(Width(), 0)),
             static_cast<int>(std::max<int64_t>(Height(), 0)));
   QFont font = designFont(*this);
   for (;;) {
@@ -72,7 +76,9 @@ void QtLabel::applyDesign() {
   view->setWordWrap(multiline);
   const DesignValue* align = designValue("TextAlign");
   int64_t alignment = align ? designInt(*align, 0) : 0;
-  Qt::Alignment horizontal = alignment == 2 ? Qt::AlignHCenter : alignment == 3 ? Qt::AlignRight : Qt::AlignLeft;
+  Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
+                             : alignment == 3 ? Qt::AlignRight
+                                              : Qt::AlignLeft;
   view->setAlignment(horizontal | (multiline ? Qt::AlignTop : Qt::AlignVCenter));
 }
 

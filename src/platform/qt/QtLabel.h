@@ -5,23 +5,23 @@
 #include <QFont>
 #include <QSize>
 
-#include "platform/ui/Label.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"
+#include "platform/ui/Label.h"
 
 class QLabel;
 
 namespace vorline {
 
 class QtLabel : public Label, public QtControl {
-public:
+ public:
   explicit QtLabel(QWidget* parent);
   QWidget* view() const override { return view_.widget(); }
 
-protected:
+ protected:
   void propertyChanged(std::string_view name) override;
 
-private:
+ private:
   static constexpr int kSmallestPixels = 6;
 
   QLabel* label() const;

@@ -7,13 +7,14 @@ namespace vorline {
 namespace {
 
 bool isModifierKey(int key) {
-  return key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Shift || key == Qt::Key_Meta ||
-         key == Qt::Key_AltGr;
+  return key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Shift ||
+         key == Qt::Key_Meta || key == Qt::Key_AltGr;
 }
 
 }  // namespace
 
-QtMenuEnabler::QtMenuEnabler(std::function<void()> enablePass) : enablePass_(std::move(enablePass)) {
+QtMenuEnabler::QtMenuEnabler(std::function<void()> enablePass)
+    : enablePass_(std::move(enablePass)) {
   QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -22,7 +23,8 @@ QtMenuEnabler::~QtMenuEnabler() {
 }
 
 bool QtMenuEnabler::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::ShortcutOverride || inPass_) return QObject::eventFilter(watched, event);
+  if (event->type() != QEvent::ShortcutOverride || inPass_)
+    return QObject::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   bool commandKey = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   bool seen = key->timestamp() == lastTimestamp_ && key->key() == lastKey_ && lastTimestamp_ != 0;

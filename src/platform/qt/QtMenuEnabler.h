@@ -9,14 +9,14 @@
 namespace vorline {
 
 class QtMenuEnabler : public QObject {
-public:
+ public:
   explicit QtMenuEnabler(std::function<void()> enablePass);
   ~QtMenuEnabler() override;
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   std::function<void()> enablePass_;
   // The key event seen last: one key goes up the widget tree, but the pass runs once.
   quint64 lastTimestamp_ = 0;

@@ -70,8 +70,10 @@ QMenu* QtMenuModel::makeMenu(MenuItem& item) {
 void QtMenuModel::fillMenu(MenuItem& menu, QMenu& view) {
   for (int64_t i = 0; i < menu.Count(); ++i) {
     MenuItem& item = *menu.Item(i);
-    if (item.Count() > 0) view.addMenu(makeMenu(item));
-    else view.addAction(makeAction(item));
+    if (item.Count() > 0)
+      view.addMenu(makeMenu(item));
+    else
+      view.addAction(makeAction(item));
   }
 }
 
@@ -90,7 +92,8 @@ void QtMenuModel::showState(const MenuItem& item, QAction& action) const {
   if (!item.IsSeparator()) action.setText(menuText(item.Text()));
   action.setVisible(item.Visible() && !item.Text().empty());
   action.setEnabled(item.Enabled());
-  if (item.Count() == 0 && !item.IsSeparator()) action.setShortcut(keySequenceOf(item.KeyboardShortcut()));
+  if (item.Count() == 0 && !item.IsSeparator())
+    action.setShortcut(keySequenceOf(item.KeyboardShortcut()));
   // Only a checked item is checkable, so that an unchecked one looks like a plain command.
   action.setCheckable(item.Checked());
   action.setChecked(item.Checked());
@@ -117,7 +120,8 @@ void QtMenuModel::choose(MenuItem* item) {
 
 void QtMenuModel::install(QMenuBar& menuBar) {
   menuBar.clear();
-  std::erase_if(installed_, [&menuBar](const QPointer<QMenuBar>& m) { return !m || m == &menuBar; });
+  std::erase_if(installed_,
+                [&menuBar](const QPointer<QMenuBar>& m) { return !m || m == &menuBar; });
   installed_.push_back(&menuBar);
   std::shared_ptr<MenuBar> bar = bar_.lock();
   if (!bar) return;

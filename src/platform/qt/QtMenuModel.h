@@ -20,9 +20,9 @@ class QMenuBar;
 namespace vorline {
 
 class QtMenuModel : public QObject {
-public:
+ public:
   struct Hooks {
-    std::function<void()> aboutToShow;        // before any of the menus shows
+    std::function<void()> aboutToShow;           // before any of the menus shows
     std::function<void(MenuItem& item)> chosen;  // an item was chosen
     std::function<void()> closed;                // one of the menus closed
   };
@@ -40,7 +40,7 @@ public:
   // The Qt form of a shortcut text ("Cmd+Shift+s" is Ctrl+Shift+S); empty for none.
   static QKeySequence keySequenceOf(const std::string& shortcut);
 
-private:
+ private:
   void build();
   void clear();
   void fillMenu(MenuItem& menu, QMenu& view);

@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <memory>
 
-#include "platform/ui/Window.h"
 #include "platform/qt/QtKeyText.h"
 #include "platform/qt/QtTextArea.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 

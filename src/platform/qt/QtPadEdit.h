@@ -11,7 +11,7 @@ namespace vorline {
 class QtTextArea;
 
 class QtPadEdit : public QPlainTextEdit {
-public:
+ public:
   QtPadEdit(QtTextArea& area, QWidget* parent);
 
   // The area lets go of its widget (the widget may outlive it by a turn of the event loop).
@@ -22,12 +22,12 @@ public:
   // The editor's own handling of a key event.
   void typeKey(QKeyEvent* event) { QPlainTextEdit::keyPressEvent(event); }
 
-protected:
+ protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
 
-private:
+ private:
   QtTextArea* area_;
   QKeyEvent* pending_ = nullptr;
 };

@@ -8,17 +8,17 @@
 namespace vorline {
 
 class QtPictureView : public QWidget {
-public:
+ public:
   explicit QtPictureView(QWidget* parent = nullptr);
 
   // Shows the image (a null image shows nothing); draws again.
   void setImage(const QImage& image);
   const QImage& image() const { return image_; }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   QImage image_;
 };
 

@@ -8,11 +8,8 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "platform/ui/Application.h"
 #include "platform/files/FolderItem.h"
-#include "platform/ui/MenuBar.h"
 #include "platform/graphics/Picture.h"
-#include "platform/ui/Window.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtFileDialogs.h"
@@ -25,6 +22,9 @@
 #include "platform/qt/QtTimer.h"
 #include "platform/qt/QtWindowPeer.h"
 #include "platform/qt/QtWindowView.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 namespace {
@@ -32,17 +32,20 @@ namespace {
 // While a box or dialog of the platform's own shows: the run guard holds back, and afterwards
 // the window that was active is active again (without a window manager nobody else does it).
 class ModalScope {
-public:
-  explicit ModalScope(QtRunGuard& guard) : guard_(guard), active_(QApplication::activeWindow()) { guard_.suspend(); }
+ public:
+  explicit ModalScope(QtRunGuard& guard) : guard_(guard), active_(QApplication::activeWindow()) {
+    guard_.suspend();
+  }
   ~ModalScope() {
     guard_.resume();
-    if (active_ && active_->isVisible() && QApplication::activeWindow() != active_) active_->activateWindow();
+    if (active_ && active_->isVisible() && QApplication::activeWindow() != active_)
+      active_->activateWindow();
   }
   ModalScope(const ModalScope&) = delete;
   ModalScope& operator=(const ModalScope&) = delete;
   QWidget* active() const { return active_; }
 
-private:
+ private:
   QtRunGuard& guard_;
   QPointer<QWidget> active_;
 };
@@ -69,8 +72,8 @@ QtPlatform::~QtPlatform() {
 
 void QtPlatform::msgBox(const std::string& text) {
   ModalScope modal(guard_);
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(text),
-                  QMessageBox::Ok, modal.active());
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                  QString::fromStdString(text), QMessageBox::Ok, modal.active());
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
@@ -80,7 +83,9 @@ void QtPlatform::beep() {
   QApplication::beep();
 }
 
-std::string QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+std::string QtPlatform::clipboardText() {
+  return QGuiApplication::clipboard()->text().toStdString();
+}
 
 void QtPlatform::setClipboardText(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
@@ -92,13 +97,16 @@ std::shared_ptr<FolderItem> QtPlatform::openFileDialog(const std::string& filter
   return path.isEmpty() ? nullptr : std::make_shared<FolderItem>(path.toStdString());
 }
 
-std::shared_ptr<FolderItem> QtPlatform::saveFileDialog(const std::string& filter, const std::string& proposedName) {
+std::shared_ptr<FolderItem> QtPlatform::saveFileDialog(const std::string& filter,
+                                                       const std::string& proposedName) {
   ModalScope modal(guard_);
   QString path = runSaveDialog(modal.active(), filter, proposedName, dialogFolder_);
   return path.isEmpty() ? nullptr : std::make_shared<FolderItem>(path.toStdString());
 }
 
-bool QtPlatform::optionKeyDown() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
+bool QtPlatform::optionKeyDown() {
+  return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier;
+}
 
 std::unique_ptr<WindowPeer> QtPlatform::newWindowPeer(Window& window) {
   return std::make_unique<QtWindowPeer>(*this, window);
@@ -118,7 +126,9 @@ std::shared_ptr<Canvas> QtPlatform::newCanvas(Window& window) {
   return std::make_shared<QtCanvas>(peerOf(window).content());
 }
 
-std::shared_ptr<Label> QtPlatform::newLabel(Window& window) { return std::make_shared<QtLabel>(peerOf(window).content()); }
+std::shared_ptr<Label> QtPlatform::newLabel(Window& window) {
+  return std::make_shared<QtLabel>(peerOf(window).content());
+}
 
 std::shared_ptr<Rectangle> QtPlatform::newRectangle(Window& window) {
   return std::make_shared<QtRectangle>(peerOf(window).content());
@@ -149,7 +159,8 @@ QtMenuModel& QtPlatform::menuModel(const std::shared_ptr<MenuBar>& bar) {
 }
 
 QtSpellDictionary& QtPlatform::spelling() {
-  if (!spelling_) spelling_ = std::make_unique<QtSpellDictionary>(QtSpellDictionary::defaultLanguages());
+  if (!spelling_)
+    spelling_ = std::make_unique<QtSpellDictionary>(QtSpellDictionary::defaultLanguages());
   return *spelling_;
 }
 

@@ -7,11 +7,11 @@
 #include <memory>
 #include <vector>
 
+#include "platform/qt/QtClock.h"
+#include "platform/qt/QtRunGuard.h"
 #include "platform/ui/UiServices.h"
 #include "platform/ui/UiToolkit.h"
 #include "platform/ui/ViewWindow.h"
-#include "platform/qt/QtClock.h"
-#include "platform/qt/QtRunGuard.h"
 
 namespace vorline {
 
@@ -23,7 +23,7 @@ class QtSpellDictionary;
 class QtWindowPeer;
 
 class QtPlatform : public UiServices, public UiToolkit, public ViewWindowService {
-public:
+ public:
   QtPlatform();
   ~QtPlatform() override;
   QtPlatform(const QtPlatform&) = delete;
@@ -35,7 +35,8 @@ public:
   std::string clipboardText() override;
   void setClipboardText(const std::string& text) override;
   std::shared_ptr<FolderItem> openFileDialog(const std::string& filter) override;
-  std::shared_ptr<FolderItem> saveFileDialog(const std::string& filter, const std::string& proposedName) override;
+  std::shared_ptr<FolderItem> saveFileDialog(const std::string& filter,
+                                             const std::string& proposedName) override;
   bool optionKeyDown() override;
 
   // UiToolkit
@@ -71,7 +72,7 @@ public:
   // The folder the file dialogs start in (the last one used; the home folder at first).
   void setDialogFolder(const QString& folder) { dialogFolder_ = folder; }
 
-private:
+ private:
   void choose(MenuItem& item);
   void enablePass();
   void syncFrontWindow();

@@ -11,7 +11,8 @@ void QtRectangle::propertyChanged(std::string_view name) {
   if (!view_.follow(*this, name) || name != "Design" || !view_.widget()) return;
   const DesignValue* border = designValue("BorderWidth");
   static_cast<QtRectangleView*>(view_.widget())
-      ->setColors(designQColor(*this, "FillColor", Qt::white), designQColor(*this, "TopLeftColor", Qt::black),
+      ->setColors(designQColor(*this, "FillColor", Qt::white),
+                  designQColor(*this, "TopLeftColor", Qt::black),
                   designQColor(*this, "BottomRightColor", Qt::black),
                   border ? static_cast<int>(designInt(*border, 1)) : 1);
 }

@@ -8,15 +8,15 @@
 namespace vorline {
 
 class QtRectangleView : public QWidget {
-public:
+ public:
   explicit QtRectangleView(QWidget* parent);
 
   void setColors(QColor fill, QColor topLeft, QColor bottomRight, int borderWidth);
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   QColor fill_ = Qt::white;
   QColor topLeft_ = Qt::black;
   QColor bottomRight_ = Qt::black;

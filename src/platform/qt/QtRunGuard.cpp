@@ -106,7 +106,8 @@ void QtRunGuard::resume() {
 
 // Esc asks to stop; other input is dropped; painting, timers and the rest go on.
 bool QtRunGuard::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     stopRequested_ = true;
     return true;
   }

@@ -14,7 +14,7 @@ namespace vorline {
 class QtClock;
 
 class QtRunGuard : public QObject {
-public:
+ public:
   // After this long an operation counts as a long one.
   static constexpr qint64 kBusyAfterMs = 500;
   // The windows are brought up to date at most this often.
@@ -37,10 +37,10 @@ public:
   void suspend();
   void resume();
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   void start(int64_t now);
   void becomeBusy();
   void leaveBusy();

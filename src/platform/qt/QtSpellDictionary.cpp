@@ -1,11 +1,10 @@
 #include "platform/qt/QtSpellDictionary.h"
 
-#include <hunspell.hxx>
-
 #include <QFileInfo>
 #include <QLocale>
 #include <QStringConverter>
 #include <QStringList>
+#include <hunspell.hxx>
 
 namespace vorline {
 namespace {
@@ -13,7 +12,8 @@ namespace {
 constexpr qsizetype kMaxRemembered = 50000;
 
 const QStringList& dictionaryFolders() {
-  static const QStringList folders{"/usr/share/hunspell", "/usr/share/myspell", "/usr/share/myspell/dicts"};
+  static const QStringList folders{"/usr/share/hunspell", "/usr/share/myspell",
+                                   "/usr/share/myspell/dicts"};
   return folders;
 }
 
@@ -28,7 +28,8 @@ QtSpellDictionary::QtSpellDictionary(const QStringList& languages, const QString
       QString aff = folder + "/" + language + ".aff";
       QString dic = folder + "/" + language + ".dic";
       if (!QFileInfo::exists(aff) || !QFileInfo::exists(dic)) continue;
-      hunspell_ = std::make_unique<Hunspell>(aff.toLocal8Bit().constData(), dic.toLocal8Bit().constData());
+      hunspell_ =
+          std::make_unique<Hunspell>(aff.toLocal8Bit().constData(), dic.toLocal8Bit().constData());
       language_ = language;
       return;
     }

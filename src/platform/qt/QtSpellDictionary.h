@@ -12,7 +12,7 @@ class Hunspell;
 namespace vorline {
 
 class QtSpellDictionary {
-public:
+ public:
   // Loads the first dictionary found for the languages (e.g. "de_DE", then "en_US") in the
   // system's Hunspell folders; without one the dictionary knows every word.
   explicit QtSpellDictionary(const QStringList& languages);
@@ -31,7 +31,7 @@ public:
   // Whether the dictionary knows the word (true when none is loaded).
   bool knows(const QString& word);
 
-private:
+ private:
   std::unique_ptr<Hunspell> hunspell_;
   QString language_;
   QHash<QString, bool> answers_;

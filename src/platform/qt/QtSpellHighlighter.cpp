@@ -35,7 +35,8 @@ std::vector<QtSpellHighlighter::Span> QtSpellHighlighter::proseSpans(const QStri
   qsizetype first = 0;
   while (first < end && (text.at(first) == ' ' || text.at(first) == '\t')) ++first;
   QStringView line = QStringView(text).mid(first, end - first);
-  if (line.startsWith('#') || line.startsWith(QStringLiteral("--"))) return {Span{first, end - first}};
+  if (line.startsWith('#') || line.startsWith(QStringLiteral("--")))
+    return {Span{first, end - first}};
   std::vector<Span> spans;
   for (qsizetype open = text.indexOf('"', first); open >= 0 && open < end;) {
     qsizetype close = text.indexOf('"', open + 1);
@@ -53,7 +54,8 @@ bool QtSpellHighlighter::worthChecking(const QString& text, qsizetype start, qsi
     QChar next = text.at(start + length);
     if (joinsName(next) || next == '(') return false;  // a name or a function call
   }
-  if (joinsPath(text, start - 1, start - 2) || joinsPath(text, start + length, start + length + 1)) return false;
+  if (joinsPath(text, start - 1, start - 2) || joinsPath(text, start + length, start + length + 1))
+    return false;
   for (qsizetype i = start + 1; i < start + length; ++i)
     if (text.at(i).isUpper()) return false;
   return true;
@@ -67,8 +69,8 @@ void QtSpellHighlighter::setShownBlocks(int first, int last) {
 void QtSpellHighlighter::checkShown() {
   QTextDocument* doc = document();
   if (!doc) return;
-  for (QTextBlock block = doc->findBlockByNumber(firstShown_); block.isValid() && block.blockNumber() <= lastShown_;
-       block = block.next()) {
+  for (QTextBlock block = doc->findBlockByNumber(firstShown_);
+       block.isValid() && block.blockNumber() <= lastShown_; block = block.next()) {
     if (block.userState() != kChecked) rehighlightBlock(block);
   }
 }
@@ -95,7 +97,8 @@ void QtSpellHighlighter::checkWords(const QString& text) {
       if (start >= span.start + span.length) break;
       qsizetype length = match.capturedLength();
       if (!worthChecking(text, start, length)) continue;
-      if (!dictionary_.knows(match.captured())) setFormat(static_cast<int>(start), static_cast<int>(length), misspelt_);
+      if (!dictionary_.knows(match.captured()))
+        setFormat(static_cast<int>(start), static_cast<int>(length), misspelt_);
     }
   }
 }

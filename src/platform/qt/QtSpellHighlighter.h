@@ -14,7 +14,7 @@ namespace vorline {
 class QtSpellDictionary;
 
 class QtSpellHighlighter : public QSyntaxHighlighter {
-public:
+ public:
   QtSpellHighlighter(QTextDocument* document, QtSpellDictionary& dictionary);
 
   // A stretch of a line: its start and length.
@@ -40,10 +40,10 @@ public:
   void setShownBlocks(int first, int last);
   void checkShown();
 
-protected:
+ protected:
   void highlightBlock(const QString& text) override;
 
-private:
+ private:
   enum BlockState { kUnchecked = -1, kChecked = 1 };
   void checkWords(const QString& text);
 

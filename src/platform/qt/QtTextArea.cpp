@@ -6,11 +6,11 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "platform/ui/Keyboard.h"
 #include "platform/qt/QtDesign.h"
 #include "platform/qt/QtPadEdit.h"
 #include "platform/qt/QtSpellDictionary.h"
 #include "platform/qt/QtSpellHighlighter.h"
+#include "platform/ui/Keyboard.h"
 
 namespace vorline {
 namespace {
@@ -29,7 +29,8 @@ int toUtf16(const QString& text, int64_t chars) {
 // The characters (code points) among the first `units` UTF-16 units.
 int64_t toChars(const QString& text, int units) {
   int64_t n = 0;
-  for (qsizetype i = 0; i < std::min<qsizetype>(units, text.size()); ++n) i += startsPair(text, i) ? 2 : 1;
+  for (qsizetype i = 0; i < std::min<qsizetype>(units, text.size()); ++n)
+    i += startsPair(text, i) ? 2 : 1;
   return n;
 }
 
@@ -134,7 +135,8 @@ void QtTextArea::SetSelLength(int64_t length) {
   int start = cursor.selectionStart();
   int64_t startChars = toChars(text, start);
   cursor.setPosition(start);
-  cursor.setPosition(toUtf16(text, startChars + std::max<int64_t>(length, 0)), QTextCursor::KeepAnchor);
+  cursor.setPosition(toUtf16(text, startChars + std::max<int64_t>(length, 0)),
+                     QTextCursor::KeepAnchor);
   edit_->setTextCursor(cursor);
 }
 
@@ -173,16 +175,21 @@ void QtTextArea::typeWithoutEvent(const std::string& key) {
   QTextCursor cursor = edit_->textCursor();
   if (key == Keys::Left || key == Keys::Right) {
     bool left = key == Keys::Left;
-    if (cursor.hasSelection()) cursor.setPosition(left ? cursor.selectionStart() : cursor.selectionEnd());
-    else cursor.movePosition(left ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter);
+    if (cursor.hasSelection())
+      cursor.setPosition(left ? cursor.selectionStart() : cursor.selectionEnd());
+    else
+      cursor.movePosition(left ? QTextCursor::PreviousCharacter : QTextCursor::NextCharacter);
     edit_->setTextCursor(cursor);
     return;
   }
   if (key.empty() || !editable()) return;
-  if (key == Keys::Return || key == Keys::Enter || key == "\n") return insertTyped(*edit_, QStringLiteral("\n"));
+  if (key == Keys::Return || key == Keys::Enter || key == "\n")
+    return insertTyped(*edit_, QStringLiteral("\n"));
   if (key == Keys::Backspace || key == Keys::Delete) {
-    if (key == Keys::Backspace) cursor.deletePreviousChar();
-    else cursor.deleteChar();
+    if (key == Keys::Backspace)
+      cursor.deletePreviousChar();
+    else
+      cursor.deleteChar();
     edit_->setTextCursor(cursor);
     return;
   }
@@ -206,13 +213,15 @@ void QtTextArea::applyDesign() {
   QPalette palette = edit_->palette();
   palette.setColor(QPalette::Text, designQColor(*this, "TextColor", Qt::black));
   bool transparent = designFlag(*this, "Transparent", false);
-  palette.setColor(QPalette::Base, transparent ? QColor(Qt::transparent) : designQColor(*this, "BackColor", Qt::white));
+  palette.setColor(QPalette::Base, transparent ? QColor(Qt::transparent)
+                                               : designQColor(*this, "BackColor", Qt::white));
   edit_->setPalette(palette);
   edit_->setTabChangesFocus(!designFlag(*this, "AcceptTabs", true));
   edit_->setReadOnly(designFlag(*this, "ReadOnly", false));
   edit_->setFrameShape(designFlag(*this, "Border", false) ? QFrame::StyledPanel : QFrame::NoFrame);
-  edit_->setVerticalScrollBarPolicy(designFlag(*this, "ScrollbarVertical", true) ? Qt::ScrollBarAsNeeded
-                                                                                  : Qt::ScrollBarAlwaysOff);
+  edit_->setVerticalScrollBarPolicy(designFlag(*this, "ScrollbarVertical", true)
+                                        ? Qt::ScrollBarAsNeeded
+                                        : Qt::ScrollBarAlwaysOff);
   bool horizontal = designFlag(*this, "ScrollbarHorizontal", false);
   edit_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   edit_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
@@ -220,7 +229,8 @@ void QtTextArea::applyDesign() {
 }
 
 void QtTextArea::applySpelling() {
-  bool wanted = designFlag(*this, "AutomaticallyCheckSpelling", false) && dictionary_ && dictionary_->loaded();
+  bool wanted = designFlag(*this, "AutomaticallyCheckSpelling", false) && dictionary_ &&
+                dictionary_->loaded();
   if (wanted && !highlighter_) {
     highlighter_ = new QtSpellHighlighter(edit_->document(), *dictionary_);
     showSpellingRange();
@@ -241,7 +251,8 @@ void QtTextArea::applySpelling() {
 void QtTextArea::showSpellingRange() {
   if (!edit_ || !highlighter_) return;
   const int first = edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
-  const int last = edit_->cursorForPosition(QPoint(0, std::max(edit_->viewport()->height() - 1, 0))).blockNumber();
+  const int last = edit_->cursorForPosition(QPoint(0, std::max(edit_->viewport()->height() - 1, 0)))
+                       .blockNumber();
   highlighter_->setShownBlocks(first, last);
 }
 

@@ -5,18 +5,18 @@
 
 #include <QPointer>
 
-#include "platform/ui/TextArea.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"
 #include "platform/qt/QtPadEdit.h"
 #include "platform/qt/QtSpellHighlighter.h"
+#include "platform/ui/TextArea.h"
 
 namespace vorline {
 
 class QtSpellDictionary;
 
 class QtTextArea : public TextArea, public QtControl {
-public:
+ public:
   // The widget is made in the parent (the window's content); the dictionary, when given,
   // checks spelling if the design asks for it.
   QtTextArea(QWidget* parent, QtSpellDictionary* dictionary);
@@ -37,11 +37,11 @@ public:
   // Whether the spelling underline is on.
   bool checksSpelling() const { return highlighter_ != nullptr; }
 
-protected:
+ protected:
   void TypeKey(const std::string& key) override;
   void propertyChanged(std::string_view name) override;
 
-private:
+ private:
   QString rawText() const;
   void typeWithoutEvent(const std::string& key);
   bool editable() const;

@@ -34,8 +34,10 @@ void QtTimer::propertyChanged(std::string_view name) {
     return;
   }
   if (!timer_) return;
-  if (Mode() == ModeOff) timer_->stop();
-  else timer_->start(static_cast<int>(std::min<int64_t>(Period(), INT32_MAX)));
+  if (Mode() == ModeOff)
+    timer_->stop();
+  else
+    timer_->start(static_cast<int>(std::min<int64_t>(Period(), INT32_MAX)));
 }
 
 }  // namespace vorline

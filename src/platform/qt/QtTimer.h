@@ -14,7 +14,7 @@ namespace vorline {
 class QtClock;
 
 class QtTimer : public Timer {
-public:
+ public:
   explicit QtTimer(std::shared_ptr<QtClock> clock);
   // The Qt timer goes on the next turn of the event loop: the Action may be what let it go.
   ~QtTimer() override;
@@ -27,10 +27,10 @@ public:
   // Called by a clock by hand when dueAt has come: schedules the next period, then fires.
   void elapse();
 
-protected:
+ protected:
   void propertyChanged(std::string_view name) override;
 
-private:
+ private:
   std::shared_ptr<QtClock> clock_;
   QPointer<QTimer> timer_;
   int64_t dueAt_ = 0;

@@ -31,7 +31,8 @@ void QtViewWindow::fitOnScreen(const QSize& picture) {
   QWidget* owner = parentWidget();
   const QRect area = QtScreenArea::around(isVisible() ? this : owner);
   const QMargins frame = QtScreenArea::frameOf(isVisible() ? static_cast<QWidget*>(this) : owner);
-  QSize size = picture.boundedTo(QSize(kMaxWidth, kMaxHeight)).boundedTo(area.size().shrunkBy(frame));
+  QSize size =
+      picture.boundedTo(QSize(kMaxWidth, kMaxHeight)).boundedTo(area.size().shrunkBy(frame));
   resize(size.expandedTo(QSize(1, 1)));
   QPoint wanted = isVisible() ? frameGeometry().topLeft()
                   : owner     ? owner->frameGeometry().topLeft() + QPoint(kStep, kStep)

@@ -1,6 +1,6 @@
 // The window that shows a calculator window's drawing view (a script's picture) under the
-// pad's name, wholly on the screen, scrolled when the picture is larger than the screen allows. It belongs to its calculator window: it
-// stays in front of it and goes with it.
+// pad's name, wholly on the screen, scrolled when the picture is larger than the screen allows. It
+// belongs to its calculator window: it stays in front of it and goes with it.
 #pragma once
 
 #include <QImage>
@@ -11,7 +11,7 @@ namespace vorline {
 class QtPictureView;
 
 class QtViewWindow : public QScrollArea {
-public:
+ public:
   // The largest first size of the window; a larger picture scrolls.
   static constexpr int kMaxWidth = 1200;
   static constexpr int kMaxHeight = 900;
@@ -22,7 +22,7 @@ public:
   void showImage(const QImage& image, const QString& title);
   const QImage& image() const;
 
-private:
+ private:
   static constexpr int kStep = 24;
   void fitOnScreen(const QSize& picture);
 

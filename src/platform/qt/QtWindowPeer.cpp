@@ -5,9 +5,7 @@
 #include <QMenuBar>
 #include <algorithm>
 
-#include "platform/ui/MenuBar.h"
 #include "platform/graphics/Picture.h"
-#include "platform/ui/Window.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlView.h"
@@ -17,6 +15,8 @@
 #include "platform/qt/QtScreenArea.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowView.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 namespace {
@@ -97,10 +97,14 @@ void QtWindowPeer::close() {
 
 void QtWindowPeer::windowChanged(std::string_view property) {
   if (!view_) return;
-  if (property == "Title") applyTitle();
-  else if (property == "MenuBar") applyMenuBar();
-  else if (property == "Size" && !followingScreen_) resizeContent(widgetSize(window_.Width()), widgetSize(window_.Height()));
-  else if (property == "Design") applyDesign();
+  if (property == "Title")
+    applyTitle();
+  else if (property == "MenuBar")
+    applyMenuBar();
+  else if (property == "Size" && !followingScreen_)
+    resizeContent(widgetSize(window_.Width()), widgetSize(window_.Height()));
+  else if (property == "Design")
+    applyDesign();
 }
 
 // A new window opens wholly on the screen: a document window a step below and right of the
@@ -114,7 +118,8 @@ void QtWindowPeer::placeOnScreen() {
   // Before it shows, a window's frame is not known: it will be like the front window's.
   const QMargins frame = QtScreenArea::frameOf(front);
   QSize outer = view_->size().grownBy(frame);
-  if (windowFlag(window_, "Resizeable", true) && (outer.width() > area.width() || outer.height() > area.height())) {
+  if (windowFlag(window_, "Resizeable", true) &&
+      (outer.width() > area.width() || outer.height() > area.height())) {
     view_->resize(view_->size().boundedTo(area.size().shrunkBy(frame)));
     outer = view_->size().grownBy(frame);
   }
@@ -139,11 +144,13 @@ void QtWindowPeer::applyDesign() {
   if (windowFlag(window_, "HasBackColor", false)) {
     QPalette palette = view_->content()->palette();
     std::optional<DesignValue> color = windowDesign(window_, "BackColor");
-    palette.setColor(QPalette::Window, toQColor(color ? designColor(*color) : Color{255, 255, 255, 0}));
+    palette.setColor(QPalette::Window,
+                     toQColor(color ? designColor(*color) : Color{255, 255, 255, 0}));
     view_->content()->setPalette(palette);
     view_->content()->setAutoFillBackground(true);
   }
-  if (view_->menuWidget()) view_->menuWidget()->setVisible(windowFlag(window_, "MenuBarVisible", true));
+  if (view_->menuWidget())
+    view_->menuWidget()->setVisible(windowFlag(window_, "MenuBarVisible", true));
 }
 
 // Frame 0 is a document window; the others are dialogs (1: movable modal). The title bar's

@@ -6,9 +6,9 @@
 #include <QPointer>
 #include <memory>
 
-#include "platform/ui/WindowPeer.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowView.h"
+#include "platform/ui/WindowPeer.h"
 
 class QEventLoop;
 class QImage;
@@ -22,7 +22,7 @@ class QtPlatform;
 class Window;
 
 class QtWindowPeer : public WindowPeer {
-public:
+ public:
   QtWindowPeer(QtPlatform& platform, Window& window);
   // The widgets go on the next turn of the event loop: this may run inside one of their events.
   ~QtWindowPeer() override;
@@ -42,7 +42,7 @@ public:
   void showView(const Picture& picture);
   QtViewWindow* viewWindow() const { return viewWindow_; }
 
-private:
+ private:
   static constexpr int kCascadeStep = 24;
 
   void applyDesign();

@@ -4,14 +4,15 @@
 #include <QKeyEvent>
 #include <memory>
 
-#include "platform/ui/Application.h"
-#include "platform/ui/Window.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtKeyText.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Window.h"
 
 namespace vorline {
 
-QtWindowView::QtWindowView(Window& window) : window_(window), content_(new QtContentView(window, this)) {
+QtWindowView::QtWindowView(Window& window)
+    : window_(window), content_(new QtContentView(window, this)) {
   setCentralWidget(content_);
   setAttribute(Qt::WA_DeleteOnClose, false);
 }

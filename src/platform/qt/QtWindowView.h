@@ -11,18 +11,18 @@ class QtContentView;
 class Window;
 
 class QtWindowView : public QMainWindow {
-public:
+ public:
   explicit QtWindowView(Window& window);
 
   Window& window() const { return window_; }
   QtContentView* content() const { return content_; }
 
-protected:
+ protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
-private:
+ private:
   Window& window_;
   QtContentView* content_;
 };

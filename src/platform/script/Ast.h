@@ -16,7 +16,7 @@ namespace vorline::script {
 
 // Bump allocator for nodes; everything is freed with the arena.
 class Arena {
-public:
+ public:
   Arena() = default;
   Arena(const Arena&) = delete;
   Arena& operator=(const Arena&) = delete;
@@ -40,7 +40,7 @@ public:
     return p;
   }
 
-private:
+ private:
   void* allocateInNewBlock(size_t bytes, size_t align);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
@@ -159,7 +159,8 @@ struct MemberExpr : Expr {
   Sym member;
   List<Expr*> args;
   MemberOp op = MemberOp::Unknown;
-  MemberExpr(Expr* o, Sym m, List<Expr*> a) : Expr(ExprKind::Member), object(o), member(m), args(a) {}
+  MemberExpr(Expr* o, Sym m, List<Expr*> a)
+      : Expr(ExprKind::Member), object(o), member(m), args(a) {}
 };
 
 // An implicit conversion the checker inserts; `type` is the target.
@@ -169,7 +170,20 @@ struct ConvExpr : Expr {
 };
 
 enum class StmtKind : uint8_t {
-  Dim, Assign, Call, If, For, ForEach, While, Do, Select, Return, Exit, Continue, Print, End,
+  Dim,
+  Assign,
+  Call,
+  If,
+  For,
+  ForEach,
+  While,
+  Do,
+  Select,
+  Return,
+  Exit,
+  Continue,
+  Print,
+  End,
   Redim,
 };
 
@@ -186,7 +200,7 @@ struct DimItem {
   int32_t line = 0;
   List<Expr*> bounds;  // array bounds; hasBounds with none is "()"
   bool hasBounds = false;
-  Type type;           // the declared type (array when hasBounds)
+  Type type;  // the declared type (array when hasBounds)
   Expr* init = nullptr;
   VarInfo* var = nullptr;
 };
@@ -332,7 +346,7 @@ struct Script {
   std::vector<std::string> strings;
   std::vector<std::unique_ptr<FuncDecl>> functions;
   Block main;
-  std::vector<VarInfo*> globals;  // filled by the checker
+  std::vector<VarInfo*> globals;     // filled by the checker
   std::vector<VarInfo*> mainLocals;  // hidden temporaries of the main code (select subjects)
   std::vector<std::unique_ptr<CallInfo>> calls;  // owned resolutions
 };

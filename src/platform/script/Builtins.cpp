@@ -3,10 +3,10 @@
 #include <chrono>
 #include <cmath>
 
+#include "platform/script/Vm.h"
+#include "platform/script/XojoScript.h"
 #include "platform/text/Format.h"
 #include "platform/text/TextOps.h"
-#include "platform/script/XojoScript.h"
-#include "platform/script/Vm.h"
 
 namespace vorline::script {
 
@@ -101,7 +101,8 @@ void replaceB(BuiltinArgs& a) {
 void replaceAllB(BuiltinArgs& a) {
   if (!a.s[1].view().empty() && a.s[2].view().size() > a.s[1].view().size()) {
     uint64_t hits = static_cast<uint64_t>(CountFields(a.s[0].view(), a.s[1].view()) - 1);
-    a.vm->checkStringSize(a.s[0].view().size() + hits * (a.s[2].view().size() - a.s[1].view().size()));
+    a.vm->checkStringSize(a.s[0].view().size() +
+                          hits * (a.s[2].view().size() - a.s[1].view().size()));
   }
   setText(a, ReplaceAll(a.s[0].view(), a.s[1].view(), a.s[2].view()));
 }
@@ -120,12 +121,14 @@ void strcompB(BuiltinArgs& a) {
 
 void microsecondsB(BuiltinArgs& a) {
   using namespace std::chrono;
-  a.outN->d = static_cast<double>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+  a.outN->d = static_cast<double>(
+      duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 void ticksB(BuiltinArgs& a) {
   using namespace std::chrono;
-  a.outN->i = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() * 60 / 1000;
+  a.outN->i =
+      duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() * 60 / 1000;
 }
 
 BuiltinDef math1(const char* name, int index) {
@@ -139,9 +142,16 @@ std::vector<BuiltinDef> makeBuiltins() {
       {"sqrt", {kDbl}, kDbl, nullptr, Op::SQRT_D},
       {"floor", {kDbl}, kDbl, nullptr, Op::FLOOR_D},
       {"ceil", {kDbl}, kDbl, nullptr, Op::CEIL_D},
-      math1("sin", kSin), math1("cos", kCos), math1("tan", kTan), math1("asin", kAsin),
-      math1("acos", kAcos), math1("atan", kAtan), math1("exp", kExp), math1("log", kLog),
-      math1("log10", kLog10), math1("round", kRound),
+      math1("sin", kSin),
+      math1("cos", kCos),
+      math1("tan", kTan),
+      math1("asin", kAsin),
+      math1("acos", kAcos),
+      math1("atan", kAtan),
+      math1("exp", kExp),
+      math1("log", kLog),
+      math1("log10", kLog10),
+      math1("round", kRound),
       {"atan2", {kDbl, kDbl}, kDbl, nullptr, Op::MATH2_D, kAtan2},
       {"pow", {kDbl, kDbl}, kDbl, nullptr, Op::MATH2_D, kPow},
       {"max", {kInt, kInt}, kInt, maxI},

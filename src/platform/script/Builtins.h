@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/values/Variant.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/ScriptString.h"
 #include "platform/script/Types.h"
+#include "platform/values/Variant.h"
 
 namespace vorline::script {
 

@@ -22,9 +22,9 @@ std::string disassemble(const Program& program, const Proto& proto) {
   std::string out = "function " + proto.name + "\n";
   for (size_t pc = 0; pc < proto.code.size(); ++pc) {
     const Instr& in = proto.code[pc];
-    out += std::to_string(pc) + "\t[" + std::to_string(proto.lines[pc]) + "]\t" + opName(in.op) + " " +
-           std::to_string(in.a) + " " + std::to_string(in.b) + " " + std::to_string(in.c) + " " +
-           std::to_string(in.j) + "\n";
+    out += std::to_string(pc) + "\t[" + std::to_string(proto.lines[pc]) + "]\t" + opName(in.op) +
+           " " + std::to_string(in.a) + " " + std::to_string(in.b) + " " + std::to_string(in.c) +
+           " " + std::to_string(in.j) + "\n";
   }
   return out;
 }

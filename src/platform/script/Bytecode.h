@@ -42,23 +42,24 @@ struct alignas(64) CallSite {
   uint16_t argCount[kBankCount] = {0, 0, 0, 0};
   uint32_t dst = 0;
   Type result;
-  uint32_t params = 0;  // context methods: Program::paramLists[params], the arguments' types in order
+  uint32_t params =
+      0;  // context methods: Program::paramLists[params], the arguments' types in order
 };
 
 // Run-time choice among overloads that differ only in Variant arguments: for each candidate,
 // the parameter types at the Variant positions.
 struct DispatchInfo {
-  std::vector<uint32_t> varRegs;               // the Variant arguments' registers
+  std::vector<uint32_t> varRegs;              // the Variant arguments' registers
   std::vector<std::vector<Type>> candidates;  // per candidate, types at those positions
 };
 
 struct Proto {
   std::string name;
   std::vector<Instr> code;
-  std::vector<int32_t> lines;  // line of each instruction
-  uint32_t regs[kBankCount] = {0, 0, 0, 0};     // frame size per bank
-  uint32_t params[kBankCount] = {0, 0, 0, 0};   // parameters per bank (registers 0 ..)
-  std::vector<Num> consts;                      // copied to N[constBase ..] on entry
+  std::vector<int32_t> lines;                  // line of each instruction
+  uint32_t regs[kBankCount] = {0, 0, 0, 0};    // frame size per bank
+  uint32_t params[kBankCount] = {0, 0, 0, 0};  // parameters per bank (registers 0 ..)
+  std::vector<Num> consts;                     // copied to N[constBase ..] on entry
   uint32_t constBase = 0;
   Type result;
   bool numbersOnly = false;  // no String, Variant or array registers: calls take a fast path

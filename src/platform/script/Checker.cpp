@@ -22,7 +22,8 @@ std::optional<CompileError> Checker::check() {
     indexFunctions();
     indexContext();
     const auto& table = builtins();
-    for (uint32_t i = 0; i < table.size(); ++i) builtinsByName_[script_.symbols.intern(table[i].name)].push_back(i);
+    for (uint32_t i = 0; i < table.size(); ++i)
+      builtinsByName_[script_.symbols.intern(table[i].name)].push_back(i);
     collectGlobals(script_.main);
     checkBlock(script_.main);
     for (auto& f : script_.functions) checkFunction(f.get());
@@ -49,7 +50,8 @@ void Checker::indexFunctions() {
     for (FuncDecl* other : list) {
       if (other->hidden || other->params.count != f->params.count) continue;
       bool same = true;
-      for (uint32_t i = 0; i < f->params.count; ++i) same = same && other->params[i].type == f->params[i].type;
+      for (uint32_t i = 0; i < f->params.count; ++i)
+        same = same && other->params[i].type == f->params[i].type;
       if (same) other->hidden = true;
     }
     list.push_back(f);
@@ -82,17 +84,26 @@ void Checker::collectGlobals(const Block& block) {
         collectGlobals(i->elseBody);
         break;
       }
-      case StmtKind::For: collectGlobals(static_cast<ForStmt*>(s)->body); break;
-      case StmtKind::ForEach: collectGlobals(static_cast<ForEachStmt*>(s)->body); break;
-      case StmtKind::While: collectGlobals(static_cast<WhileStmt*>(s)->body); break;
-      case StmtKind::Do: collectGlobals(static_cast<DoStmt*>(s)->body); break;
+      case StmtKind::For:
+        collectGlobals(static_cast<ForStmt*>(s)->body);
+        break;
+      case StmtKind::ForEach:
+        collectGlobals(static_cast<ForEachStmt*>(s)->body);
+        break;
+      case StmtKind::While:
+        collectGlobals(static_cast<WhileStmt*>(s)->body);
+        break;
+      case StmtKind::Do:
+        collectGlobals(static_cast<DoStmt*>(s)->body);
+        break;
       case StmtKind::Select: {
         auto* sel = static_cast<SelectStmt*>(s);
         for (CaseArm& arm : sel->arms) collectGlobals(arm.body);
         collectGlobals(sel->elseBody);
         break;
       }
-      default: break;
+      default:
+        break;
     }
   }
 }
@@ -101,11 +112,13 @@ void Checker::collectGlobals(const Block& block) {
 void Checker::declareGlobal(DimItem& item, bool isConst) {
   Type t = item.type;
   if (isConst && t.base == BaseType::Void) t = inferConstType(item.init);
-  if (script_.symbols.isReserved(item.name)) fail(kErrSyntax, item.line, "A reserved word cannot name a variable");
+  if (script_.symbols.isReserved(item.name))
+    fail(kErrSyntax, item.line, "A reserved word cannot name a variable");
   auto it = globals_.find(item.name);
   if (it != globals_.end()) {
     if (it->second->type != t || it->second->isConst != isConst) {
-      fail(kErrRedeclared, item.line, "'" + spelling(item.name) + "' is already declared as " + typeName(it->second->type));
+      fail(kErrRedeclared, item.line,
+           "'" + spelling(item.name) + "' is already declared as " + typeName(it->second->type));
     }
     item.var = it->second;
     return;
@@ -120,11 +133,16 @@ Type Checker::inferConstType(const Expr* init) const {
   if (init && init->kind == ExprKind::Unary) init = static_cast<const UnaryExpr*>(init)->operand;
   if (!init) return Type(BaseType::Variant);
   switch (init->kind) {
-    case ExprKind::Int: return Type(BaseType::Integer);
-    case ExprKind::Dbl: return Type(BaseType::Double);
-    case ExprKind::Str: return Type(BaseType::String);
-    case ExprKind::Bool: return Type(BaseType::Boolean);
-    default: return Type(BaseType::Variant);
+    case ExprKind::Int:
+      return Type(BaseType::Integer);
+    case ExprKind::Dbl:
+      return Type(BaseType::Double);
+    case ExprKind::Str:
+      return Type(BaseType::String);
+    case ExprKind::Bool:
+      return Type(BaseType::Boolean);
+    default:
+      return Type(BaseType::Variant);
   }
 }
 
@@ -134,17 +152,21 @@ VarInfo* Checker::newVar(Sym name, Type type, int line, bool global) {
   v->type = type;
   v->line = line;
   v->global = global;
-  if (global) script_.globals.push_back(v);
-  else function_->locals.push_back(v);
+  if (global)
+    script_.globals.push_back(v);
+  else
+    function_->locals.push_back(v);
   return v;
 }
 
 VarInfo* Checker::declareLocal(Sym name, Type type, int line, bool isConst) {
-  if (script_.symbols.isReserved(name)) fail(kErrSyntax, line, "A reserved word cannot name a variable");
+  if (script_.symbols.isReserved(name))
+    fail(kErrSyntax, line, "A reserved word cannot name a variable");
   auto it = locals_.find(name);
   if (it != locals_.end()) {
     if (it->second->type != type || it->second->isConst != isConst) {
-      fail(kErrRedeclared, line, "'" + spelling(name) + "' is already declared as " + typeName(it->second->type));
+      fail(kErrRedeclared, line,
+           "'" + spelling(name) + "' is already declared as " + typeName(it->second->type));
     }
     return it->second;
   }
@@ -172,7 +194,8 @@ void Checker::checkFunction(FuncDecl* f) {
   function_ = f;
   locals_.clear();
   for (Param& p : f->params) {
-    if (locals_.count(p.name)) fail(kErrRedeclared, p.line, "Two parameters are named '" + spelling(p.name) + "'");
+    if (locals_.count(p.name))
+      fail(kErrRedeclared, p.line, "Two parameters are named '" + spelling(p.name) + "'");
     VarInfo* v = declareLocal(p.name, p.type, p.line, false);
     v->isParam = true;
   }
@@ -195,21 +218,35 @@ void Checker::checkBody(const Block& body, LoopWord loop) {
 
 void Checker::checkStmt(Stmt* s) {
   switch (s->kind) {
-    case StmtKind::Dim: return checkDim(static_cast<DimStmt*>(s));
-    case StmtKind::Assign: return checkAssign(static_cast<AssignStmt*>(s));
-    case StmtKind::Call: return checkCallStmt(static_cast<CallStmt*>(s));
-    case StmtKind::If: return checkIf(static_cast<IfStmt*>(s));
-    case StmtKind::For: return checkFor(static_cast<ForStmt*>(s));
-    case StmtKind::ForEach: return checkForEach(static_cast<ForEachStmt*>(s));
-    case StmtKind::While: return checkWhile(static_cast<WhileStmt*>(s));
-    case StmtKind::Do: return checkDo(static_cast<DoStmt*>(s));
-    case StmtKind::Select: return checkSelect(static_cast<SelectStmt*>(s));
-    case StmtKind::Return: return checkReturn(static_cast<ReturnStmt*>(s));
+    case StmtKind::Dim:
+      return checkDim(static_cast<DimStmt*>(s));
+    case StmtKind::Assign:
+      return checkAssign(static_cast<AssignStmt*>(s));
+    case StmtKind::Call:
+      return checkCallStmt(static_cast<CallStmt*>(s));
+    case StmtKind::If:
+      return checkIf(static_cast<IfStmt*>(s));
+    case StmtKind::For:
+      return checkFor(static_cast<ForStmt*>(s));
+    case StmtKind::ForEach:
+      return checkForEach(static_cast<ForEachStmt*>(s));
+    case StmtKind::While:
+      return checkWhile(static_cast<WhileStmt*>(s));
+    case StmtKind::Do:
+      return checkDo(static_cast<DoStmt*>(s));
+    case StmtKind::Select:
+      return checkSelect(static_cast<SelectStmt*>(s));
+    case StmtKind::Return:
+      return checkReturn(static_cast<ReturnStmt*>(s));
     case StmtKind::Exit:
-    case StmtKind::Continue: return checkJump(static_cast<JumpStmt*>(s));
-    case StmtKind::Print: return checkPrint(static_cast<PrintStmt*>(s));
-    case StmtKind::End: return;
-    case StmtKind::Redim: return checkRedim(static_cast<RedimStmt*>(s));
+    case StmtKind::Continue:
+      return checkJump(static_cast<JumpStmt*>(s));
+    case StmtKind::Print:
+      return checkPrint(static_cast<PrintStmt*>(s));
+    case StmtKind::End:
+      return;
+    case StmtKind::Redim:
+      return checkRedim(static_cast<RedimStmt*>(s));
   }
 }
 
@@ -232,7 +269,8 @@ void Checker::checkAssign(AssignStmt* s) {
     auto* n = static_cast<NameExpr*>(s->target);
     n->var = lookupVar(n->name);
     if (!n->var) fail(kErrUndefined, s->line, "'" + spelling(n->name) + "' is not declared");
-    if (n->var->isConst) fail(kErrConstAssign, s->line, "'" + spelling(n->name) + "' is a constant");
+    if (n->var->isConst)
+      fail(kErrConstAssign, s->line, "'" + spelling(n->name) + "' is a constant");
     n->type = target = n->var->type;
   } else {
     auto* c = static_cast<CallExpr*>(s->target);
@@ -250,7 +288,8 @@ void Checker::checkAssign(AssignStmt* s) {
 // s = s + a + b ... on a String variable, where nothing on the right calls a script function
 // (which could change s meanwhile): the compiler appends a, b in place.
 bool Checker::isAppendChain(const AssignStmt* s) const {
-  if (s->target->kind != ExprKind::Name || !isScalar(s->target->type, BaseType::String)) return false;
+  if (s->target->kind != ExprKind::Name || !isScalar(s->target->type, BaseType::String))
+    return false;
   const VarInfo* var = static_cast<const NameExpr*>(s->target)->var;
   const Expr* e = s->value;
   while (e->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(e)->op == Tok::Plus) {
@@ -268,7 +307,8 @@ void Checker::checkCallStmt(CallStmt* s) {
     List<Expr*> none;
     n->call = resolveCall(n->name, none, s->line);
     if (!n->call) {
-      if (lookupVar(n->name)) fail(kErrNotAFunction, s->line, "'" + spelling(n->name) + "' is not a method");
+      if (lookupVar(n->name))
+        fail(kErrNotAFunction, s->line, "'" + spelling(n->name) + "' is not a method");
       fail(kErrUndefined, s->line, "'" + spelling(n->name) + "' is not declared");
     }
     n->type = n->call->result;
@@ -287,7 +327,8 @@ Expr* Checker::checkCondition(Expr* e) {
   e = check(e);
   if (isScalar(e->type, BaseType::Boolean)) return e;
   if (isScalar(e->type, BaseType::Variant)) return coerce(e, Type(BaseType::Boolean), line);
-  fail(kErrTypeMismatch, line, "Type mismatch: the condition is " + typeName(e->type) + ", not a Boolean");
+  fail(kErrTypeMismatch, line,
+       "Type mismatch: the condition is " + typeName(e->type) + ", not a Boolean");
 }
 
 void Checker::checkIf(IfStmt* s) {
@@ -316,7 +357,8 @@ void Checker::checkFor(ForStmt* s) {
       v = item.var;
     }
   } else if (!v) {
-    bool ints = isIntegerType(s->start->type) && isIntegerType(s->limit->type) && (!s->step || isIntegerType(s->step->type));
+    bool ints = isIntegerType(s->start->type) && isIntegerType(s->limit->type) &&
+                (!s->step || isIntegerType(s->step->type));
     Type t(ints ? BaseType::Integer : BaseType::Double);
     if (function_) {
       v = declareLocal(s->varName, t, s->line, false);
@@ -325,10 +367,12 @@ void Checker::checkFor(ForStmt* s) {
       globals_[s->varName] = v;
     }
   }
-  if (!isNumericType(v->type)) fail(kErrTypeMismatch, s->line, "Type mismatch: the loop variable must be a number");
+  if (!isNumericType(v->type))
+    fail(kErrTypeMismatch, s->line, "Type mismatch: the loop variable must be a number");
   if (v->isConst) fail(kErrConstAssign, s->line, "The loop variable is a constant");
   // The loop counts in Integer or Double; other number types convert on the way in.
-  Type count(isIntegerType(v->type) && !isUnsigned(v->type.base) ? BaseType::Integer : BaseType::Double);
+  Type count(isIntegerType(v->type) && !isUnsigned(v->type.base) ? BaseType::Integer
+                                                                 : BaseType::Double);
   s->var = v;
   s->start = coerce(s->start, count, s->line);
   s->limit = coerce(s->limit, count, s->line);
@@ -338,8 +382,10 @@ void Checker::checkFor(ForStmt* s) {
 
 void Checker::checkForEach(ForEachStmt* s) {
   s->array = check(s->array);
-  if (!s->array->type.isArray()) fail(kErrTypeMismatch, s->line, "Type mismatch: 'for each' needs an array");
-  if (s->array->type.dims != 1) fail(kErrTypeMismatch, s->line, "Type mismatch: 'for each' needs a one-dimensional array");
+  if (!s->array->type.isArray())
+    fail(kErrTypeMismatch, s->line, "Type mismatch: 'for each' needs an array");
+  if (s->array->type.dims != 1)
+    fail(kErrTypeMismatch, s->line, "Type mismatch: 'for each' needs a one-dimensional array");
   Type elem = s->array->type.element();
   VarInfo* v = lookupVar(s->varName);
   if (s->declared.base != BaseType::Void || !v) {
@@ -351,7 +397,8 @@ void Checker::checkForEach(ForEachStmt* s) {
       globals_[s->varName] = v;
     }
   }
-  if (!isConvertible(elem, v->type)) fail(kErrTypeMismatch, s->line, "Type mismatch: the loop variable cannot hold the elements");
+  if (!isConvertible(elem, v->type))
+    fail(kErrTypeMismatch, s->line, "Type mismatch: the loop variable cannot hold the elements");
   s->var = v;
   checkBody(s->body, LoopWord::For);
 }
@@ -431,14 +478,17 @@ void Checker::checkJump(JumpStmt* s) {
     case LoopWord::Function:
     case LoopWord::Sub:
       if (!function_ || function_->isSub != (s->word == LoopWord::Sub)) {
-        fail(kErrSyntax, s->line, s->word == LoopWord::Sub ? "'exit sub' outside a sub" : "'exit function' outside a function");
+        fail(kErrSyntax, s->line,
+             s->word == LoopWord::Sub ? "'exit sub' outside a sub"
+                                      : "'exit function' outside a function");
       }
       return;
     default:
       for (LoopWord w : loops_) {
         if (w == s->word) return;
       }
-      fail(kErrSyntax, s->line, std::string("'") + (isExit ? "exit" : "continue") + "' names no enclosing loop");
+      fail(kErrSyntax, s->line,
+           std::string("'") + (isExit ? "exit" : "continue") + "' names no enclosing loop");
   }
 }
 
@@ -450,9 +500,12 @@ void Checker::checkPrint(PrintStmt* s) {
 void Checker::checkRedim(RedimStmt* s) {
   s->var = lookupVar(s->name);
   if (!s->var) fail(kErrUndefined, s->line, "'" + spelling(s->name) + "' is not declared");
-  if (!s->var->type.isArray()) fail(kErrNotAnArray, s->line, "'" + spelling(s->name) + "' is not an array");
-  if (s->bounds.count < s->var->type.dims) fail(kErrTooFewSubscripts, s->line, "Too few bounds for the array");
-  if (s->bounds.count > s->var->type.dims) fail(kErrTooManySubscripts, s->line, "Too many bounds for the array");
+  if (!s->var->type.isArray())
+    fail(kErrNotAnArray, s->line, "'" + spelling(s->name) + "' is not an array");
+  if (s->bounds.count < s->var->type.dims)
+    fail(kErrTooFewSubscripts, s->line, "Too few bounds for the array");
+  if (s->bounds.count > s->var->type.dims)
+    fail(kErrTooManySubscripts, s->line, "Too many bounds for the array");
   for (Expr*& b : s->bounds) b = coerce(check(b), Type(BaseType::Integer), s->line);
 }
 

@@ -8,10 +8,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/script/ScriptContext.h"
 #include "platform/script/Ast.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/CompileError.h"
+#include "platform/script/ScriptContext.h"
 
 namespace vorline::script {
 
@@ -30,11 +30,11 @@ struct CallInfo {
 };
 
 class Checker {
-public:
+ public:
   Checker(Script& script, const std::vector<ContextMethod>* context);
   std::optional<CompileError> check();
 
-private:
+ private:
   struct Failure {};
   struct Candidate {
     CalleeKind kind;
@@ -100,7 +100,8 @@ private:
   std::vector<Candidate> candidates(Sym name) const;
   CallInfo* resolveCall(Sym name, List<Expr*>& args, int line);
   CallInfo* resolveSpecial(Sym name, List<Expr*>& args, int line);
-  CallInfo* chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name, int line);
+  CallInfo* chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name,
+                           int line);
   CallInfo* makeDispatch(const std::vector<const Candidate*>& best, List<Expr*>& args);
   CallInfo* makeCallInfo(const Candidate& c);
   void convertArgs(CallInfo* call, List<Expr*>& args, int line);

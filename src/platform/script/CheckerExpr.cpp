@@ -10,29 +10,48 @@ namespace {
 
 const char* opText(Tok op) {
   switch (op) {
-    case Tok::Plus: return "+";
-    case Tok::Minus: return "-";
-    case Tok::Star: return "*";
-    case Tok::Slash: return "/";
-    case Tok::Backslash: return "\\";
-    case Tok::Caret: return "^";
-    case Tok::KwMod: return "mod";
-    case Tok::Eq: return "=";
-    case Tok::Ne: return "<>";
-    case Tok::Lt: return "<";
-    case Tok::Gt: return ">";
-    case Tok::Le: return "<=";
-    case Tok::Ge: return ">=";
-    case Tok::KwAnd: return "and";
-    case Tok::KwOr: return "or";
-    case Tok::KwXor: return "xor";
-    case Tok::KwNot: return "not";
-    default: return "?";
+    case Tok::Plus:
+      return "+";
+    case Tok::Minus:
+      return "-";
+    case Tok::Star:
+      return "*";
+    case Tok::Slash:
+      return "/";
+    case Tok::Backslash:
+      return "\\";
+    case Tok::Caret:
+      return "^";
+    case Tok::KwMod:
+      return "mod";
+    case Tok::Eq:
+      return "=";
+    case Tok::Ne:
+      return "<>";
+    case Tok::Lt:
+      return "<";
+    case Tok::Gt:
+      return ">";
+    case Tok::Le:
+      return "<=";
+    case Tok::Ge:
+      return ">=";
+    case Tok::KwAnd:
+      return "and";
+    case Tok::KwOr:
+      return "or";
+    case Tok::KwXor:
+      return "xor";
+    case Tok::KwNot:
+      return "not";
+    default:
+      return "?";
   }
 }
 
 bool isComparison(Tok op) {
-  return op == Tok::Eq || op == Tok::Ne || op == Tok::Lt || op == Tok::Gt || op == Tok::Le || op == Tok::Ge;
+  return op == Tok::Eq || op == Tok::Ne || op == Tok::Lt || op == Tok::Gt || op == Tok::Le ||
+         op == Tok::Ge;
 }
 
 bool isObjectLike(Type t) { return isScalar(t, BaseType::Object) || isScalar(t, BaseType::Nil); }
@@ -42,7 +61,8 @@ bool isObjectLike(Type t) { return isScalar(t, BaseType::Object) || isScalar(t, 
 bool isConvertible(Type from, Type to) {
   if (from == to) return true;
   if (from.isArray() || to.isArray()) return false;
-  if (from.base == BaseType::Void || to.base == BaseType::Void || to.base == BaseType::Nil) return false;
+  if (from.base == BaseType::Void || to.base == BaseType::Void || to.base == BaseType::Nil)
+    return false;
   if (to.base == BaseType::Variant) return true;
   if (from.base == BaseType::Variant) return true;
   if (isNumericType(from.base) && isNumericType(to.base)) return true;
@@ -51,17 +71,33 @@ bool isConvertible(Type from, Type to) {
 
 Expr* Checker::check(Expr* e) {
   switch (e->kind) {
-    case ExprKind::Int: e->type = Type(BaseType::Integer); return e;
-    case ExprKind::Dbl: e->type = Type(BaseType::Double); return e;
-    case ExprKind::Str: e->type = Type(BaseType::String); return e;
-    case ExprKind::Bool: e->type = Type(BaseType::Boolean); return e;
-    case ExprKind::Nil: e->type = Type(BaseType::Nil); return e;
-    case ExprKind::Name: return checkName(static_cast<NameExpr*>(e));
-    case ExprKind::Unary: return checkUnary(static_cast<UnaryExpr*>(e));
-    case ExprKind::Binary: return checkBinary(static_cast<BinaryExpr*>(e));
-    case ExprKind::Call: return checkCall(static_cast<CallExpr*>(e));
-    case ExprKind::Member: return checkMember(static_cast<MemberExpr*>(e));
-    case ExprKind::Conv: return e;
+    case ExprKind::Int:
+      e->type = Type(BaseType::Integer);
+      return e;
+    case ExprKind::Dbl:
+      e->type = Type(BaseType::Double);
+      return e;
+    case ExprKind::Str:
+      e->type = Type(BaseType::String);
+      return e;
+    case ExprKind::Bool:
+      e->type = Type(BaseType::Boolean);
+      return e;
+    case ExprKind::Nil:
+      e->type = Type(BaseType::Nil);
+      return e;
+    case ExprKind::Name:
+      return checkName(static_cast<NameExpr*>(e));
+    case ExprKind::Unary:
+      return checkUnary(static_cast<UnaryExpr*>(e));
+    case ExprKind::Binary:
+      return checkBinary(static_cast<BinaryExpr*>(e));
+    case ExprKind::Call:
+      return checkCall(static_cast<CallExpr*>(e));
+    case ExprKind::Member:
+      return checkMember(static_cast<MemberExpr*>(e));
+    case ExprKind::Conv:
+      return e;
   }
   return e;
 }
@@ -104,12 +140,15 @@ Expr* Checker::checkUnary(UnaryExpr* e) {
     e->type = t;
     return e;
   }
-  if (!isNumericType(t)) fail(kErrTypeMismatch, e->line, std::string("Type mismatch: unary ") + opText(e->op) + " on " + typeName(t));
+  if (!isNumericType(t))
+    fail(kErrTypeMismatch, e->line,
+         std::string("Type mismatch: unary ") + opText(e->op) + " on " + typeName(t));
   e->type = isIntegerType(t) ? integerResult(t, t) : Type(BaseType::Double);
   e->operand = coerce(x, e->type, e->line);
   if (e->op == Tok::Plus) return e->operand;
   // Fold the sign of a literal: -5, -1e999.
-  if (e->operand->kind == ExprKind::Int && static_cast<IntLit*>(e->operand)->value != INT64_MIN && e->type.base != BaseType::UInt64) {
+  if (e->operand->kind == ExprKind::Int && static_cast<IntLit*>(e->operand)->value != INT64_MIN &&
+      e->type.base != BaseType::UInt64) {
     auto* lit = static_cast<IntLit*>(e->operand);
     lit->value = -lit->value;
     return lit;
@@ -133,7 +172,8 @@ Type Checker::integerResult(Type a, Type b) const {
 Expr* Checker::checkBinary(BinaryExpr* e) {
   std::vector<BinaryExpr*> chain;
   Expr* x = e;
-  for (; x->kind == ExprKind::Binary; x = static_cast<BinaryExpr*>(x)->lhs) chain.push_back(static_cast<BinaryExpr*>(x));
+  for (; x->kind == ExprKind::Binary; x = static_cast<BinaryExpr*>(x)->lhs)
+    chain.push_back(static_cast<BinaryExpr*>(x));
   Expr* left = check(x);
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     (*it)->lhs = left;
@@ -147,7 +187,8 @@ Expr* Checker::checkOperator(BinaryExpr* e) {
   requireValue(e->lhs, e->line);
   requireValue(e->rhs, e->line);
   if (e->lhs->type.isArray() || e->rhs->type.isArray()) {
-    fail(kErrTypeMismatch, e->line, std::string("Type mismatch: ") + opText(e->op) + " on an array");
+    fail(kErrTypeMismatch, e->line,
+         std::string("Type mismatch: ") + opText(e->op) + " on an array");
   }
   if (isComparison(e->op)) return checkComparison(e);
   if (e->op == Tok::KwAnd || e->op == Tok::KwOr || e->op == Tok::KwXor) return checkLogic(e);
@@ -161,25 +202,31 @@ Expr* Checker::checkArithmetic(BinaryExpr* e) {
     return e;
   }
   bool lv = isScalar(l, BaseType::Variant), rv = isScalar(r, BaseType::Variant);
-  if ((lv || rv) && isConvertible(l, Type(BaseType::Variant)) && isConvertible(r, Type(BaseType::Variant)) &&
-      !isObjectLike(l) && !isObjectLike(r)) {
+  if ((lv || rv) && isConvertible(l, Type(BaseType::Variant)) &&
+      isConvertible(r, Type(BaseType::Variant)) && !isObjectLike(l) && !isObjectLike(r)) {
     e->type = Type(BaseType::Variant);
     e->lhs = coerce(e->lhs, e->type, e->line);
     e->rhs = coerce(e->rhs, e->type, e->line);
     return e;
   }
   if (!isNumericType(l) || !isNumericType(r)) {
-    fail(kErrTypeMismatch, e->line, std::string("Type mismatch: ") + typeName(l) + " " + opText(e->op) + " " + typeName(r));
+    fail(kErrTypeMismatch, e->line,
+         std::string("Type mismatch: ") + typeName(l) + " " + opText(e->op) + " " + typeName(r));
   }
   bool ints = isIntegerType(l) && isIntegerType(r);
   switch (e->op) {
     case Tok::Slash:
-    case Tok::Caret: e->type = Type(BaseType::Double); break;
+    case Tok::Caret:
+      e->type = Type(BaseType::Double);
+      break;
     case Tok::Backslash:
       // Integer division of Doubles truncates them first.
-      e->type = integerResult(isIntegerType(l) ? l : Type(BaseType::Integer), isIntegerType(r) ? r : Type(BaseType::Integer));
+      e->type = integerResult(isIntegerType(l) ? l : Type(BaseType::Integer),
+                              isIntegerType(r) ? r : Type(BaseType::Integer));
       break;
-    default: e->type = ints ? integerResult(l, r) : Type(BaseType::Double); break;
+    default:
+      e->type = ints ? integerResult(l, r) : Type(BaseType::Double);
+      break;
   }
   e->lhs = coerce(e->lhs, e->type, e->line);
   e->rhs = coerce(e->rhs, e->type, e->line);
@@ -192,28 +239,34 @@ Expr* Checker::checkComparison(BinaryExpr* e) {
   Type l = e->lhs->type, r = e->rhs->type;
   Type operand;
   bool equality = e->op == Tok::Eq || e->op == Tok::Ne;
-  if (isScalar(l, BaseType::Variant) || isScalar(r, BaseType::Variant) || (isObjectLike(l) && isObjectLike(r))) {
+  if (isScalar(l, BaseType::Variant) || isScalar(r, BaseType::Variant) ||
+      (isObjectLike(l) && isObjectLike(r))) {
     if (!isConvertible(l, Type(BaseType::Variant)) || !isConvertible(r, Type(BaseType::Variant))) {
-      fail(kErrTypeMismatch, e->line, "Type mismatch: " + typeName(l) + " " + opText(e->op) + " " + typeName(r));
+      fail(kErrTypeMismatch, e->line,
+           "Type mismatch: " + typeName(l) + " " + opText(e->op) + " " + typeName(r));
     }
     if ((isObjectLike(l) || isObjectLike(r)) && !equality) {
-      fail(kErrUndefinedOperator, e->line, std::string("Objects cannot be compared with ") + opText(e->op));
+      fail(kErrUndefinedOperator, e->line,
+           std::string("Objects cannot be compared with ") + opText(e->op));
     }
     operand = Type(BaseType::Variant);
   } else if (isNumericType(l) && isNumericType(r)) {
     if (isIntegerType(l) && isIntegerType(r)) {
       bool lu = l.base == BaseType::UInt64, ru = r.base == BaseType::UInt64;
-      operand = lu && ru ? Type(BaseType::UInt64) : (lu || ru ? Type(BaseType::Double) : Type(BaseType::Integer));
+      operand = lu && ru ? Type(BaseType::UInt64)
+                         : (lu || ru ? Type(BaseType::Double) : Type(BaseType::Integer));
     } else {
       operand = Type(BaseType::Double);
     }
   } else if (l == r && (l.base == BaseType::String || l.base == BaseType::Boolean)) {
     if (l.base == BaseType::Boolean && !equality) {
-      fail(kErrUndefinedOperator, e->line, std::string("Booleans cannot be compared with ") + opText(e->op));
+      fail(kErrUndefinedOperator, e->line,
+           std::string("Booleans cannot be compared with ") + opText(e->op));
     }
     operand = l;
   } else {
-    fail(kErrTypeMismatch, e->line, "Type mismatch: " + typeName(l) + " " + opText(e->op) + " " + typeName(r));
+    fail(kErrTypeMismatch, e->line,
+         "Type mismatch: " + typeName(l) + " " + opText(e->op) + " " + typeName(r));
   }
   e->lhs = coerce(e->lhs, operand, e->line);
   e->rhs = coerce(e->rhs, operand, e->line);
@@ -235,7 +288,9 @@ Expr* Checker::checkLogic(BinaryExpr* e) {
     };
     bool anyVariant = isScalar(l, BaseType::Variant) || isScalar(r, BaseType::Variant);
     if (!anyVariant || !fitsVariant(l) || !fitsVariant(r)) {
-      fail(kErrLogicOperands, e->line, std::string("'") + opText(e->op) + "' needs Booleans or integers, not " + typeName(l) + " and " + typeName(r));
+      fail(kErrLogicOperands, e->line,
+           std::string("'") + opText(e->op) + "' needs Booleans or integers, not " + typeName(l) +
+               " and " + typeName(r));
     }
     e->type = Type(BaseType::Variant);
   }
@@ -250,7 +305,8 @@ Expr* Checker::checkCall(CallExpr* e) {
   VarInfo* v = lookupVar(e->name);
   if (v && v->type.isArray()) return checkIndex(e, v);
   for (Expr*& a : e->args) a = check(a);
-  if ((e->name == symStr_ || e->name == symCstr_) && e->args.count == 1 && !hasCandidates(e->name)) {
+  if ((e->name == symStr_ || e->name == symCstr_) && e->args.count == 1 &&
+      !hasCandidates(e->name)) {
     return toText(e->args[0], e->line);
   }
   e->call = resolveCall(e->name, e->args, e->line);
@@ -263,8 +319,10 @@ Expr* Checker::checkCall(CallExpr* e) {
 }
 
 Expr* Checker::checkIndex(CallExpr* e, VarInfo* array) {
-  if (e->args.count < array->type.dims) fail(kErrTooFewSubscripts, e->line, "Too few subscripts for '" + spelling(e->name) + "'");
-  if (e->args.count > array->type.dims) fail(kErrTooManySubscripts, e->line, "Too many subscripts for '" + spelling(e->name) + "'");
+  if (e->args.count < array->type.dims)
+    fail(kErrTooFewSubscripts, e->line, "Too few subscripts for '" + spelling(e->name) + "'");
+  if (e->args.count > array->type.dims)
+    fail(kErrTooManySubscripts, e->line, "Too many subscripts for '" + spelling(e->name) + "'");
   for (Expr*& a : e->args) a = coerce(check(a), Type(BaseType::Integer), e->line);
   e->array = array;
   e->type = array->type.element();
@@ -276,7 +334,8 @@ Expr* Checker::checkMember(MemberExpr* e) {
   e->object = check(e->object);
   Type t = e->object->type;
   const std::string& m = script_.symbols.lower(e->member);
-  if (!t.isArray()) fail(kErrUndefined, e->line, "'" + spelling(e->member) + "' is not a member of " + typeName(t));
+  if (!t.isArray())
+    fail(kErrUndefined, e->line, "'" + spelling(e->member) + "' is not a member of " + typeName(t));
   size_t want = 0;
   if (m == "ubound" || m == "lastindex") {
     e->op = MemberOp::Ubound;
@@ -294,9 +353,12 @@ Expr* Checker::checkMember(MemberExpr* e) {
   } else {
     fail(kErrUndefined, e->line, "Arrays have no member '" + spelling(e->member) + "'");
   }
-  if (e->args.count < want) fail(kErrNotEnoughParams, e->line, "Not enough parameters for '" + spelling(e->member) + "'");
-  if (e->args.count > want) fail(kErrTooManyParams, e->line, "Too many parameters for '" + spelling(e->member) + "'");
-  if (want > 0 && t.dims != 1) fail(kErrTypeMismatch, e->line, "Only one-dimensional arrays can grow or shrink");
+  if (e->args.count < want)
+    fail(kErrNotEnoughParams, e->line, "Not enough parameters for '" + spelling(e->member) + "'");
+  if (e->args.count > want)
+    fail(kErrTooManyParams, e->line, "Too many parameters for '" + spelling(e->member) + "'");
+  if (want > 0 && t.dims != 1)
+    fail(kErrTypeMismatch, e->line, "Only one-dimensional arrays can grow or shrink");
   for (Expr*& a : e->args) a = check(a);
   if (e->op == MemberOp::Append) e->args[0] = coerce(e->args[0], t.element(), e->line);
   if (e->op == MemberOp::Insert) {
@@ -304,7 +366,8 @@ Expr* Checker::checkMember(MemberExpr* e) {
     e->args[1] = coerce(e->args[1], t.element(), e->line);
   }
   if (e->op == MemberOp::Remove) e->args[0] = coerce(e->args[0], Type(BaseType::Integer), e->line);
-  e->type = (e->op == MemberOp::Ubound || e->op == MemberOp::Count) ? Type(BaseType::Integer) : Type(BaseType::Void);
+  e->type = (e->op == MemberOp::Ubound || e->op == MemberOp::Count) ? Type(BaseType::Integer)
+                                                                    : Type(BaseType::Void);
   return e;
 }
 
@@ -313,7 +376,8 @@ Expr* Checker::coerce(Expr* e, Type to, int line) {
   if (from == to) return e;
   requireValue(e, line);
   if (!isConvertible(from, to)) {
-    fail(kErrTypeMismatch, line, "Type mismatch: expected " + typeName(to) + ", got " + typeName(from));
+    fail(kErrTypeMismatch, line,
+         "Type mismatch: expected " + typeName(to) + ", got " + typeName(from));
   }
   if (Expr* folded = foldConversion(e, to)) return folded;
   auto* c = arena_.make<ConvExpr>(e);
@@ -330,7 +394,8 @@ Expr* Checker::foldConversion(Expr* e, Type to) {
     auto* lit = static_cast<IntLit*>(e);
     if (isFloatType(to.base)) {
       double d = static_cast<double>(lit->value);
-      if (e->type.base == BaseType::UInt64) d = static_cast<double>(static_cast<uint64_t>(lit->value));
+      if (e->type.base == BaseType::UInt64)
+        d = static_cast<double>(static_cast<uint64_t>(lit->value));
       auto* f = arena_.make<DblLit>(to.base == BaseType::Single ? static_cast<float>(d) : d);
       f->line = e->line;
       f->type = to;
@@ -370,14 +435,16 @@ bool Checker::containsScriptCall(const Expr* e) const {
       auto* n = static_cast<const NameExpr*>(e);
       return n->call && n->call->callsScript;
     }
-    case ExprKind::Unary: return containsScriptCall(static_cast<const UnaryExpr*>(e)->operand);
+    case ExprKind::Unary:
+      return containsScriptCall(static_cast<const UnaryExpr*>(e)->operand);
     case ExprKind::Binary: {
       for (; e->kind == ExprKind::Binary; e = static_cast<const BinaryExpr*>(e)->lhs) {
         if (containsScriptCall(static_cast<const BinaryExpr*>(e)->rhs)) return true;
       }
       return containsScriptCall(e);
     }
-    case ExprKind::Conv: return containsScriptCall(static_cast<const ConvExpr*>(e)->operand);
+    case ExprKind::Conv:
+      return containsScriptCall(static_cast<const ConvExpr*>(e)->operand);
     case ExprKind::Call: {
       auto* c = static_cast<const CallExpr*>(e);
       if (c->call && c->call->callsScript) return true;
@@ -386,8 +453,10 @@ bool Checker::containsScriptCall(const Expr* e) const {
       }
       return false;
     }
-    case ExprKind::Member: return true;  // arrays may alias the String; keep it simple
-    default: return false;
+    case ExprKind::Member:
+      return true;  // arrays may alias the String; keep it simple
+    default:
+      return false;
   }
 }
 

@@ -22,10 +22,10 @@ enum ErrorCode : int {
   kErrTooFewSubscripts = 17,
   kErrTooManySubscripts = 18,
   kErrRedeclared = 20,
-  kErrTooDeep = 30,       // nesting or expression depth beyond the engine's limits
-  kErrTooLarge = 31,      // too many variables, registers or a source too large
-  kErrConstAssign = 32,   // assigning to a constant
-  kErrNoValue = 33,       // a sub or a method without result used as a value
+  kErrTooDeep = 30,      // nesting or expression depth beyond the engine's limits
+  kErrTooLarge = 31,     // too many variables, registers or a source too large
+  kErrConstAssign = 32,  // assigning to a constant
+  kErrNoValue = 33,      // a sub or a method without result used as a value
 };
 
 struct CompileError {

@@ -11,44 +11,62 @@ namespace {
 
 Op moveOp(Bank b) {
   switch (b) {
-    case Bank::Str: return Op::MOVE_S;
-    case Bank::Var: return Op::MOVE_V;
-    case Bank::Arr: return Op::MOVE_A;
-    default: return Op::MOVE_N;
+    case Bank::Str:
+      return Op::MOVE_S;
+    case Bank::Var:
+      return Op::MOVE_V;
+    case Bank::Arr:
+      return Op::MOVE_A;
+    default:
+      return Op::MOVE_N;
   }
 }
 
 Op getGlobalOp(Bank b) {
   switch (b) {
-    case Bank::Str: return Op::GETG_S;
-    case Bank::Var: return Op::GETG_V;
-    case Bank::Arr: return Op::GETG_A;
-    default: return Op::GETG_N;
+    case Bank::Str:
+      return Op::GETG_S;
+    case Bank::Var:
+      return Op::GETG_V;
+    case Bank::Arr:
+      return Op::GETG_A;
+    default:
+      return Op::GETG_N;
   }
 }
 
 Op setGlobalOp(Bank b) {
   switch (b) {
-    case Bank::Str: return Op::SETG_S;
-    case Bank::Var: return Op::SETG_V;
-    case Bank::Arr: return Op::SETG_A;
-    default: return Op::SETG_N;
+    case Bank::Str:
+      return Op::SETG_S;
+    case Bank::Var:
+      return Op::SETG_V;
+    case Bank::Arr:
+      return Op::SETG_A;
+    default:
+      return Op::SETG_N;
   }
 }
 
 Op returnOp(Bank b) {
   switch (b) {
-    case Bank::Str: return Op::RET_S;
-    case Bank::Var: return Op::RET_V;
-    case Bank::Arr: return Op::RET_A;
-    default: return Op::RET_N;
+    case Bank::Str:
+      return Op::RET_S;
+    case Bank::Var:
+      return Op::RET_V;
+    case Bank::Arr:
+      return Op::RET_A;
+    default:
+      return Op::RET_N;
   }
 }
 
 uint64_t literalBits(const Expr* e) {
   Num n;
-  if (e->kind == ExprKind::Dbl) n.d = static_cast<const DblLit*>(e)->value;
-  else n.i = static_cast<const IntLit*>(e)->value;
+  if (e->kind == ExprKind::Dbl)
+    n.d = static_cast<const DblLit*>(e)->value;
+  else
+    n.i = static_cast<const IntLit*>(e)->value;
   return n.u;
 }
 
@@ -89,7 +107,8 @@ size_t Compiler::emit(Op op, uint32_t a, uint32_t b, uint32_t c, int32_t j) {
 }
 
 void Compiler::patchTo(size_t at, size_t target) {
-  proto_->code[at].j = static_cast<int32_t>(static_cast<int64_t>(target) - static_cast<int64_t>(at + 1));
+  proto_->code[at].j =
+      static_cast<int32_t>(static_cast<int64_t>(target) - static_cast<int64_t>(at + 1));
 }
 
 void Compiler::patch(size_t at) { patchTo(at, here()); }
@@ -102,12 +121,15 @@ uint32_t Compiler::temp(Bank b, uint32_t count) {
   auto i = static_cast<size_t>(b);
   uint32_t r = next_[i];
   next_[i] += count;
-  if (next_[i] > static_cast<uint32_t>(kMaxRegisters)) fail(kErrTooLarge, "The script needs too many registers");
+  if (next_[i] > static_cast<uint32_t>(kMaxRegisters))
+    fail(kErrTooLarge, "The script needs too many registers");
   proto_->regs[i] = std::max(proto_->regs[i], next_[i]);
   return r;
 }
 
-bool Compiler::isTemp(Bank b, uint32_t reg) const { return reg >= firstTemp_[static_cast<size_t>(b)]; }
+bool Compiler::isTemp(Bank b, uint32_t reg) const {
+  return reg >= firstTemp_[static_cast<size_t>(b)];
+}
 
 uint32_t Compiler::stringConstant(const std::string& s) {
   program_.strings.push_back(s);
@@ -145,7 +167,8 @@ void Compiler::compileFunction(FuncDecl* f) {
 }
 
 // Registers: the variables (parameters first), then the operators' constants.
-void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount, const Block& body) {
+void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount,
+                          const Block& body) {
   std::fill(std::begin(next_), std::end(next_), 0);
   constRegs_.clear();
   loops_.clear();
@@ -169,7 +192,8 @@ void Compiler::finishProto() {
 
 void Compiler::addConstant(const Expr* lit) {
   uint64_t bits = literalBits(lit);
-  if (constRegs_.size() >= static_cast<size_t>(kMaxConstantRegisters) || constRegs_.count(bits)) return;
+  if (constRegs_.size() >= static_cast<size_t>(kMaxConstantRegisters) || constRegs_.count(bits))
+    return;
   constRegs_[bits] = temp(Bank::Num);
   Num n;
   n.u = bits;
@@ -179,8 +203,10 @@ void Compiler::addConstant(const Expr* lit) {
 // Literal operands of operators get registers of their own, filled on entry.
 void Compiler::collectConstants(const Expr* e) {
   switch (e->kind) {
-    case ExprKind::Unary: return collectConstants(static_cast<const UnaryExpr*>(e)->operand);
-    case ExprKind::Conv: return collectConstants(static_cast<const ConvExpr*>(e)->operand);
+    case ExprKind::Unary:
+      return collectConstants(static_cast<const UnaryExpr*>(e)->operand);
+    case ExprKind::Conv:
+      return collectConstants(static_cast<const ConvExpr*>(e)->operand);
     case ExprKind::Binary: {
       // Down the left operands in a loop: a chain may be long.
       for (; e->kind == ExprKind::Binary; e = static_cast<const BinaryExpr*>(e)->lhs) {
@@ -197,7 +223,8 @@ void Compiler::collectConstants(const Expr* e) {
     case ExprKind::Member:
       for (const Expr* a : static_cast<const MemberExpr*>(e)->args) collectConstants(a);
       return;
-    default: return;
+    default:
+      return;
   }
 }
 
@@ -210,16 +237,27 @@ void Compiler::collectConstants(const Block& blk) {
       case StmtKind::Dim:
         for (const DimItem& it : static_cast<const DimStmt*>(s)->items) ex(it.init);
         break;
-      case StmtKind::Assign: ex(static_cast<const AssignStmt*>(s)->value); break;
-      case StmtKind::Call: ex(static_cast<const CallStmt*>(s)->call); break;
+      case StmtKind::Assign:
+        ex(static_cast<const AssignStmt*>(s)->value);
+        break;
+      case StmtKind::Call:
+        ex(static_cast<const CallStmt*>(s)->call);
+        break;
       case StmtKind::If: {
         auto* i = static_cast<const IfStmt*>(s);
-        for (const IfArm& arm : i->arms) { ex(arm.cond); collectConstants(arm.body); }
+        for (const IfArm& arm : i->arms) {
+          ex(arm.cond);
+          collectConstants(arm.body);
+        }
         collectConstants(i->elseBody);
         break;
       }
-      case StmtKind::For: collectConstants(static_cast<const ForStmt*>(s)->body); break;
-      case StmtKind::ForEach: collectConstants(static_cast<const ForEachStmt*>(s)->body); break;
+      case StmtKind::For:
+        collectConstants(static_cast<const ForStmt*>(s)->body);
+        break;
+      case StmtKind::ForEach:
+        collectConstants(static_cast<const ForEachStmt*>(s)->body);
+        break;
       case StmtKind::While: {
         auto* w = static_cast<const WhileStmt*>(s);
         ex(w->cond);
@@ -241,8 +279,11 @@ void Compiler::collectConstants(const Block& blk) {
         collectConstants(sel->elseBody);
         break;
       }
-      case StmtKind::Return: ex(static_cast<const ReturnStmt*>(s)->value); break;
-      default: break;
+      case StmtKind::Return:
+        ex(static_cast<const ReturnStmt*>(s)->value);
+        break;
+      default:
+        break;
     }
   }
 }
@@ -259,18 +300,42 @@ void Compiler::stmt(Stmt* s) {
   std::copy(std::begin(next_), std::end(next_), std::begin(mark));
   line_ = s->line;
   switch (s->kind) {
-    case StmtKind::Dim: dim(static_cast<DimStmt*>(s)); break;
-    case StmtKind::Assign: assign(static_cast<AssignStmt*>(s)); break;
-    case StmtKind::Call: callStmt(static_cast<CallStmt*>(s)); break;
-    case StmtKind::If: ifStmt(static_cast<IfStmt*>(s)); break;
-    case StmtKind::For: forStmt(static_cast<ForStmt*>(s)); break;
-    case StmtKind::ForEach: forEach(static_cast<ForEachStmt*>(s)); break;
-    case StmtKind::While: whileStmt(static_cast<WhileStmt*>(s)); break;
-    case StmtKind::Do: doStmt(static_cast<DoStmt*>(s)); break;
-    case StmtKind::Select: select(static_cast<SelectStmt*>(s)); break;
-    case StmtKind::Return: returnStmt(static_cast<ReturnStmt*>(s)); break;
-    case StmtKind::Exit: exitStmt(static_cast<JumpStmt*>(s)); break;
-    case StmtKind::Continue: continueStmt(static_cast<JumpStmt*>(s)); break;
+    case StmtKind::Dim:
+      dim(static_cast<DimStmt*>(s));
+      break;
+    case StmtKind::Assign:
+      assign(static_cast<AssignStmt*>(s));
+      break;
+    case StmtKind::Call:
+      callStmt(static_cast<CallStmt*>(s));
+      break;
+    case StmtKind::If:
+      ifStmt(static_cast<IfStmt*>(s));
+      break;
+    case StmtKind::For:
+      forStmt(static_cast<ForStmt*>(s));
+      break;
+    case StmtKind::ForEach:
+      forEach(static_cast<ForEachStmt*>(s));
+      break;
+    case StmtKind::While:
+      whileStmt(static_cast<WhileStmt*>(s));
+      break;
+    case StmtKind::Do:
+      doStmt(static_cast<DoStmt*>(s));
+      break;
+    case StmtKind::Select:
+      select(static_cast<SelectStmt*>(s));
+      break;
+    case StmtKind::Return:
+      returnStmt(static_cast<ReturnStmt*>(s));
+      break;
+    case StmtKind::Exit:
+      exitStmt(static_cast<JumpStmt*>(s));
+      break;
+    case StmtKind::Continue:
+      continueStmt(static_cast<JumpStmt*>(s));
+      break;
     case StmtKind::Print: {
       auto* p = static_cast<PrintStmt*>(s);
       uint32_t r;
@@ -283,18 +348,30 @@ void Compiler::stmt(Stmt* s) {
       emit(Op::PRINT, r);
       break;
     }
-    case StmtKind::End: emit(Op::END); break;
-    case StmtKind::Redim: redim(static_cast<RedimStmt*>(s)); break;
+    case StmtKind::End:
+      emit(Op::END);
+      break;
+    case StmtKind::Redim:
+      redim(static_cast<RedimStmt*>(s));
+      break;
   }
   std::copy(std::begin(mark), std::end(mark), std::begin(next_));
 }
 
 void Compiler::defaultInto(Type t, uint32_t dst) {
   switch (bankOf(t)) {
-    case Bank::Str: emit(Op::CLEAR_S, dst); break;
-    case Bank::Var: emit(Op::CLEAR_V, dst); break;
-    case Bank::Arr: emit(Op::CLEAR_A, dst); break;
-    default: emit(Op::LOADI_N, dst); break;
+    case Bank::Str:
+      emit(Op::CLEAR_S, dst);
+      break;
+    case Bank::Var:
+      emit(Op::CLEAR_V, dst);
+      break;
+    case Bank::Arr:
+      emit(Op::CLEAR_A, dst);
+      break;
+    default:
+      emit(Op::LOADI_N, dst);
+      break;
   }
 }
 

@@ -16,11 +16,11 @@
 namespace vorline::script {
 
 class Compiler {
-public:
+ public:
   Compiler(Script& script, Program& program);
   std::optional<CompileError> compile();
 
-private:
+ private:
   struct Failure {};
   struct Loop {
     LoopWord word;
@@ -37,7 +37,8 @@ private:
   // functions (Compiler.cpp)
   void compileMain();
   void compileFunction(FuncDecl* f);
-  void beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount, const Block& body);
+  void beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount,
+                  const Block& body);
   void finishProto();
   void collectConstants(const Block& block);
   void collectConstants(const Expr* e);
@@ -62,7 +63,8 @@ private:
   void continueStmt(JumpStmt* s);
   void returnDefault();
   void redim(RedimStmt* s);
-  void loopBody(const Block& body, LoopWord word, size_t continueTarget, std::vector<size_t>* breaksOut);
+  void loopBody(const Block& body, LoopWord word, size_t continueTarget,
+                std::vector<size_t>* breaksOut);
   Loop* findLoop(LoopWord word);
   void storeVar(VarInfo* v, uint32_t reg, bool take);
   void loadVar(VarInfo* v, uint32_t reg);
@@ -118,7 +120,7 @@ private:
   std::unordered_map<uint64_t, uint32_t> constRegs_;  // bit pattern -> register
   std::unordered_map<uint64_t, int32_t> numberPool_;
   std::vector<Loop> loops_;
-  uint32_t one_ = 0;  // register of the Integer constant 1
+  uint32_t one_ = 0;       // register of the Integer constant 1
   Expr* ready_ = nullptr;  // a chain's left operand compiled already, in readyReg_
   uint32_t readyReg_ = 0;
   std::optional<CompileError> error_;

@@ -8,19 +8,27 @@ namespace {
 
 Op moveOpOf(Bank b) {
   switch (b) {
-    case Bank::Str: return Op::MOVE_S;
-    case Bank::Var: return Op::MOVE_V;
-    case Bank::Arr: return Op::MOVE_A;
-    default: return Op::MOVE_N;
+    case Bank::Str:
+      return Op::MOVE_S;
+    case Bank::Var:
+      return Op::MOVE_V;
+    case Bank::Arr:
+      return Op::MOVE_A;
+    default:
+      return Op::MOVE_N;
   }
 }
 
 Op getGlobalOpOf(Bank b) {
   switch (b) {
-    case Bank::Str: return Op::GETG_S;
-    case Bank::Var: return Op::GETG_V;
-    case Bank::Arr: return Op::GETG_A;
-    default: return Op::GETG_N;
+    case Bank::Str:
+      return Op::GETG_S;
+    case Bank::Var:
+      return Op::GETG_V;
+    case Bank::Arr:
+      return Op::GETG_A;
+    default:
+      return Op::GETG_N;
   }
 }
 
@@ -44,8 +52,10 @@ uint32_t Compiler::expr(Expr* e) {
     if (n->var && inFrame(n->var)) return n->var->reg;
   } else if (e->kind == ExprKind::Int || e->kind == ExprKind::Dbl || e->kind == ExprKind::Bool) {
     Num bits;
-    if (e->kind == ExprKind::Dbl) bits.d = static_cast<DblLit*>(e)->value;
-    else bits.i = static_cast<IntLit*>(e)->value;
+    if (e->kind == ExprKind::Dbl)
+      bits.d = static_cast<DblLit*>(e)->value;
+    else
+      bits.i = static_cast<IntLit*>(e)->value;
     auto it = constRegs_.find(bits.u);
     if (it != constRegs_.end()) return it->second;
   }
@@ -64,7 +74,8 @@ void Compiler::exprInto(Expr* e, uint32_t dst) {
     case ExprKind::Bool:
     case ExprKind::Dbl:
     case ExprKind::Str:
-    case ExprKind::Nil: return literalInto(e, dst);
+    case ExprKind::Nil:
+      return literalInto(e, dst);
     case ExprKind::Name: {
       auto* n = static_cast<NameExpr*>(e);
       if (!n->var) {
@@ -72,18 +83,23 @@ void Compiler::exprInto(Expr* e, uint32_t dst) {
         return callInto(n->call, none, dst);
       }
       Bank b = bankOf(n->var->type);
-      if (!inFrame(n->var)) emit(getGlobalOpOf(b), dst, n->var->reg);
-      else if (n->var->reg != dst) emit(moveOpOf(b), dst, n->var->reg);
+      if (!inFrame(n->var))
+        emit(getGlobalOpOf(b), dst, n->var->reg);
+      else if (n->var->reg != dst)
+        emit(moveOpOf(b), dst, n->var->reg);
       return;
     }
-    case ExprKind::Unary: return unaryInto(static_cast<UnaryExpr*>(e), dst);
-    case ExprKind::Binary: return chainInto(static_cast<BinaryExpr*>(e), dst);
+    case ExprKind::Unary:
+      return unaryInto(static_cast<UnaryExpr*>(e), dst);
+    case ExprKind::Binary:
+      return chainInto(static_cast<BinaryExpr*>(e), dst);
     case ExprKind::Call: {
       auto* c = static_cast<CallExpr*>(e);
       if (c->array) return elementInto(c, dst);
       return callInto(c->call, c->args, dst);
     }
-    case ExprKind::Member: return memberInto(static_cast<MemberExpr*>(e), dst);
+    case ExprKind::Member:
+      return memberInto(static_cast<MemberExpr*>(e), dst);
     case ExprKind::Conv: {
       auto* c = static_cast<ConvExpr*>(e);
       uint32_t src = expr(c->operand);
@@ -98,7 +114,9 @@ void Compiler::literalInto(Expr* e, uint32_t dst) {
     case ExprKind::Str:
       emit(Op::LOADK_S, dst, 0, 0, static_cast<int32_t>(static_cast<StrLit*>(e)->index));
       return;
-    case ExprKind::Nil: emit(Op::CLEAR_V, dst); return;
+    case ExprKind::Nil:
+      emit(Op::CLEAR_V, dst);
+      return;
     case ExprKind::Dbl: {
       Num n;
       n.d = static_cast<DblLit*>(e)->value;
@@ -122,13 +140,17 @@ void Compiler::unaryInto(UnaryExpr* e, uint32_t dst) {
   uint32_t src = expr(e->operand);
   BaseType t = e->type.base;
   if (e->op == Tok::KwNot) {
-    emit(t == BaseType::Boolean ? Op::NOT_B : (t == BaseType::Variant ? Op::VNOT : Op::NOT_I), dst, src);
+    emit(t == BaseType::Boolean ? Op::NOT_B : (t == BaseType::Variant ? Op::VNOT : Op::NOT_I), dst,
+         src);
     return;
   }
   Op op = Op::NEG_I;
-  if (t == BaseType::Double) op = Op::NEG_D;
-  else if (t == BaseType::UInt64) op = Op::NEG_U;
-  else if (t == BaseType::Variant) op = Op::VNEG;
+  if (t == BaseType::Double)
+    op = Op::NEG_D;
+  else if (t == BaseType::UInt64)
+    op = Op::NEG_U;
+  else if (t == BaseType::Variant)
+    op = Op::VNEG;
   emit(op, dst, src);
 }
 
@@ -137,7 +159,8 @@ void Compiler::unaryInto(UnaryExpr* e, uint32_t dst) {
 // is the ready left operand of the next.
 void Compiler::chainInto(BinaryExpr* e, uint32_t dst) {
   std::vector<BinaryExpr*> chain;
-  for (Expr* x = e->lhs; x->kind == ExprKind::Binary && x != ready_; x = static_cast<BinaryExpr*>(x)->lhs) {
+  for (Expr* x = e->lhs; x->kind == ExprKind::Binary && x != ready_;
+       x = static_cast<BinaryExpr*>(x)->lhs) {
     chain.push_back(static_cast<BinaryExpr*>(x));
   }
   uint32_t acc[kBankCount] = {0, 0, 0, 0};
@@ -163,11 +186,14 @@ void Compiler::binaryInto(BinaryExpr* e, uint32_t dst) {
     case Tok::Lt:
     case Tok::Gt:
     case Tok::Le:
-    case Tok::Ge: return comparisonInto(e, dst);
+    case Tok::Ge:
+      return comparisonInto(e, dst);
     case Tok::KwAnd:
     case Tok::KwOr:
-    case Tok::KwXor: return logicInto(e, dst);
-    default: return arithmeticInto(e, dst);
+    case Tok::KwXor:
+      return logicInto(e, dst);
+    default:
+      return arithmeticInto(e, dst);
   }
 }
 
@@ -187,14 +213,29 @@ void Compiler::arithmeticInto(BinaryExpr* e, uint32_t dst) {
   Op op = Op::ADD_I;
   bool dbl = t == BaseType::Double, uns = t == BaseType::UInt64;
   switch (e->op) {
-    case Tok::Plus: op = dbl ? Op::ADD_D : (uns ? Op::ADD_U : Op::ADD_I); break;
-    case Tok::Minus: op = dbl ? Op::SUB_D : (uns ? Op::SUB_U : Op::SUB_I); break;
-    case Tok::Star: op = dbl ? Op::MUL_D : (uns ? Op::MUL_U : Op::MUL_I); break;
-    case Tok::Slash: op = Op::DIV_D; break;
-    case Tok::Caret: op = Op::POW_D; break;
-    case Tok::Backslash: op = uns ? Op::DIV_U : Op::DIV_I; break;
-    case Tok::KwMod: op = dbl ? Op::MOD_D : (uns ? Op::MOD_U : Op::MOD_I); break;
-    default: break;
+    case Tok::Plus:
+      op = dbl ? Op::ADD_D : (uns ? Op::ADD_U : Op::ADD_I);
+      break;
+    case Tok::Minus:
+      op = dbl ? Op::SUB_D : (uns ? Op::SUB_U : Op::SUB_I);
+      break;
+    case Tok::Star:
+      op = dbl ? Op::MUL_D : (uns ? Op::MUL_U : Op::MUL_I);
+      break;
+    case Tok::Slash:
+      op = Op::DIV_D;
+      break;
+    case Tok::Caret:
+      op = Op::POW_D;
+      break;
+    case Tok::Backslash:
+      op = uns ? Op::DIV_U : Op::DIV_I;
+      break;
+    case Tok::KwMod:
+      op = dbl ? Op::MOD_D : (uns ? Op::MOD_U : Op::MOD_I);
+      break;
+    default:
+      break;
   }
   emit(op, dst, l, r);
 }
@@ -205,11 +246,20 @@ bool Compiler::mixedInto(BinaryExpr* e, uint32_t dst) {
   static const Op kID[] = {Op::ADD_ID, Op::SUB_ID, Op::MUL_ID, Op::DIV_ID};
   int k;
   switch (e->op) {
-    case Tok::Plus: k = 0; break;
-    case Tok::Minus: k = 1; break;
-    case Tok::Star: k = 2; break;
-    case Tok::Slash: k = 3; break;
-    default: return false;
+    case Tok::Plus:
+      k = 0;
+      break;
+    case Tok::Minus:
+      k = 1;
+      break;
+    case Tok::Star:
+      k = 2;
+      break;
+    case Tok::Slash:
+      k = 3;
+      break;
+    default:
+      return false;
   }
   if (const Expr* ri = intOperand(e->rhs)) {
     uint32_t l = expr(e->lhs);
@@ -233,17 +283,43 @@ void Compiler::comparisonInto(BinaryExpr* e, uint32_t dst) {
     return;
   }
   Op eq = Op::EQ_I, ne = Op::NE_I, lt = Op::LT_I, le = Op::LE_I;
-  if (t == BaseType::Double) { eq = Op::EQ_D; ne = Op::NE_D; lt = Op::LT_D; le = Op::LE_D; }
-  if (t == BaseType::UInt64) { lt = Op::LT_U; le = Op::LE_U; }
-  if (t == BaseType::String) { eq = Op::EQ_S; ne = Op::NE_S; lt = Op::LT_S; le = Op::LE_S; }
+  if (t == BaseType::Double) {
+    eq = Op::EQ_D;
+    ne = Op::NE_D;
+    lt = Op::LT_D;
+    le = Op::LE_D;
+  }
+  if (t == BaseType::UInt64) {
+    lt = Op::LT_U;
+    le = Op::LE_U;
+  }
+  if (t == BaseType::String) {
+    eq = Op::EQ_S;
+    ne = Op::NE_S;
+    lt = Op::LT_S;
+    le = Op::LE_S;
+  }
   switch (e->op) {
-    case Tok::Eq: emit(eq, dst, l, r); break;
-    case Tok::Ne: emit(ne, dst, l, r); break;
-    case Tok::Lt: emit(lt, dst, l, r); break;
-    case Tok::Le: emit(le, dst, l, r); break;
-    case Tok::Gt: emit(lt, dst, r, l); break;   // a > b is b < a, NaN included
-    case Tok::Ge: emit(le, dst, r, l); break;
-    default: break;
+    case Tok::Eq:
+      emit(eq, dst, l, r);
+      break;
+    case Tok::Ne:
+      emit(ne, dst, l, r);
+      break;
+    case Tok::Lt:
+      emit(lt, dst, l, r);
+      break;
+    case Tok::Le:
+      emit(le, dst, l, r);
+      break;
+    case Tok::Gt:
+      emit(lt, dst, r, l);
+      break;  // a > b is b < a, NaN included
+    case Tok::Ge:
+      emit(le, dst, r, l);
+      break;
+    default:
+      break;
   }
 }
 
@@ -295,8 +371,12 @@ void Compiler::memberInto(MemberExpr* e, int64_t dst) {
   Bank eb = bankOf(e->object->type.element());
   auto out = [&]() { return dst >= 0 ? static_cast<uint32_t>(dst) : temp(Bank::Num); };
   switch (e->op) {
-    case MemberOp::Ubound: emit(Op::AUBOUND, out(), arr, 0, 1); break;
-    case MemberOp::Count: emit(Op::ACOUNT, out(), arr); break;
+    case MemberOp::Ubound:
+      emit(Op::AUBOUND, out(), arr, 0, 1);
+      break;
+    case MemberOp::Count:
+      emit(Op::ACOUNT, out(), arr);
+      break;
     case MemberOp::Append: {
       uint32_t v = expr(e->args[0]);
       emit(byBank(eb, Op::APUSH_N, Op::APUSH_S, Op::APUSH_V), arr, v);
@@ -308,30 +388,41 @@ void Compiler::memberInto(MemberExpr* e, int64_t dst) {
       emit(byBank(eb, Op::AINSERT_N, Op::AINSERT_S, Op::AINSERT_V), arr, idx, v);
       break;
     }
-    case MemberOp::Remove: emit(Op::AREMOVE, arr, expr(e->args[0])); break;
-    case MemberOp::Unknown: break;
+    case MemberOp::Remove:
+      emit(Op::AREMOVE, arr, expr(e->args[0]));
+      break;
+    case MemberOp::Unknown:
+      break;
   }
 }
 
 // Value conversions between static types (never to String: that is textInto).
 void Compiler::convertInto(Type from, uint32_t src, Type to, uint32_t dst) {
   Bank fb = bankOf(from), tb = bankOf(to);
-  if (from == to || (fb == Bank::Num && tb == Bank::Num && isIntegerType(from) && isCheckedInteger(to.base)) ||
+  if (from == to ||
+      (fb == Bank::Num && tb == Bank::Num && isIntegerType(from) && isCheckedInteger(to.base)) ||
       (from.base == BaseType::Single && to.base == BaseType::Double)) {
     if (src != dst) emit(moveOpOf(tb), dst, src);
     return;
   }
   if (to.base == BaseType::Variant) {
-    if (fb == Bank::Num) emit(Op::BOX_N, dst, src, static_cast<uint32_t>(from.base));
-    else if (fb == Bank::Str) emit(Op::BOX_S, dst, src);
-    else if (from.base == BaseType::Nil) emit(Op::CLEAR_V, dst);
-    else if (src != dst) emit(Op::MOVE_V, dst, src);
+    if (fb == Bank::Num)
+      emit(Op::BOX_N, dst, src, static_cast<uint32_t>(from.base));
+    else if (fb == Bank::Str)
+      emit(Op::BOX_S, dst, src);
+    else if (from.base == BaseType::Nil)
+      emit(Op::CLEAR_V, dst);
+    else if (src != dst)
+      emit(Op::MOVE_V, dst, src);
     return;
   }
   if (from.base == BaseType::Variant) {
-    if (tb == Bank::Num) emit(Op::UNBOX_N, dst, src, static_cast<uint32_t>(to.base));
-    else if (tb == Bank::Str) emit(Op::UNBOX_S, dst, src);
-    else emit(Op::UNBOX_O, dst, src);
+    if (tb == Bank::Num)
+      emit(Op::UNBOX_N, dst, src, static_cast<uint32_t>(to.base));
+    else if (tb == Bank::Str)
+      emit(Op::UNBOX_S, dst, src);
+    else
+      emit(Op::UNBOX_O, dst, src);
     return;
   }
   if (from.base == BaseType::Nil) {
@@ -359,14 +450,26 @@ void Compiler::textInto(Type from, uint32_t src, uint32_t dst) {
     case BaseType::String:
       if (src != dst) emit(Op::MOVE_S, dst, src);
       return;
-    case BaseType::UInt64: emit(Op::STR_U, dst, src); return;
-    case BaseType::Double: emit(Op::STR_D, dst, src); return;
-    case BaseType::Single: emit(Op::STR_F, dst, src); return;
-    case BaseType::Boolean: emit(Op::STR_B, dst, src); return;
+    case BaseType::UInt64:
+      emit(Op::STR_U, dst, src);
+      return;
+    case BaseType::Double:
+      emit(Op::STR_D, dst, src);
+      return;
+    case BaseType::Single:
+      emit(Op::STR_F, dst, src);
+      return;
+    case BaseType::Boolean:
+      emit(Op::STR_B, dst, src);
+      return;
     case BaseType::Variant:
     case BaseType::Object:
-    case BaseType::Nil: emit(Op::STR_V, dst, src); return;
-    default: emit(Op::STR_I, dst, src); return;
+    case BaseType::Nil:
+      emit(Op::STR_V, dst, src);
+      return;
+    default:
+      emit(Op::STR_I, dst, src);
+      return;
   }
 }
 
@@ -394,19 +497,26 @@ std::vector<size_t> Compiler::jumpIfFalse(Expr* cond) {
     BaseType t = b->lhs->type.base;
     bool isInt = t == BaseType::Integer || t == BaseType::Int64 || t == BaseType::Boolean;
     bool isDbl = t == BaseType::Double;
-    bool cmp = b->op == Tok::Eq || b->op == Tok::Ne || b->op == Tok::Lt || b->op == Tok::Gt || b->op == Tok::Le || b->op == Tok::Ge;
+    bool cmp = b->op == Tok::Eq || b->op == Tok::Ne || b->op == Tok::Lt || b->op == Tok::Gt ||
+               b->op == Tok::Le || b->op == Tok::Ge;
     if (cmp && (isInt || isDbl)) {
       uint32_t l = expr(b->lhs);
       uint32_t r = expr(b->rhs);
       Op lt = isInt ? Op::JF_LT_I : Op::JF_LT_D, le = isInt ? Op::JF_LE_I : Op::JF_LE_D;
       Op eq = isInt ? Op::JF_EQ_I : Op::JF_EQ_D, ne = isInt ? Op::JF_NE_I : Op::JF_NE_D;
       switch (b->op) {
-        case Tok::Lt: return {emit(lt, l, r)};
-        case Tok::Gt: return {emit(lt, r, l)};
-        case Tok::Le: return {emit(le, l, r)};
-        case Tok::Ge: return {emit(le, r, l)};
-        case Tok::Eq: return {emit(eq, l, r)};
-        default: return {emit(ne, l, r)};
+        case Tok::Lt:
+          return {emit(lt, l, r)};
+        case Tok::Gt:
+          return {emit(lt, r, l)};
+        case Tok::Le:
+          return {emit(le, l, r)};
+        case Tok::Ge:
+          return {emit(le, r, l)};
+        case Tok::Eq:
+          return {emit(eq, l, r)};
+        default:
+          return {emit(ne, l, r)};
       }
     }
   }
@@ -427,11 +537,13 @@ void Compiler::callInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
       }
       return;
     }
-    case CalleeKind::Dispatch: return dispatchCall(call, args, dst);
+    case CalleeKind::Dispatch:
+      return dispatchCall(call, args, dst);
     case CalleeKind::Builtin:
       if (builtins()[call->target].inlineOp != Op::Count) return inlineCall(call, args, dst);
       break;
-    default: break;
+    default:
+      break;
   }
   // Most calls take a few arguments: those are listed on the stack.
   constexpr uint32_t kInline = 8;
@@ -462,18 +574,23 @@ void Compiler::siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t 
   site.result = call->result;
   if (call->kind == CalleeKind::Context) site.params = contextParams(call);
   for (const Type& p : call->params) ++site.argCount[static_cast<size_t>(bankOf(p))];
-  for (int b = 0; b < kBankCount; ++b) site.argBase[b] = (temp(static_cast<Bank>(b), site.argCount[b]));
+  for (int b = 0; b < kBankCount; ++b)
+    site.argBase[b] = (temp(static_cast<Bank>(b), site.argCount[b]));
   uint16_t used[kBankCount] = {0, 0, 0, 0};
   for (size_t i = 0; i < args.size(); ++i) {
     auto b = static_cast<size_t>(bankOf(call->params[i]));
     uint32_t slot = site.argBase[b] + used[b]++;
-    if (args[i].expr) exprInto(args[i].expr, slot);
-    else convertInto(args[i].type, args[i].reg, call->params[i], slot);
+    if (args[i].expr)
+      exprInto(args[i].expr, slot);
+    else
+      convertInto(args[i].type, args[i].reg, call->params[i], slot);
   }
   if (call->result.base != BaseType::Void) {
     site.dst = (dst >= 0 ? static_cast<uint32_t>(dst) : temp(call->result));
   }
-  Op op = call->kind == CalleeKind::Script ? Op::CALL : (call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC);
+  Op op = call->kind == CalleeKind::Script
+              ? Op::CALL
+              : (call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC);
   program_.sites.push_back(std::move(site));
   emit(op, 0, 0, 0, static_cast<int32_t>(program_.sites.size() - 1));
 }
@@ -481,7 +598,8 @@ void Compiler::siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t 
 // The overload is chosen at run time by the types the Variant arguments hold.
 void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
   std::vector<ArgValue> values(args.count);
-  for (uint32_t i = 0; i < args.count; ++i) values[i] = ArgValue{nullptr, expr(args[i]), args[i]->type};
+  for (uint32_t i = 0; i < args.count; ++i)
+    values[i] = ArgValue{nullptr, expr(args[i]), args[i]->type};
   DispatchInfo info;
   for (uint8_t p : call->variantArgs) info.varRegs.push_back(values[p].reg);
   for (CallInfo* c : call->candidates) {

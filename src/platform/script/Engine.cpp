@@ -9,7 +9,8 @@
 
 namespace vorline::script {
 
-std::optional<CompileError> Engine::compile(std::string_view source, const std::vector<ContextMethod>* context) {
+std::optional<CompileError> Engine::compile(std::string_view source,
+                                            const std::vector<ContextMethod>* context) {
   program_ = std::make_unique<Program>();
   if (static_cast<int64_t>(source.size()) > kMaxSourceBytes) {
     return CompileError{kErrTooLarge, 1, "The script is too large"};
@@ -21,7 +22,8 @@ std::optional<CompileError> Engine::compile(std::string_view source, const std::
   return error;
 }
 
-std::optional<CompileError> Engine::stages(std::string_view source, const std::vector<ContextMethod>* context) {
+std::optional<CompileError> Engine::stages(std::string_view source,
+                                           const std::vector<ContextMethod>* context) {
   Script script;
   std::vector<Token> tokens = Lexer(source, script.symbols, script.strings).tokenize();
   if (auto e = Parser(tokens, script).parse()) return e;

@@ -7,21 +7,23 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/script/ScriptContext.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/CompileError.h"
+#include "platform/script/ScriptContext.h"
 
 namespace vorline::script {
 
 class Engine {
-public:
+ public:
   // Compiles the source against the context's method table (may be null); the first compile
   // error, if any.
-  std::optional<CompileError> compile(std::string_view source, const std::vector<ContextMethod>* context);
+  std::optional<CompileError> compile(std::string_view source,
+                                      const std::vector<ContextMethod>* context);
   const Program& program() const { return *program_; }
 
-private:
-  std::optional<CompileError> stages(std::string_view source, const std::vector<ContextMethod>* context);
+ private:
+  std::optional<CompileError> stages(std::string_view source,
+                                     const std::vector<ContextMethod>* context);
 
   std::unique_ptr<Program> program_;
 };

@@ -21,7 +21,8 @@ constexpr auto kNameFold = [] {
   std::array<unsigned char, 256> fold{};
   for (int c = 0; c < 256; ++c) {
     auto u = static_cast<unsigned char>(c);
-    if (isNameStart(u) || isDigit(u)) fold[u] = u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + 32) : u;
+    if (isNameStart(u) || isDigit(u))
+      fold[u] = u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + 32) : u;
   }
   return fold;
 }();
@@ -156,10 +157,16 @@ void Lexer::lexOne(std::vector<Token>& out) {
     lexNumber(t);
   } else if (c == '&' && pos_ + 1 < src_.size()) {
     char r = static_cast<char>(src_[pos_ + 1] | 0x20);
-    if (r == 'h') lexRadix(t, 16);
-    else if (r == 'o') lexRadix(t, 8);
-    else if (r == 'b') lexRadix(t, 2);
-    else { ++pos_; error(t, "Unexpected character '&'"); }
+    if (r == 'h')
+      lexRadix(t, 16);
+    else if (r == 'o')
+      lexRadix(t, 8);
+    else if (r == 'b')
+      lexRadix(t, 2);
+    else {
+      ++pos_;
+      error(t, "Unexpected character '&'");
+    }
   } else if (c == '"') {
     lexString(t);
   } else if (isNameStart(c)) {
@@ -183,7 +190,8 @@ void Lexer::lexNumber(Token& t) {
   size_t start = pos_;
   bool isDouble = false;
   while (pos_ < src_.size() && isDigit(src_[pos_])) ++pos_;
-  if (pos_ < src_.size() && src_[pos_] == '.' && pos_ + 1 < src_.size() && isDigit(src_[pos_ + 1])) {
+  if (pos_ < src_.size() && src_[pos_] == '.' && pos_ + 1 < src_.size() &&
+      isDigit(src_[pos_ + 1])) {
     isDouble = true;
     ++pos_;
     while (pos_ < src_.size() && isDigit(src_[pos_])) ++pos_;
@@ -252,7 +260,8 @@ void Lexer::lexString(Token& t) {
     while (stop < src_.size() && src_[stop] != '"' && src_[stop] != '\n') ++stop;
     value.append(src_, pos_, stop - pos_);
     pos_ = stop;
-    if (pos_ >= src_.size() || src_[pos_] == '\n') return error(t, "The string has no closing quote");
+    if (pos_ >= src_.size() || src_[pos_] == '\n')
+      return error(t, "The string has no closing quote");
     ++pos_;  // the quote
     if (pos_ < src_.size() && src_[pos_] == '"') {
       value += '"';
@@ -301,25 +310,55 @@ bool Lexer::lexOperator(Token& t) {
   char n = pos_ + 1 < src_.size() ? src_[pos_ + 1] : '\0';
   int len = 1;
   switch (c) {
-    case '+': t.kind = Tok::Plus; break;
-    case '-': t.kind = Tok::Minus; break;
-    case '*': t.kind = Tok::Star; break;
-    case '/': t.kind = Tok::Slash; break;
-    case '\\': t.kind = Tok::Backslash; break;
-    case '^': t.kind = Tok::Caret; break;
-    case '=': t.kind = Tok::Eq; break;
-    case '(': t.kind = Tok::LParen; break;
-    case ')': t.kind = Tok::RParen; break;
-    case ',': t.kind = Tok::Comma; break;
-    case '.': t.kind = Tok::Dot; break;
+    case '+':
+      t.kind = Tok::Plus;
+      break;
+    case '-':
+      t.kind = Tok::Minus;
+      break;
+    case '*':
+      t.kind = Tok::Star;
+      break;
+    case '/':
+      t.kind = Tok::Slash;
+      break;
+    case '\\':
+      t.kind = Tok::Backslash;
+      break;
+    case '^':
+      t.kind = Tok::Caret;
+      break;
+    case '=':
+      t.kind = Tok::Eq;
+      break;
+    case '(':
+      t.kind = Tok::LParen;
+      break;
+    case ')':
+      t.kind = Tok::RParen;
+      break;
+    case ',':
+      t.kind = Tok::Comma;
+      break;
+    case '.':
+      t.kind = Tok::Dot;
+      break;
     case '<':
-      if (n == '>') { t.kind = Tok::Ne; len = 2; }
-      else if (n == '=') { t.kind = Tok::Le; len = 2; }
-      else t.kind = Tok::Lt;
+      if (n == '>') {
+        t.kind = Tok::Ne;
+        len = 2;
+      } else if (n == '=') {
+        t.kind = Tok::Le;
+        len = 2;
+      } else
+        t.kind = Tok::Lt;
       break;
     case '>':
-      if (n == '=') { t.kind = Tok::Ge; len = 2; }
-      else t.kind = Tok::Gt;
+      if (n == '=') {
+        t.kind = Tok::Ge;
+        len = 2;
+      } else
+        t.kind = Tok::Gt;
       break;
     default:
       return false;

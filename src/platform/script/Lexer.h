@@ -10,14 +10,15 @@
 namespace vorline::script {
 
 // Reserved words, in the order of their symbol ids (0 ..).
-#define VORLINE_SCRIPT_KEYWORDS(X)                                                           \
-  X(And, "and") X(As, "as") X(Case, "case") X(Const, "const") X(Continue, "continue")        \
-  X(Dim, "dim") X(Do, "do") X(Each, "each") X(Else, "else") X(ElseIf, "elseif")              \
-  X(End, "end") X(Exit, "exit") X(False, "false") X(For, "for") X(Function, "function")      \
-  X(If, "if") X(Loop, "loop") X(Mod, "mod") X(Next, "next") X(Nil, "nil") X(Not, "not")      \
-  X(Or, "or") X(Print, "print") X(Redim, "redim") X(Return, "return") X(Select, "select")    \
-  X(Sub, "sub") X(Then, "then") X(True, "true") X(Var, "var") X(Wend, "wend")                \
-  X(While, "while") X(Xor, "xor")
+#define VORLINE_SCRIPT_KEYWORDS(X)                                                                \
+  X(And, "and")                                                                                   \
+  X(As, "as") X(Case, "case") X(Const, "const") X(Continue, "continue") X(Dim, "dim") X(Do, "do") \
+      X(Each, "each") X(Else, "else") X(ElseIf, "elseif") X(End, "end") X(Exit, "exit")           \
+          X(False, "false") X(For, "for") X(Function, "function") X(If, "if") X(Loop, "loop")     \
+              X(Mod, "mod") X(Next, "next") X(Nil, "nil") X(Not, "not") X(Or, "or")               \
+                  X(Print, "print") X(Redim, "redim") X(Return, "return") X(Select, "select")     \
+                      X(Sub, "sub") X(Then, "then") X(True, "true") X(Var, "var") X(Wend, "wend") \
+                          X(While, "while") X(Xor, "xor")
 
 // Words that are keywords only where the grammar expects them; their symbol ids follow the
 // reserved words.
@@ -58,10 +59,9 @@ using Sym = uint32_t;
 
 enum : Sym {
 #define VORLINE_SYM_KW(name, text) kSym##name,
-  VORLINE_SCRIPT_KEYWORDS(VORLINE_SYM_KW)
-  VORLINE_SCRIPT_CONTEXT_WORDS(VORLINE_SYM_KW)
+  VORLINE_SCRIPT_KEYWORDS(VORLINE_SYM_KW) VORLINE_SCRIPT_CONTEXT_WORDS(VORLINE_SYM_KW)
 #undef VORLINE_SYM_KW
-  kSymFirstFree
+      kSymFirstFree
 };
 inline constexpr Sym kSymFirstContextWord = kSymTo;
 
@@ -78,7 +78,7 @@ struct Token {
 
 // Interned lower-case names; the first spelling seen of each is kept for messages.
 class SymbolTable {
-public:
+ public:
   SymbolTable();
   Sym intern(std::string_view lowerName, std::string_view spelling);
   Sym intern(std::string_view name);  // lower-cases first
@@ -94,7 +94,7 @@ public:
     return h;
   }
 
-private:
+ private:
   void grow();
 
   // Open addressing over the symbol ids (id + 1; 0 is a free slot), so that finding a name
@@ -109,12 +109,12 @@ private:
 std::string lowerName(std::string_view name);
 
 class Lexer {
-public:
+ public:
   Lexer(std::string_view source, SymbolTable& symbols, std::vector<std::string>& strings);
   // The whole source as tokens, ending with Newline and Eof.
   std::vector<Token> tokenize();
 
-private:
+ private:
   void lexOne(std::vector<Token>& out);
   void lexNumber(Token& t);
   void lexRadix(Token& t, int radix);

@@ -51,7 +51,7 @@
   X(XOR_I, "N[a].i = N[b].i xor N[c].i")                                             \
   X(NOT_I, "N[a].i = not N[b].i (bits)")                                             \
   X(NOT_B, "N[a].i = N[b].i == 0")                                                   \
-  /* doubles; DI: right operand an integer, ID: left operand an integer */            \
+  /* doubles; DI: right operand an integer, ID: left operand an integer */           \
   X(ADD_D, "N[a].d = N[b].d + N[c].d")                                               \
   X(SUB_D, "N[a].d = N[b].d - N[c].d")                                               \
   X(MUL_D, "N[a].d = N[b].d * N[c].d")                                               \

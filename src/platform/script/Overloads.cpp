@@ -10,7 +10,8 @@ namespace vorline::script {
 int conversionRank(Type arg, Type param) {
   if (arg == param) return 0;
   if (arg.isArray() || param.isArray()) return -1;
-  if (arg.base == BaseType::Variant) return param.base == BaseType::Void || param.base == BaseType::Nil ? -1 : kRankRuntime;
+  if (arg.base == BaseType::Variant)
+    return param.base == BaseType::Void || param.base == BaseType::Nil ? -1 : kRankRuntime;
   if (param.base == BaseType::Variant) return arg.base == BaseType::Void ? -1 : 4;
   if (isIntegerType(arg.base) && isIntegerType(param.base)) return 1;
   if (isFloatType(arg.base) && isFloatType(param.base)) return 1;
@@ -48,13 +49,16 @@ std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
   };
   if (auto it = functions_.find(name); it != functions_.end()) {
     for (FuncDecl* f : it->second) {
-      if (!f->hidden) out.push_back({CalleeKind::Script, f->index, &funcParams_[f->index], f->isSub ? Type() : f->result});
+      if (!f->hidden)
+        out.push_back(
+            {CalleeKind::Script, f->index, &funcParams_[f->index], f->isSub ? Type() : f->result});
     }
   }
   if (auto it = contextByName_.find(name); it != contextByName_.end()) {
     for (uint32_t i : it->second) {
       if (!sameParams(contextParams_[i])) {
-        out.push_back({CalleeKind::Context, i, &contextParams_[i], fromScriptType((*context_)[i].result)});
+        out.push_back(
+            {CalleeKind::Context, i, &contextParams_[i], fromScriptType((*context_)[i].result)});
       }
     }
   }
@@ -76,7 +80,8 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
     return it->second;
   }
   std::vector<Candidate> cands = candidates(name);
-  CallInfo* call = cands.empty() ? resolveSpecial(name, args, line) : chooseOverload(cands, args, name, line);
+  CallInfo* call =
+      cands.empty() ? resolveSpecial(name, args, line) : chooseOverload(cands, args, name, line);
   // A special's checks look at more than the types; it is cheap to resolve again.
   if (call && call->kind != CalleeKind::Special) resolved_.emplace(std::move(key), call);
   return call;
@@ -110,7 +115,8 @@ CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {
     return c;
   };
   if (name == symUbound_) {
-    if (args.count != 1 || !args[0]->type.isArray()) fail(kErrIncompatibleParams, line, "ubound needs one array");
+    if (args.count != 1 || !args[0]->type.isArray())
+      fail(kErrIncompatibleParams, line, "ubound needs one array");
     return special(Special::Ubound, Type(BaseType::Integer));
   }
   if (name == symBeep_) {
@@ -120,7 +126,8 @@ CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {
   return nullptr;
 }
 
-CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name, int line) {
+CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name,
+                                  int line) {
   std::vector<const Candidate*> fits;
   std::vector<std::vector<int>> ranks;
   bool anyArity = false;
@@ -139,15 +146,20 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
     ranks.push_back(std::move(r));
   }
   if (!anyArity) failArity(cands, args.count, name, line);
-  if (fits.empty()) fail(kErrIncompatibleParams, line, "'" + spelling(name) + "' does not take (" + argTypes(args) + ")");
+  if (fits.empty())
+    fail(kErrIncompatibleParams, line,
+         "'" + spelling(name) + "' does not take (" + argTypes(args) + ")");
   std::vector<const Candidate*> best;
   for (size_t i = 0; i < fits.size(); ++i) {
     bool beaten = false;
-    for (size_t k = 0; k < fits.size() && !beaten; ++k) beaten = k != i && beats(ranks[k], ranks[i]);
+    for (size_t k = 0; k < fits.size() && !beaten; ++k)
+      beaten = k != i && beats(ranks[k], ranks[i]);
     if (!beaten) best.push_back(fits[i]);
   }
   CallInfo* call = best.size() == 1 ? makeCallInfo(*best[0]) : makeDispatch(best, args);
-  if (!call) fail(kErrIncompatibleParams, line, "The call of '" + spelling(name) + "' with (" + argTypes(args) + ") is ambiguous");
+  if (!call)
+    fail(kErrIncompatibleParams, line,
+         "The call of '" + spelling(name) + "' with (" + argTypes(args) + ") is ambiguous");
   convertArgs(call, args, line);
   return call;
 }
@@ -197,8 +209,10 @@ void Checker::convertArgs(CallInfo* call, List<Expr*>& args, int line) {
 }
 
 void Checker::failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line) {
-  bool allFewer = std::all_of(cands.begin(), cands.end(), [argc](const Candidate& c) { return c.params->size() < argc; });
-  bool allMore = std::all_of(cands.begin(), cands.end(), [argc](const Candidate& c) { return c.params->size() > argc; });
+  bool allFewer = std::all_of(cands.begin(), cands.end(),
+                              [argc](const Candidate& c) { return c.params->size() < argc; });
+  bool allMore = std::all_of(cands.begin(), cands.end(),
+                             [argc](const Candidate& c) { return c.params->size() > argc; });
   std::string n = "'" + spelling(name) + "'";
   if (allFewer) fail(kErrTooManyParams, line, "Too many parameters for " + n);
   if (allMore) fail(kErrNotEnoughParams, line, "Not enough parameters for " + n);

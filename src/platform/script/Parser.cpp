@@ -34,7 +34,7 @@ using RuleTable = std::array<Rule, static_cast<size_t>(Tok::Count)>;
 
 // The precedence table: for each token its prefix and infix parse functions and binding power.
 class ParserRules {
-public:
+ public:
   static RuleTable make();
 };
 
@@ -58,7 +58,8 @@ RuleTable ParserRules::make() {
   set(Tok::KwOr, nullptr, bin, kPrecOr);
   set(Tok::KwXor, nullptr, bin, kPrecOr);
   set(Tok::KwAnd, nullptr, bin, kPrecAnd);
-  for (Tok t : {Tok::Eq, Tok::Ne, Tok::Lt, Tok::Gt, Tok::Le, Tok::Ge}) set(t, nullptr, bin, kPrecCompare);
+  for (Tok t : {Tok::Eq, Tok::Ne, Tok::Lt, Tok::Gt, Tok::Le, Tok::Ge})
+    set(t, nullptr, bin, kPrecCompare);
   for (Tok t : {Tok::Star, Tok::Slash, Tok::Backslash, Tok::KwMod}) set(t, nullptr, bin, kPrecMul);
   set(Tok::Caret, nullptr, bin, kPrecPow);
   return r;
@@ -75,25 +76,44 @@ const Rule& ruleOf(Tok t) { return rules()[static_cast<size_t>(t)]; }
 
 const char* tokenText(Tok t) {
   switch (t) {
-    case Tok::Eof: return "the end of the script";
-    case Tok::Newline: return "the end of the line";
-    case Tok::Plus: return "+";
-    case Tok::Minus: return "-";
-    case Tok::Star: return "*";
-    case Tok::Slash: return "/";
-    case Tok::Backslash: return "\\";
-    case Tok::Caret: return "^";
-    case Tok::Eq: return "=";
-    case Tok::Ne: return "<>";
-    case Tok::Lt: return "<";
-    case Tok::Gt: return ">";
-    case Tok::Le: return "<=";
-    case Tok::Ge: return ">=";
-    case Tok::LParen: return "(";
-    case Tok::RParen: return ")";
-    case Tok::Comma: return ",";
-    case Tok::Dot: return ".";
-    default: return nullptr;
+    case Tok::Eof:
+      return "the end of the script";
+    case Tok::Newline:
+      return "the end of the line";
+    case Tok::Plus:
+      return "+";
+    case Tok::Minus:
+      return "-";
+    case Tok::Star:
+      return "*";
+    case Tok::Slash:
+      return "/";
+    case Tok::Backslash:
+      return "\\";
+    case Tok::Caret:
+      return "^";
+    case Tok::Eq:
+      return "=";
+    case Tok::Ne:
+      return "<>";
+    case Tok::Lt:
+      return "<";
+    case Tok::Gt:
+      return ">";
+    case Tok::Le:
+      return "<=";
+    case Tok::Ge:
+      return ">=";
+    case Tok::LParen:
+      return "(";
+    case Tok::RParen:
+      return ")";
+    case Tok::Comma:
+      return ",";
+    case Tok::Dot:
+      return ".";
+    default:
+      return nullptr;
   }
 }
 
@@ -135,10 +155,14 @@ Sym Parser::expectName(const char* what) {
 std::string Parser::describe(const Token& t) const {
   if (const char* text = tokenText(t.kind)) return text;
   switch (t.kind) {
-    case Tok::Int: return "the number " + std::to_string(t.i);
-    case Tok::Dbl: return "a number";
-    case Tok::Str: return "a string";
-    default: return "'" + script_.symbols.spelling(t.id) + "'";
+    case Tok::Int:
+      return "the number " + std::to_string(t.i);
+    case Tok::Dbl:
+      return "a number";
+    case Tok::Str:
+      return "a string";
+    default:
+      return "'" + script_.symbols.spelling(t.id) + "'";
   }
 }
 
@@ -186,12 +210,16 @@ FuncDecl* Parser::parseFunction() {
       p.line = cur().line;
       p.name = expectName("a parameter name");
       bool array = cur().kind == Tok::LParen && peek().kind == Tok::RParen;
-      if (array) { advance(); advance(); }
+      if (array) {
+        advance();
+        advance();
+      }
       expect(Tok::KwAs, "'as' and the parameter's type");
       p.type = parseType(true);
       if (array) p.type.dims = std::max<uint8_t>(p.type.dims, 1);
       params.push_back(p);
-      if (params.size() > static_cast<size_t>(kMaxArguments)) fail(kErrTooLarge, p.line, "Too many parameters");
+      if (params.size() > static_cast<size_t>(kMaxArguments))
+        fail(kErrTooLarge, p.line, "Too many parameters");
     } while (accept(Tok::Comma));
     expect(Tok::RParen, "')'");
   }
@@ -203,7 +231,8 @@ FuncDecl* Parser::parseFunction() {
   expectEndOfStatement();
   f->body = parseBlock(f->line, f->isSub ? "end sub" : "end function", &Parser::atEndFunction);
   advance();  // end
-  if (cur().kind != (f->isSub ? Tok::KwSub : Tok::KwFunction)) unexpected(f->isSub ? "'end sub'" : "'end function'");
+  if (cur().kind != (f->isSub ? Tok::KwSub : Tok::KwFunction))
+    unexpected(f->isSub ? "'end sub'" : "'end function'");
   advance();
   expectEndOfStatement();
   script_.functions.push_back(std::move(owned));
@@ -216,7 +245,8 @@ Block Parser::parseBlock(int openLine, const char* what, bool (Parser::*isEnd)()
   std::vector<Stmt*> body;
   while (true) {
     if (accept(Tok::Newline)) continue;
-    if (cur().kind == Tok::Eof) fail(kErrSyntax, openLine, std::string("The block has no '") + what + "'");
+    if (cur().kind == Tok::Eof)
+      fail(kErrSyntax, openLine, std::string("The block has no '") + what + "'");
     if ((this->*isEnd)()) break;
     if (cur().kind == Tok::KwFunction || cur().kind == Tok::KwSub) {
       fail(kErrSyntax, cur().line, "A function cannot stand inside another block");
@@ -264,15 +294,26 @@ Stmt* Parser::parseStatement(bool inlineOnly) {
   int line = cur().line;
   switch (cur().kind) {
     case Tok::KwDim:
-    case Tok::KwVar: advance(); return parseDim(false);
-    case Tok::KwConst: advance(); return parseDim(true);
-    case Tok::KwIf: return parseIf();
-    case Tok::KwReturn: return parseReturn();
-    case Tok::KwExit: return parseJump(StmtKind::Exit);
-    case Tok::KwContinue: return parseJump(StmtKind::Continue);
-    case Tok::KwPrint: return parsePrint();
-    case Tok::KwRedim: return parseRedim();
-    case Tok::Ident: return parseCallOrAssign();
+    case Tok::KwVar:
+      advance();
+      return parseDim(false);
+    case Tok::KwConst:
+      advance();
+      return parseDim(true);
+    case Tok::KwIf:
+      return parseIf();
+    case Tok::KwReturn:
+      return parseReturn();
+    case Tok::KwExit:
+      return parseJump(StmtKind::Exit);
+    case Tok::KwContinue:
+      return parseJump(StmtKind::Continue);
+    case Tok::KwPrint:
+      return parsePrint();
+    case Tok::KwRedim:
+      return parseRedim();
+    case Tok::Ident:
+      return parseCallOrAssign();
     case Tok::KwEnd: {
       advance();
       if (!atEndOfStatement()) unexpected();
@@ -284,7 +325,8 @@ Stmt* Parser::parseStatement(bool inlineOnly) {
     case Tok::KwWhile:
     case Tok::KwDo:
     case Tok::KwSelect:
-      if (inlineOnly) fail(kErrSyntax, line, "A block statement cannot follow 'then' on the same line");
+      if (inlineOnly)
+        fail(kErrSyntax, line, "A block statement cannot follow 'then' on the same line");
       if (cur().kind == Tok::KwFor) return parseFor();
       if (cur().kind == Tok::KwWhile) return parseWhile();
       if (cur().kind == Tok::KwDo) return parseDo();
@@ -323,16 +365,21 @@ bool Parser::parseDimGroup(std::vector<DimItem>& items, bool isConst) {
   }
   Type t(BaseType::Variant);
   bool typed = accept(Tok::KwAs);
-  if (typed) t = parseType(false);
-  else if (!isConst) unexpected("'as' and a type");
+  if (typed)
+    t = parseType(false);
+  else if (!isConst)
+    unexpected("'as' and a type");
   Expr* init = nullptr;
-  if (accept(Tok::Eq)) init = parseExpr();
-  else if (isConst) unexpected("'='");
+  if (accept(Tok::Eq))
+    init = parseExpr();
+  else if (isConst)
+    unexpected("'='");
   for (size_t i = first; i < items.size(); ++i) {
     DimItem& it = items[i];
     it.type = t;
     if (it.hasBounds) {
-      if (it.bounds.count > static_cast<uint32_t>(kMaxDimensions)) fail(kErrTooLarge, it.line, "Too many dimensions");
+      if (it.bounds.count > static_cast<uint32_t>(kMaxDimensions))
+        fail(kErrTooLarge, it.line, "Too many dimensions");
       it.type.dims = static_cast<uint8_t>(std::max<uint32_t>(1, it.bounds.count));
     }
     it.init = init;
@@ -357,19 +404,27 @@ Type Parser::parseType(bool allowArraySuffix) {
   Sym s = expectName("a type name");
   const std::string& n = script_.symbols.lower(s);
   static const std::pair<const char*, BaseType> kTypes[] = {
-      {"integer", BaseType::Integer}, {"int64", BaseType::Int64},   {"int32", BaseType::Int32},
-      {"int16", BaseType::Int16},     {"int8", BaseType::Int8},     {"uint64", BaseType::UInt64},
-      {"uint32", BaseType::UInt32},   {"uint16", BaseType::UInt16}, {"uint8", BaseType::UInt8},
-      {"byte", BaseType::UInt8},      {"double", BaseType::Double}, {"single", BaseType::Single},
-      {"string", BaseType::String},   {"boolean", BaseType::Boolean}, {"variant", BaseType::Variant},
-      {"folderitem", BaseType::Object}, {"picture", BaseType::Object}, {"object", BaseType::Object},
+      {"integer", BaseType::Integer}, {"int64", BaseType::Int64},
+      {"int32", BaseType::Int32},     {"int16", BaseType::Int16},
+      {"int8", BaseType::Int8},       {"uint64", BaseType::UInt64},
+      {"uint32", BaseType::UInt32},   {"uint16", BaseType::UInt16},
+      {"uint8", BaseType::UInt8},     {"byte", BaseType::UInt8},
+      {"double", BaseType::Double},   {"single", BaseType::Single},
+      {"string", BaseType::String},   {"boolean", BaseType::Boolean},
+      {"variant", BaseType::Variant}, {"folderitem", BaseType::Object},
+      {"picture", BaseType::Object},  {"object", BaseType::Object},
   };
   Type t;
   bool found = false;
   for (const auto& [name, base] : kTypes) {
-    if (n == name) { t = Type(base); found = true; break; }
+    if (n == name) {
+      t = Type(base);
+      found = true;
+      break;
+    }
   }
-  if (!found) fail(kErrUndefined, line, "There is no type named '" + script_.symbols.spelling(s) + "'");
+  if (!found)
+    fail(kErrUndefined, line, "There is no type named '" + script_.symbols.spelling(s) + "'");
   if (allowArraySuffix && cur().kind == Tok::LParen && peek().kind == Tok::RParen) {
     advance();
     advance();
@@ -441,8 +496,10 @@ Stmt* Parser::parseFor() {
   if (accept(Tok::KwAs)) s->declared = parseType(false);
   expect(Tok::Eq, "'='");
   s->start = parseExpr();
-  if (atWord(kSymDownto)) s->down = true;
-  else if (!atWord(kSymTo)) unexpected("'to'");
+  if (atWord(kSymDownto))
+    s->down = true;
+  else if (!atWord(kSymTo))
+    unexpected("'to'");
   advance();
   s->limit = parseExpr();
   if (atWord(kSymStep)) {
@@ -479,8 +536,10 @@ Stmt* Parser::parseWhile() {
   s->cond = parseExpr();
   expectEndOfStatement();
   s->body = parseBlock(s->line, "wend", &Parser::atWend);
-  if (accept(Tok::KwEnd)) expect(Tok::KwWhile, "'end while'");
-  else advance();  // wend
+  if (accept(Tok::KwEnd))
+    expect(Tok::KwWhile, "'end while'");
+  else
+    advance();  // wend
   return s;
 }
 
@@ -544,7 +603,8 @@ bool Parser::parseCaseArm(std::vector<CaseArm>& arms, SelectStmt* s) {
     if (atWord(kSymIs)) {
       advance();
       Tok op = cur().kind;
-      if (op != Tok::Eq && op != Tok::Ne && op != Tok::Lt && op != Tok::Gt && op != Tok::Le && op != Tok::Ge) {
+      if (op != Tok::Eq && op != Tok::Ne && op != Tok::Lt && op != Tok::Gt && op != Tok::Le &&
+          op != Tok::Ge) {
         unexpected("a comparison");
       }
       advance();
@@ -584,14 +644,26 @@ Stmt* Parser::parseJump(StmtKind kind) {
   s->line = cur().line;
   advance();
   switch (cur().kind) {
-    case Tok::KwFor: s->word = LoopWord::For; break;
-    case Tok::KwWhile: s->word = LoopWord::While; break;
-    case Tok::KwDo: s->word = LoopWord::Do; break;
-    case Tok::KwFunction: s->word = LoopWord::Function; break;
-    case Tok::KwSub: s->word = LoopWord::Sub; break;
-    default: return s;
+    case Tok::KwFor:
+      s->word = LoopWord::For;
+      break;
+    case Tok::KwWhile:
+      s->word = LoopWord::While;
+      break;
+    case Tok::KwDo:
+      s->word = LoopWord::Do;
+      break;
+    case Tok::KwFunction:
+      s->word = LoopWord::Function;
+      break;
+    case Tok::KwSub:
+      s->word = LoopWord::Sub;
+      break;
+    default:
+      return s;
   }
-  if (kind == StmtKind::Continue && (s->word == LoopWord::Function || s->word == LoopWord::Sub)) unexpected();
+  if (kind == StmtKind::Continue && (s->word == LoopWord::Function || s->word == LoopWord::Sub))
+    unexpected();
   advance();
   return s;
 }
@@ -663,7 +735,8 @@ List<Expr*> Parser::parseCommandArgs() {
   if (!atEndOfStatement()) {
     do {
       argStack_.push_back(parseExpr());
-      if (argStack_.size() - base > static_cast<size_t>(kMaxArguments)) fail(kErrTooLarge, cur().line, "Too many arguments");
+      if (argStack_.size() - base > static_cast<size_t>(kMaxArguments))
+        fail(kErrTooLarge, cur().line, "Too many arguments");
     } while (accept(Tok::Comma));
   }
   return popList(arena_, argStack_, base);
@@ -677,7 +750,8 @@ Expr* Parser::finish(Expr* e, int line) {
 }
 
 Expr* Parser::parseExpr(int minPrec) {
-  if (++exprDepth_ > kMaxExprDepth) fail(kErrTooDeep, cur().line, "The expression is nested too deeply");
+  if (++exprDepth_ > kMaxExprDepth)
+    fail(kErrTooDeep, cur().line, "The expression is nested too deeply");
   const Rule& pre = ruleOf(cur().kind);
   if (!pre.prefix) unexpected("an expression");
   Expr* left = (this->*pre.prefix)();
@@ -754,7 +828,8 @@ Expr* Parser::parsePostfix(Expr* head) {
     }
     uint16_t depth = 1;
     if (e->kind == ExprKind::Call) {
-      for (Expr* a : static_cast<CallExpr*>(e)->args) depth = std::max<uint16_t>(depth, a->depth + 1);
+      for (Expr* a : static_cast<CallExpr*>(e)->args)
+        depth = std::max<uint16_t>(depth, a->depth + 1);
     } else {
       auto* m = static_cast<MemberExpr*>(e);
       depth = m->object->depth + 1;
@@ -771,7 +846,8 @@ List<Expr*> Parser::parseArgs() {
   if (!accept(Tok::RParen)) {
     do {
       argStack_.push_back(parseExpr());
-      if (argStack_.size() - base > static_cast<size_t>(kMaxArguments)) fail(kErrTooLarge, cur().line, "Too many arguments");
+      if (argStack_.size() - base > static_cast<size_t>(kMaxArguments))
+        fail(kErrTooLarge, cur().line, "Too many arguments");
     } while (accept(Tok::Comma));
     expect(Tok::RParen, "')'");
   }

@@ -12,7 +12,7 @@
 namespace vorline::script {
 
 class Parser {
-public:
+ public:
   Parser(const std::vector<Token>& tokens, Script& script);
   // Parses the whole token array into the script; returns the first error, if any.
   std::optional<CompileError> parse();
@@ -20,7 +20,7 @@ public:
   using PrefixFn = Expr* (Parser::*)();
   using InfixFn = Expr* (Parser::*)(Expr* left);
 
-private:
+ private:
   friend class ParserRules;
   struct Failure {};
 
@@ -80,7 +80,9 @@ private:
   // tokens
   const Token& cur() const { return tokens_[pos_]; }
   const Token& peek(size_t n = 1) const;
-  void advance() { if (pos_ + 1 < tokens_.size()) ++pos_; }
+  void advance() {
+    if (pos_ + 1 < tokens_.size()) ++pos_;
+  }
   bool accept(Tok k);
   void expect(Tok k, const char* what);
   bool atWord(Sym s) const { return cur().kind == Tok::Ident && cur().id == s; }

@@ -12,10 +12,21 @@
 
 namespace vorline {
 
-enum class ScriptType { Void, String, Integer, Int64, UInt64, Double, Single, Boolean, Variant, Object };
+enum class ScriptType {
+  Void,
+  String,
+  Integer,
+  Int64,
+  UInt64,
+  Double,
+  Single,
+  Boolean,
+  Variant,
+  Object
+};
 
 struct ContextMethod {
-  std::string name;               // case does not count when scripts call it
+  std::string name;  // case does not count when scripts call it
   std::vector<ScriptType> params;
   ScriptType result = ScriptType::Void;
   // Gets one Variant per parameter, already of the parameter's type (a Variant parameter gets
@@ -26,7 +37,7 @@ struct ContextMethod {
 };
 
 class ScriptContext {
-public:
+ public:
   virtual ~ScriptContext() = default;
   // The method table, stable for the context's lifetime, in the context's own order.
   virtual const std::vector<ContextMethod>& methods() const = 0;

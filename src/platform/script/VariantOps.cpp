@@ -1,23 +1,26 @@
 #include "platform/script/VariantOps.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
-#include "platform/text/TextOps.h"
 #include "platform/script/XojoScript.h"
+#include "platform/text/TextOps.h"
 
 namespace vorline::script {
 
 namespace {
 
-[[noreturn]] void conversionError(const std::string& what) { throw RuntimeException(9, "Type conversion: " + what); }
+[[noreturn]] void conversionError(const std::string& what) {
+  throw RuntimeException(9, "Type conversion: " + what);
+}
 
 // A Variant's number for an operator: a String through Val, an object is an error.
 Variant asNumber(const Variant& v) {
   if (v.type() == Variant::TypeObject) conversionError("an object is not a number");
   if (v.isString()) {
     double d = Val(v.stringValue());
-    if (d == std::trunc(d) && std::fabs(d) < 9.2e18) return Variant::Integer(static_cast<int64_t>(d));
+    if (d == std::trunc(d) && std::fabs(d) < 9.2e18)
+      return Variant::Integer(static_cast<int64_t>(d));
     return Variant::Double(d);
   }
   if (v.isNil()) return Variant::Integer(0);
@@ -36,9 +39,15 @@ Variant integerResult(const Variant& a, const Variant& b, int64_t r) {
 Variant integerBinary(Tok op, const Variant& a, const Variant& b) {
   int64_t x = a.int64Value(), y = b.int64Value(), r = 0;
   switch (op) {
-    case Tok::Plus: if (__builtin_add_overflow(x, y, &r)) overflow(); break;
-    case Tok::Minus: if (__builtin_sub_overflow(x, y, &r)) overflow(); break;
-    case Tok::Star: if (__builtin_mul_overflow(x, y, &r)) overflow(); break;
+    case Tok::Plus:
+      if (__builtin_add_overflow(x, y, &r)) overflow();
+      break;
+    case Tok::Minus:
+      if (__builtin_sub_overflow(x, y, &r)) overflow();
+      break;
+    case Tok::Star:
+      if (__builtin_mul_overflow(x, y, &r)) overflow();
+      break;
     case Tok::Backslash:
       if (y == 0) divisionByZero();
       if (x == INT64_MIN && y == -1) overflow();
@@ -48,23 +57,37 @@ Variant integerBinary(Tok op, const Variant& a, const Variant& b) {
       if (y == 0) divisionByZero();
       r = y == -1 ? 0 : x % y;
       break;
-    case Tok::KwAnd: r = x & y; break;
-    case Tok::KwOr: r = x | y; break;
-    case Tok::KwXor: r = x ^ y; break;
-    default: return Variant::Double(0);
+    case Tok::KwAnd:
+      r = x & y;
+      break;
+    case Tok::KwOr:
+      r = x | y;
+      break;
+    case Tok::KwXor:
+      r = x ^ y;
+      break;
+    default:
+      return Variant::Double(0);
   }
   return integerResult(a, b, r);
 }
 
 Variant doubleBinary(Tok op, double x, double y) {
   switch (op) {
-    case Tok::Plus: return Variant::Double(x + y);
-    case Tok::Minus: return Variant::Double(x - y);
-    case Tok::Star: return Variant::Double(x * y);
-    case Tok::Slash: return Variant::Double(x / y);
-    case Tok::Caret: return Variant::Double(std::pow(x, y));
-    case Tok::KwMod: return Variant::Double(std::fmod(x, y));
-    default: return Variant::Double(0);
+    case Tok::Plus:
+      return Variant::Double(x + y);
+    case Tok::Minus:
+      return Variant::Double(x - y);
+    case Tok::Star:
+      return Variant::Double(x * y);
+    case Tok::Slash:
+      return Variant::Double(x / y);
+    case Tok::Caret:
+      return Variant::Double(std::pow(x, y));
+    case Tok::KwMod:
+      return Variant::Double(std::fmod(x, y));
+    default:
+      return Variant::Double(0);
   }
 }
 
@@ -75,7 +98,8 @@ Variant logicBinary(Tok op, const Variant& a, const Variant& b) {
     return Variant::Boolean(r);
   }
   Variant x = asNumber(a), y = asNumber(b);
-  if (!x.isInteger() || !y.isInteger()) conversionError("logic operators need Booleans or integers");
+  if (!x.isInteger() || !y.isInteger())
+    conversionError("logic operators need Booleans or integers");
   return integerBinary(op, x, y);
 }
 
@@ -84,7 +108,8 @@ Variant logicBinary(Tok op, const Variant& a, const Variant& b) {
 Variant variantBinary(Tok op, const Variant& a, const Variant& b) {
   if (op == Tok::KwAnd || op == Tok::KwOr || op == Tok::KwXor) return logicBinary(op, a, b);
   if (op == Tok::Plus && (a.isString() || b.isString())) {
-    if (a.type() == Variant::TypeObject || b.type() == Variant::TypeObject) conversionError("an object is not text");
+    if (a.type() == Variant::TypeObject || b.type() == Variant::TypeObject)
+      conversionError("an object is not text");
     return Variant::String(a.toString() + b.toString());
   }
   Variant x = asNumber(a), y = asNumber(b);
@@ -108,8 +133,10 @@ bool variantCompare(Tok op, const Variant& a, const Variant& b) {
   int c = 0;
   bool objects = a.type() == Variant::TypeObject || b.type() == Variant::TypeObject;
   if (objects || (a.isNil() && b.isNil())) {
-    if (objects && !(a.type() == Variant::TypeObject || a.isNil())) conversionError("an object compared with a value");
-    if (objects && !(b.type() == Variant::TypeObject || b.isNil())) conversionError("an object compared with a value");
+    if (objects && !(a.type() == Variant::TypeObject || a.isNil()))
+      conversionError("an object compared with a value");
+    if (objects && !(b.type() == Variant::TypeObject || b.isNil()))
+      conversionError("an object compared with a value");
     bool same = a.toObject() == b.toObject();
     if (op == Tok::Eq) return same;
     if (op == Tok::Ne) return !same;
@@ -128,13 +155,20 @@ bool variantCompare(Tok op, const Variant& a, const Variant& b) {
     }
   }
   switch (op) {
-    case Tok::Eq: return c == 0;
-    case Tok::Ne: return c != 0;
-    case Tok::Lt: return c < 0;
-    case Tok::Gt: return c > 0;
-    case Tok::Le: return c <= 0;
-    case Tok::Ge: return c >= 0;
-    default: return false;
+    case Tok::Eq:
+      return c == 0;
+    case Tok::Ne:
+      return c != 0;
+    case Tok::Lt:
+      return c < 0;
+    case Tok::Gt:
+      return c > 0;
+    case Tok::Le:
+      return c <= 0;
+    case Tok::Ge:
+      return c >= 0;
+    default:
+      return false;
   }
 }
 
@@ -143,25 +177,33 @@ Variant variantNegate(const Variant& a) {
   if (x.isInteger()) {
     if (x.isUnsigned()) return Variant::UInt64(0 - x.uint64Value());
     if (x.int64Value() == INT64_MIN) overflow();
-    return x.type() == Variant::TypeInt64 ? Variant::Int64(-x.int64Value()) : Variant::Integer(-x.int64Value());
+    return x.type() == Variant::TypeInt64 ? Variant::Int64(-x.int64Value())
+                                          : Variant::Integer(-x.int64Value());
   }
   return Variant::Double(-x.toDouble());
 }
 
 Variant variantNot(const Variant& a) {
   if (a.type() == Variant::TypeBoolean) return Variant::Boolean(!a.booleanValue());
-  if (a.isInteger()) return a.isUnsigned() ? Variant::UInt64(~a.uint64Value()) : Variant::Integer(~a.int64Value());
+  if (a.isInteger())
+    return a.isUnsigned() ? Variant::UInt64(~a.uint64Value()) : Variant::Integer(~a.int64Value());
   conversionError("'not' needs a Boolean or an integer");
 }
 
 Variant boxNumber(BaseType type, Num n) {
   switch (type) {
-    case BaseType::Int64: return Variant::Int64(n.i);
-    case BaseType::UInt64: return Variant::UInt64(n.u);
-    case BaseType::Double: return Variant::Double(n.d);
-    case BaseType::Single: return Variant::Single(static_cast<float>(n.d));
-    case BaseType::Boolean: return Variant::Boolean(n.i != 0);
-    default: return Variant::Integer(n.i);
+    case BaseType::Int64:
+      return Variant::Int64(n.i);
+    case BaseType::UInt64:
+      return Variant::UInt64(n.u);
+    case BaseType::Double:
+      return Variant::Double(n.d);
+    case BaseType::Single:
+      return Variant::Single(static_cast<float>(n.d));
+    case BaseType::Boolean:
+      return Variant::Boolean(n.i != 0);
+    default:
+      return Variant::Integer(n.i);
   }
 }
 
@@ -169,9 +211,15 @@ Num unboxNumber(BaseType type, const Variant& v) {
   if (v.type() == Variant::TypeObject) conversionError("an object is not a number");
   Num n;
   switch (type) {
-    case BaseType::Boolean: n.i = v.toBoolean() ? 1 : 0; break;
-    case BaseType::Double: n.d = v.toDouble(); break;
-    case BaseType::Single: n.d = static_cast<float>(v.toDouble()); break;
+    case BaseType::Boolean:
+      n.i = v.toBoolean() ? 1 : 0;
+      break;
+    case BaseType::Double:
+      n.d = v.toDouble();
+      break;
+    case BaseType::Single:
+      n.d = static_cast<float>(v.toDouble());
+      break;
     case BaseType::UInt64:
       n.u = v.isFloat() || v.isString() ? checkedTruncateUnsigned(v.toDouble()) : v.toUInt64();
       break;
@@ -187,7 +235,6 @@ Variant unboxObject(const Variant& v) {
   if (v.isNil() || v.type() == Variant::TypeObject) return v;
   conversionError("the value is not an object");
 }
-
 
 int64_t checkedTruncate(double d) {
   if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) {

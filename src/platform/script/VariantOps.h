@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "platform/values/Variant.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/Lexer.h"
 #include "platform/script/Types.h"
+#include "platform/values/Variant.h"
 
 namespace vorline::script {
 
@@ -21,7 +21,6 @@ Variant boxNumber(BaseType type, Num n);
 Num unboxNumber(BaseType type, const Variant& v);
 // A Variant as an object (or nil); anything else is a type conversion error.
 Variant unboxObject(const Variant& v);
-
 
 // Double to a 64-bit integer, truncating toward zero; out of range is a run-time error.
 int64_t checkedTruncate(double d);

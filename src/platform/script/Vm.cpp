@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/text/TextOps.h"
 #include "platform/script/Builtins.h"
 #include "platform/script/VariantOps.h"
+#include "platform/text/TextOps.h"
 
 namespace vorline::script {
 
@@ -25,8 +25,10 @@ inline void appendText(Vm& vm, ScriptString& a, const ScriptString& b) {
 
 void concatText(Vm& vm, ScriptString& dst, const ScriptString& l, const ScriptString& r) {
   vm.checkStringSize(l.size() + r.size());
-  if (&dst == &l) dst.append(r, vm.memory());
-  else dst.assignConcat(l, r, vm.memory());
+  if (&dst == &l)
+    dst.append(r, vm.memory());
+  else
+    dst.assignConcat(l, r, vm.memory());
 }
 
 }  // namespace
@@ -48,32 +50,35 @@ void Vm::execute() {
   MemoryBudget* const M = &memory_;
   int32_t countdown = countdown_;
 
-#define RELOAD()                                  \
-  do {                                            \
-    GN = nstack_.data();                          \
-    GS = sstack_.data();                          \
-    GV = vstack_.data();                          \
-    GA = astack_.data();                          \
-    N = GN + base_[0];                            \
-    S = GS + base_[1];                            \
-    V = GV + base_[2];                            \
-    A = GA + base_[3];                            \
+#define RELOAD()         \
+  do {                   \
+    GN = nstack_.data(); \
+    GS = sstack_.data(); \
+    GV = vstack_.data(); \
+    GA = astack_.data(); \
+    N = GN + base_[0];   \
+    S = GS + base_[1];   \
+    V = GV + base_[2];   \
+    A = GA + base_[3];   \
   } while (0)
 #define DISPATCH() goto* kLabels[static_cast<size_t>(ip->op)]
-#define NEXT() \
-  do {         \
-    ++ip;      \
+#define NEXT()  \
+  do {          \
+    ++ip;       \
     DISPATCH(); \
   } while (0)
-#define JUMP() \
-  do {                 \
-    ip += 1 + ip->j;   \
-    DISPATCH();        \
+#define JUMP()       \
+  do {               \
+    ip += 1 + ip->j; \
+    DISPATCH();      \
   } while (0)
-#define BACK()                                            \
-  do {                                                    \
-    if (--countdown <= 0) { poll(); countdown = countdown_; } \
-    JUMP();                                               \
+#define BACK()                \
+  do {                        \
+    if (--countdown <= 0) {   \
+      poll();                 \
+      countdown = countdown_; \
+    }                         \
+    JUMP();                   \
   } while (0)
 #define OP(name) L_##name:
 #define ra ip->a
@@ -83,34 +88,61 @@ void Vm::execute() {
   RELOAD();
   DISPATCH();
 
-  OP(MOVE_N) N[ra] = N[rb]; NEXT();
-  OP(MOVE_S) S[ra] = S[rb]; NEXT();
-  OP(TAKE_S) S[ra] = std::move(S[rb]); NEXT();
-  OP(MOVE_V) V[ra] = V[rb]; NEXT();
-  OP(MOVE_A) A[ra] = A[rb]; NEXT();
-  OP(LOADK_S) S[ra] = KS[ip->j]; NEXT();
-  OP(LOADI_N) N[ra].i = ip->j; NEXT();
-  OP(LOADK_N) N[ra] = K[ip->j]; NEXT();
-  OP(CLEAR_S) S[ra].clear(); NEXT();
-  OP(CLEAR_V) V[ra] = Variant(); NEXT();
-  OP(CLEAR_A) A[ra].reset(); NEXT();
-  OP(GETG_N) N[ra] = GN[rb]; NEXT();
-  OP(SETG_N) GN[ra] = N[rb]; NEXT();
-  OP(GETG_S) S[ra] = GS[rb]; NEXT();
-  OP(SETG_S) GS[ra] = S[rb]; NEXT();
-  OP(TAKEG_S) GS[ra] = std::move(S[rb]); NEXT();
-  OP(GETG_V) V[ra] = GV[rb]; NEXT();
-  OP(SETG_V) GV[ra] = V[rb]; NEXT();
-  OP(GETG_A) A[ra] = GA[rb]; NEXT();
-  OP(SETG_A) GA[ra] = A[rb]; NEXT();
-  OP(APPEND_S) appendText(*this, S[ra], S[rb]); NEXT();
-  OP(APPENDG_S) appendText(*this, GS[ra], S[rb]); NEXT();
-  OP(APPENDK_S) appendText(*this, S[ra], KS[ip->j]); NEXT();
-  OP(CONCAT_S) concatText(*this, S[ra], S[rb], S[rc]); NEXT();
+  OP(MOVE_N) N[ra] = N[rb];
+  NEXT();
+  OP(MOVE_S) S[ra] = S[rb];
+  NEXT();
+  OP(TAKE_S) S[ra] = std::move(S[rb]);
+  NEXT();
+  OP(MOVE_V) V[ra] = V[rb];
+  NEXT();
+  OP(MOVE_A) A[ra] = A[rb];
+  NEXT();
+  OP(LOADK_S) S[ra] = KS[ip->j];
+  NEXT();
+  OP(LOADI_N) N[ra].i = ip->j;
+  NEXT();
+  OP(LOADK_N) N[ra] = K[ip->j];
+  NEXT();
+  OP(CLEAR_S) S[ra].clear();
+  NEXT();
+  OP(CLEAR_V) V[ra] = Variant();
+  NEXT();
+  OP(CLEAR_A) A[ra].reset();
+  NEXT();
+  OP(GETG_N) N[ra] = GN[rb];
+  NEXT();
+  OP(SETG_N) GN[ra] = N[rb];
+  NEXT();
+  OP(GETG_S) S[ra] = GS[rb];
+  NEXT();
+  OP(SETG_S) GS[ra] = S[rb];
+  NEXT();
+  OP(TAKEG_S) GS[ra] = std::move(S[rb]);
+  NEXT();
+  OP(GETG_V) V[ra] = GV[rb];
+  NEXT();
+  OP(SETG_V) GV[ra] = V[rb];
+  NEXT();
+  OP(GETG_A) A[ra] = GA[rb];
+  NEXT();
+  OP(SETG_A) GA[ra] = A[rb];
+  NEXT();
+  OP(APPEND_S) appendText(*this, S[ra], S[rb]);
+  NEXT();
+  OP(APPENDG_S) appendText(*this, GS[ra], S[rb]);
+  NEXT();
+  OP(APPENDK_S) appendText(*this, S[ra], KS[ip->j]);
+  NEXT();
+  OP(CONCAT_S) concatText(*this, S[ra], S[rb], S[rc]);
+  NEXT();
 
-  OP(ADD_I) if (__builtin_add_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow(); NEXT();
-  OP(SUB_I) if (__builtin_sub_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow(); NEXT();
-  OP(MUL_I) if (__builtin_mul_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow(); NEXT();
+  OP(ADD_I) if (__builtin_add_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  NEXT();
+  OP(SUB_I) if (__builtin_sub_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  NEXT();
+  OP(MUL_I) if (__builtin_mul_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  NEXT();
   OP(DIV_I) {
     int64_t x = N[rb].i, y = N[rc].i;
     if (y == 0) divisionByZero();
@@ -124,94 +156,179 @@ void Vm::execute() {
     N[ra].i = y == -1 ? 0 : x % y;
     NEXT();
   }
-  OP(NEG_I) if (N[rb].i == INT64_MIN) integerOverflow(); N[ra].i = -N[rb].i; NEXT();
-  OP(ABS_I) if (N[rb].i == INT64_MIN) integerOverflow(); N[ra].i = N[rb].i < 0 ? -N[rb].i : N[rb].i; NEXT();
-  OP(ADD_U) N[ra].u = N[rb].u + N[rc].u; NEXT();
-  OP(SUB_U) N[ra].u = N[rb].u - N[rc].u; NEXT();
-  OP(MUL_U) N[ra].u = N[rb].u * N[rc].u; NEXT();
-  OP(DIV_U) if (N[rc].u == 0) divisionByZero(); N[ra].u = N[rb].u / N[rc].u; NEXT();
-  OP(MOD_U) if (N[rc].u == 0) divisionByZero(); N[ra].u = N[rb].u % N[rc].u; NEXT();
-  OP(NEG_U) N[ra].u = 0 - N[rb].u; NEXT();
-  OP(AND_I) N[ra].i = N[rb].i & N[rc].i; NEXT();
-  OP(OR_I) N[ra].i = N[rb].i | N[rc].i; NEXT();
-  OP(XOR_I) N[ra].i = N[rb].i ^ N[rc].i; NEXT();
-  OP(NOT_I) N[ra].i = ~N[rb].i; NEXT();
-  OP(NOT_B) N[ra].i = N[rb].i == 0; NEXT();
+  OP(NEG_I) if (N[rb].i == INT64_MIN) integerOverflow();
+  N[ra].i = -N[rb].i;
+  NEXT();
+  OP(ABS_I) if (N[rb].i == INT64_MIN) integerOverflow();
+  N[ra].i = N[rb].i < 0 ? -N[rb].i : N[rb].i;
+  NEXT();
+  OP(ADD_U) N[ra].u = N[rb].u + N[rc].u;
+  NEXT();
+  OP(SUB_U) N[ra].u = N[rb].u - N[rc].u;
+  NEXT();
+  OP(MUL_U) N[ra].u = N[rb].u * N[rc].u;
+  NEXT();
+  OP(DIV_U) if (N[rc].u == 0) divisionByZero();
+  N[ra].u = N[rb].u / N[rc].u;
+  NEXT();
+  OP(MOD_U) if (N[rc].u == 0) divisionByZero();
+  N[ra].u = N[rb].u % N[rc].u;
+  NEXT();
+  OP(NEG_U) N[ra].u = 0 - N[rb].u;
+  NEXT();
+  OP(AND_I) N[ra].i = N[rb].i & N[rc].i;
+  NEXT();
+  OP(OR_I) N[ra].i = N[rb].i | N[rc].i;
+  NEXT();
+  OP(XOR_I) N[ra].i = N[rb].i ^ N[rc].i;
+  NEXT();
+  OP(NOT_I) N[ra].i = ~N[rb].i;
+  NEXT();
+  OP(NOT_B) N[ra].i = N[rb].i == 0;
+  NEXT();
 
-  OP(ADD_D) N[ra].d = N[rb].d + N[rc].d; NEXT();
-  OP(SUB_D) N[ra].d = N[rb].d - N[rc].d; NEXT();
-  OP(MUL_D) N[ra].d = N[rb].d * N[rc].d; NEXT();
-  OP(DIV_D) N[ra].d = N[rb].d / N[rc].d; NEXT();
-  OP(MOD_D) N[ra].d = std::fmod(N[rb].d, N[rc].d); NEXT();
-  OP(POW_D) N[ra].d = std::pow(N[rb].d, N[rc].d); NEXT();
-  OP(NEG_D) N[ra].d = -N[rb].d; NEXT();
-  OP(ADD_DI) N[ra].d = N[rb].d + static_cast<double>(N[rc].i); NEXT();
-  OP(ADD_ID) N[ra].d = static_cast<double>(N[rb].i) + N[rc].d; NEXT();
-  OP(SUB_DI) N[ra].d = N[rb].d - static_cast<double>(N[rc].i); NEXT();
-  OP(SUB_ID) N[ra].d = static_cast<double>(N[rb].i) - N[rc].d; NEXT();
-  OP(MUL_DI) N[ra].d = N[rb].d * static_cast<double>(N[rc].i); NEXT();
-  OP(MUL_ID) N[ra].d = static_cast<double>(N[rb].i) * N[rc].d; NEXT();
-  OP(DIV_DI) N[ra].d = N[rb].d / static_cast<double>(N[rc].i); NEXT();
-  OP(DIV_ID) N[ra].d = static_cast<double>(N[rb].i) / N[rc].d; NEXT();
-  OP(SQRT_D) N[ra].d = std::sqrt(N[rb].d); NEXT();
-  OP(ABS_D) N[ra].d = std::fabs(N[rb].d); NEXT();
-  OP(FLOOR_D) N[ra].d = std::floor(N[rb].d); NEXT();
-  OP(CEIL_D) N[ra].d = std::ceil(N[rb].d); NEXT();
-  OP(MATH1_D) N[ra].d = kMath1[ip->j](N[rb].d); NEXT();
-  OP(MATH2_D) N[ra].d = kMath2[ip->j](N[rb].d, N[rc].d); NEXT();
+  OP(ADD_D) N[ra].d = N[rb].d + N[rc].d;
+  NEXT();
+  OP(SUB_D) N[ra].d = N[rb].d - N[rc].d;
+  NEXT();
+  OP(MUL_D) N[ra].d = N[rb].d * N[rc].d;
+  NEXT();
+  OP(DIV_D) N[ra].d = N[rb].d / N[rc].d;
+  NEXT();
+  OP(MOD_D) N[ra].d = std::fmod(N[rb].d, N[rc].d);
+  NEXT();
+  OP(POW_D) N[ra].d = std::pow(N[rb].d, N[rc].d);
+  NEXT();
+  OP(NEG_D) N[ra].d = -N[rb].d;
+  NEXT();
+  OP(ADD_DI) N[ra].d = N[rb].d + static_cast<double>(N[rc].i);
+  NEXT();
+  OP(ADD_ID) N[ra].d = static_cast<double>(N[rb].i) + N[rc].d;
+  NEXT();
+  OP(SUB_DI) N[ra].d = N[rb].d - static_cast<double>(N[rc].i);
+  NEXT();
+  OP(SUB_ID) N[ra].d = static_cast<double>(N[rb].i) - N[rc].d;
+  NEXT();
+  OP(MUL_DI) N[ra].d = N[rb].d * static_cast<double>(N[rc].i);
+  NEXT();
+  OP(MUL_ID) N[ra].d = static_cast<double>(N[rb].i) * N[rc].d;
+  NEXT();
+  OP(DIV_DI) N[ra].d = N[rb].d / static_cast<double>(N[rc].i);
+  NEXT();
+  OP(DIV_ID) N[ra].d = static_cast<double>(N[rb].i) / N[rc].d;
+  NEXT();
+  OP(SQRT_D) N[ra].d = std::sqrt(N[rb].d);
+  NEXT();
+  OP(ABS_D) N[ra].d = std::fabs(N[rb].d);
+  NEXT();
+  OP(FLOOR_D) N[ra].d = std::floor(N[rb].d);
+  NEXT();
+  OP(CEIL_D) N[ra].d = std::ceil(N[rb].d);
+  NEXT();
+  OP(MATH1_D) N[ra].d = kMath1[ip->j](N[rb].d);
+  NEXT();
+  OP(MATH2_D) N[ra].d = kMath2[ip->j](N[rb].d, N[rc].d);
+  NEXT();
 
-  OP(I2D) N[ra].d = static_cast<double>(N[rb].i); NEXT();
-  OP(U2D) N[ra].d = static_cast<double>(N[rb].u); NEXT();
-  OP(D2I) N[ra].i = checkedTruncate(N[rb].d); NEXT();
-  OP(D2U) N[ra].u = checkedTruncateUnsigned(N[rb].d); NEXT();
-  OP(D2F) N[ra].d = static_cast<float>(N[rb].d); NEXT();
-  OP(WRAP) N[ra].i = wrapToWidth(static_cast<BaseType>(rc), N[rb].i); NEXT();
-  OP(BOX_N) V[ra] = boxNumber(static_cast<BaseType>(rc), N[rb]); NEXT();
-  OP(BOX_S) V[ra] = Variant::String(S[rb].str()); NEXT();
-  OP(UNBOX_N) N[ra] = unboxNumber(static_cast<BaseType>(rc), V[rb]); NEXT();
-  OP(UNBOX_S) S[ra].assign(V[rb].toString(), M); NEXT();
-  OP(UNBOX_O) V[ra] = unboxObject(V[rb]); NEXT();
-  OP(STR_I) S[ra].assign(Str(N[rb].i), M); NEXT();
-  OP(STR_U) S[ra].assign(std::to_string(N[rb].u), M); NEXT();
-  OP(STR_D) S[ra].assign(DisplayStr(N[rb].d), M); NEXT();
-  OP(STR_F) S[ra].assign(SingleDisplayStr(N[rb].d), M); NEXT();
-  OP(STR_B) S[ra].assign(N[rb].i ? "True" : "False", M); NEXT();
-  OP(STR_V) S[ra].assign(V[rb].toString(), M); NEXT();
+  OP(I2D) N[ra].d = static_cast<double>(N[rb].i);
+  NEXT();
+  OP(U2D) N[ra].d = static_cast<double>(N[rb].u);
+  NEXT();
+  OP(D2I) N[ra].i = checkedTruncate(N[rb].d);
+  NEXT();
+  OP(D2U) N[ra].u = checkedTruncateUnsigned(N[rb].d);
+  NEXT();
+  OP(D2F) N[ra].d = static_cast<float>(N[rb].d);
+  NEXT();
+  OP(WRAP) N[ra].i = wrapToWidth(static_cast<BaseType>(rc), N[rb].i);
+  NEXT();
+  OP(BOX_N) V[ra] = boxNumber(static_cast<BaseType>(rc), N[rb]);
+  NEXT();
+  OP(BOX_S) V[ra] = Variant::String(S[rb].str());
+  NEXT();
+  OP(UNBOX_N) N[ra] = unboxNumber(static_cast<BaseType>(rc), V[rb]);
+  NEXT();
+  OP(UNBOX_S) S[ra].assign(V[rb].toString(), M);
+  NEXT();
+  OP(UNBOX_O) V[ra] = unboxObject(V[rb]);
+  NEXT();
+  OP(STR_I) S[ra].assign(Str(N[rb].i), M);
+  NEXT();
+  OP(STR_U) S[ra].assign(std::to_string(N[rb].u), M);
+  NEXT();
+  OP(STR_D) S[ra].assign(DisplayStr(N[rb].d), M);
+  NEXT();
+  OP(STR_F) S[ra].assign(SingleDisplayStr(N[rb].d), M);
+  NEXT();
+  OP(STR_B) S[ra].assign(N[rb].i ? "True" : "False", M);
+  NEXT();
+  OP(STR_V) S[ra].assign(V[rb].toString(), M);
+  NEXT();
 
-  OP(EQ_I) N[ra].i = N[rb].i == N[rc].i; NEXT();
-  OP(NE_I) N[ra].i = N[rb].i != N[rc].i; NEXT();
-  OP(LT_I) N[ra].i = N[rb].i < N[rc].i; NEXT();
-  OP(LE_I) N[ra].i = N[rb].i <= N[rc].i; NEXT();
-  OP(LT_U) N[ra].i = N[rb].u < N[rc].u; NEXT();
-  OP(LE_U) N[ra].i = N[rb].u <= N[rc].u; NEXT();
-  OP(EQ_D) N[ra].i = N[rb].d == N[rc].d; NEXT();
-  OP(NE_D) N[ra].i = N[rb].d != N[rc].d; NEXT();
-  OP(LT_D) N[ra].i = N[rb].d < N[rc].d; NEXT();
-  OP(LE_D) N[ra].i = N[rb].d <= N[rc].d; NEXT();
-  OP(EQ_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) == 0; NEXT();
-  OP(NE_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) != 0; NEXT();
-  OP(LT_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) < 0; NEXT();
-  OP(LE_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) <= 0; NEXT();
+  OP(EQ_I) N[ra].i = N[rb].i == N[rc].i;
+  NEXT();
+  OP(NE_I) N[ra].i = N[rb].i != N[rc].i;
+  NEXT();
+  OP(LT_I) N[ra].i = N[rb].i < N[rc].i;
+  NEXT();
+  OP(LE_I) N[ra].i = N[rb].i <= N[rc].i;
+  NEXT();
+  OP(LT_U) N[ra].i = N[rb].u < N[rc].u;
+  NEXT();
+  OP(LE_U) N[ra].i = N[rb].u <= N[rc].u;
+  NEXT();
+  OP(EQ_D) N[ra].i = N[rb].d == N[rc].d;
+  NEXT();
+  OP(NE_D) N[ra].i = N[rb].d != N[rc].d;
+  NEXT();
+  OP(LT_D) N[ra].i = N[rb].d < N[rc].d;
+  NEXT();
+  OP(LE_D) N[ra].i = N[rb].d <= N[rc].d;
+  NEXT();
+  OP(EQ_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) == 0;
+  NEXT();
+  OP(NE_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) != 0;
+  NEXT();
+  OP(LT_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) < 0;
+  NEXT();
+  OP(LE_S) N[ra].i = TextCompare(S[rb].view(), S[rc].view()) <= 0;
+  NEXT();
 
-  OP(VOP) V[ra] = variantBinary(static_cast<Tok>(ip->j), V[rb], V[rc]); NEXT();
-  OP(VCMP) N[ra].i = variantCompare(static_cast<Tok>(ip->j), V[rb], V[rc]); NEXT();
-  OP(VNEG) V[ra] = variantNegate(V[rb]); NEXT();
-  OP(VNOT) V[ra] = variantNot(V[rb]); NEXT();
-  OP(VTRUTH) N[ra].i = V[rb].toBoolean(); NEXT();
+  OP(VOP) V[ra] = variantBinary(static_cast<Tok>(ip->j), V[rb], V[rc]);
+  NEXT();
+  OP(VCMP) N[ra].i = variantCompare(static_cast<Tok>(ip->j), V[rb], V[rc]);
+  NEXT();
+  OP(VNEG) V[ra] = variantNegate(V[rb]);
+  NEXT();
+  OP(VNOT) V[ra] = variantNot(V[rb]);
+  NEXT();
+  OP(VTRUTH) N[ra].i = V[rb].toBoolean();
+  NEXT();
 
   OP(JMP) JUMP();
   OP(LOOP) BACK();
-  OP(JT) if (N[ra].i) JUMP(); NEXT();
-  OP(JF) if (!N[ra].i) JUMP(); NEXT();
-  OP(JF_LT_I) if (!(N[ra].i < N[rb].i)) JUMP(); NEXT();
-  OP(JF_LE_I) if (!(N[ra].i <= N[rb].i)) JUMP(); NEXT();
-  OP(JF_EQ_I) if (!(N[ra].i == N[rb].i)) JUMP(); NEXT();
-  OP(JF_NE_I) if (!(N[ra].i != N[rb].i)) JUMP(); NEXT();
-  OP(JF_LT_D) if (!(N[ra].d < N[rb].d)) JUMP(); NEXT();
-  OP(JF_LE_D) if (!(N[ra].d <= N[rb].d)) JUMP(); NEXT();
-  OP(JF_EQ_D) if (!(N[ra].d == N[rb].d)) JUMP(); NEXT();
-  OP(JF_NE_D) if (!(N[ra].d != N[rb].d)) JUMP(); NEXT();
-  OP(JNE_K) if (N[ra].i != rc) JUMP(); NEXT();
+  OP(JT) if (N[ra].i) JUMP();
+  NEXT();
+  OP(JF) if (!N[ra].i) JUMP();
+  NEXT();
+  OP(JF_LT_I) if (!(N[ra].i < N[rb].i)) JUMP();
+  NEXT();
+  OP(JF_LE_I) if (!(N[ra].i <= N[rb].i)) JUMP();
+  NEXT();
+  OP(JF_EQ_I) if (!(N[ra].i == N[rb].i)) JUMP();
+  NEXT();
+  OP(JF_NE_I) if (!(N[ra].i != N[rb].i)) JUMP();
+  NEXT();
+  OP(JF_LT_D) if (!(N[ra].d < N[rb].d)) JUMP();
+  NEXT();
+  OP(JF_LE_D) if (!(N[ra].d <= N[rb].d)) JUMP();
+  NEXT();
+  OP(JF_EQ_D) if (!(N[ra].d == N[rb].d)) JUMP();
+  NEXT();
+  OP(JF_NE_D) if (!(N[ra].d != N[rb].d)) JUMP();
+  NEXT();
+  OP(JNE_K) if (N[ra].i != rc) JUMP();
+  NEXT();
 
   OP(FORPREP_I) {
     int64_t v = N[ra].i, lim = N[rb].i, step = N[rc].i;
@@ -254,7 +371,8 @@ void Vm::execute() {
       for (uint32_t k = 0, e = site.argCount[0]; k < e; ++k) n[k] = args[k];
       for (uint32_t k = callee->params[0], e = callee->constBase; k < e; ++k) n[k].i = 0;
       const Num* consts = callee->consts.data();
-      for (uint32_t k = 0, e = static_cast<uint32_t>(callee->consts.size()); k < e; ++k) n[callee->constBase + k] = consts[k];
+      for (uint32_t k = 0, e = static_cast<uint32_t>(callee->consts.size()); k < e; ++k)
+        n[callee->constBase + k] = consts[k];
       base_[0] = nb;
       base_[1] += proto->regs[1];
       base_[2] += proto->regs[2];
@@ -266,7 +384,10 @@ void Vm::execute() {
       enterCall(site, proto, ip);
       RELOAD();
     }
-    if (--countdown <= 0) { poll(); countdown = countdown_; }
+    if (--countdown <= 0) {
+      poll();
+      countdown = countdown_;
+    }
     DISPATCH();
   }
   OP(CALLB) {
@@ -280,7 +401,8 @@ void Vm::execute() {
     RELOAD();  // a context method may print, which cannot move the stacks, but stay safe
     NEXT();
   }
-  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[ip->j]); NEXT();
+  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[ip->j]);
+  NEXT();
   OP(RET_N) {
     Num r = N[ra];
     const Frame& f = frames_.back();
@@ -346,11 +468,16 @@ void Vm::execute() {
     NEXT();
   }
 
-  OP(NEWARR) A[ra] = newArray(static_cast<BaseType>(rc), &N[rb], ip->j); NEXT();
-  OP(FILL_N) fillArray(array(A[ra]), &N[rb], nullptr, nullptr); NEXT();
-  OP(FILL_S) fillArray(array(A[ra]), nullptr, &S[rb], nullptr); NEXT();
-  OP(FILL_V) fillArray(array(A[ra]), nullptr, nullptr, &V[rb]); NEXT();
-  OP(AIDX) N[ra].i = flatIndex(&array(A[rb]), &N[rc], ip->j); NEXT();
+  OP(NEWARR) A[ra] = newArray(static_cast<BaseType>(rc), &N[rb], ip->j);
+  NEXT();
+  OP(FILL_N) fillArray(array(A[ra]), &N[rb], nullptr, nullptr);
+  NEXT();
+  OP(FILL_S) fillArray(array(A[ra]), nullptr, &S[rb], nullptr);
+  NEXT();
+  OP(FILL_V) fillArray(array(A[ra]), nullptr, nullptr, &V[rb]);
+  NEXT();
+  OP(AIDX) N[ra].i = flatIndex(&array(A[rb]), &N[rc], ip->j);
+  NEXT();
   OP(AGET_N) {
     ArrayObj& a = array(A[rb]);
     checkIndex(&a, N[rc].i);
@@ -392,15 +519,24 @@ void Vm::execute() {
     N[ra].i = a.bounds[static_cast<size_t>(ip->j - 1)];
     NEXT();
   }
-  OP(ACOUNT) N[ra].i = static_cast<int64_t>(array(A[rb]).size()); NEXT();
-  OP(APUSH_N) insertElement(array(A[ra]), -1, &N[rb], nullptr, nullptr); NEXT();
-  OP(APUSH_S) insertElement(array(A[ra]), -1, nullptr, &S[rb], nullptr); NEXT();
-  OP(APUSH_V) insertElement(array(A[ra]), -1, nullptr, nullptr, &V[rb]); NEXT();
-  OP(AINSERT_N) insertElement(array(A[ra]), N[rb].i, &N[rc], nullptr, nullptr); NEXT();
-  OP(AINSERT_S) insertElement(array(A[ra]), N[rb].i, nullptr, &S[rc], nullptr); NEXT();
-  OP(AINSERT_V) insertElement(array(A[ra]), N[rb].i, nullptr, nullptr, &V[rc]); NEXT();
-  OP(AREMOVE) removeElement(array(A[ra]), N[rb].i); NEXT();
-  OP(REDIM) redimArray(array(A[ra]), &N[rb], ip->j); NEXT();
+  OP(ACOUNT) N[ra].i = static_cast<int64_t>(array(A[rb]).size());
+  NEXT();
+  OP(APUSH_N) insertElement(array(A[ra]), -1, &N[rb], nullptr, nullptr);
+  NEXT();
+  OP(APUSH_S) insertElement(array(A[ra]), -1, nullptr, &S[rb], nullptr);
+  NEXT();
+  OP(APUSH_V) insertElement(array(A[ra]), -1, nullptr, nullptr, &V[rb]);
+  NEXT();
+  OP(AINSERT_N) insertElement(array(A[ra]), N[rb].i, &N[rc], nullptr, nullptr);
+  NEXT();
+  OP(AINSERT_S) insertElement(array(A[ra]), N[rb].i, nullptr, &S[rc], nullptr);
+  NEXT();
+  OP(AINSERT_V) insertElement(array(A[ra]), N[rb].i, nullptr, nullptr, &V[rc]);
+  NEXT();
+  OP(AREMOVE) removeElement(array(A[ra]), N[rb].i);
+  NEXT();
+  OP(REDIM) redimArray(array(A[ra]), &N[rb], ip->j);
+  NEXT();
 
 #undef RELOAD
 #undef DISPATCH

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/script/ScriptContext.h"
-#include "platform/values/Variant.h"
-#include "platform/script/XojoScript.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/MemoryBudget.h"
+#include "platform/script/ScriptContext.h"
 #include "platform/script/ScriptString.h"
+#include "platform/script/XojoScript.h"
+#include "platform/values/Variant.h"
 
 namespace vorline::script {
 
@@ -55,7 +55,7 @@ struct VmHost {
 };
 
 class Vm {
-public:
+ public:
   Vm(const Program& program, VmHost host, const XojoScriptLimits& limits);
   // Runs the main code to its end; a failure throws RuntimeException.
   void run();
@@ -66,7 +66,7 @@ public:
   MemoryBudget* memory() { return &memory_; }
   [[noreturn]] void raise(int64_t number, const std::string& message);
 
-private:
+ private:
   struct Frame {
     const Proto* proto;
     const Instr* ret;
@@ -91,7 +91,8 @@ private:
   void checkIndex(const ArrayObj* a, int64_t i);
   ArrayObj& array(const ArrayRef& a);
   void grow(ArrayObj& a, size_t extra);
-  void insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s, const Variant* v);
+  void insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s,
+                     const Variant* v);
   void removeElement(ArrayObj& a, int64_t at);
   void redimArray(ArrayObj& a, const Num* bounds, int dims);
 

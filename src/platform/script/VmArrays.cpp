@@ -8,9 +8,12 @@ namespace vorline::script {
 
 size_t ArrayObj::size() const {
   switch (bank()) {
-    case Bank::Str: return strs.size();
-    case Bank::Var: return vars.size();
-    default: return nums.size();
+    case Bank::Str:
+      return strs.size();
+    case Bank::Var:
+      return vars.size();
+    default:
+      return nums.size();
   }
 }
 
@@ -34,8 +37,9 @@ void ArrayObj::recountVariantText() {
 }
 
 void ArrayObj::settle() {
-  uint64_t now = nums.capacity() * sizeof(Num) + strs.capacity() * sizeof(ScriptString) + vars.capacity() * sizeof(Variant) +
-                 variantText + bounds.capacity() * sizeof(int64_t) + sizeof(ArrayObj);
+  uint64_t now = nums.capacity() * sizeof(Num) + strs.capacity() * sizeof(ScriptString) +
+                 vars.capacity() * sizeof(Variant) + variantText +
+                 bounds.capacity() * sizeof(int64_t) + sizeof(ArrayObj);
   budget->settle(std::exchange(charged, now), now);
 }
 
@@ -64,16 +68,26 @@ ArrayRef Vm::newArray(BaseType elem, const Num* bounds, int dims) {
   int64_t total = elementCount(bounds, dims, limits_.maxArrayElements);
   if (total == -2) raise(1, "Out of bounds: an array bound below -1");
   if (total < 0 || total > limits_.maxArrayElements) {
-    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
+    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) +
+                 " elements");
   }
   auto a = std::make_shared<ArrayObj>(&memory_);
   a->elem = elem;
   for (int d = 0; d < dims; ++d) a->bounds.push_back(bounds[d].i);
   auto n = static_cast<size_t>(total);
   switch (a->bank()) {
-    case Bank::Str: memory_.require(n * sizeof(ScriptString)); a->strs.resize(n); break;
-    case Bank::Var: memory_.require(n * sizeof(Variant)); a->vars.resize(n); break;
-    default: memory_.require(n * sizeof(Num)); a->nums.assign(n, Num{0}); break;
+    case Bank::Str:
+      memory_.require(n * sizeof(ScriptString));
+      a->strs.resize(n);
+      break;
+    case Bank::Var:
+      memory_.require(n * sizeof(Variant));
+      a->vars.resize(n);
+      break;
+    default:
+      memory_.require(n * sizeof(Num));
+      a->nums.assign(n, Num{0});
+      break;
   }
   a->settle();
   return a;
@@ -93,18 +107,21 @@ void Vm::fillArray(ArrayObj& a, const Num* n, const ScriptString* s, const Varia
 
 void Vm::checkIndex(const ArrayObj* a, int64_t i) {
   if (i < 0 || static_cast<uint64_t>(i) >= a->size()) {
-    raise(1, "Out of bounds: index " + std::to_string(i) + " of an array of " + std::to_string(a->size()));
+    raise(1, "Out of bounds: index " + std::to_string(i) + " of an array of " +
+                 std::to_string(a->size()));
   }
 }
 
 int64_t Vm::flatIndex(const ArrayObj* a, const Num* idx, int count) {
-  if (static_cast<size_t>(count) != a->bounds.size()) raise(1, "Out of bounds: wrong number of indexes");
+  if (static_cast<size_t>(count) != a->bounds.size())
+    raise(1, "Out of bounds: wrong number of indexes");
   int64_t flat = 0;
   for (int d = 0; d < count; ++d) {
     int64_t n = a->bounds[d] + 1;
     int64_t i = idx[d].i;
     if (i < 0 || i >= n) {
-      raise(1, "Out of bounds: index " + std::to_string(i) + " of an array of " + std::to_string(n));
+      raise(1,
+            "Out of bounds: index " + std::to_string(i) + " of an array of " + std::to_string(n));
     }
     flat = flat * n + i;
   }
@@ -113,21 +130,29 @@ int64_t Vm::flatIndex(const ArrayObj* a, const Num* idx, int count) {
 
 void Vm::grow(ArrayObj& a, size_t extra) {
   if (a.size() + extra > static_cast<uint64_t>(limits_.maxArrayElements)) {
-    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
+    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) +
+                 " elements");
   }
   // A vector that grows may double its storage.
-  size_t elementBytes = a.bank() == Bank::Str ? sizeof(ScriptString) : (a.bank() == Bank::Var ? sizeof(Variant) : sizeof(Num));
-  size_t capacity = a.bank() == Bank::Str ? a.strs.capacity() : (a.bank() == Bank::Var ? a.vars.capacity() : a.nums.capacity());
-  if (a.size() + extra > capacity) memory_.require(std::max(a.size() + extra, 2 * a.size()) * elementBytes);
+  size_t elementBytes = a.bank() == Bank::Str
+                            ? sizeof(ScriptString)
+                            : (a.bank() == Bank::Var ? sizeof(Variant) : sizeof(Num));
+  size_t capacity = a.bank() == Bank::Str
+                        ? a.strs.capacity()
+                        : (a.bank() == Bank::Var ? a.vars.capacity() : a.nums.capacity());
+  if (a.size() + extra > capacity)
+    memory_.require(std::max(a.size() + extra, 2 * a.size()) * elementBytes);
 }
 
 // Inserts at index at (-1: at the end) of a one-dimensional array.
-void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s, const Variant* v) {
+void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s,
+                       const Variant* v) {
   if (a.bounds.size() != 1) raise(1, "Out of bounds: only one-dimensional arrays grow");
   size_t size = a.size();
   if (at == -1) at = static_cast<int64_t>(size);
   if (at < 0 || static_cast<uint64_t>(at) > size) {
-    raise(1, "Out of bounds: index " + std::to_string(at) + " of an array of " + std::to_string(size));
+    raise(1,
+          "Out of bounds: index " + std::to_string(at) + " of an array of " + std::to_string(size));
   }
   grow(a, 1);
   auto pos = static_cast<size_t>(at);
@@ -146,12 +171,16 @@ void Vm::removeElement(ArrayObj& a, int64_t at) {
   checkIndex(&a, at);
   auto pos = static_cast<std::ptrdiff_t>(at);
   switch (a.bank()) {
-    case Bank::Str: a.strs.erase(a.strs.begin() + pos); break;
+    case Bank::Str:
+      a.strs.erase(a.strs.begin() + pos);
+      break;
     case Bank::Var:
       a.variantText -= textBytes(a.vars[static_cast<size_t>(at)]);
       a.vars.erase(a.vars.begin() + pos);
       break;
-    default: a.nums.erase(a.nums.begin() + pos); break;
+    default:
+      a.nums.erase(a.nums.begin() + pos);
+      break;
   }
   a.bounds[0] -= 1;
   a.settle();
@@ -162,15 +191,26 @@ void Vm::redimArray(ArrayObj& a, const Num* bounds, int dims) {
   int64_t total = elementCount(bounds, dims, limits_.maxArrayElements);
   if (total == -2) raise(1, "Out of bounds: an array bound below -1");
   if (total < 0 || total > limits_.maxArrayElements) {
-    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
+    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) +
+                 " elements");
   }
   auto n = static_cast<size_t>(total);
   if (n > a.size()) grow(a, n - a.size());
   bool keep = dims == 1;
   switch (a.bank()) {
-    case Bank::Str: if (!keep) a.strs.clear(); a.strs.resize(n); break;
-    case Bank::Var: if (!keep) a.vars.clear(); a.vars.resize(n); a.recountVariantText(); break;
-    default: if (!keep) a.nums.clear(); a.nums.resize(n, Num{0}); break;
+    case Bank::Str:
+      if (!keep) a.strs.clear();
+      a.strs.resize(n);
+      break;
+    case Bank::Var:
+      if (!keep) a.vars.clear();
+      a.vars.resize(n);
+      a.recountVariantText();
+      break;
+    default:
+      if (!keep) a.nums.clear();
+      a.nums.resize(n, Num{0});
+      break;
   }
   a.settle();
   for (int d = 0; d < dims; ++d) a.bounds[static_cast<size_t>(d)] = bounds[d].i;

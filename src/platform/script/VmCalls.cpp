@@ -20,16 +20,22 @@ constexpr uint64_t kMaxStackSlots[kBankCount] = {16u << 20, 4u << 20, 2u << 20, 
 }  // namespace
 
 Vm::Vm(const Program& program, VmHost host, const XojoScriptLimits& limits)
-    : program_(program), host_(std::move(host)), limits_(limits), memory_(limits.maxAllocatedBytes),
+    : program_(program),
+      host_(std::move(host)),
+      limits_(limits),
+      memory_(limits.maxAllocatedBytes),
       rng_(std::random_device{}()) {}
 
-void Vm::raise(int64_t number, const std::string& message) { throw RuntimeException(number, message); }
+void Vm::raise(int64_t number, const std::string& message) {
+  throw RuntimeException(number, message);
+}
 
 double Vm::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
 
 void Vm::checkStringSize(uint64_t bytes) {
   if (bytes > static_cast<uint64_t>(limits_.maxStringBytes)) {
-    raise(6, "Out of memory: a String longer than " + std::to_string(limits_.maxStringBytes) + " bytes");
+    raise(6, "Out of memory: a String longer than " + std::to_string(limits_.maxStringBytes) +
+                 " bytes");
   }
 }
 
@@ -40,9 +46,11 @@ void Vm::run() {
   lastStopCheck_ = std::chrono::steady_clock::now();
   try {
     strings_.reserve(program_.strings.size());
-    for (const std::string& s : program_.strings) strings_.push_back(ScriptString::make(s, &memory_));
+    for (const std::string& s : program_.strings)
+      strings_.push_back(ScriptString::make(s, &memory_));
     frames_.reserve(256);
-    uint32_t sizes[kBankCount] = {main.regs[0] + 4096, main.regs[1] + 256, main.regs[2] + 256, main.regs[3] + 256};
+    uint32_t sizes[kBankCount] = {main.regs[0] + 4096, main.regs[1] + 256, main.regs[2] + 256,
+                                  main.regs[3] + 256};
     growStacks(sizes);
     std::copy(main.consts.begin(), main.consts.end(), nstack_.begin() + main.constBase);
     execute();
@@ -57,7 +65,8 @@ void Vm::run() {
 void Vm::poll() {
   countdown_ = kPollInterval;
   steps_ += kPollInterval;
-  if (limits_.maxSteps > 0 && steps_ >= limits_.maxSteps) raise(8, "Stopped: the script ran out of steps");
+  if (limits_.maxSteps > 0 && steps_ >= limits_.maxSteps)
+    raise(8, "Stopped: the script ran out of steps");
   if (!host_.shouldStop) return;
   auto now = std::chrono::steady_clock::now();
   if (now - lastStopCheck_ < kStopCheckPeriod) return;
@@ -97,7 +106,8 @@ void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) 
     nb[b] = base_[b] + proto->regs[b];
     need[b] = nb[b] + callee->regs[b];
   }
-  grow = need[0] > nstack_.size() || need[1] > sstack_.size() || need[2] > vstack_.size() || need[3] > astack_.size();
+  grow = need[0] > nstack_.size() || need[1] > sstack_.size() || need[2] > vstack_.size() ||
+         need[3] > astack_.size();
   if (grow) growStacks(need);
   frames_.push_back(Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site});
   Num* callerN = nstack_.data() + base_[0];
@@ -105,9 +115,12 @@ void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) 
   std::memcpy(n, callerN + site.argBase[0], site.argCount[0] * sizeof(Num));
   std::memset(n + callee->params[0], 0, (callee->constBase - callee->params[0]) * sizeof(Num));
   std::memcpy(n + callee->constBase, callee->consts.data(), callee->consts.size() * sizeof(Num));
-  for (uint32_t k = 0; k < site.argCount[1]; ++k) sstack_[nb[1] + k].swap(sstack_[base_[1] + site.argBase[1] + k]);
-  for (uint32_t k = 0; k < site.argCount[2]; ++k) std::swap(vstack_[nb[2] + k], vstack_[base_[2] + site.argBase[2] + k]);
-  for (uint32_t k = 0; k < site.argCount[3]; ++k) astack_[nb[3] + k].swap(astack_[base_[3] + site.argBase[3] + k]);
+  for (uint32_t k = 0; k < site.argCount[1]; ++k)
+    sstack_[nb[1] + k].swap(sstack_[base_[1] + site.argBase[1] + k]);
+  for (uint32_t k = 0; k < site.argCount[2]; ++k)
+    std::swap(vstack_[nb[2] + k], vstack_[base_[2] + site.argBase[2] + k]);
+  for (uint32_t k = 0; k < site.argCount[3]; ++k)
+    astack_[nb[3] + k].swap(astack_[base_[3] + site.argBase[3] + k]);
   std::copy(std::begin(nb), std::end(nb), std::begin(base_));
   proto = callee;
   ip = callee->code.data();
@@ -151,7 +164,8 @@ void Vm::callBuiltin(const CallSite& site) {
 // Boxes the arguments by the method's parameter types, calls it and unboxes its result.
 // Failures of the method become run-time errors; its own RuntimeException keeps its number.
 void Vm::callContext(const CallSite& site) {
-  if (!host_.context || site.target >= host_.context->size()) raise(4, "Nil object: there is no context");
+  if (!host_.context || site.target >= host_.context->size())
+    raise(4, "Nil object: there is no context");
   const ContextMethod& m = (*host_.context)[site.target];
   const std::vector<Type>& params = program_.paramLists[site.params];
   args_.resize(params.size());
@@ -160,9 +174,12 @@ void Vm::callContext(const CallSite& site) {
     Type t = params[i];
     auto b = static_cast<size_t>(bankOf(t));
     uint32_t r = base_[b] + site.argBase[b] + used[b]++;
-    if (b == 0) args_[i] = boxNumber(t.base, nstack_[r]);
-    else if (b == 1) args_[i] = Variant::String(sstack_[r].str());
-    else args_[i] = vstack_[r];
+    if (b == 0)
+      args_[i] = boxNumber(t.base, nstack_[r]);
+    else if (b == 1)
+      args_[i] = Variant::String(sstack_[r].str());
+    else
+      args_[i] = vstack_[r];
   }
   Variant result;
   try {
@@ -173,12 +190,18 @@ void Vm::callContext(const CallSite& site) {
     throw RuntimeException::From(std::current_exception());
   }
   switch (bankOf(site.result)) {
-    case Bank::Num: nstack_[base_[0] + site.dst] = unboxNumber(site.result.base, result); break;
-    case Bank::Str: sstack_[base_[1] + site.dst].assign(result.toString(), &memory_); break;
-    case Bank::Var:
-      vstack_[base_[2] + site.dst] = site.result.base == BaseType::Object ? unboxObject(result) : std::move(result);
+    case Bank::Num:
+      nstack_[base_[0] + site.dst] = unboxNumber(site.result.base, result);
       break;
-    default: break;
+    case Bank::Str:
+      sstack_[base_[1] + site.dst].assign(result.toString(), &memory_);
+      break;
+    case Bank::Var:
+      vstack_[base_[2] + site.dst] =
+          site.result.base == BaseType::Object ? unboxObject(result) : std::move(result);
+      break;
+    default:
+      break;
   }
 }
 
@@ -187,10 +210,12 @@ namespace {
 // How well a held value fits a parameter type: the value's own kind first, then String,
 // integer, Double as the preference among the others.
 int runtimeFit(const Variant& v, Type param) {
-  bool str = param.base == BaseType::String, dbl = isFloatType(param.base), integer = isIntegerType(param.base);
+  bool str = param.base == BaseType::String, dbl = isFloatType(param.base),
+       integer = isIntegerType(param.base);
   bool boolean = param.base == BaseType::Boolean, object = param.base == BaseType::Object;
   if ((v.isString() && str) || (v.isInteger() && integer) || (v.isFloat() && dbl) ||
-      (v.type() == Variant::TypeBoolean && boolean) || (v.type() == Variant::TypeObject && object)) {
+      (v.type() == Variant::TypeBoolean && boolean) ||
+      (v.type() == Variant::TypeObject && object)) {
     return 0;
   }
   if (object || v.type() == Variant::TypeObject) return 100;

@@ -20,7 +20,8 @@ void XojoScript::Run() {
     error = script::CompileError{script::kErrTooLarge, 1, "The script is too large to compile"};
   }
   if (error) {
-    if (CompilerError) CompilerError(XojoScriptLocation{error->line, 0}, error->code, error->message);
+    if (CompilerError)
+      CompilerError(XojoScriptLocation{error->line, 0}, error->code, error->message);
     return;
   }
   script::VmHost host{Print, Beep, ShouldStop, methods};

@@ -24,16 +24,18 @@ struct XojoScriptLimits {
   int64_t maxCallDepth = 10000;                   // "Stack overflow: recursion deeper than N"
   int64_t maxStringBytes = 256ll * 1024 * 1024;   // "Out of memory: ..." for a longer String
   int64_t maxArrayElements = 64ll * 1024 * 1024;  // per array
-  int64_t maxSteps = 0;            // loop turns and calls; 0: no limit (the fuzzer sets one)
+  int64_t maxSteps = 0;  // loop turns and calls; 0: no limit (the fuzzer sets one)
   // Memory a run holds at once (Strings, counted once however many values share one, arrays
   // and register stacks); 0: no limit. The window sets a quarter of the machine's memory.
   int64_t maxAllocatedBytes = 0;
 };
 
-namespace script { class Engine; }
+namespace script {
+class Engine;
+}
 
 class XojoScript {
-public:
+ public:
   XojoScript();
   ~XojoScript();
   XojoScript(const XojoScript&) = delete;
@@ -46,7 +48,8 @@ public:
   // code and a message (errorInfo); the answer is not used. RuntimeError: the failure that ended
   // the run. Beep: the script's beep statement.
   std::function<void(const std::string& text)> Print;
-  std::function<bool(const XojoScriptLocation& location, int64_t code, const std::string& errorInfo)>
+  std::function<bool(const XojoScriptLocation& location, int64_t code,
+                     const std::string& errorInfo)>
       CompilerError;
   std::function<void(const RuntimeException& error)> RuntimeError;
   std::function<void()> Beep;
@@ -61,7 +64,7 @@ public:
   // Compiles Source and runs it to its end.
   void Run();
 
-private:
+ private:
   std::unique_ptr<script::Engine> engine_;
 };
 

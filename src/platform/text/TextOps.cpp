@@ -434,11 +434,13 @@ std::string DisplayStr(double value) {
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0) return "0";
   // A whole value of up to fifteen digits is its own digits.
-  if (std::fabs(value) < 1e15 && std::trunc(value) == value) return Str(static_cast<int64_t>(value));
+  if (std::fabs(value) < 1e15 && std::trunc(value) == value)
+    return Str(static_cast<int64_t>(value));
   char buf[64];
   // "-d.dddddddddddddde+XX", already rounded; to_chars rounds as printf's "%.14e" does, at a
   // fraction of its cost, and str() of a Double is common in scripts.
-  const char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
+  const char* end =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
   const std::string_view text(buf, static_cast<size_t>(end - buf));
   const size_t e = text.find('e');
   int exponent = 0;

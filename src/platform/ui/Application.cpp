@@ -29,11 +29,16 @@ EditCommand editCommandOf(const std::string& name) {
 bool editCommandPossible(EditCommand command, const TextArea* area) {
   if (!area || !area->Enabled()) return false;
   switch (command) {
-    case EditCommand::Undo: return area->CanUndo();
-    case EditCommand::Cut: return area->CanCut();
-    case EditCommand::Copy: return area->CanCopy();
-    case EditCommand::Paste: return area->CanPaste();
-    case EditCommand::None: break;
+    case EditCommand::Undo:
+      return area->CanUndo();
+    case EditCommand::Cut:
+      return area->CanCut();
+    case EditCommand::Copy:
+      return area->CanCopy();
+    case EditCommand::Paste:
+      return area->CanPaste();
+    case EditCommand::None:
+      break;
   }
   return false;
 }
@@ -106,7 +111,8 @@ void Application::windowShown(Window& window) {
 
 void Application::windowClosed(Window& window) {
   bool wasFront = FrontWindow().get() == &window;
-  bool wasListed = std::erase_if(windows_, [&window](const auto& w) { return w.get() == &window; }) > 0;
+  bool wasListed =
+      std::erase_if(windows_, [&window](const auto& w) { return w.get() == &window; }) > 0;
   if (wasListed && windows_.empty() && quitOnLastWindowClosed_ && !quitting_) Quit(0);
   // The window behind the closed one is in front now.
   std::shared_ptr<Window> front = FrontWindow();
@@ -126,9 +132,12 @@ void Application::EnableMenuItems() {
   const TextArea* area = focusedTextArea(front);
   bar->ForEachItem([&](MenuItem& item) {
     EditCommand edit = editCommandOf(item.Name());
-    if (item.Parent() == bar.get() || dynamic_cast<QuitMenuItem*>(&item)) item.SetEnabled(true);
-    else if (edit != EditCommand::None && !item.AutoEnable()) item.SetEnabled(editCommandPossible(edit, area));
-    else item.SetEnabled(item.AutoEnable());
+    if (item.Parent() == bar.get() || dynamic_cast<QuitMenuItem*>(&item))
+      item.SetEnabled(true);
+    else if (edit != EditCommand::None && !item.AutoEnable())
+      item.SetEnabled(editCommandPossible(edit, area));
+    else
+      item.SetEnabled(item.AutoEnable());
   });
   if (front) guardEntry([&front] { front->Event_EnableMenuItems(); });
   guardEntry([this] { Event_EnableMenuItems(); });
@@ -137,7 +146,8 @@ void Application::EnableMenuItems() {
 bool Application::MenuItemChosen(const std::string& name, int64_t index) {
   std::shared_ptr<MenuBar> bar = activeMenuBar();
   if (!bar) return false;
-  std::shared_ptr<MenuItem> item = index == kNoMenuIndex ? bar->_Lookup(name) : bar->_Lookup(name, index);
+  std::shared_ptr<MenuItem> item =
+      index == kNoMenuIndex ? bar->_Lookup(name) : bar->_Lookup(name, index);
   return item ? MenuItemChosen(*item) : false;
 }
 
@@ -187,11 +197,20 @@ bool Application::serveStandardItem(MenuItem& item) {
   TextArea* area = focusedTextArea(FrontWindow());
   if (edit == EditCommand::None || !editCommandPossible(edit, area)) return false;
   switch (edit) {
-    case EditCommand::Undo: area->Undo(); break;
-    case EditCommand::Cut: area->Cut(); break;
-    case EditCommand::Copy: area->Copy(); break;
-    case EditCommand::Paste: area->Paste(); break;
-    case EditCommand::None: break;
+    case EditCommand::Undo:
+      area->Undo();
+      break;
+    case EditCommand::Cut:
+      area->Cut();
+      break;
+    case EditCommand::Copy:
+      area->Copy();
+      break;
+    case EditCommand::Paste:
+      area->Paste();
+      break;
+    case EditCommand::None:
+      break;
   }
   return true;
 }

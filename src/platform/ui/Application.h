@@ -30,7 +30,7 @@ struct VersionData {
 };
 
 class Application {
-public:
+ public:
   Application() = default;
   virtual ~Application();
   Application(const Application&) = delete;
@@ -93,7 +93,7 @@ public:
   void windowShown(Window& window);
   void windowClosed(Window& window);
 
-private:
+ private:
   std::shared_ptr<MenuBar> activeMenuBar() const;
   bool dispatch(MenuItem& item);
   bool serveStandardItem(MenuItem& item);

@@ -12,7 +12,7 @@ namespace vorline {
 class Picture;
 
 class Canvas : public Control {
-public:
+ public:
   const std::shared_ptr<Picture>& Backdrop() const { return backdrop_; }
   void SetBackdrop(std::shared_ptr<Picture> picture);
   // Asks for the canvas to be drawn again (its picture's pixels changed).
@@ -22,7 +22,7 @@ public:
 
   std::function<void(Canvas& canvas)> Open;
 
-private:
+ private:
   std::shared_ptr<Picture> backdrop_;
 };
 

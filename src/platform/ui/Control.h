@@ -19,7 +19,7 @@ class Window;
 inline constexpr int64_t kNoControlIndex = -2147483648LL;
 
 class Control {
-public:
+ public:
   Control() = default;
   virtual ~Control() = default;
   Control(const Control&) = delete;
@@ -69,7 +69,7 @@ public:
   // The control's Open event, raised once when its window has made all its controls.
   virtual void RaiseOpen() {}
 
-protected:
+ protected:
   // Takes effect of one design entry; returns false for a name the control does not know.
   // Subclasses handle their own names and pass the others on to their base.
   virtual bool applyProperty(const std::string& name, const DesignValue& value);
@@ -77,7 +77,7 @@ protected:
   // implementation brings its view up to date. "Design" follows a whole design block.
   virtual void propertyChanged(std::string_view name) { (void)name; }
 
-private:
+ private:
   friend class Window;
   void attach(Window* window, const std::string& name);
   void detach() { window_ = nullptr; }

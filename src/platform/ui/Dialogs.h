@@ -15,7 +15,8 @@ inline std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& filter) 
 }
 
 // The chosen file, which need not exist yet, or nullptr when the user cancels.
-inline std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter, const std::string& proposedName) {
+inline std::shared_ptr<FolderItem> GetSaveFolderItem(const std::string& filter,
+                                                     const std::string& proposedName) {
   return ui().saveFileDialog(filter, proposedName);
 }
 

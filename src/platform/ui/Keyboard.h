@@ -8,7 +8,7 @@
 namespace vorline {
 
 class Keyboard {
-public:
+ public:
   // True while the Option key (Alt on this platform) is held down at the moment of the call.
   static bool AsyncOptionKey() { return ui().optionKeyDown(); }
 };

@@ -9,14 +9,14 @@
 namespace vorline {
 
 class Label : public Control {
-public:
+ public:
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
 
-protected:
+ protected:
   bool applyProperty(const std::string& name, const DesignValue& value) override;
 
-private:
+ private:
   std::string text_;
 };
 

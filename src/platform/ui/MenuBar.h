@@ -10,17 +10,17 @@
 namespace vorline {
 
 class MenuBar : public MenuItem {
-public:
+ public:
   using Listener = std::function<void(MenuItem& item, MenuChange change)>;
 
   // Registers a view's listener; the returned id removes it.
   int AddListener(Listener listener);
   void RemoveListener(int id);
 
-protected:
+ protected:
   void notify(MenuItem& item, MenuChange change) override;
 
-private:
+ private:
   std::map<int, Listener> listeners_;
   int nextId_ = 1;
 };

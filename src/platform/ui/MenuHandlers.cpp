@@ -2,11 +2,16 @@
 
 namespace vorline {
 
-void MenuHandlers::Add(const std::string& name, MenuHandler handler) { put(name, std::move(handler)); }
+void MenuHandlers::Add(const std::string& name, MenuHandler handler) {
+  put(name, std::move(handler));
+}
 
-void MenuHandlers::Add(const std::string& name, IndexedMenuHandler handler) { put(name, std::move(handler)); }
+void MenuHandlers::Add(const std::string& name, IndexedMenuHandler handler) {
+  put(name, std::move(handler));
+}
 
-void MenuHandlers::put(const std::string& name, std::variant<MenuHandler, IndexedMenuHandler> handler) {
+void MenuHandlers::put(const std::string& name,
+                       std::variant<MenuHandler, IndexedMenuHandler> handler) {
   for (Entry& entry : entries_) {
     if (entry.name == name) {
       entry.handler = std::move(handler);

@@ -16,7 +16,7 @@ using MenuHandler = std::function<bool()>;
 using IndexedMenuHandler = std::function<bool(int64_t index)>;
 
 class MenuHandlers {
-public:
+ public:
   // Registers the handler under the name; a second registration of a name replaces the first
   // and keeps its place.
   void Add(const std::string& name, MenuHandler handler);
@@ -28,7 +28,7 @@ public:
   // The registered names, in the order of their first registration.
   std::vector<std::string> Names() const;
 
-private:
+ private:
   struct Entry {
     std::string name;
     std::variant<MenuHandler, IndexedMenuHandler> handler;

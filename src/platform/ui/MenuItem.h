@@ -20,7 +20,7 @@ inline constexpr int64_t kNoMenuIndex = -1;
 enum class MenuChange { Checked, Enabled, Text, Visible, Shortcut, Items };
 
 class MenuItem {
-public:
+ public:
   MenuItem() = default;
   explicit MenuItem(std::string text) : text_(std::move(text)) {}
   virtual ~MenuItem() = default;
@@ -64,11 +64,11 @@ public:
   // Calls visit for every item below this one, in display order, a menu before its items.
   void ForEachItem(const std::function<void(MenuItem& item)>& visit);
 
-protected:
+ protected:
   // Passes a change up to the bar, which tells the views.
   virtual void notify(MenuItem& item, MenuChange change);
 
-private:
+ private:
   std::string name_;
   std::string text_;
   std::string shortcut_;

@@ -11,7 +11,8 @@ void appendLittleEndian(std::string& out, T value) {
   using U = std::conditional_t<sizeof(T) == 8, uint64_t, uint32_t>;
   U bits;
   std::memcpy(&bits, &value, sizeof bits);
-  for (std::size_t i = 0; i < sizeof bits; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
+  for (std::size_t i = 0; i < sizeof bits; ++i)
+    out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
 }
 
 // Appends one value in its design encoding.
@@ -19,7 +20,8 @@ void appendValue(std::string& out, const DesignValue& value) {
   std::visit(
       [&out](const auto& v) {
         using V = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<V, int64_t> || std::is_same_v<V, double> || std::is_same_v<V, float>) {
+        if constexpr (std::is_same_v<V, int64_t> || std::is_same_v<V, double> ||
+                      std::is_same_v<V, float>) {
           appendLittleEndian(out, v);
         } else if constexpr (std::is_same_v<V, bool>) {
           out.push_back(v ? '\1' : '\0');

@@ -30,12 +30,14 @@ struct DesignEntry {
 };
 
 class PropertyBlock {
-public:
+ public:
   PropertyBlock() = default;
   PropertyBlock(std::initializer_list<DesignEntry> entries) : entries_(entries) {}
 
   const std::vector<DesignEntry>& entries() const { return entries_; }
-  void add(std::string name, DesignValue value) { entries_.push_back({std::move(name), std::move(value)}); }
+  void add(std::string name, DesignValue value) {
+    entries_.push_back({std::move(name), std::move(value)});
+  }
   // The value of the last entry of that name, or nullptr.
   const DesignValue* find(std::string_view name) const;
 
@@ -44,7 +46,7 @@ public:
   // 4-byte length and its UTF-8 bytes), all little-endian, with no count or separator.
   std::string encode() const;
 
-private:
+ private:
   std::vector<DesignEntry> entries_;
 };
 

@@ -1,6 +1,5 @@
 #include "platform/ui/ShortcutKey.h"
 
-
 #include "platform/text/TextOps.h"
 
 namespace vorline {
@@ -9,11 +8,16 @@ namespace {
 // Sets the flag of one modifier name; false for a name that is none.
 bool applyModifier(ShortcutKey& shortcut, std::string_view name) {
   std::string m = Lowercase(name);
-  if (m == "cmd" || m == "command") shortcut.command = true;
-  else if (m == "shift") shortcut.shift = true;
-  else if (m == "option" || m == "alt") shortcut.option = true;
-  else if (m == "ctrl" || m == "control") shortcut.control = true;
-  else return false;
+  if (m == "cmd" || m == "command")
+    shortcut.command = true;
+  else if (m == "shift")
+    shortcut.shift = true;
+  else if (m == "option" || m == "alt")
+    shortcut.option = true;
+  else if (m == "ctrl" || m == "control")
+    shortcut.control = true;
+  else
+    return false;
   return true;
 }
 

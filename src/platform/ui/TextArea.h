@@ -13,7 +13,7 @@
 namespace vorline {
 
 class TextArea : public Control {
-public:
+ public:
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;
   virtual int64_t SelStart() const = 0;
@@ -52,7 +52,7 @@ public:
   std::function<bool(TextArea& area, const std::string& key)> KeyDown;
   std::function<void(TextArea& area, const std::string& key)> KeyUp;
 
-protected:
+ protected:
   // What the area itself does with a key that no handler consumed (insert it, a line break for
   // Return and Enter, delete for Backspace, move for the arrows).
   virtual void TypeKey(const std::string& key) = 0;

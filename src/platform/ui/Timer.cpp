@@ -32,9 +32,12 @@ void Timer::Fire() {
 }
 
 bool Timer::applyProperty(const std::string& name, const DesignValue& value) {
-  if (name == "Mode") SetMode(designInt(value, mode_));
-  else if (name == "Period") SetPeriod(designInt(value, period_));
-  else return Control::applyProperty(name, value);
+  if (name == "Mode")
+    SetMode(designInt(value, mode_));
+  else if (name == "Period")
+    SetPeriod(designInt(value, period_));
+  else
+    return Control::applyProperty(name, value);
   return true;
 }
 

@@ -11,7 +11,7 @@
 namespace vorline {
 
 class Timer : public Control {
-public:
+ public:
   static constexpr int64_t ModeOff = 0;
   static constexpr int64_t ModeSingle = 1;
   static constexpr int64_t ModeMultiple = 2;
@@ -27,10 +27,10 @@ public:
 
   std::function<void(Timer& timer)> Action;
 
-protected:
+ protected:
   bool applyProperty(const std::string& name, const DesignValue& value) override;
 
-private:
+ private:
   int64_t mode_ = ModeOff;
   int64_t period_ = 1000;
 };

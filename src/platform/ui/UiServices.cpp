@@ -4,13 +4,13 @@ namespace vorline {
 namespace {
 
 class QuietUiServices : public UiServices {
-public:
+ public:
   void msgBox(const std::string&) override {}
   void beep() override {}
   std::string clipboardText() override { return clipboard_; }
   void setClipboardText(const std::string& text) override { clipboard_ = text; }
 
-private:
+ private:
   std::string clipboard_;
 };
 
@@ -25,7 +25,9 @@ UiServices* installed = nullptr;
 
 std::shared_ptr<FolderItem> UiServices::openFileDialog(const std::string&) { return nullptr; }
 
-std::shared_ptr<FolderItem> UiServices::saveFileDialog(const std::string&, const std::string&) { return nullptr; }
+std::shared_ptr<FolderItem> UiServices::saveFileDialog(const std::string&, const std::string&) {
+  return nullptr;
+}
 
 bool UiServices::optionKeyDown() { return false; }
 

@@ -12,7 +12,7 @@ namespace vorline {
 class FolderItem;
 
 class UiServices {
-public:
+ public:
   virtual ~UiServices() = default;
   // Shows a modal message box with the text and returns when the user has closed it.
   virtual void msgBox(const std::string& text) = 0;
@@ -24,7 +24,8 @@ public:
   // chosen file, or nullptr when the user cancels.
   virtual std::shared_ptr<FolderItem> openFileDialog(const std::string& filter);
   // The save dialog proposing a name; the chosen file (which need not exist), or nullptr.
-  virtual std::shared_ptr<FolderItem> saveFileDialog(const std::string& filter, const std::string& proposedName);
+  virtual std::shared_ptr<FolderItem> saveFileDialog(const std::string& filter,
+                                                     const std::string& proposedName);
   // Whether the Option (Alt) key is held down at this moment.
   virtual bool optionKeyDown();
 };

@@ -17,7 +17,7 @@ class Window;
 class WindowPeer;
 
 class UiToolkit {
-public:
+ public:
   virtual ~UiToolkit() = default;
 
   virtual std::unique_ptr<WindowPeer> newWindowPeer(Window& window) = 0;

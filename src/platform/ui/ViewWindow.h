@@ -12,7 +12,7 @@ class Picture;
 class Window;
 
 class ViewWindowService {
-public:
+ public:
   virtual ~ViewWindowService() = default;
   // Shows the picture in the owner's view window (made on first use, brought to the front),
   // sized to the picture. A null picture shows nothing.
@@ -32,7 +32,8 @@ inline ViewWindowService* installViewWindowService(ViewWindowService* service) {
 
 // What the glue's showView calls, through its owner window: shows the drawing view.
 inline void ShowViewWindow(Window& owner, const std::shared_ptr<Picture>& picture) {
-  if (detail::installedViewWindowService) detail::installedViewWindowService->showView(owner, picture);
+  if (detail::installedViewWindowService)
+    detail::installedViewWindowService->showView(owner, picture);
 }
 
 }  // namespace vorline

@@ -91,14 +91,22 @@ void Window::SetProperties(const PropertyBlock& block) {
 
 // The window's own design values that take effect here; the rest stay in the design.
 bool Window::applyProperty(const std::string& name, const DesignValue& value) {
-  if (name == "Width") width_ = designInt(value, width_);
-  else if (name == "Height") height_ = designInt(value, height_);
-  else if (name == "MinWidth") minWidth_ = designInt(value, minWidth_);
-  else if (name == "MinHeight") minHeight_ = designInt(value, minHeight_);
-  else if (name == "MaxWidth") maxWidth_ = designInt(value, maxWidth_);
-  else if (name == "MaxHeight") maxHeight_ = designInt(value, maxHeight_);
-  else if (name == "Title") title_ = designString(value);
-  else return false;
+  if (name == "Width")
+    width_ = designInt(value, width_);
+  else if (name == "Height")
+    height_ = designInt(value, height_);
+  else if (name == "MinWidth")
+    minWidth_ = designInt(value, minWidth_);
+  else if (name == "MinHeight")
+    minHeight_ = designInt(value, minHeight_);
+  else if (name == "MaxWidth")
+    maxWidth_ = designInt(value, maxWidth_);
+  else if (name == "MaxHeight")
+    maxHeight_ = designInt(value, maxHeight_);
+  else if (name == "Title")
+    title_ = designString(value);
+  else
+    return false;
   return true;
 }
 
@@ -153,7 +161,9 @@ void Window::SetFocus(Control* control) {
 void Window::focusFirstControl() {
   Control* best = nullptr;
   for (const auto& control : controls_) {
-    if (!control->AcceptsFocus() || !control->TabStop() || !control->Enabled() || !control->Visible()) continue;
+    if (!control->AcceptsFocus() || !control->TabStop() || !control->Enabled() ||
+        !control->Visible())
+      continue;
     if (!best || control->TabIndex() < best->TabIndex()) best = control.get();
   }
   if (best) SetFocus(best);

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "platform/ui/Control.h"
-#include "platform/values/IllegalCastException.h"
 #include "platform/ui/MenuHandlers.h"
 #include "platform/ui/PropertyBlock.h"
+#include "platform/values/IllegalCastException.h"
 
 namespace vorline {
 
@@ -30,7 +30,7 @@ class Timer;
 class WindowPeer;
 
 class Window : public std::enable_shared_from_this<Window> {
-public:
+ public:
   Window();  // needs an installed toolkit (UiToolkit.h)
   virtual ~Window();
   Window(const Window&) = delete;
@@ -108,9 +108,19 @@ public:
   virtual void Layout() {}
   virtual void CreateControls() {}
   virtual void AddMenuHandlers() {}
-  virtual bool Event_KeyDown(const std::string& key) { (void)key; return false; }
-  virtual bool Event_MouseDown(int64_t x, int64_t y) { (void)x; (void)y; return false; }
-  virtual void Event_MouseUp(int64_t x, int64_t y) { (void)x; (void)y; }
+  virtual bool Event_KeyDown(const std::string& key) {
+    (void)key;
+    return false;
+  }
+  virtual bool Event_MouseDown(int64_t x, int64_t y) {
+    (void)x;
+    (void)y;
+    return false;
+  }
+  virtual void Event_MouseUp(int64_t x, int64_t y) {
+    (void)x;
+    (void)y;
+  }
   // Raised before a menu shows or a shortcut is matched, after every item got its automatic
   // state; the front window enables the items it serves beyond that.
   virtual void Event_EnableMenuItems() {}
@@ -118,7 +128,7 @@ public:
   // the closing of the window before it.
   virtual void Event_Activate() {}
 
-private:
+ private:
   void focusFirstControl();
   bool applyProperty(const std::string& name, const DesignValue& value);
 
@@ -138,11 +148,16 @@ private:
   bool mouseCaptured_ = false;
 };
 
-template <> std::shared_ptr<TextArea> Window::New<TextArea>();
-template <> std::shared_ptr<Canvas> Window::New<Canvas>();
-template <> std::shared_ptr<Label> Window::New<Label>();
-template <> std::shared_ptr<Rectangle> Window::New<Rectangle>();
-template <> std::shared_ptr<Timer> Window::New<Timer>();
+template <>
+std::shared_ptr<TextArea> Window::New<TextArea>();
+template <>
+std::shared_ptr<Canvas> Window::New<Canvas>();
+template <>
+std::shared_ptr<Label> Window::New<Label>();
+template <>
+std::shared_ptr<Rectangle> Window::New<Rectangle>();
+template <>
+std::shared_ptr<Timer> Window::New<Timer>();
 
 template <class T>
 std::shared_ptr<T> Window::ControlByName(const std::string& name) const {

@@ -9,7 +9,7 @@ namespace vorline {
 class Control;
 
 class WindowPeer {
-public:
+ public:
   virtual ~WindowPeer() = default;
   // Shows the window and brings it to the front.
   virtual void show() = 0;

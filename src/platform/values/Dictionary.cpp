@@ -2,9 +2,9 @@
 
 #include <QChar>
 
+#include "platform/text/TextOps.h"
 #include "platform/values/KeyNotFoundException.h"
 #include "platform/values/OutOfBoundsException.h"
-#include "platform/text/TextOps.h"
 
 namespace vorline {
 namespace {

@@ -10,7 +10,8 @@ namespace vorline {
 
 class IllegalCastException : public RuntimeException {
  public:
-  explicit IllegalCastException(const std::string& what = "Illegal cast") : RuntimeException(15, what) {}
+  explicit IllegalCastException(const std::string& what = "Illegal cast")
+      : RuntimeException(15, what) {}
 };
 
 }  // namespace vorline

@@ -6,7 +6,7 @@
 namespace vorline {
 
 class ScriptObject {
-public:
+ public:
   virtual ~ScriptObject() = default;
   // The class name, as scripts and messages name it ("FolderItem").
   virtual std::string typeName() const = 0;

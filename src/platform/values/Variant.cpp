@@ -1,7 +1,7 @@
 #include "platform/values/Variant.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 #include "platform/text/TextOps.h"

@@ -11,7 +11,7 @@
 namespace vorline {
 
 class Variant {
-public:
+ public:
   // Type codes as the platform reports them (VarType).
   enum Type : int {
     TypeNil = 0,
@@ -58,7 +58,7 @@ public:
   bool booleanValue() const { return i_ != 0; }
   const std::string& stringValue() const { return s_; }
 
-private:
+ private:
   Type type_ = TypeNil;
   bool unsigned_ = false;
   int64_t i_ = 0;  // integers (UInt64 stored bit for bit) and Booleans

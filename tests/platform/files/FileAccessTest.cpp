@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "platform/files/FolderItem.h"
+#include "platform/files/ScratchFolder.h"
 #include "platform/files/SpecialFolder.h"
 #include "platform/files/TextInputStream.h"
 #include "platform/files/TextOutputStream.h"
-#include "platform/files/ScratchFolder.h"
 
 using namespace vorline;
 

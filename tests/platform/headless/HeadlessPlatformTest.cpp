@@ -6,19 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/Dialogs.h"
 #include "platform/files/FolderItem.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/UiToolkit.h"
 #include "platform/ui/Window.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 namespace vorline {
 namespace {
 
 class TimerWindow : public Window {
-public:
+ public:
   std::vector<std::string> fired;
   void CreateControls() override {
     for (const char* name : {"Slow", "Fast"}) {
@@ -74,7 +74,8 @@ TEST(HeadlessPlatform, TimersFireInTheOrderOfTheirDueTimes) {
   w->timer("Slow")->SetMode(Timer::ModeMultiple);
   w->timer("Fast")->SetMode(Timer::ModeMultiple);
   platform.advance(1000);
-  EXPECT_EQ(w->fired, (std::vector<std::string>{"Fast", "Fast", "Slow", "Fast", "Fast", "Slow", "Fast"}));
+  EXPECT_EQ(w->fired,
+            (std::vector<std::string>{"Fast", "Fast", "Slow", "Fast", "Fast", "Slow", "Fast"}));
   EXPECT_EQ(platform.now(), 1000);
 }
 

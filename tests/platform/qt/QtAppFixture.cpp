@@ -32,6 +32,8 @@ void QtAppFixture::TearDown() {
 
 App& QtAppFixture::app() { return *AppStartup::Application(); }
 
-std::shared_ptr<FrmMain> QtAppFixture::front() { return std::dynamic_pointer_cast<FrmMain>(app().FrontWindow()); }
+std::shared_ptr<FrmMain> QtAppFixture::front() {
+  return std::dynamic_pointer_cast<FrmMain>(app().FrontWindow());
+}
 
 }  // namespace vorline::qttest

@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/QtHarness.h"
 #include "app/App.h"
+#include "platform/qt/QtHarness.h"
 #include "platform/ui/TextArea.h"
 #include "platform/ui/Timer.h"
 #include "window/FrmMain.h"
@@ -20,7 +20,7 @@
 namespace vorline::qttest {
 
 class QtAppFixture : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override;
   void TearDown() override;
 
@@ -32,14 +32,16 @@ protected:
   std::string padText() { return pad().Text(); }
   // Keys as the user types them into the front window.
   void type(const QString& text) { typeText(*window_, text); }
-  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { pressKey(*window_, key, modifiers); }
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    pressKey(*window_, key, modifiers);
+  }
   // A path in the test's own scratch folder.
   QString scratchPath(const QString& name) const { return scratch_.filePath(name); }
 
   QtPlatform platform;
   ModalCloser closer;
 
-private:
+ private:
   QTemporaryDir scratch_;
   std::shared_ptr<FrmMain> window_;
 };

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QScreen>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -14,29 +14,34 @@
 #include <vector>
 
 #include "platform/qt/QtAppFixture.h"
-#include "platform/ui/Canvas.h"
-#include "platform/ui/Rectangle.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtPadEdit.h"
 #include "platform/qt/QtTextArea.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowPeer.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Rectangle.h"
 
 namespace vorline::qttest {
 namespace {
 
 class QtApp : public QtAppFixture {
-protected:
+ protected:
   // While a run polls, each poll moves the clock by hand on by this much.
   static constexpr int64_t kStepPerPoll = 50;
 
   // Calls the action on the first turn of the event loop while a run goes on: the first time
   // the run guard brings the windows up to date, as it does once the run counts as long.
   void duringTheRun(QObject& scope, std::function<void()> action) {
-    QMetaObject::invokeMethod(&scope, [this, &scope, action = std::move(action)]() mutable {
-      if (platform.runGuard().running()) action();
-      else duringTheRun(scope, std::move(action));
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &scope,
+        [this, &scope, action = std::move(action)]() mutable {
+          if (platform.runGuard().running())
+            action();
+          else
+            duringTheRun(scope, std::move(action));
+        },
+        Qt::QueuedConnection);
   }
 };
 
@@ -129,7 +134,8 @@ TEST_F(QtApp, EscStopsARunawayRunWithStopped) {
   QObject scope;  // the call goes with the test
   platform.clock().setStepPerReading(kStepPerPoll);
   duringTheRun(scope, [&] {
-    busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    busyCursor =
+        QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     press(Qt::Key_N, Qt::ControlModifier);  // ignored while the run lasts
     windowsDuringRun = static_cast<int>(app().Windows().size());
     press(Qt::Key_Escape);
@@ -139,8 +145,10 @@ TEST_F(QtApp, EscStopsARunawayRunWithStopped) {
   EXPECT_EQ(windowsDuringRun, 1);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   ASSERT_FALSE(closer.messages().isEmpty());
-  EXPECT_TRUE(closer.messages().last().startsWith("Runtime Error: ")) << closer.messages().last().toStdString();
-  EXPECT_TRUE(closer.messages().last().endsWith("Stopped")) << closer.messages().last().toStdString();
+  EXPECT_TRUE(closer.messages().last().startsWith("Runtime Error: "))
+      << closer.messages().last().toStdString();
+  EXPECT_TRUE(closer.messages().last().endsWith("Stopped"))
+      << closer.messages().last().toStdString();
   EXPECT_EQ(padText().rfind("n = 1 //1", 0), 0u) << padText();
   // The window takes keys again.
   pad().SetSelStart(0);
@@ -157,7 +165,8 @@ TEST_F(QtApp, EscStopsAShellCommandThatHangs) {
   duringTheRun(scope, [&] { press(Qt::Key_Escape); });
   press(Qt::Key_R, Qt::ControlModifier);
   ASSERT_FALSE(closer.messages().isEmpty());
-  EXPECT_TRUE(closer.messages().last().endsWith("Stopped")) << closer.messages().join("|").toStdString();
+  EXPECT_TRUE(closer.messages().last().endsWith("Stopped"))
+      << closer.messages().join("|").toStdString();
   EXPECT_FALSE(QFile::exists(finished));
 }
 
@@ -166,7 +175,8 @@ TEST_F(QtApp, ACompileErrorShowsItsMessageBeepsAndBlinksTheBadge) {
   type("1 +* 2");
   press(Qt::Key_R, Qt::ControlModifier);
   ASSERT_EQ(closer.messages().size(), 1);
-  EXPECT_TRUE(closer.messages().first().startsWith("Error at line: ")) << closer.messages().first().toStdString();
+  EXPECT_TRUE(closer.messages().first().startsWith("Error at line: "))
+      << closer.messages().first().toStdString();
   EXPECT_EQ(platform.beeps(), 1);
   QWidget* badge = dynamic_cast<QtControl&>(*window().imgERR()).view();
   std::vector<bool> seen{badge->isVisible()};
@@ -189,7 +199,8 @@ TEST_F(QtApp, SpellingUnderlinesAMisspeltWordAndChangesNoText) {
       underlined.push_back(block.text().mid(range.start, range.length));
   EXPECT_EQ(underlined, std::vector<QString>{"brwn"});
   EXPECT_EQ(padText(), "# the quick brwn fox");
-  EXPECT_FALSE(area->editor()->document()->isModified() && area->editor()->document()->isUndoAvailable() &&
+  EXPECT_FALSE(area->editor()->document()->isModified() &&
+               area->editor()->document()->isUndoAvailable() &&
                padText() != "# the quick brwn fox");
 }
 
@@ -232,7 +243,8 @@ TEST_F(QtApp, TheWindowHasItsDesign) {
   peer.resizeContent(700, 500);
   ASSERT_TRUE(waitUntil([&] { return window().Width() == 700 && window().Height() == 500; }));
   EXPECT_EQ(editor->geometry(), QRect(4, 4, 695, 464));
-  EXPECT_EQ(dynamic_cast<QtControl&>(*window().imgERR()).view()->geometry(), QRect(633, 476, 42, 18));
+  EXPECT_EQ(dynamic_cast<QtControl&>(*window().imgERR()).view()->geometry(),
+            QRect(633, 476, 42, 18));
 }
 
 TEST_F(QtApp, PlotShowsTheDrawingViewInAWindowOfItsOwn) {
@@ -271,7 +283,10 @@ TEST_F(QtApp, TheAboutWindowShowsEveryTextWhole) {
       QFontMetrics metrics(label->font());
       QRect box = label->contentsRect();
       QSize needed = label->wordWrap()
-                         ? metrics.boundingRect(QRect(0, 0, box.width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, label->text()).size()
+                         ? metrics
+                               .boundingRect(QRect(0, 0, box.width(), QWIDGETSIZE_MAX),
+                                             Qt::TextWordWrap, label->text())
+                               .size()
                          : metrics.size(0, label->text());
       texts << label->text();
       if (needed.width() > box.width() || needed.height() > box.height() ||
@@ -297,7 +312,8 @@ TEST_F(QtApp, NewWindowsOpenWithinTheScreen) {
   ASSERT_EQ(app().Windows().size(), 13u);
   for (const auto& shown : app().Windows()) {
     QRect frame = QtPlatform::peerOf(*shown).view()->frameGeometry();
-    EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    EXPECT_TRUE(area.contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
   }
 }
 

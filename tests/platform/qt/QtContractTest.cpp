@@ -5,7 +5,8 @@ namespace vorline::contract {
 namespace {
 
 INSTANTIATE_TEST_SUITE_P(Qt, UiContract,
-                         ::testing::Values(UiHarnessFactory{"Qt", [] { return std::make_unique<qttest::QtHarness>(); }}),
+                         ::testing::Values(UiHarnessFactory{
+                             "Qt", [] { return std::make_unique<qttest::QtHarness>(); }}),
                          UiContract::FactoryName);
 
 }  // namespace

@@ -25,7 +25,9 @@ Qt::Key keyOf(QChar c) {
 
 // Answers come on the next turn of the event loop: an answer may open a box of its own (an
 // overwrite question), which this timer must be free to close.
-void later(QObject* target, const char* slot) { QMetaObject::invokeMethod(target, slot, Qt::QueuedConnection); }
+void later(QObject* target, const char* slot) {
+  QMetaObject::invokeMethod(target, slot, Qt::QueuedConnection);
+}
 
 void closeMessageBox(QMessageBox& box) {
   for (QMessageBox::StandardButton answer : {QMessageBox::Ok, QMessageBox::Yes}) {
@@ -53,7 +55,8 @@ void ModalCloser::check() {
     closeMessageBox(*box);
   } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
     ++dialogsSeen_;
-    if (dialog->acceptMode() == QFileDialog::AcceptSave) proposedNames_ << dialog->selectedFiles().value(0).section('/', -1);
+    if (dialog->acceptMode() == QFileDialog::AcceptSave)
+      proposedNames_ << dialog->selectedFiles().value(0).section('/', -1);
     QString answer = dialogAnswers_.empty() ? QString() : dialogAnswers_.front();
     if (!dialogAnswers_.empty()) dialogAnswers_.pop_front();
     if (answer.isEmpty()) {
@@ -62,8 +65,10 @@ void ModalCloser::check() {
       // Typed into the name field as a whole path, just before the answer: the dialog may
       // still be loading its folder and put the proposed name back meanwhile.
       QTimer::singleShot(0, dialog, [dialog, answer] {
-        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(answer);
-        else dialog->selectFile(answer);
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+          name->setText(answer);
+        else
+          dialog->selectFile(answer);
         QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
       });
     }
@@ -95,9 +100,13 @@ bool activateWindow(Window& window) {
 // A line break is the Return key, a tab the Tab key; every other character is typed as itself.
 void typeText(Window& window, const QString& text) {
   for (QChar c : text) {
-    if (c == '\n') pressKey(window, Qt::Key_Return);
-    else if (c == '\t') pressKey(window, Qt::Key_Tab);
-    else QTest::sendKeyEvent(QTest::Click, windowHandleOf(window), keyOf(c), QString(c), Qt::NoModifier);
+    if (c == '\n')
+      pressKey(window, Qt::Key_Return);
+    else if (c == '\t')
+      pressKey(window, Qt::Key_Tab);
+    else
+      QTest::sendKeyEvent(QTest::Click, windowHandleOf(window), keyOf(c), QString(c),
+                          Qt::NoModifier);
   }
 }
 
@@ -124,16 +133,24 @@ bool chooseMenuItem(QtPlatform& platform, MenuItem& item) {
 
 void QtHarness::press(Window& window, Key key) {
   switch (key) {
-    case Key::KeypadEnter: return pressKey(window, Qt::Key_Enter, Qt::KeypadModifier);
-    case Key::CtrlReturn: return pressKey(window, Qt::Key_Return, Qt::ControlModifier);
-    case Key::Return: return pressKey(window, Qt::Key_Return);
-    case Key::Escape: return pressKey(window, Qt::Key_Escape);
-    case Key::Tab: return pressKey(window, Qt::Key_Tab);
-    case Key::Backspace: return pressKey(window, Qt::Key_Backspace);
+    case Key::KeypadEnter:
+      return pressKey(window, Qt::Key_Enter, Qt::KeypadModifier);
+    case Key::CtrlReturn:
+      return pressKey(window, Qt::Key_Return, Qt::ControlModifier);
+    case Key::Return:
+      return pressKey(window, Qt::Key_Return);
+    case Key::Escape:
+      return pressKey(window, Qt::Key_Escape);
+    case Key::Tab:
+      return pressKey(window, Qt::Key_Tab);
+    case Key::Backspace:
+      return pressKey(window, Qt::Key_Backspace);
   }
 }
 
-void QtHarness::type(Window& window, const std::string& text) { typeText(window, QString::fromStdString(text)); }
+void QtHarness::type(Window& window, const std::string& text) {
+  typeText(window, QString::fromStdString(text));
+}
 
 void QtHarness::pressShortcut(Window& window, const std::string& shortcut) {
   QKeySequence sequence = QtMenuModel::keySequenceOf(shortcut);
@@ -145,9 +162,12 @@ void QtHarness::pressShortcut(Window& window, const std::string& shortcut) {
 bool QtHarness::chooseMenu(const std::string& name, int64_t index) {
   Application* app = Application::Instance();
   std::shared_ptr<Window> front = app ? app->FrontWindow() : nullptr;
-  std::shared_ptr<MenuBar> bar = front && front->GetMenuBar() ? front->GetMenuBar() : app ? app->GetMenuBar() : nullptr;
+  std::shared_ptr<MenuBar> bar = front && front->GetMenuBar() ? front->GetMenuBar()
+                                 : app                        ? app->GetMenuBar()
+                                                              : nullptr;
   if (!bar) return false;
-  std::shared_ptr<MenuItem> item = index == kNoMenuIndex ? bar->_Lookup(name) : bar->_Lookup(name, index);
+  std::shared_ptr<MenuItem> item =
+      index == kNoMenuIndex ? bar->_Lookup(name) : bar->_Lookup(name, index);
   return item && chooseMenuItem(platform_, *item);
 }
 
@@ -161,7 +181,8 @@ void QtHarness::resize(Window& window, int64_t width, int64_t height) {
   peer.resizeContent(static_cast<int>(width), static_cast<int>(height));
   QWidget* content = peer.content();
   waitUntil([&] {
-    QSize wanted = QSize(static_cast<int>(width), static_cast<int>(height)).expandedTo(content->minimumSize());
+    QSize wanted =
+        QSize(static_cast<int>(width), static_cast<int>(height)).expandedTo(content->minimumSize());
     return content->size() == wanted.boundedTo(content->maximumSize());
   });
   QCoreApplication::processEvents();

@@ -6,14 +6,14 @@
 
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
 #include <deque>
 #include <functional>
 
-#include "platform/ui/UiContract.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/ui/UiContract.h"
 
 class QWidget;
 class QWindow;
@@ -24,7 +24,7 @@ namespace vorline::qttest {
 // dialogs are answered from a queue (a path, or "" for Cancel; Cancel when it is empty); any
 // other modal widget goes to onOtherModal, or is closed.
 class ModalCloser {
-public:
+ public:
   ModalCloser();
   ~ModalCloser();
 
@@ -38,7 +38,7 @@ public:
   // While paused, modal widgets stay open (a test closes them itself).
   void setPaused(bool paused) { paused_ = paused; }
 
-private:
+ private:
   void check();
 
   QTimer timer_;
@@ -63,7 +63,7 @@ void pressKey(Window& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
 
 // The platform's clock goes by hand: advance() moves it on and fires the timers as they come due.
 class QtHarness : public contract::UiHarness {
-public:
+ public:
   QtHarness();
   void press(Window& window, Key key) override;
   void type(Window& window, const std::string& text) override;
@@ -78,7 +78,7 @@ public:
   QtPlatform& platform() { return platform_; }
   ModalCloser& closer() { return closer_; }
 
-private:
+ private:
   QtPlatform platform_;
   ModalCloser closer_;
 };

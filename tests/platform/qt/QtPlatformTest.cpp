@@ -3,9 +3,6 @@
 // dialogs.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
-
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
@@ -18,19 +15,16 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QWindow>
+#include <functional>
+#include <optional>
 
-#include "platform/qt/QtHarness.h"
 #include "platform/files/FileType.h"
-#include "platform/ui/Keyboard.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/MenuBar.h"
 #include "platform/graphics/Picture.h"
-#include "platform/ui/Rectangle.h"
-#include "platform/ui/TextArea.h"
 #include "platform/qt/QtContentView.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtDesign.h"
 #include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtHarness.h"
 #include "platform/qt/QtKeyText.h"
 #include "platform/qt/QtMenuModel.h"
 #include "platform/qt/QtSpellDictionary.h"
@@ -38,6 +32,11 @@
 #include "platform/qt/QtTimer.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowPeer.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MenuBar.h"
+#include "platform/ui/Rectangle.h"
+#include "platform/ui/TextArea.h"
 
 namespace vorline::qttest {
 namespace {
@@ -62,41 +61,46 @@ TEST_P(KeyTextTest, GivesTheKeyTextOfTheEvent) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyTextTest,
-    ::testing::Values(KeyCase{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier, "\r", std::string(Keys::Enter)},
-                      KeyCase{"CtrlReturn", Qt::Key_Return, Qt::ControlModifier, "", std::string(Keys::Enter)},
-                      KeyCase{"Return", Qt::Key_Return, Qt::NoModifier, "\r", std::string(Keys::Return)},
-                      KeyCase{"ShiftReturn", Qt::Key_Return, Qt::ShiftModifier, "\r", std::string(Keys::Return)},
-                      KeyCase{"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b", std::string(Keys::Escape)},
-                      KeyCase{"Tab", Qt::Key_Tab, Qt::NoModifier, "\t", std::string(Keys::Tab)},
-                      KeyCase{"CtrlTab", Qt::Key_Tab, Qt::ControlModifier, "\t", std::nullopt},
-                      KeyCase{"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b", std::string(Keys::Backspace)},
-                      KeyCase{"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f", std::string(Keys::Delete)},
-                      KeyCase{"Left", Qt::Key_Left, Qt::NoModifier, "", std::string(Keys::Left)},
-                      KeyCase{"ShiftDown", Qt::Key_Down, Qt::ShiftModifier, "", std::string(Keys::Down)},
-                      KeyCase{"CtrlLeft", Qt::Key_Left, Qt::ControlModifier, "", std::nullopt},
-                      KeyCase{"Letter", Qt::Key_A, Qt::NoModifier, "a", std::string("a")},
-                      KeyCase{"AltLetter", Qt::Key_A, Qt::AltModifier, "a", std::string("a")},
-                      KeyCase{"CtrlLetter", Qt::Key_A, Qt::ControlModifier, "\x01", std::nullopt},
-                      KeyCase{"Accented", Qt::Key_Eacute, Qt::NoModifier, "\xC3\xA9", std::string("\xC3\xA9")},
-                      KeyCase{"Home", Qt::Key_Home, Qt::NoModifier, "", std::nullopt},
-                      KeyCase{"F5", Qt::Key_F5, Qt::NoModifier, "", std::nullopt}),
+    ::testing::Values(
+        KeyCase{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier, "\r", std::string(Keys::Enter)},
+        KeyCase{"CtrlReturn", Qt::Key_Return, Qt::ControlModifier, "", std::string(Keys::Enter)},
+        KeyCase{"Return", Qt::Key_Return, Qt::NoModifier, "\r", std::string(Keys::Return)},
+        KeyCase{"ShiftReturn", Qt::Key_Return, Qt::ShiftModifier, "\r", std::string(Keys::Return)},
+        KeyCase{"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b", std::string(Keys::Escape)},
+        KeyCase{"Tab", Qt::Key_Tab, Qt::NoModifier, "\t", std::string(Keys::Tab)},
+        KeyCase{"CtrlTab", Qt::Key_Tab, Qt::ControlModifier, "\t", std::nullopt},
+        KeyCase{"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b", std::string(Keys::Backspace)},
+        KeyCase{"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f", std::string(Keys::Delete)},
+        KeyCase{"Left", Qt::Key_Left, Qt::NoModifier, "", std::string(Keys::Left)},
+        KeyCase{"ShiftDown", Qt::Key_Down, Qt::ShiftModifier, "", std::string(Keys::Down)},
+        KeyCase{"CtrlLeft", Qt::Key_Left, Qt::ControlModifier, "", std::nullopt},
+        KeyCase{"Letter", Qt::Key_A, Qt::NoModifier, "a", std::string("a")},
+        KeyCase{"AltLetter", Qt::Key_A, Qt::AltModifier, "a", std::string("a")},
+        KeyCase{"CtrlLetter", Qt::Key_A, Qt::ControlModifier, "\x01", std::nullopt},
+        KeyCase{"Accented", Qt::Key_Eacute, Qt::NoModifier, "\xC3\xA9", std::string("\xC3\xA9")},
+        KeyCase{"Home", Qt::Key_Home, Qt::NoModifier, "", std::nullopt},
+        KeyCase{"F5", Qt::Key_F5, Qt::NoModifier, "", std::nullopt}),
     [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
 
 // ---- windows with controls ----
 
 class PlainWindow : public Window {
-public:
+ public:
   void CreateControls() override {
     _AddControl(New<TextArea>(), "Pad");
-    ControlByName<TextArea>("Pad")->SetProperties({{"Left", int64_t{0}}, {"Top", int64_t{0}}, {"Width", int64_t{200}},
-                                                   {"Height", int64_t{100}}, {"TextFont", std::string("Monaco")},
-                                                   {"TextSize", 12.0f}, {"AutomaticallyCheckSpelling", true}});
+    ControlByName<TextArea>("Pad")->SetProperties({{"Left", int64_t{0}},
+                                                   {"Top", int64_t{0}},
+                                                   {"Width", int64_t{200}},
+                                                   {"Height", int64_t{100}},
+                                                   {"TextFont", std::string("Monaco")},
+                                                   {"TextSize", 12.0f},
+                                                   {"AutomaticallyCheckSpelling", true}});
   }
   std::shared_ptr<TextArea> pad() const { return ControlByName<TextArea>("Pad"); }
 };
 
 class QtWindowTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     app.SetQuitOnLastWindowClosed(false);
     Application::RegisterAppObject(&app);
@@ -120,7 +124,10 @@ protected:
 
 TEST_F(QtWindowTest, TextKeepsEveryCharacterAndCarriageReturnsBecomeLineBreaks) {
   auto pad = open()->pad();
-  const std::string kept = "a\xC2\xA0" "b \xF0\x9F\x98\x80\tc\nd\xE2\x80\xA8" "e";  // nbsp, emoji, LS
+  const std::string kept =
+      "a\xC2\xA0"
+      "b \xF0\x9F\x98\x80\tc\nd\xE2\x80\xA8"
+      "e";  // nbsp, emoji, LS
   pad->SetText(kept);
   EXPECT_EQ(pad->Text(), kept);
   pad->SetText("one\r\ntwo\rthree");
@@ -175,9 +182,12 @@ struct FontCase {
 
 QString askedFamily(const FontCase& c) {
   switch (c.asked) {
-    case Asked::Named: return c.family;
-    case Asked::DesktopFixed: return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-    case Asked::Desktop: return QApplication::font().family();
+    case Asked::Named:
+      return c.family;
+    case Asked::DesktopFixed:
+      return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    case Asked::Desktop:
+      return QApplication::font().family();
   }
   return {};
 }
@@ -199,7 +209,8 @@ INSTANTIATE_TEST_SUITE_P(
     Families, FontRequestTest,
     ::testing::Values(FontCase{"InstalledMonaco", "Monaco", {"Monaco", "Sans"}, Asked::Named, true},
                       FontCase{"MissingMonaco", "Monaco", {"Sans"}, Asked::DesktopFixed, true},
-                      FontCase{"MissingCourierAnyCase", "courier new", {}, Asked::DesktopFixed, true},
+                      FontCase{
+                          "MissingCourierAnyCase", "courier new", {}, Asked::DesktopFixed, true},
                       FontCase{"System", "System", {"Monaco"}, Asked::Desktop, false},
                       FontCase{"NoFamily", "", {}, Asked::Desktop, false},
                       FontCase{"OtherFamily", "Helvetica", {}, Asked::Named, false}),
@@ -222,16 +233,21 @@ TEST_F(QtWindowTest, ATitleIsShownAsItStands) {
 }
 
 class FramedWindow : public Window {
-public:
+ public:
   void Layout() override {
     SetProperties({{"Width", int64_t{60}}, {"Height", int64_t{40}}, {"Resizeable", false}});
   }
   void CreateControls() override {
     _AddControl(New<Rectangle>(), "Box");
     ControlByName<Rectangle>("Box")->SetProperties(
-        {{"Left", int64_t{0}}, {"Top", int64_t{0}}, {"Width", int64_t{60}}, {"Height", int64_t{40}},
-         {"FillColor", Color{255, 255, 255, 0}}, {"TopLeftColor", Color{0x11, 0x11, 0x11, 0}},
-         {"BottomRightColor", Color{0xE6, 0xE6, 0xE6, 0}}, {"BorderWidth", int64_t{2}}});
+        {{"Left", int64_t{0}},
+         {"Top", int64_t{0}},
+         {"Width", int64_t{60}},
+         {"Height", int64_t{40}},
+         {"FillColor", Color{255, 255, 255, 0}},
+         {"TopLeftColor", Color{0x11, 0x11, 0x11, 0}},
+         {"BottomRightColor", Color{0xE6, 0xE6, 0xE6, 0}},
+         {"BorderWidth", int64_t{2}}});
   }
 };
 
@@ -240,7 +256,8 @@ TEST_F(QtWindowTest, ARectangleShowsItsDesignColoursAndAFixedWindowKeepsItsSize)
   QtWindowPeer& peer = QtPlatform::peerOf(*window);
   EXPECT_EQ(peer.content()->minimumSize(), QSize(60, 40));
   EXPECT_EQ(peer.content()->maximumSize(), QSize(60, 40));
-  QImage image = dynamic_cast<QtControl&>(*window->ControlByName<Rectangle>("Box")).view()->grab().toImage();
+  QImage image =
+      dynamic_cast<QtControl&>(*window->ControlByName<Rectangle>("Box")).view()->grab().toImage();
   EXPECT_EQ(image.pixelColor(30, 20), QColor(Qt::white));
   EXPECT_EQ(image.pixelColor(1, 20), QColor(0x11, 0x11, 0x11));
   EXPECT_EQ(image.pixelColor(59, 20), QColor(0xE6, 0xE6, 0xE6));
@@ -259,15 +276,18 @@ class SpellWordTest : public ::testing::TestWithParam<WordCase> {};
 
 TEST_P(SpellWordTest, ChecksWordsNotNames) {
   const WordCase& c = GetParam();
-  EXPECT_EQ(QtSpellHighlighter::worthChecking(QString::fromUtf8(c.text), c.start, c.length), c.checked) << c.text;
+  EXPECT_EQ(QtSpellHighlighter::worthChecking(QString::fromUtf8(c.text), c.start, c.length),
+            c.checked)
+      << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Words, SpellWordTest,
-                         ::testing::Values(WordCase{"the total", 4, 5, true}, WordCase{"a b", 0, 1, false},
-                                           WordCase{"plotXMax = 3", 0, 8, false}, WordCase{"PI * 2", 0, 2, false},
-                                           WordCase{"x2 = 1", 0, 1, false}, WordCase{"my_var", 0, 2, false},
-                                           WordCase{"$name", 1, 4, false}, WordCase{"@wend", 1, 4, false},
-                                           WordCase{"sqrt(2)", 0, 4, false}, WordCase{"Total cost", 0, 5, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Words, SpellWordTest,
+    ::testing::Values(WordCase{"the total", 4, 5, true}, WordCase{"a b", 0, 1, false},
+                      WordCase{"plotXMax = 3", 0, 8, false}, WordCase{"PI * 2", 0, 2, false},
+                      WordCase{"x2 = 1", 0, 1, false}, WordCase{"my_var", 0, 2, false},
+                      WordCase{"$name", 1, 4, false}, WordCase{"@wend", 1, 4, false},
+                      WordCase{"sqrt(2)", 0, 4, false}, WordCase{"Total cost", 0, 5, true}));
 
 struct ProseCase {
   const char* text;
@@ -283,18 +303,21 @@ TEST_P(ProseSpanTest, CommentLinesAndStringsAreProse) {
   EXPECT_EQ(QtSpellHighlighter::proseSpans(QString::fromUtf8(c.text)), c.prose) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ProseSpanTest,
-    ::testing::Values(ProseCase{"taxrate = 5 //5", {}}, ProseCase{"  # a note", {{2, 8}}},
-                      ProseCase{"-- note // 3", {{0, 8}}}, ProseCase{"$s = \"ab\" + \"c\"", {{6, 2}, {13, 1}}},
-                      ProseCase{"print \"open", {{7, 4}}}, ProseCase{"x = 1 //\"results\"", {}},
-                      ProseCase{"$e = \"\"", {}}));
+INSTANTIATE_TEST_SUITE_P(Lines, ProseSpanTest,
+                         ::testing::Values(ProseCase{"taxrate = 5 //5", {}},
+                                           ProseCase{"  # a note", {{2, 8}}},
+                                           ProseCase{"-- note // 3", {{0, 8}}},
+                                           ProseCase{"$s = \"ab\" + \"c\"", {{6, 2}, {13, 1}}},
+                                           ProseCase{"print \"open", {{7, 4}}},
+                                           ProseCase{"x = 1 //\"results\"", {}},
+                                           ProseCase{"$e = \"\"", {}}));
 
 // A dictionary of its own, so that what is underlined does not hang on what is installed.
 TEST(QtSpellHighlighterTest, UnderlinesMisspeltProseButNoCode) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  for (auto [name, text] : {std::pair{"xx_TEST.aff", "SET UTF-8\n"}, std::pair{"xx_TEST.dic", "4\nthe\nrate\nis\nnew\n"}}) {
+  for (auto [name, text] : {std::pair{"xx_TEST.aff", "SET UTF-8\n"},
+                            std::pair{"xx_TEST.dic", "4\nthe\nrate\nis\nnew\n"}}) {
     QFile file(folder.filePath(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
@@ -303,12 +326,13 @@ TEST(QtSpellHighlighterTest, UnderlinesMisspeltProseButNoCode) {
   ASSERT_TRUE(dictionary.loaded());
   QTextDocument document;
   QtSpellHighlighter highlighter(&document, dictionary);
-  document.setPlainText("# the rate is wrongg\n"
-                        "taxrate = funtotal(2) + zzq //zzq\n"
-                        "$s = \"the taxx\" // teh\n"
-                        "-- the neww rate\n"
-                        "use \"notes.vrl\"\n"
-                        "plot sin(plotX)*5");
+  document.setPlainText(
+      "# the rate is wrongg\n"
+      "taxrate = funtotal(2) + zzq //zzq\n"
+      "$s = \"the taxx\" // teh\n"
+      "-- the neww rate\n"
+      "use \"notes.vrl\"\n"
+      "plot sin(plotX)*5");
   highlighter.rehighlight();
   std::vector<QString> underlined;
   for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
@@ -321,7 +345,8 @@ TEST(QtSpellHighlighterTest, UnderlinesMisspeltProseButNoCode) {
 // ---- menus ----
 
 TEST(QtMenuModelTest, ShortcutTextsBecomeCtrlKeySequences) {
-  EXPECT_EQ(QtMenuModel::keySequenceOf("Cmd+Shift+s"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  EXPECT_EQ(QtMenuModel::keySequenceOf("Cmd+Shift+s"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   EXPECT_EQ(QtMenuModel::keySequenceOf("Cmd+R"), QKeySequence(Qt::CTRL | Qt::Key_R));
   EXPECT_EQ(QtMenuModel::keySequenceOf("Option+F5"), QKeySequence(Qt::ALT | Qt::Key_F5));
   EXPECT_TRUE(QtMenuModel::keySequenceOf("").isEmpty());
@@ -335,11 +360,11 @@ std::shared_ptr<MenuItem> menuItem(const char* name, const char* text, const cha
 }
 
 class MenuWindow : public Window {
-public:
+ public:
   explicit MenuWindow(std::shared_ptr<MenuBar> bar) : bar_(std::move(bar)) {}
   void Layout() override { SetMenuBar(bar_); }
 
-private:
+ private:
   std::shared_ptr<MenuBar> bar_;
 };
 
@@ -377,9 +402,10 @@ TEST_F(QtWindowTest, EveryWindowShowsTheSameActionsAndItsStateFollowsTheModel) {
 
 // A running operation on the clock by hand: one poll a millisecond, as a script polls.
 class QtRunGuardTest : public QtWindowTest {
-protected:
+ protected:
   // Polls until told to stop or the operation has lasted that long; the moment it stopped.
-  std::optional<int64_t> pollUntilStopped(int64_t lastMs, const std::function<void(int64_t at)>& eachPoll = {}) {
+  std::optional<int64_t> pollUntilStopped(int64_t lastMs,
+                                          const std::function<void(int64_t at)>& eachPoll = {}) {
     QtPlatform& platform = harness.platform();
     for (int64_t at = 0; at <= lastMs; ++at, platform.clock().advance(1)) {
       bool stopped = platform.busyPoll();
@@ -401,14 +427,18 @@ TEST_F(QtRunGuardTest, ALongRunShowsBusyDropsInputAndStopsOnEsc) {
   int64_t firstEventAt = -1;
   int64_t busyFrom = -1;
   QObject scope;
-  QMetaObject::invokeMethod(&scope, [&] { firstEventAt = clock.now() - start; }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &scope, [&] { firstEventAt = clock.now() - start; }, Qt::QueuedConnection);
   std::optional<int64_t> stoppedAt = pollUntilStopped(5000, [&](int64_t at) {
     if (busyFrom < 0 && showsBusy()) busyFrom = at;
     if (at == 700) {
-      QMetaObject::invokeMethod(&scope, [&] {
-        typeText(*window, "x");
-        pressKey(*window, Qt::Key_Escape);
-      }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          &scope,
+          [&] {
+            typeText(*window, "x");
+            pressKey(*window, Qt::Key_Escape);
+          },
+          Qt::QueuedConnection);
     }
   });
   harness.platform().busyEnd();
@@ -428,7 +458,8 @@ TEST_F(QtRunGuardTest, ALongRunShowsBusyDropsInputAndStopsOnEsc) {
 TEST_F(QtRunGuardTest, AShortRunNeverShowsBusy) {
   QtPlatform& platform = harness.platform();
   int64_t busyPolls = 0;
-  EXPECT_FALSE(pollUntilStopped(QtRunGuard::kBusyAfterMs - 1, [&](int64_t) { busyPolls += showsBusy(); }));
+  EXPECT_FALSE(
+      pollUntilStopped(QtRunGuard::kBusyAfterMs - 1, [&](int64_t) { busyPolls += showsBusy(); }));
   EXPECT_EQ(busyPolls, 0);
   platform.busyEnd();
   EXPECT_FALSE(platform.runGuard().running());
@@ -487,8 +518,10 @@ TEST(QtFileDialogsTest, TheFilterOffersTheRegisteredTypes) {
   text->SetName("Text Files");
   text->SetExtensions(".txt");
   text->Register();
-  EXPECT_EQ(dialogNameFilters("TEXT", false), (QStringList{"Pad Files (*.vrl)", "Text Files (*.txt)"}));
-  EXPECT_EQ(dialogNameFilters("TEXT", true), (QStringList{"Pad Files (*.vrl)", "Text Files (*.txt)", "All Files (*)"}));
+  EXPECT_EQ(dialogNameFilters("TEXT", false),
+            (QStringList{"Pad Files (*.vrl)", "Text Files (*.txt)"}));
+  EXPECT_EQ(dialogNameFilters("TEXT", true),
+            (QStringList{"Pad Files (*.vrl)", "Text Files (*.txt)", "All Files (*)"}));
   EXPECT_EQ(dialogNameFilters("Images", false), QStringList{"All Files (*)"});
 }
 

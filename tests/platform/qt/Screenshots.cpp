@@ -10,15 +10,15 @@
 #include <QTest>
 #include <cstdio>
 
-#include "platform/qt/QtHarness.h"
 #include "app/App.h"
 #include "app/AppStartup.h"
+#include "platform/qt/QtControl.h"
+#include "platform/qt/QtHarness.h"
+#include "platform/qt/QtViewWindow.h"
+#include "platform/qt/QtWindowPeer.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/TextArea.h"
 #include "platform/ui/ViewWindow.h"
-#include "platform/qt/QtControl.h"
-#include "platform/qt/QtViewWindow.h"
-#include "platform/qt/QtWindowPeer.h"
 #include "window/FrmMain.h"
 
 namespace vorline::qttest {
@@ -43,11 +43,13 @@ QImage windowPicture(QWidget& window, QWidget* box = nullptr) {
   QPainter painter(&picture);
   painter.fillRect(1, 1, content.width(), titleHeight - 1, QColor(0xe8, 0xe8, 0xe8));
   painter.setPen(Qt::black);
-  painter.drawText(QRect(1, 1, content.width(), titleHeight - 1), Qt::AlignCenter, window.windowTitle());
+  painter.drawText(QRect(1, 1, content.width(), titleHeight - 1), Qt::AlignCenter,
+                   window.windowTitle());
   painter.drawImage(1, titleHeight, content);
   if (box) {
     QImage over = box->grab().toImage();
-    QPoint at((picture.width() - over.width()) / 2, titleHeight + (content.height() - over.height()) / 3);
+    QPoint at((picture.width() - over.width()) / 2,
+              titleHeight + (content.height() - over.height()) / 3);
     painter.fillRect(QRect(at - QPoint(1, 1), over.size() + QSize(2, 2)), QColor(0x70, 0x70, 0x70));
     painter.drawImage(at, over);
   }
@@ -61,7 +63,7 @@ bool save(const QImage& image, const QDir& folder, const char* name) {
 }
 
 class Session {
-public:
+ public:
   Session() {
     qputenv("VORLINE_HOME", home_.filePath("app").toLocal8Bit());
     qputenv("VORLINE_RESOURCES_DIR", VORLINE_TEST_RESOURCES_DIR);
@@ -71,7 +73,10 @@ public:
     window_ = std::dynamic_pointer_cast<FrmMain>(AppStartup::Application()->FrontWindow());
     // The drawing view goes to the window's view window, as the front end shows it.
     FrmMain* raw = window_.get();
-    if (!window_->onShowView) window_->onShowView = [raw](const std::shared_ptr<Picture>& view) { ShowViewWindow(*raw, view); };
+    if (!window_->onShowView)
+      window_->onShowView = [raw](const std::shared_ptr<Picture>& view) {
+        ShowViewWindow(*raw, view);
+      };
     activateWindow(*window_);
   }
   ~Session() {
@@ -90,7 +95,7 @@ public:
   QtPlatform platform;
   ModalCloser closer;
 
-private:
+ private:
   QTemporaryDir home_;
   std::shared_ptr<FrmMain> window_;
 };
@@ -134,7 +139,8 @@ bool plotShot(Session& s, const QDir& folder) {
   QTest::qWait(100);
   QImage pad = windowPicture(s.view());
   QImage plot = windowPicture(*view);
-  QImage picture(pad.width() + plot.width() + 16, std::max(pad.height(), plot.height()), QImage::Format_RGB32);
+  QImage picture(pad.width() + plot.width() + 16, std::max(pad.height(), plot.height()),
+                 QImage::Format_RGB32);
   picture.fill(QColor(0x5a, 0x6e, 0x82));
   QPainter painter(&picture);
   painter.drawImage(0, 0, pad);

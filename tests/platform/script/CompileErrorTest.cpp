@@ -72,17 +72,21 @@ const ErrorCase kNamesAndCalls[] = {
     {"WrongNumberAmongOverloads", "print mid(\"a\")", 7, 1},
     {"WrongCountBetweenOverloads",
      "function f(a as double) as double\nreturn a\nend function\n"
-     "function f(a as double, b as double, c as double) as double\nreturn a\nend function\nprint f(1, 2)",
+     "function f(a as double, b as double, c as double) as double\nreturn a\nend function\nprint "
+     "f(1, 2)",
      8, 7},
     {"IncompatibleParameters", "print len(5)", 9, 1},
     {"AmbiguousOverloads",
-     "sub f(a as integer, b as double)\nend sub\nsub f(a as double, b as integer)\nend sub\nf 1, 2", 9, 5},
+     "sub f(a as integer, b as double)\nend sub\nsub f(a as double, b as integer)\nend sub\nf 1, 2",
+     9, 5},
     {"VariableIsNotAMethod", "dim x as double\nx", 15, 2},
     {"IndexingAScalar", "dim x as double\nprint x(1)", 16, 2},
     {"TooFewSubscripts", "dim m(2, 2) as double\nprint m(1)", 17, 2},
     {"TooManySubscripts", "dim a(2) as double\nprint a(1, 1)", 18, 2},
     {"AssignToConstant", "const k = 1\nk = 2", 32, 2},
-    {"LineCountsTheGeneratedScript", "\nfunction f(x as double) as double\nreturn x\nend function\n\ndim a as double\na = f(\"s\")", 9, 7},
+    {"LineCountsTheGeneratedScript",
+     "\nfunction f(x as double) as double\nreturn x\nend function\n\ndim a as double\na = f(\"s\")",
+     9, 7},
 };
 INSTANTIATE_TEST_SUITE_P(NamesAndCalls, CompileErrors, testing::ValuesIn(kNamesAndCalls), caseName);
 

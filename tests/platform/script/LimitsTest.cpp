@@ -75,8 +75,9 @@ TEST(ScriptLimits, ManyUnaryOperatorsAreACompileError) {
 }
 
 TEST(ScriptLimits, CallDepth) {
-  RunResult r = runScript("function f(n as double) as double\n  return f(n + 1) + 1\nend function\nprint f(0)", nullptr,
-                          [](XojoScript& s) { s.Limits.maxCallDepth = 50; });
+  RunResult r = runScript(
+      "function f(n as double) as double\n  return f(n + 1) + 1\nend function\nprint f(0)", nullptr,
+      [](XojoScript& s) { s.Limits.maxCallDepth = 50; });
   EXPECT_EQ(r.errorNumber, 5);
   EXPECT_EQ(r.errorMessage, "Stack overflow: recursion deeper than 50");
 }
@@ -86,10 +87,14 @@ TEST(ScriptLimits, StringSize) {
   const char* doubling = "dim s as string = \"x\"\nwhile true\n  s = s + s\nwend";
   RunResult r = runScript(doubling, nullptr, small);
   EXPECT_EQ(r.errorNumber, 6);
-  RunResult concat = runScript("dim s as string = \"x\"\ndim t as string\nwhile true\n  t = s + s\n  s = t\nwend", nullptr, small);
+  RunResult concat =
+      runScript("dim s as string = \"x\"\ndim t as string\nwhile true\n  t = s + s\n  s = t\nwend",
+                nullptr, small);
   EXPECT_EQ(concat.errorNumber, 6);
-  RunResult replace = runScript("dim s as string = \"aaaaaaaaaaaaaaaaaaaa\"\nwhile true\n  s = replaceall(s, \"a\", \"aaaa\")\nwend",
-                                nullptr, small);
+  RunResult replace = runScript(
+      "dim s as string = \"aaaaaaaaaaaaaaaaaaaa\"\nwhile true\n  s = replaceall(s, \"a\", "
+      "\"aaaa\")\nwend",
+      nullptr, small);
   EXPECT_EQ(replace.errorNumber, 6);
 }
 
@@ -97,13 +102,16 @@ TEST(ScriptLimits, ArraySize) {
   auto small = [](XojoScript& s) { s.Limits.maxArrayElements = 100; };
   EXPECT_EQ(runScript("dim a(100) as double", nullptr, small).errorNumber, 6);
   EXPECT_EQ(runScript("dim a(99) as double\nprint a.count", nullptr, small).output(), "100");
-  EXPECT_EQ(runScript("dim a() as string\nwhile true\n  a.append \"x\"\nwend", nullptr, small).errorNumber, 6);
+  EXPECT_EQ(runScript("dim a() as string\nwhile true\n  a.append \"x\"\nwend", nullptr, small)
+                .errorNumber,
+            6);
   EXPECT_EQ(runScript("dim a() as string\nredim a(1000)", nullptr, small).errorNumber, 6);
 }
 
 TEST(ScriptLimits, AllocationBudget) {
-  RunResult r = runScript("dim a() as string\ndim s as string = \"0123456789\"\nwhile true\n  a.append s + s\nwend", nullptr,
-                          [](XojoScript& s) { s.Limits.maxAllocatedBytes = 100000; });
+  RunResult r = runScript(
+      "dim a() as string\ndim s as string = \"0123456789\"\nwhile true\n  a.append s + s\nwend",
+      nullptr, [](XojoScript& s) { s.Limits.maxAllocatedBytes = 100000; });
   EXPECT_EQ(r.errorNumber, 6);
 }
 
@@ -113,7 +121,8 @@ TEST(ScriptLimits, AllocationBudget) {
 TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
   auto budget = [](XojoScript& s) { s.Limits.maxAllocatedBytes = 4 * 1024 * 1024; };
   RunResult deep = runScript(
-      "function deep(n as integer) as integer\n  dim a(100000) as double\n  a(0) = n\n  if n = 0 then return 0\n"
+      "function deep(n as integer) as integer\n  dim a(100000) as double\n  a(0) = n\n  if n = 0 "
+      "then return 0\n"
       "  return deep(n - 1) + 1\nend function\nprint \"start\"\nprint str(deep(1000))",
       nullptr, budget);
   EXPECT_EQ(deep.errorNumber, 6);
@@ -126,15 +135,18 @@ TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
     const char* output;
   } cases[] = {
       {"ArraysMadeAndDropped",
-       "dim n as integer\nfor i as integer = 1 to 200\n  dim a(100000) as double\n  a(5) = i\n  n = n + a(5)\nnext\n"
+       "dim n as integer\nfor i as integer = 1 to 200\n  dim a(100000) as double\n  a(5) = i\n  n "
+       "= n + a(5)\nnext\n"
        "print str(n)",
        "20100"},
       {"RecursionThatFits",
-       "function deep(n as integer) as integer\n  dim a(10000) as double\n  if n = 0 then return 0\n"
+       "function deep(n as integer) as integer\n  dim a(10000) as double\n  if n = 0 then return "
+       "0\n"
        "  return deep(n - 1) + 1\nend function\nprint str(deep(20))",
        "20"},
       {"SharedStringInEveryElement",
-       "dim s as string = \"x\"\nwhile len(s) < 1000000\n  s = s + s\nwend\ndim a(1000) as string = s\n"
+       "dim s as string = \"x\"\nwhile len(s) < 1000000\n  s = s + s\nwend\ndim a(1000) as string "
+       "= s\n"
        "for i as integer = 0 to 1000\n  a(i) = s\nnext\nprint str(len(a(1000)))",
        "1048576"},
       {"StringsCalledAndReturned",
@@ -154,26 +166,29 @@ TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
       "for i as integer = 0 to 1000\n  v(i) = s\nnext",
       nullptr, budget);
   EXPECT_EQ(variants.errorNumber, 6);
-  RunResult growing = runScript("dim s as string = \"x\"\nwhile true\n  s = s + s\nwend", nullptr, budget);
+  RunResult growing =
+      runScript("dim s as string = \"x\"\nwhile true\n  s = s + s\nwend", nullptr, budget);
   EXPECT_EQ(growing.errorNumber, 6);
   RunResult copies = runScript(
-      "dim s as string = \"x\"\nwhile len(s) < 100000\n  s = s + s\nwend\ndim a() as string\nwhile true\n"
+      "dim s as string = \"x\"\nwhile len(s) < 100000\n  s = s + s\nwend\ndim a() as string\nwhile "
+      "true\n"
       "  a.append s + \"!\"\nwend",
       nullptr, budget);
   EXPECT_EQ(copies.errorNumber, 6);
 }
 
 TEST(ScriptLimits, StepBudget) {
-  RunResult r = runScript("print 1\nwhile true\nwend", nullptr, [](XojoScript& s) { s.Limits.maxSteps = 100000; });
+  RunResult r = runScript("print 1\nwhile true\nwend", nullptr,
+                          [](XojoScript& s) { s.Limits.maxSteps = 100000; });
   EXPECT_EQ(r.errorNumber, 8);
   EXPECT_EQ(r.output(), "1");
 }
 
 TEST(ScriptHostHook, StopsARunawayLoop) {
   int calls = 0;
-  RunResult r = runScript("dim n as integer\nwhile true\n  n = n + 1\nwend", nullptr, [&calls](XojoScript& s) {
-    s.ShouldStop = [&calls]() { return ++calls == 3; };
-  });
+  RunResult r =
+      runScript("dim n as integer\nwhile true\n  n = n + 1\nwend", nullptr,
+                [&calls](XojoScript& s) { s.ShouldStop = [&calls]() { return ++calls == 3; }; });
   EXPECT_EQ(r.errorNumber, 8);
   EXPECT_EQ(r.errorMessage, "Stopped");
   EXPECT_EQ(calls, 3);
@@ -181,9 +196,11 @@ TEST(ScriptHostHook, StopsARunawayLoop) {
 
 TEST(ScriptHostHook, StopsRecursionAndForLoops) {
   auto stop = [](XojoScript& s) { s.ShouldStop = []() { return true; }; };
-  RunResult rec = runScript("function f(n as integer) as integer\n  if n = 0 then return 0\n  return f(n - 1) + f(n - 1)\n"
-                            "end function\nprint f(60)",
-                            nullptr, stop);
+  RunResult rec = runScript(
+      "function f(n as integer) as integer\n  if n = 0 then return 0\n  return f(n - 1) + f(n - "
+      "1)\n"
+      "end function\nprint f(60)",
+      nullptr, stop);
   EXPECT_EQ(rec.errorNumber, 8);
   RunResult loop = runScript("for i as integer = 1 to 9223372036854775807\nnext", nullptr, stop);
   EXPECT_EQ(loop.errorNumber, 8);
@@ -202,22 +219,33 @@ TEST(ScriptLimits, ManyDistinctLiteralsAndCaseArms) {
   EXPECT_EQ(literals.output(), std::to_string(sum));
 
   std::string select = "dim r as integer\nfunction pick(x as integer) as integer\nselect case x\n";
-  for (int i = 0; i < 100000; ++i) select += "case " + std::to_string(i) + "\n  return " + std::to_string(3 * i) + "\n";
+  for (int i = 0; i < 100000; ++i)
+    select += "case " + std::to_string(i) + "\n  return " + std::to_string(3 * i) + "\n";
   select += "case else\n  return -1\nend select\nend function\n";
-  RunResult arms = runScript(select + "print str(pick(0)) + \" \" + str(pick(99999)) + \" \" + str(pick(100000))");
+  RunResult arms = runScript(
+      select + "print str(pick(0)) + \" \" + str(pick(99999)) + \" \" + str(pick(100000))");
   EXPECT_EQ(arms.compileErrors, 0) << arms.errorLine << " " << arms.errorInfo;
   EXPECT_EQ(arms.output(), "0 299997 -1");
 
   std::string vars;
-  for (int i = 0; i < 70000; ++i) vars += "dim v" + std::to_string(i) + " as integer = " + std::to_string(i) + "\n";
+  for (int i = 0; i < 70000; ++i)
+    vars += "dim v" + std::to_string(i) + " as integer = " + std::to_string(i) + "\n";
   RunResult names = runScript(vars + "print str(v0 + v69999)");
   EXPECT_EQ(names.output(), "69999");
 }
 
 // Every compile error names a line of the script, from 1.
 TEST(ScriptLimits, CompileErrorsNameALineFromOne) {
-  const std::string cases[] = {"", "print", "x = ", "\"abc", "function f(\n", "if true then\n", "print (1", "end function",
-                               "dim a as nosuch", "for i = 1 to 2\n"};
+  const std::string cases[] = {"",
+                               "print",
+                               "x = ",
+                               "\"abc",
+                               "function f(\n",
+                               "if true then\n",
+                               "print (1",
+                               "end function",
+                               "dim a as nosuch",
+                               "for i = 1 to 2\n"};
   for (const std::string& source : cases) {
     RunResult r = runScript(source);
     if (r.compileErrors == 0) continue;
@@ -226,7 +254,9 @@ TEST(ScriptLimits, CompileErrorsNameALineFromOne) {
 }
 
 TEST(ScriptLimits, ForLoopToTheLargestIntegerEnds) {
-  RunResult r = runScript("dim n as integer\nfor i as integer = 9223372036854775806 to 9223372036854775807\n  n = n + 1\nnext\nprint n");
+  RunResult r = runScript(
+      "dim n as integer\nfor i as integer = 9223372036854775806 to 9223372036854775807\n  n = n + "
+      "1\nnext\nprint n");
   EXPECT_EQ(r.output(), "2");
 }
 

@@ -17,7 +17,8 @@ class ScriptOutput : public testing::TestWithParam<OutputCase> {};
 TEST_P(ScriptOutput, PrintsExpected) {
   const OutputCase& c = GetParam();
   RunResult r = runScript(c.source);
-  ASSERT_EQ(r.compileErrors, 0) << "line " << r.errorLine << " [" << r.errorCode << "] " << r.errorInfo;
+  ASSERT_EQ(r.compileErrors, 0) << "line " << r.errorLine << " [" << r.errorCode << "] "
+                                << r.errorInfo;
   ASSERT_EQ(r.runtimeErrors, 0) << r.errorNumber << " " << r.errorMessage;
   EXPECT_EQ(r.output(), c.expected);
 }
@@ -26,43 +27,56 @@ std::string caseName(const testing::TestParamInfo<OutputCase>& info) { return in
 
 const OutputCase kNumbers[] = {
     {"Precedence", "print 1 + 2 * 3\nprint (1 + 2) * 3\nprint 10 - 4 - 3", "7|9|3"},
-    {"PowerIsRightAssociativeAndAboveUnaryMinus", "print 2 ^ 3 ^ 2\nprint -2 ^ 2\nprint 2 ^ -1", "512|-4|0.5"},
+    {"PowerIsRightAssociativeAndAboveUnaryMinus", "print 2 ^ 3 ^ 2\nprint -2 ^ 2\nprint 2 ^ -1",
+     "512|-4|0.5"},
     {"SlashIsAlwaysDouble", "print 7 / 2\nprint 6 / 3\nprint 1 / 3", "3.5|2|0.333333333333333"},
-    {"IntegerDivisionAndMod", "print 7 \\ 2\nprint -7 \\ 2\nprint 7 mod 3\nprint -7 mod 3\nprint 7.9 \\ 2",
-     "3|-3|1|-1|3"},
+    {"IntegerDivisionAndMod",
+     "print 7 \\ 2\nprint -7 \\ 2\nprint 7 mod 3\nprint -7 mod 3\nprint 7.9 \\ 2", "3|-3|1|-1|3"},
     {"DoubleModKeepsTheFraction", "print 7.5 mod 2", "1.5"},
-    {"DisplayForm", "print 0.1 + 0.2\nprint 1e20\nprint 0.00001\nprint 123456789012345\nprint 1e15\nprint -0.0",
+    {"DisplayForm",
+     "print 0.1 + 0.2\nprint 1e20\nprint 0.00001\nprint 123456789012345\nprint 1e15\nprint -0.0",
      "0.3|1e+20|0.00001|123456789012345|1e+15|0"},
     {"NonFiniteDoubles", "print 1e999\nprint -1e999\nprint (0/0)\nprint 1/0", "INF|-INF|NAN|INF"},
-    {"IntegerLiterals", "print 9223372036854775807\nprint &hFF\nprint &b101\nprint &o17\nprint &hFFFFFFFFFFFFFFFF",
+    {"IntegerLiterals",
+     "print 9223372036854775807\nprint &hFF\nprint &b101\nprint &o17\nprint &hFFFFFFFFFFFFFFFF",
      "9223372036854775807|255|5|15|-1"},
     {"TooLargeIntegerLiteralIsDouble", "print 9223372036854775808", "9.22337203685478e+18"},
-    {"MixedIntegerAndDouble", "dim i as integer = 7\ndim d as double = 0.5\nprint i * d\nprint i + 1\nprint d - i",
+    {"MixedIntegerAndDouble",
+     "dim i as integer = 7\ndim d as double = 0.5\nprint i * d\nprint i + 1\nprint d - i",
      "3.5|8|-6.5"},
-    {"BitOperationsOnIntegers", "print 6 and 3\nprint 6 or 3\nprint 6 xor 3\nprint not 0", "2|7|5|-1"},
-    {"DoubleStoredInIntegerTruncates", "dim i as integer\ni = 2.9\nprint i\ni = -2.9\nprint i", "2|-2"},
-    {"SizedIntegersWrap", "dim b as uint8 = 250\nb = b + 10\nprint b\ndim s as int8 = 127\ns = s + 1\nprint s",
+    {"BitOperationsOnIntegers", "print 6 and 3\nprint 6 or 3\nprint 6 xor 3\nprint not 0",
+     "2|7|5|-1"},
+    {"DoubleStoredInIntegerTruncates", "dim i as integer\ni = 2.9\nprint i\ni = -2.9\nprint i",
+     "2|-2"},
+    {"SizedIntegersWrap",
+     "dim b as uint8 = 250\nb = b + 10\nprint b\ndim s as int8 = 127\ns = s + 1\nprint s",
      "4|-128"},
     {"UInt64Wraps", "dim u as uint64 = 0\nu = u - 1\nprint u", "18446744073709551615"},
     {"SingleRoundsOnStore", "dim f as single = 0.1\nprint f\nprint f * 2 = 0.2", "0.1|False"},
-    {"SingleShowsTheValueItHolds", "dim t as single = 16777217\nprint str(t)\nprint t + 0\nt = 1/3\nprint t",
+    {"SingleShowsTheValueItHolds",
+     "dim t as single = 16777217\nprint str(t)\nprint t + 0\nt = 1/3\nprint t",
      "16777216|16777216|0.33333334"},
     {"NegativeZeroLiteral", "dim z as double = -0.0\nprint 1/z\nz = -0\nprint 1/z", "-INF|INF"},
 };
 INSTANTIATE_TEST_SUITE_P(Numbers, ScriptOutput, testing::ValuesIn(kNumbers), caseName);
 
 const OutputCase kTextAndLogic[] = {
-    {"JoinAndDoubledQuotes", "print \"a\" + \"b\"\nprint \"He said \"\"hi\"\"\"", "ab|He said \"hi\""},
-    {"StringsCompareIgnoringCase", "print \"abc\" = \"ABC\"\nprint \"a\" < \"B\"\nprint \"b\" <> \"B\"", "True|True|False"},
-    {"Booleans", "print true and false\nprint true or false\nprint not true\nprint 3 > 2\nprint true = false",
+    {"JoinAndDoubledQuotes", "print \"a\" + \"b\"\nprint \"He said \"\"hi\"\"\"",
+     "ab|He said \"hi\""},
+    {"StringsCompareIgnoringCase",
+     "print \"abc\" = \"ABC\"\nprint \"a\" < \"B\"\nprint \"b\" <> \"B\"", "True|True|False"},
+    {"Booleans",
+     "print true and false\nprint true or false\nprint not true\nprint 3 > 2\nprint true = false",
      "False|True|False|True|False"},
     {"ShortCircuitSkipsTheRightSide",
      "function loud() as boolean\n  print \"called\"\n  return true\nend function\n"
      "print false and loud()\nprint true or loud()\nprint true and loud()",
      "False|True|called|True"},
-    {"StrOfEverything", "print str(3)\nprint str(3.0)\nprint str(true)\nprint str(\"x\")\nprint str(2.5e-7)",
+    {"StrOfEverything",
+     "print str(3)\nprint str(3.0)\nprint str(true)\nprint str(\"x\")\nprint str(2.5e-7)",
      "3|3|True|x|2.5e-07"},
-    {"ComparisonsOfNaN", "dim n as double = (0/0)\nprint n = n\nprint n <> n\nprint n < 1\nprint n > 1",
+    {"ComparisonsOfNaN",
+     "dim n as double = (0/0)\nprint n = n\nprint n <> n\nprint n < 1\nprint n > 1",
      "False|True|False|False"},
     {"CaseDoesNotCount", "DIM X AS DOUBLE = 2\nPrint x * X\nIF x = 2 THEN PRINT \"yes\"", "4|yes"},
     {"Comments", "print 1 // one\nprint 2 ' two\n' print 3\n// print 4", "1|2"},
@@ -71,65 +85,90 @@ INSTANTIATE_TEST_SUITE_P(TextAndLogic, ScriptOutput, testing::ValuesIn(kTextAndL
 
 const OutputCase kControl[] = {
     {"IfElseIfElse",
-     "for i as integer = 1 to 3\n  if i = 1 then\n    print \"one\"\n  elseif i = 2 then\n    print \"two\"\n"
+     "for i as integer = 1 to 3\n  if i = 1 then\n    print \"one\"\n  elseif i = 2 then\n    "
+     "print \"two\"\n"
      "  else\n    print \"many\"\n  end if\nnext",
      "one|two|many"},
-    {"InlineIfWithElse", "dim x as double = 5\nif x > 3 then print \"big\" else print \"small\"\n"
-                         "if x > 9 then print \"huge\" else print \"not huge\"",
+    {"InlineIfWithElse",
+     "dim x as double = 5\nif x > 3 then print \"big\" else print \"small\"\n"
+     "if x > 9 then print \"huge\" else print \"not huge\"",
      "big|not huge"},
-    {"ForStepAndDownto", "for i as integer = 1 to 9 step 4\n  print i\nnext\nfor j as integer = 3 downto 1\n  print j\nnext",
+    {"ForStepAndDownto",
+     "for i as integer = 1 to 9 step 4\n  print i\nnext\nfor j as integer = 3 downto 1\n  print "
+     "j\nnext",
      "1|5|9|3|2|1"},
-    {"ForWithDoubleStep", "for x as double = 0 to 1 step 0.25\n  print x\nnext", "0|0.25|0.5|0.75|1"},
+    {"ForWithDoubleStep", "for x as double = 0 to 1 step 0.25\n  print x\nnext",
+     "0|0.25|0.5|0.75|1"},
     {"ForNegativeStepRunsDown", "for i as integer = 3 to 1 step -1\n  print i\nnext", "3|2|1"},
     {"ForThatDoesNotStart", "for i as integer = 5 to 1\n  print i\nnext\nprint \"done\"", "done"},
     {"LoopVariableAfterTheLoop", "dim i as integer\nfor i = 1 to 3\nnext\nprint i", "4"},
-    {"UndeclaredLoopVariableIsDeclared", "for k = 1 to 2\n  print k\nnext\nfor d = 0.5 to 1\n  print d\nnext",
-     "1|2|0.5"},
-    {"BodyAssignsTheLoopVariable", "for i as integer = 1 to 10\n  print i\n  i = i + 4\nnext", "1|6"},
+    {"UndeclaredLoopVariableIsDeclared",
+     "for k = 1 to 2\n  print k\nnext\nfor d = 0.5 to 1\n  print d\nnext", "1|2|0.5"},
+    {"BodyAssignsTheLoopVariable", "for i as integer = 1 to 10\n  print i\n  i = i + 4\nnext",
+     "1|6"},
     {"ExitAndContinue",
-     "for i as integer = 1 to 10\n  if i mod 2 = 0 then continue\n  if i > 5 then exit\n  print i\nnext",
+     "for i as integer = 1 to 10\n  if i mod 2 = 0 then continue\n  if i > 5 then exit\n  print "
+     "i\nnext",
      "1|3|5"},
     {"ExitForFromAnInnerLoop",
-     "for i as integer = 1 to 3\n  for j as integer = 1 to 3\n    if j = 2 then exit for\n    print str(i) + str(j)\n"
+     "for i as integer = 1 to 3\n  for j as integer = 1 to 3\n    if j = 2 then exit for\n    "
+     "print str(i) + str(j)\n"
      "  next\nnext",
      "11|21|31"},
     {"WhileWend", "dim n as integer = 3\nwhile n > 0\n  print n\n  n = n - 1\nwend", "3|2|1"},
     {"DoLoopUntil", "dim n as integer = 0\ndo\n  n = n + 1\nloop until n >= 3\nprint n", "3"},
     {"DoUntilLoop", "dim n as integer = 5\ndo until n >= 3\n  n = n + 1\nloop\nprint n", "5"},
-    {"DoLoopExitDo", "dim n as integer\ndo\n  n = n + 1\n  if n = 4 then exit do\nloop\nprint n", "4"},
+    {"DoLoopExitDo", "dim n as integer\ndo\n  n = n + 1\n  if n = 4 then exit do\nloop\nprint n",
+     "4"},
     {"SelectCase",
-     "for i as integer = 0 to 6\n  select case i\n  case 1, 2\n    print \"small\"\n  case 3 to 4\n    print \"mid\"\n"
+     "for i as integer = 0 to 6\n  select case i\n  case 1, 2\n    print \"small\"\n  case 3 to "
+     "4\n    print \"mid\"\n"
      "  case is >= 6\n    print \"big\"\n  case else\n    print \"other\"\n  end select\nnext",
      "other|small|small|mid|mid|other|big"},
-    {"SelectCaseOnText", "dim s as string = \"B\"\nselect case s\ncase \"a\"\n  print 1\ncase \"b\"\n  print 2\nend select", "2"},
+    {"SelectCaseOnText",
+     "dim s as string = \"B\"\nselect case s\ncase \"a\"\n  print 1\ncase \"b\"\n  print 2\nend "
+     "select",
+     "2"},
     {"EndStopsTheScript", "print 1\nend\nprint 2", "1"},
     {"TopLevelReturnStopsTheScript", "print 1\nreturn\nprint 2", "1"},
     {"ExitOutsideLoopsEndsTheScript", "print 1\nexit\nprint 2", "1"},
     {"ScriptWideLoopVariableInAFunction",
-     "dim plotX as double\nsub walk()\n  for plotX = 1 to 3\n    print plotX\n  next\nend sub\nwalk\nprint plotX", "1|2|3|4"},
-    {"SizedLoopVariable", "dim s as integer\nfor i as int32 = 1 to 4\n  s = s + i\nnext\nprint s\nprint i", "10|5"},
-    {"EndInsideAFunctionEndsTheRun", "sub stop()\n  print \"in\"\n  end\nend sub\nstop\nprint \"after\"", "in"},
+     "dim plotX as double\nsub walk()\n  for plotX = 1 to 3\n    print plotX\n  next\nend "
+     "sub\nwalk\nprint plotX",
+     "1|2|3|4"},
+    {"SizedLoopVariable",
+     "dim s as integer\nfor i as int32 = 1 to 4\n  s = s + i\nnext\nprint s\nprint i", "10|5"},
+    {"EndInsideAFunctionEndsTheRun",
+     "sub stop()\n  print \"in\"\n  end\nend sub\nstop\nprint \"after\"", "in"},
 };
 INSTANTIATE_TEST_SUITE_P(Control, ScriptOutput, testing::ValuesIn(kControl), caseName);
 
 const OutputCase kFunctions[] = {
-    {"Recursion", "function fib(n as double) as double\n  if n < 2 then\n    return n\n  end if\n"
-                  "  return fib(n - 1) + fib(n - 2)\nend function\nprint fib(20)",
+    {"Recursion",
+     "function fib(n as double) as double\n  if n < 2 then\n    return n\n  end if\n"
+     "  return fib(n - 1) + fib(n - 2)\nend function\nprint fib(20)",
      "6765"},
-    {"CallableBeforeItStands", "print twice(4)\nfunction twice(x as double) as double\n  return x * 2\nend function", "8"},
+    {"CallableBeforeItStands",
+     "print twice(4)\nfunction twice(x as double) as double\n  return x * 2\nend function", "8"},
     {"SubCalledWithAndWithoutParentheses",
-     "sub show(a as double, b as string)\n  print b + str(a)\nend sub\nshow 1, \"x\"\nshow(2, \"y\")", "x1|y2"},
-    {"ZeroArgumentFunctionWithoutParentheses", "function seven() as integer\n  return 7\nend function\nprint seven + 1\nprint seven()",
+     "sub show(a as double, b as string)\n  print b + str(a)\nend sub\nshow 1, \"x\"\nshow(2, "
+     "\"y\")",
+     "x1|y2"},
+    {"ZeroArgumentFunctionWithoutParentheses",
+     "function seven() as integer\n  return 7\nend function\nprint seven + 1\nprint seven()",
      "8|7"},
-    {"DefaultResults", "function d() as double\nend function\nfunction s() as string\nend function\n"
-                       "function b() as boolean\nend function\nprint d()\nprint s() = \"\"\nprint b()",
+    {"DefaultResults",
+     "function d() as double\nend function\nfunction s() as string\nend function\n"
+     "function b() as boolean\nend function\nprint d()\nprint s() = \"\"\nprint b()",
      "0|True|False"},
-    {"ResultMayBeDropped", "function f() as double\n  print \"ran\"\n  return 1\nend function\nf\nf()", "ran|ran"},
+    {"ResultMayBeDropped",
+     "function f() as double\n  print \"ran\"\n  return 1\nend function\nf\nf()", "ran|ran"},
     {"OverloadsByParameterType",
      "function t(x as integer) as string\n  return \"int\"\nend function\n"
      "function t(x as double) as string\n  return \"dbl\"\nend function\n"
      "function t(x as string) as string\n  return \"str\"\nend function\n"
-     "dim i as integer\ndim d as double\nprint t(i)\nprint t(d)\nprint t(\"a\")\nprint t(2)\nprint t(2.5)",
+     "dim i as integer\ndim d as double\nprint t(i)\nprint t(d)\nprint t(\"a\")\nprint t(2)\nprint "
+     "t(2.5)",
      "int|dbl|str|int|dbl"},
     // Each call site gets the overload of its own argument types, however often the same
     // name and types were resolved before, in the main code and in a function.
@@ -137,44 +176,63 @@ const OutputCase kFunctions[] = {
      "function t(x as integer) as string\n  return \"int\"\nend function\n"
      "function t(x as double) as string\n  return \"dbl\"\nend function\n"
      "function g(x as double) as string\n  return t(x) + t(1)\nend function\n"
-     "dim i as integer\ndim d as double\nprint t(i)\nprint t(d)\nprint t(i)\nprint t(d)\nprint g(1)\nprint t(i + 1)",
+     "dim i as integer\ndim d as double\nprint t(i)\nprint t(d)\nprint t(i)\nprint t(d)\nprint "
+     "g(1)\nprint t(i + 1)",
      "int|dbl|int|dbl|dblint|int"},
     {"ScriptStrHidesTheBuiltinEveryTime",
-     "function str(x as double) as string\n  return \"mine\"\nend function\nprint str(1.5)\nprint str(2.5)",
+     "function str(x as double) as string\n  return \"mine\"\nend function\nprint str(1.5)\nprint "
+     "str(2.5)",
      "mine|mine"},
-    {"LaterSameDefinitionWins", "function f(x as double) as double\n  return 1\nend function\n"
-                                "function f(x as double) as double\n  return 2\nend function\nprint f(0)",
+    {"LaterSameDefinitionWins",
+     "function f(x as double) as double\n  return 1\nend function\n"
+     "function f(x as double) as double\n  return 2\nend function\nprint f(0)",
      "2"},
-    {"ScriptFunctionHidesBuiltin", "function len(s as string) as integer\n  return 99\nend function\nprint len(\"abc\")", "99"},
-    {"ExitFunctionReturnsDefault", "function f() as double\n  exit function\n  return 5\nend function\nprint f()", "0"},
-    {"ParametersHideScriptWideVariables", "function f(x as double) as double\n  return x * 2\nend function\n"
-                                          "dim x as double = 100\nprint f(3)\nprint x",
+    {"ScriptFunctionHidesBuiltin",
+     "function len(s as string) as integer\n  return 99\nend function\nprint len(\"abc\")", "99"},
+    {"ExitFunctionReturnsDefault",
+     "function f() as double\n  exit function\n  return 5\nend function\nprint f()", "0"},
+    {"ParametersHideScriptWideVariables",
+     "function f(x as double) as double\n  return x * 2\nend function\n"
+     "dim x as double = 100\nprint f(3)\nprint x",
      "6|100"},
     {"FunctionsSeeDeclarationsThatStandAfterThem",
-     "function bump() as double\n  total = total + 1\n  return total\nend function\n\ndim total as double = 10\nprint bump()\nprint total",
+     "function bump() as double\n  total = total + 1\n  return total\nend function\n\ndim total as "
+     "double = 10\nprint bump()\nprint total",
      "11|11"},
-    {"LocalsAreFreshEachCall", "function f() as double\n  dim n as double\n  n = n + 1\n  return n\nend function\nprint f()\nprint f()",
+    {"LocalsAreFreshEachCall",
+     "function f() as double\n  dim n as double\n  n = n + 1\n  return n\nend function\nprint "
+     "f()\nprint f()",
      "1|1"},
     {"StringFunctionsAndParameters",
-     "function greet(name as string) as string\n  return \"hi \" + name\nend function\nprint greet(\"bo\")", "hi bo"},
+     "function greet(name as string) as string\n  return \"hi \" + name\nend function\nprint "
+     "greet(\"bo\")",
+     "hi bo"},
     {"StringResultOfRecursion",
-     "function rep(n as integer) as string\n  if n = 0 then return \"\"\n  return \"ab\" + rep(n - 1)\nend function\nprint rep(3)",
+     "function rep(n as integer) as string\n  if n = 0 then return \"\"\n  return \"ab\" + rep(n - "
+     "1)\nend function\nprint rep(3)",
      "ababab"},
-    {"ArrayParameter", "function total(a() as double) as double\n  dim s as double\n  for each v as double in a\n"
-                       "    s = s + v\n  next\n  return s\nend function\ndim a(2) as double\na(0) = 1\na(1) = 2\na(2) = 3\nprint total(a)",
+    {"ArrayParameter",
+     "function total(a() as double) as double\n  dim s as double\n  for each v as double in a\n"
+     "    s = s + v\n  next\n  return s\nend function\ndim a(2) as double\na(0) = 1\na(1) = "
+     "2\na(2) = 3\nprint total(a)",
      "6"},
 };
 INSTANTIATE_TEST_SUITE_P(Functions, ScriptOutput, testing::ValuesIn(kFunctions), caseName);
 
 const OutputCase kNames[] = {
-    {"VariablesNamedLikeBuiltins", "dim time as double = 5\ndim min as double = 2\ndim log as double = 3\n"
-                                   "print time\nprint min(min, 1)\nprint log + log(1)",
+    {"VariablesNamedLikeBuiltins",
+     "dim time as double = 5\ndim min as double = 2\ndim log as double = 3\n"
+     "print time\nprint min(min, 1)\nprint log + log(1)",
      "5|1|3"},
-    {"ContextWordsAreOrdinaryNames", "dim step as double = 0.5\ndim to as double = 1\ndim until as double = 2\n"
-                                     "for x as double = 0 to to step step\n  print x\nnext\nprint until",
+    {"ContextWordsAreOrdinaryNames",
+     "dim step as double = 0.5\ndim to as double = 1\ndim until as double = 2\n"
+     "for x as double = 0 to to step step\n  print x\nnext\nprint until",
      "0|0.5|1|2"},
-    {"RepeatedSameDimReinitialises", "dim x as double = 1\nprint x\ndim x as double\nprint x\nx = 3\nprint x", "1|0|3"},
-    {"SeveralNamesInOneDim", "dim a, b as double\ndim c as integer = 2, d as string = \"q\"\na = 1\nb = a + c\nprint b\nprint d",
+    {"RepeatedSameDimReinitialises",
+     "dim x as double = 1\nprint x\ndim x as double\nprint x\nx = 3\nprint x", "1|0|3"},
+    {"SeveralNamesInOneDim",
+     "dim a, b as double\ndim c as integer = 2, d as string = \"q\"\na = 1\nb = a + c\nprint "
+     "b\nprint d",
      "3|q"},
     {"Constants", "const k = 3\nconst name = \"n\"\nprint k * 2\nprint name", "6|n"},
     {"WindowsLineEnds", "dim x as double = 1\r\nprint x\r\n", "1"},
@@ -184,60 +242,94 @@ const OutputCase kNames[] = {
 INSTANTIATE_TEST_SUITE_P(Names, ScriptOutput, testing::ValuesIn(kNames), caseName);
 
 const OutputCase kArrays[] = {
-    {"OneDimension", "dim a(2) as double\na(0) = 1.5\na(2) = 3\nprint a(0) + a(1) + a(2)\nprint ubound(a)\nprint a.ubound",
+    {"OneDimension",
+     "dim a(2) as double\na(0) = 1.5\na(2) = 3\nprint a(0) + a(1) + a(2)\nprint ubound(a)\nprint "
+     "a.ubound",
      "4.5|2|2"},
-    {"TwoDimensions", "dim m(2, 1) as integer\nfor i as integer = 0 to 2\n  for j as integer = 0 to 1\n    m(i, j) = i * 10 + j\n"
-                      "  next\nnext\nprint m(2, 1)\nprint m(1, 0)",
+    {"TwoDimensions",
+     "dim m(2, 1) as integer\nfor i as integer = 0 to 2\n  for j as integer = 0 to 1\n    m(i, j) "
+     "= i * 10 + j\n"
+     "  next\nnext\nprint m(2, 1)\nprint m(1, 0)",
      "21|10"},
     {"DimWithValueFillsEveryElement", "dim a(3) as double = 7\nprint a(0) + a(3)", "14"},
-    {"EmptyArrayGrows", "dim e() as string\nprint e.count\nprint ubound(e)\ne.append \"x\"\ne.add(\"y\")\nprint e.count\nprint e(1)",
+    {"EmptyArrayGrows",
+     "dim e() as string\nprint e.count\nprint ubound(e)\ne.append \"x\"\ne.add(\"y\")\nprint "
+     "e.count\nprint e(1)",
      "0|-1|2|y"},
-    {"ForEach", "dim a() as integer\na.append 3\na.append 4\nfor each v in a\n  print v\nnext", "3|4"},
-    {"Redim", "dim a(1) as double\na(1) = 5\nredim a(3)\nprint a.lastindex\nprint a(1)\nredim a(-1)\nprint a.count",
+    {"ForEach", "dim a() as integer\na.append 3\na.append 4\nfor each v in a\n  print v\nnext",
+     "3|4"},
+    {"Redim",
+     "dim a(1) as double\na(1) = 5\nredim a(3)\nprint a.lastindex\nprint a(1)\nredim a(-1)\nprint "
+     "a.count",
      "3|5|0"},
-    {"InsertAndRemove", "dim a() as string\na.append \"a\"\na.append \"c\"\na.insert 1, \"b\"\na.remove 0\nprint a(0) + a(1)",
+    {"InsertAndRemove",
+     "dim a() as string\na.append \"a\"\na.append \"c\"\na.insert 1, \"b\"\na.remove 0\nprint a(0) "
+     "+ a(1)",
      "bc"},
     {"ArraysAreShared", "dim a(0) as double\ndim b() as double\nb = a\nb(0) = 9\nprint a(0)", "9"},
-    {"StringArrayElementsKeepTheirText", "dim s(1) as string\ns(0) = \"x\"\ns(1) = s(0) + \"y\"\nprint s(1)", "xy"},
+    {"StringArrayElementsKeepTheirText",
+     "dim s(1) as string\ns(0) = \"x\"\ns(1) = s(0) + \"y\"\nprint s(1)", "xy"},
 };
 INSTANTIATE_TEST_SUITE_P(Arrays, ScriptOutput, testing::ValuesIn(kArrays), caseName);
 
 const OutputCase kVariants[] = {
-    {"NumbersAddAsNumbers", "dim v(1) as variant\nv(0) = 4\nv(1) =  2\nprint v(0) + v(1)\nprint v(0) * v(1)", "6|8"},
-    {"IntegersStayIntegers", "dim a as variant = 7\ndim b as variant = 2\nprint a \\ b\nprint a / b\nprint a mod b", "3|3.5|1"},
-    {"PlusWithTextJoins", "dim a as variant = \"n=\"\ndim b as variant = 5\nprint a + b\nprint b + a", "n=5|5n="},
-    {"OtherOperatorsReadTextAsNumber", "dim a as variant = \"12\"\ndim b as variant = 3\nprint a * b\nprint a - b", "36|9"},
-    {"TextsCompareAsTexts", "dim a as variant = \"abc\"\ndim b as variant = \"ABC\"\nprint a = b\nprint a < \"b\"", "True|True"},
-    {"ConvertsToAndFromTypes", "dim v as variant = 2.5\ndim d as double = v\ndim s as string = v\ndim i as integer = v\n"
-                               "print d * 2\nprint s\nprint i",
+    {"NumbersAddAsNumbers",
+     "dim v(1) as variant\nv(0) = 4\nv(1) =  2\nprint v(0) + v(1)\nprint v(0) * v(1)", "6|8"},
+    {"IntegersStayIntegers",
+     "dim a as variant = 7\ndim b as variant = 2\nprint a \\ b\nprint a / b\nprint a mod b",
+     "3|3.5|1"},
+    {"PlusWithTextJoins",
+     "dim a as variant = \"n=\"\ndim b as variant = 5\nprint a + b\nprint b + a", "n=5|5n="},
+    {"OtherOperatorsReadTextAsNumber",
+     "dim a as variant = \"12\"\ndim b as variant = 3\nprint a * b\nprint a - b", "36|9"},
+    {"TextsCompareAsTexts",
+     "dim a as variant = \"abc\"\ndim b as variant = \"ABC\"\nprint a = b\nprint a < \"b\"",
+     "True|True"},
+    {"ConvertsToAndFromTypes",
+     "dim v as variant = 2.5\ndim d as double = v\ndim s as string = v\ndim i as integer = v\n"
+     "print d * 2\nprint s\nprint i",
      "5|2.5|2"},
     {"NotANumberTextIsZero", "dim v as variant = \"abc\"\ndim d as double = v\nprint d", "0"},
-    {"NilVariant", "dim v as variant\nprint v = nil\nprint str(v) = \"\"\nv = 1\nprint v = nil", "True|True|False"},
+    {"NilVariant", "dim v as variant\nprint v = nil\nprint str(v) = \"\"\nv = 1\nprint v = nil",
+     "True|True|False"},
     {"BooleanCondition", "dim v as variant = true\nif v then print \"yes\"", "yes"},
-    {"MixedLiteralArray", "dim v(2) as variant\nv(0) = 1\nv(1) = 2.5\nv(2) = \"a\"\nprint v(0) + v(1)\nprint v(2) + v(0)",
+    {"MixedLiteralArray",
+     "dim v(2) as variant\nv(0) = 1\nv(1) = 2.5\nv(2) = \"a\"\nprint v(0) + v(1)\nprint v(2) + "
+     "v(0)",
      "3.5|a1"},
 };
 INSTANTIATE_TEST_SUITE_P(Variants, ScriptOutput, testing::ValuesIn(kVariants), caseName);
 
 const OutputCase kBuiltins[] = {
-    {"Maths", "print abs(-3)\nprint abs(-2.5)\nprint sqrt(16)\nprint floor(-1.5)\nprint ceil(1.2)\nprint round(2.5)\n"
-              "print round(-2.5)\nprint sign(-4)\nprint max(3, 7)\nprint min(2.5, 1)\nprint pow(2, 10)\nprint exp(0)",
+    {"Maths",
+     "print abs(-3)\nprint abs(-2.5)\nprint sqrt(16)\nprint floor(-1.5)\nprint ceil(1.2)\nprint "
+     "round(2.5)\n"
+     "print round(-2.5)\nprint sign(-4)\nprint max(3, 7)\nprint min(2.5, 1)\nprint pow(2, "
+     "10)\nprint exp(0)",
      "3|2.5|4|-2|2|3|-3|-1|7|1|1024|1"},
-    {"Trigonometry", "print sin(0)\nprint cos(0)\nprint atan2(1, 1) * 4\nprint log(exp(2))\nprint log10(1000)",
+    {"Trigonometry",
+     "print sin(0)\nprint cos(0)\nprint atan2(1, 1) * 4\nprint log(exp(2))\nprint log10(1000)",
      "0|1|3.14159265358979|2|3"},
-    {"TextFunctions", "print len(\"héllo\")\nprint left(\"abcdef\", 2)\nprint right(\"abcdef\", 2)\nprint mid(\"abcdef\", 2, 3)\n"
-                      "print mid(\"abcdef\", 5)\nprint instr(\"abcabc\", \"C\")\nprint instr(4, \"abcabc\", \"c\")\n"
-                      "print uppercase(\"ab\")\nprint lowercase(\"AB\")\nprint trim(\"  x  \") + \"|\"",
+    {"TextFunctions",
+     "print len(\"héllo\")\nprint left(\"abcdef\", 2)\nprint right(\"abcdef\", 2)\nprint "
+     "mid(\"abcdef\", 2, 3)\n"
+     "print mid(\"abcdef\", 5)\nprint instr(\"abcabc\", \"C\")\nprint instr(4, \"abcabc\", \"c\")\n"
+     "print uppercase(\"ab\")\nprint lowercase(\"AB\")\nprint trim(\"  x  \") + \"|\"",
      "5|ab|ef|bcd|ef|3|6|AB|ab|x|"},
-    {"Fields", "print nthfield(\"a,b,c\", \",\", 2)\nprint countfields(\"a,b,c\", \",\")\n"
-               "print replace(\"aXbX\", \"x\", \"-\")\nprint replaceall(\"aXbX\", \"x\", \"-\")",
+    {"Fields",
+     "print nthfield(\"a,b,c\", \",\", 2)\nprint countfields(\"a,b,c\", \",\")\n"
+     "print replace(\"aXbX\", \"x\", \"-\")\nprint replaceall(\"aXbX\", \"x\", \"-\")",
      "b|3|a-bX|a-b-"},
-    {"Characters", "print asc(\"A\")\nprint chr(66)\nprint len(endofline)\nprint chr(91) + chr(93)", "65|B|1|[]"},
-    {"NumbersAndText", "print val(\"12abc\")\nprint val(\"&hFF\")\nprint hex(255)\nprint bin(5)\nprint oct(8)\nprint cdbl(\"2.5\")",
+    {"Characters", "print asc(\"A\")\nprint chr(66)\nprint len(endofline)\nprint chr(91) + chr(93)",
+     "65|B|1|[]"},
+    {"NumbersAndText",
+     "print val(\"12abc\")\nprint val(\"&hFF\")\nprint hex(255)\nprint bin(5)\nprint oct(8)\nprint "
+     "cdbl(\"2.5\")",
      "12|255|FF|101|10|2.5"},
     {"StrComp", "print strcomp(\"a\", \"B\", 0)\nprint strcomp(\"a\", \"A\", 1)", "1|0"},
-    {"RndIsInRange", "dim ok as boolean = true\nfor i as integer = 1 to 1000\n  dim r as double = rnd\n"
-                     "  if r < 0 or r >= 1 then ok = false\nnext\nprint ok",
+    {"RndIsInRange",
+     "dim ok as boolean = true\nfor i as integer = 1 to 1000\n  dim r as double = rnd\n"
+     "  if r < 0 or r >= 1 then ok = false\nnext\nprint ok",
      "True"},
     {"Format", "print format(3.14159, \"-0.##\")\nprint format(-2, \"-0\")", "3.14|-2"},
 };

@@ -4,14 +4,22 @@ namespace vorline::test {
 
 std::string TestContext::describe(const Variant& v) {
   switch (v.type()) {
-    case Variant::TypeNil: return "Nil";
-    case Variant::TypeInteger: return "Integer " + v.toString();
-    case Variant::TypeInt64: return (v.isUnsigned() ? "UInt64 " : "Int64 ") + v.toString();
-    case Variant::TypeSingle: return "Single " + v.toString();
-    case Variant::TypeDouble: return "Double " + v.toString();
-    case Variant::TypeString: return "String " + v.stringValue();
-    case Variant::TypeBoolean: return "Boolean " + v.toString();
-    case Variant::TypeObject: return "Object " + v.toString();
+    case Variant::TypeNil:
+      return "Nil";
+    case Variant::TypeInteger:
+      return "Integer " + v.toString();
+    case Variant::TypeInt64:
+      return (v.isUnsigned() ? "UInt64 " : "Int64 ") + v.toString();
+    case Variant::TypeSingle:
+      return "Single " + v.toString();
+    case Variant::TypeDouble:
+      return "Double " + v.toString();
+    case Variant::TypeString:
+      return "String " + v.stringValue();
+    case Variant::TypeBoolean:
+      return "Boolean " + v.toString();
+    case Variant::TypeObject:
+      return "Object " + v.toString();
   }
   return "?";
 }
@@ -36,10 +44,11 @@ TestContext::TestContext() {
   // In the order of the glue's method table.
   methods_.push_back({"setVar", {T::String, T::Double}, T::Void, recorder("setVar")});
   methods_.push_back({"tagLine", {T::Int64}, T::Void, recorder("tagLine")});
-  methods_.push_back({"stringField", {T::Int64}, T::String, [this](const Variant* args, std::size_t count) {
-                        record("stringField", args, count);
-                        return Variant::String("");
-                      }});
+  methods_.push_back(
+      {"stringField", {T::Int64}, T::String, [this](const Variant* args, std::size_t count) {
+         record("stringField", args, count);
+         return Variant::String("");
+       }});
   methods_.push_back({"setVar", {T::String, T::Int64}, T::Void, recorder("setVar")});
   methods_.push_back({"setVar", {T::String, T::String}, T::Void, recorder("setVar")});
   methods_.push_back({"printAny", {T::String}, T::Void, recorder("printAny")});

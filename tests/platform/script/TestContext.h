@@ -12,7 +12,7 @@
 namespace vorline::test {
 
 class TestContext : public ScriptContext {
-public:
+ public:
   TestContext();
   const std::vector<ContextMethod>& methods() const override { return methods_; }
 
@@ -26,7 +26,7 @@ public:
   // A value as the log writes it: its type and its text.
   static std::string describe(const Variant& v);
 
-private:
+ private:
   void record(const std::string& name, const Variant* args, std::size_t count);
   std::vector<ContextMethod> methods_;
 };

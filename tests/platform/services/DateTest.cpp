@@ -2,9 +2,9 @@
 
 #include <QLocale>
 
-#include "platform/services/TimeZoneScope.h"
-#include "platform/services/Date.h"
 #include "platform/script/XojoScript.h"
+#include "platform/services/Date.h"
+#include "platform/services/TimeZoneScope.h"
 
 namespace vorline {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/services/TimeZoneScope.h"
 #include "platform/services/ParseDate.h"
+#include "platform/services/TimeZoneScope.h"
 
 namespace vorline {
 namespace {
@@ -93,19 +93,18 @@ TEST_P(ParseDateInAGap, GivesTheMomentAfterTheJump) {
   EXPECT_EQ(d.SQLDateTime(), GetParam().local) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Zones, ParseDateInAGap,
-    ::testing::Values(
-        // Chile: 7 September 2025 jumps from 00:00 to 01:00.
-        GapCase{"America/Santiago", "9/7/2025", "2025-09-07 01:00:00"},
-        GapCase{"America/Santiago", "2025-09-07", "2025-09-07 01:00:00"},
-        GapCase{"America/Santiago", "9/7/2025 0:30", "2025-09-07 01:30:00"},
-        GapCase{"America/Santiago", "9/7/2025 1:00", "2025-09-07 01:00:00"},
-        GapCase{"America/Santiago", "9/6/2025", "2025-09-06 00:00:00"},
-        GapCase{"America/Santiago", "9/8/2025", "2025-09-08 00:00:00"},
-        // New York: 8 March 2026 jumps from 02:00 to 03:00; midnight stands.
-        GapCase{"America/New_York", "3/8/2026", "2026-03-08 00:00:00"},
-        GapCase{"America/New_York", "3/8/2026 2:30", "2026-03-08 03:30:00"}));
+INSTANTIATE_TEST_SUITE_P(Zones, ParseDateInAGap,
+                         ::testing::Values(
+                             // Chile: 7 September 2025 jumps from 00:00 to 01:00.
+                             GapCase{"America/Santiago", "9/7/2025", "2025-09-07 01:00:00"},
+                             GapCase{"America/Santiago", "2025-09-07", "2025-09-07 01:00:00"},
+                             GapCase{"America/Santiago", "9/7/2025 0:30", "2025-09-07 01:30:00"},
+                             GapCase{"America/Santiago", "9/7/2025 1:00", "2025-09-07 01:00:00"},
+                             GapCase{"America/Santiago", "9/6/2025", "2025-09-06 00:00:00"},
+                             GapCase{"America/Santiago", "9/8/2025", "2025-09-08 00:00:00"},
+                             // New York: 8 March 2026 jumps from 02:00 to 03:00; midnight stands.
+                             GapCase{"America/New_York", "3/8/2026", "2026-03-08 00:00:00"},
+                             GapCase{"America/New_York", "3/8/2026 2:30", "2026-03-08 03:30:00"}));
 
 TEST(ParseDateZone, TheSkippedMidnightIsOneMomentOnTheScale) {
   testing::TimeZoneScope zone("America/Santiago");

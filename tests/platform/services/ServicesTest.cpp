@@ -6,9 +6,9 @@
 #include <set>
 
 #include "platform/services/Bitwise.h"
-#include "platform/text/EncodeURLComponent.h"
 #include "platform/services/Random.h"
 #include "platform/services/RegEx.h"
+#include "platform/text/EncodeURLComponent.h"
 #include "platform/values/RegExException.h"
 
 namespace vorline {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/files/ScratchFolder.h"
-#include "platform/services/Shell.h"
 #include "platform/script/XojoScript.h"
+#include "platform/services/Shell.h"
 
 namespace vorline {
 namespace {

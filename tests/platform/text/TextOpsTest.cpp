@@ -193,15 +193,16 @@ TEST_P(StrOfDoubleTest, WritesTheShortestLiteral) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, StrOfDoubleTest,
     testing::Values(
-        DoubleCase{0.0, "0"}, DoubleCase{-0.0, "-0.0"}, DoubleCase{6.0, "6"}, DoubleCase{-12.0, "-12"},
-        DoubleCase{0.1, "0.1"}, DoubleCase{1.0 / 3, "0.3333333333333333"},
+        DoubleCase{0.0, "0"}, DoubleCase{-0.0, "-0.0"}, DoubleCase{6.0, "6"},
+        DoubleCase{-12.0, "-12"}, DoubleCase{0.1, "0.1"}, DoubleCase{1.0 / 3, "0.3333333333333333"},
         DoubleCase{1e15, "1000000000000000"}, DoubleCase{9007199254740991.0, "9007199254740991"},
         DoubleCase{9007199254740992.0, "9.007199254740992e+15"}, DoubleCase{1e20, "1e+20"},
         DoubleCase{-1e300, "-1e+300"}, DoubleCase{1e-7, "1e-07"}, DoubleCase{5e-324, "5e-324"},
         DoubleCase{1.7976931348623157e308, "1.7976931348623157e+308"}, DoubleCase{kInf, "1e999"},
         DoubleCase{-kInf, "-1e999"}, DoubleCase{std::nan(""), "(0/0)"},
         // Whole values below 2^53 in plain digits, up to the last exact integers.
-        DoubleCase{4503599627370497.0, "4503599627370497"}, DoubleCase{-9007199254740991.0, "-9007199254740991"},
+        DoubleCase{4503599627370497.0, "4503599627370497"},
+        DoubleCase{-9007199254740991.0, "-9007199254740991"},
         DoubleCase{-123456789.0, "-123456789"}, DoubleCase{1.0, "1"}));
 
 // The number literals of the script language, and how it reads them.
@@ -243,15 +244,15 @@ TEST_P(SingleDisplayStrTest, WritesTheShortestDecimalOfTheFloat) {
 // float holds exactly and which keep the Double's display form.
 INSTANTIATE_TEST_SUITE_P(
     Cases, SingleDisplayStrTest,
-    testing::Values(
-        DoubleCase{16777217.0f, "16777216"}, DoubleCase{16777218.0f, "16777218"},
-        DoubleCase{0.1f, "0.1"}, DoubleCase{1.0f / 3, "0.33333334"}, DoubleCase{-2.5f, "-2.5"},
-        DoubleCase{123456.7f, "123456.7"}, DoubleCase{1e10f, "10000000000"},
-        DoubleCase{3.4028234663852886e38, "3.4028235e+38"},
-        DoubleCase{1.401298464324817e-45, "1e-45"}, DoubleCase{1e-5f, "0.00001"},
-        DoubleCase{0.0f, "0"}, DoubleCase{-0.0f, "0"}, DoubleCase{kInf, "INF"},
-        DoubleCase{-kInf, "-INF"}, DoubleCase{std::nan(""), "NAN"}, DoubleCase{0.1, "0.1"},
-        DoubleCase{1e300, "1e+300"}));
+    testing::Values(DoubleCase{16777217.0f, "16777216"}, DoubleCase{16777218.0f, "16777218"},
+                    DoubleCase{0.1f, "0.1"}, DoubleCase{1.0f / 3, "0.33333334"},
+                    DoubleCase{-2.5f, "-2.5"}, DoubleCase{123456.7f, "123456.7"},
+                    DoubleCase{1e10f, "10000000000"},
+                    DoubleCase{3.4028234663852886e38, "3.4028235e+38"},
+                    DoubleCase{1.401298464324817e-45, "1e-45"}, DoubleCase{1e-5f, "0.00001"},
+                    DoubleCase{0.0f, "0"}, DoubleCase{-0.0f, "0"}, DoubleCase{kInf, "INF"},
+                    DoubleCase{-kInf, "-INF"}, DoubleCase{std::nan(""), "NAN"},
+                    DoubleCase{0.1, "0.1"}, DoubleCase{1e300, "1e+300"}));
 
 class DisplayStrTest : public testing::TestWithParam<DoubleCase> {};
 
@@ -276,10 +277,13 @@ INSTANTIATE_TEST_SUITE_P(
                     DoubleCase{1234567890123445.5, "1.23456789012345e+15"},
                     DoubleCase{-9.99999999999999e-6, "-9.99999999999999e-06"},
                     DoubleCase{9.999999999999995e-6, "0.00001"}, DoubleCase{1e-300, "1e-300"},
-                    DoubleCase{5e-324, "4.94065645841247e-324"}, DoubleCase{42857.0 + 1.0 / 7, "42857.1428571429"},
+                    DoubleCase{5e-324, "4.94065645841247e-324"},
+                    DoubleCase{42857.0 + 1.0 / 7, "42857.1428571429"},
                     // Whole values up to fifteen digits in plain digits.
-                    DoubleCase{1.0, "1"}, DoubleCase{-42.0, "-42"}, DoubleCase{123456789012345.0, "123456789012345"},
-                    DoubleCase{-999999999999999.0, "-999999999999999"}, DoubleCase{1e14, "100000000000000"}));
+                    DoubleCase{1.0, "1"}, DoubleCase{-42.0, "-42"},
+                    DoubleCase{123456789012345.0, "123456789012345"},
+                    DoubleCase{-999999999999999.0, "-999999999999999"},
+                    DoubleCase{1e14, "100000000000000"}));
 
 struct ValCase {
   const char* text;

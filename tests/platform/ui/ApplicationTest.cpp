@@ -7,19 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/Application.h"
 #include "platform/files/FolderItem.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/MenuBar.h"
 #include "platform/ui/QuitMenuItem.h"
 #include "platform/ui/TextArea.h"
 #include "platform/ui/Window.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 namespace vorline {
 namespace {
 
 class TracingApp : public Application {
-public:
+ public:
   std::vector<std::string> trace;
   bool failOpen = false;
   void Event_Open() override {
@@ -33,7 +33,7 @@ public:
 };
 
 class PadWindow : public Window {
-public:
+ public:
   void CreateControls() override { _AddControl(New<TextArea>(), "Pad"); }
   std::shared_ptr<TextArea> pad() { return ControlByName<TextArea>("Pad"); }
 };
@@ -47,7 +47,7 @@ std::shared_ptr<MenuItem> item(const char* name, bool autoEnable, const char* sh
 }
 
 class ApplicationTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Application::RegisterAppObject(&app);
     auto file = item("mnuFile", false);
@@ -83,7 +83,8 @@ protected:
 TEST_F(ApplicationTest, LaunchOpensThenAsksForANewDocumentOrOpensEachGivenOne) {
   app.Launch({});
   app.Launch({std::make_shared<FolderItem>("/tmp/a.vrl"), nullptr});
-  EXPECT_EQ(app.trace, (std::vector<std::string>{"Open", "NewDocument", "Open", "OpenDocument", "OpenDocument nil"}));
+  EXPECT_EQ(app.trace, (std::vector<std::string>{"Open", "NewDocument", "Open", "OpenDocument",
+                                                 "OpenDocument nil"}));
 }
 
 TEST_F(ApplicationTest, AFailingOpenEventIsShownAndTheStartGoesOn) {

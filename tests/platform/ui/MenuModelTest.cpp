@@ -21,7 +21,7 @@ std::shared_ptr<MenuItem> named(const std::string& name, int64_t index = kNoMenu
 }
 
 class MenuModelTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     auto file = named("mnuFile");
     bar->Append(file);
@@ -67,7 +67,8 @@ TEST_F(MenuModelTest, ForEachItemVisitsInDisplayOrderMenusBeforeTheirItems) {
   bar->ForEachItem([&](MenuItem& item) {
     if (item.Index() <= 0) seen.push_back(item.Name());
   });
-  EXPECT_EQ(seen, (std::vector<std::string>{"mnuFile", "mnuSave", "mnuCalculator", "mnuPrecision", "mnupre"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"mnuFile", "mnuSave", "mnuCalculator", "mnuPrecision",
+                                            "mnupre"}));
 }
 
 struct ShortcutCase {
@@ -85,13 +86,14 @@ TEST_P(ShortcutKeyTest, ParsesToItsCanonicalForm) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ShortcutKeyTest,
-                         ::testing::Values(ShortcutCase{"Cmd+S", "Cmd+S"}, ShortcutCase{"Cmd+Shift+s", "Cmd+Shift+S"},
-                                           ShortcutCase{"shift+cmd+S", "Cmd+Shift+S"},
-                                           ShortcutCase{"Alt+Ctrl+x", "Ctrl+Option+X"},
-                                           ShortcutCase{"Option+Z", "Option+Z"}, ShortcutCase{"Cmd++", "Cmd++"},
-                                           ShortcutCase{"F5", "F5"}, ShortcutCase{"", std::nullopt},
-                                           ShortcutCase{"Cmd+", std::nullopt}, ShortcutCase{"Hyper+X", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ShortcutKeyTest,
+    ::testing::Values(ShortcutCase{"Cmd+S", "Cmd+S"}, ShortcutCase{"Cmd+Shift+s", "Cmd+Shift+S"},
+                      ShortcutCase{"shift+cmd+S", "Cmd+Shift+S"},
+                      ShortcutCase{"Alt+Ctrl+x", "Ctrl+Option+X"},
+                      ShortcutCase{"Option+Z", "Option+Z"}, ShortcutCase{"Cmd++", "Cmd++"},
+                      ShortcutCase{"F5", "F5"}, ShortcutCase{"", std::nullopt},
+                      ShortcutCase{"Cmd+", std::nullopt}, ShortcutCase{"Hyper+X", std::nullopt}));
 
 TEST(ShortcutKey, ModifiersMustMatchExactly) {
   EXPECT_EQ(ShortcutKey::Parse("Cmd+Shift+s"), ShortcutKey::Parse("Cmd+Shift+S"));
@@ -102,10 +104,19 @@ TEST(ShortcutKey, ModifiersMustMatchExactly) {
 TEST(MenuHandlers, KeepTheOrderOfFirstRegistrationAndPassTheIndex) {
   MenuHandlers handlers;
   std::vector<std::string> calls;
-  handlers.Add("ViewClearHistory", MenuHandler([&] { calls.push_back("clear"); return true; }));
-  handlers.Add("mnupre", IndexedMenuHandler([&](int64_t i) { calls.push_back("pre " + std::to_string(i)); return true; }));
+  handlers.Add("ViewClearHistory", MenuHandler([&] {
+                 calls.push_back("clear");
+                 return true;
+               }));
+  handlers.Add("mnupre", IndexedMenuHandler([&](int64_t i) {
+                 calls.push_back("pre " + std::to_string(i));
+                 return true;
+               }));
   handlers.Add("mnuRun", MenuHandler([] { return false; }));
-  handlers.Add("ViewClearHistory", MenuHandler([&] { calls.push_back("clear again"); return true; }));
+  handlers.Add("ViewClearHistory", MenuHandler([&] {
+                 calls.push_back("clear again");
+                 return true;
+               }));
   EXPECT_EQ(handlers.Names(), (std::vector<std::string>{"ViewClearHistory", "mnupre", "mnuRun"}));
   EXPECT_EQ(handlers.Invoke("mnupre", 12), std::optional<bool>(true));
   EXPECT_EQ(handlers.Invoke("ViewClearHistory", kNoMenuIndex), std::optional<bool>(true));

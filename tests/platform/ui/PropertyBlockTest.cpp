@@ -16,11 +16,14 @@ std::string bytes(std::initializer_list<int> values) {
 
 TEST(PropertyBlock, EncodesEachTypeLittleEndianAfterItsNameAndABlank) {
   EXPECT_EQ(PropertyBlock({{"Source", std::string()}}).encode(), "Source " + bytes({0, 0, 0, 0}));
-  EXPECT_EQ(PropertyBlock({{"Period", int64_t{300}}}).encode(), "Period " + bytes({0x2C, 1, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(PropertyBlock({{"Period", int64_t{300}}}).encode(),
+            "Period " + bytes({0x2C, 1, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(PropertyBlock({{"Visible", false}}).encode(), "Visible " + bytes({0}));
   EXPECT_EQ(PropertyBlock({{"TextSize", 12.0f}}).encode(), "TextSize " + bytes({0, 0, 0x40, 0x41}));
-  EXPECT_EQ(PropertyBlock({{"LineSpacing", 1.0}}).encode(), "LineSpacing " + bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
-  EXPECT_EQ(PropertyBlock({{"BackColor", Color{0x11, 0x22, 0x33, 0}}}).encode(), "BackColor " + bytes({0x33, 0x22, 0x11, 0}));
+  EXPECT_EQ(PropertyBlock({{"LineSpacing", 1.0}}).encode(),
+            "LineSpacing " + bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
+  EXPECT_EQ(PropertyBlock({{"BackColor", Color{0x11, 0x22, 0x33, 0}}}).encode(),
+            "BackColor " + bytes({0x33, 0x22, 0x11, 0}));
   EXPECT_EQ(PropertyBlock({{"TextUnit", EnumValue{0}}}).encode(), "TextUnit " + bytes({0}));
   EXPECT_EQ(PropertyBlock({{"Index", int64_t{-2147483648LL}}}).encode(),
             "Index " + bytes({0, 0, 0, 0x80, 0xFF, 0xFF, 0xFF, 0xFF}));

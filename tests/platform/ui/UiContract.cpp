@@ -15,8 +15,8 @@ namespace {
 
 using Key = UiHarness::Key;
 
-std::shared_ptr<MenuItem> item(const char* name, const char* text, const char* shortcut = "", bool autoEnable = true,
-                               int64_t index = kNoMenuIndex) {
+std::shared_ptr<MenuItem> item(const char* name, const char* text, const char* shortcut = "",
+                               bool autoEnable = true, int64_t index = kNoMenuIndex) {
   auto made = std::make_shared<MenuItem>(text);
   made->SetName(name);
   made->SetKeyboardShortcut(shortcut);
@@ -31,23 +31,41 @@ std::shared_ptr<MenuItem> item(const char* name, const char* text, const char* s
 
 void ContractWindow::Layout() {
   SetMenuBar(bar_);
-  SetProperties({{"Width", int64_t{400}}, {"Height", int64_t{300}}, {"MinWidth", int64_t{100}},
-                 {"MinHeight", int64_t{80}}, {"Title", std::string("contract")}});
+  SetProperties({{"Width", int64_t{400}},
+                 {"Height", int64_t{300}},
+                 {"MinWidth", int64_t{100}},
+                 {"MinHeight", int64_t{80}},
+                 {"Title", std::string("contract")}});
 }
 
 void ContractWindow::CreateControls() {
   _AddControl(New<Rectangle>(), "Frame");
-  ControlByName<Rectangle>("Frame")->SetProperties({{"Left", int64_t{0}}, {"Top", int64_t{0}}, {"Width", int64_t{400}},
-                                                    {"Height", int64_t{270}}, {"LockRight", true}, {"LockBottom", true}});
+  ControlByName<Rectangle>("Frame")->SetProperties({{"Left", int64_t{0}},
+                                                    {"Top", int64_t{0}},
+                                                    {"Width", int64_t{400}},
+                                                    {"Height", int64_t{270}},
+                                                    {"LockRight", true},
+                                                    {"LockBottom", true}});
   _AddControl(New<TextArea>(), "Pad");
-  ControlByName<TextArea>("Pad")->SetProperties({{"InitialParent", std::string("Frame")}, {"Left", int64_t{4}},
-                                                 {"Top", int64_t{4}}, {"Width", int64_t{391}}, {"Height", int64_t{263}},
-                                                 {"LockRight", true}, {"LockBottom", true}, {"AcceptTabs", true},
+  ControlByName<TextArea>("Pad")->SetProperties({{"InitialParent", std::string("Frame")},
+                                                 {"Left", int64_t{4}},
+                                                 {"Top", int64_t{4}},
+                                                 {"Width", int64_t{391}},
+                                                 {"Height", int64_t{263}},
+                                                 {"LockRight", true},
+                                                 {"LockBottom", true},
+                                                 {"AcceptTabs", true},
                                                  {"Multiline", true}});
   _AddControl(New<Canvas>(), "Badge");
-  ControlByName<Canvas>("Badge")->SetProperties({{"Left", int64_t{333}}, {"Top", int64_t{276}}, {"Width", int64_t{42}},
-                                                 {"Height", int64_t{18}}, {"LockLeft", false}, {"LockTop", false},
-                                                 {"LockRight", true}, {"LockBottom", true}, {"Visible", false}});
+  ControlByName<Canvas>("Badge")->SetProperties({{"Left", int64_t{333}},
+                                                 {"Top", int64_t{276}},
+                                                 {"Width", int64_t{42}},
+                                                 {"Height", int64_t{18}},
+                                                 {"LockLeft", false},
+                                                 {"LockTop", false},
+                                                 {"LockRight", true},
+                                                 {"LockBottom", true},
+                                                 {"Visible", false}});
   _AddControl(New<Timer>(), "Blink");
   ControlByName<Timer>("Blink")->SetProperties({{"Period", int64_t{300}}, {"Mode", int64_t{0}}});
 
@@ -75,11 +93,12 @@ void ContractWindow::AddMenuHandlers() {
   _AddMenuHandler("cmdFallback", MenuHandler([] { return false; }));
   _AddMenuHandler("cmdLocked", MenuHandler([this] { return ++lockedRuns > 0; }));
   _AddMenuHandler("cmdThrow", MenuHandler([]() -> bool { throw std::runtime_error("boom"); }));
-  _AddMenuHandler("cmdArray", IndexedMenuHandler([this](int64_t index) {
-                    arrayIndexes.push_back(index);
-                    bar_->_Lookup("cmdArray", index)->SetChecked(!bar_->_Lookup("cmdArray", index)->Checked());
-                    return true;
-                  }));
+  _AddMenuHandler(
+      "cmdArray", IndexedMenuHandler([this](int64_t index) {
+        arrayIndexes.push_back(index);
+        bar_->_Lookup("cmdArray", index)->SetChecked(!bar_->_Lookup("cmdArray", index)->Checked());
+        return true;
+      }));
 }
 
 bool ContractWindow::Event_KeyDown(const std::string& key) {
@@ -118,7 +137,8 @@ std::shared_ptr<MenuBar> UiContract::buildMenuBar() {
   tools->Append(item("cmdNobody", "Nobody"));
   auto options = item("cmdOptions", "Options");
   tools->Append(options);
-  for (int64_t i = 0; i < 3; ++i) options->Append(item("cmdArray", i == 0 ? "A" : i == 1 ? "B" : "C", "", true, i));
+  for (int64_t i = 0; i < 3; ++i)
+    options->Append(item("cmdArray", i == 0 ? "A" : i == 1 ? "B" : "C", "", true, i));
   return menuBar;
 }
 
@@ -349,7 +369,8 @@ TEST_P(UiContract, AnExceptionFromAHandlerIsShownAndTheWindowGoesOn) {
   ui->chooseMenu("cmdThrow");
   w->throwOnPadKey = "z";
   ui->type(*w, "z");
-  ASSERT_EQ(ui->messages(), (std::vector<std::string>{"Unexpected error: boom", "Unexpected error: pad key failed"}));
+  ASSERT_EQ(ui->messages(), (std::vector<std::string>{"Unexpected error: boom",
+                                                      "Unexpected error: pad key failed"}));
   ui->type(*w, "ok");
   EXPECT_EQ(w->pad()->Text(), "ok");
   EXPECT_TRUE(ui->chooseMenu("cmdRun"));
@@ -367,7 +388,8 @@ TEST_P(UiContract, MessageBoxesAndBeepsAreSeenInOrder) {
                          return true;
                        }));
   ASSERT_TRUE(ui->chooseMenu("cmdNobody"));
-  EXPECT_EQ(ui->messages(), (std::vector<std::string>{"Error at line: 5\n[2] Type mismatch", "second"}));
+  EXPECT_EQ(ui->messages(),
+            (std::vector<std::string>{"Error at line: 5\n[2] Type mismatch", "second"}));
   EXPECT_EQ(ui->beeps(), 1);
 }
 

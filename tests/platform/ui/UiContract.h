@@ -21,7 +21,7 @@
 namespace vorline::contract {
 
 class UiHarness {
-public:
+ public:
   // Keys that are not characters, as a keyboard sends them.
   enum class Key { KeypadEnter, CtrlReturn, Return, Escape, Tab, Backspace };
 
@@ -52,7 +52,7 @@ struct UiHarnessFactory {
 
 // A window with a pad, a badge, a blink timer and menu handlers that record what reaches them.
 class ContractWindow : public Window {
-public:
+ public:
   explicit ContractWindow(std::shared_ptr<MenuBar> bar) : bar_(std::move(bar)) {}
 
   void Layout() override;
@@ -76,15 +76,17 @@ public:
   int lockedRuns = 0;
   int blinkSteps = 0;
 
-private:
+ private:
   std::shared_ptr<MenuBar> bar_;
 };
 
 class UiContract : public ::testing::TestWithParam<UiHarnessFactory> {
-public:
-  static std::string FactoryName(const ::testing::TestParamInfo<UiHarnessFactory>& info) { return info.param.name; }
+ public:
+  static std::string FactoryName(const ::testing::TestParamInfo<UiHarnessFactory>& info) {
+    return info.param.name;
+  }
 
-protected:
+ protected:
   void SetUp() override;
   void TearDown() override;
 

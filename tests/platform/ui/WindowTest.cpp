@@ -6,25 +6,26 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/HeadlessPlatform.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/TextArea.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Window.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 namespace vorline {
 namespace {
 
 class TracingWindow : public Window {
-public:
+ public:
   std::vector<std::string> trace;
   bool takeMouse = false;
 
   void Layout() override {
     trace.push_back("Layout");
-    SetProperties({{"Width", int64_t{524}}, {"Title", std::string("untitled.vrl")}, {"Composite", true}});
+    SetProperties(
+        {{"Width", int64_t{524}}, {"Title", std::string("untitled.vrl")}, {"Composite", true}});
   }
   void CreateControls() override {
     trace.push_back("CreateControls");
@@ -47,7 +48,7 @@ public:
 };
 
 class WindowTest : public ::testing::Test {
-protected:
+ protected:
   std::shared_ptr<TracingWindow> makeWindow() {
     auto window = std::make_shared<TracingWindow>();
     window->Constructor();
@@ -58,8 +59,8 @@ protected:
 
 TEST_F(WindowTest, ConstructorRunsTheHooksThenTheOpenEventsInOrderOfCreation) {
   auto w = makeWindow();
-  EXPECT_EQ(w->trace, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Second.Open",
-                                                "First.Open", "Badge.Open"}));
+  EXPECT_EQ(w->trace, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers",
+                                                "Second.Open", "First.Open", "Badge.Open"}));
   w->Constructor();  // once only
   EXPECT_EQ(w->trace.size(), 6u);
 }
@@ -119,8 +120,12 @@ TEST_F(WindowTest, DesignValuesTakeEffectAndAllAreKept) {
   EXPECT_EQ(timer->Mode(), Timer::ModeOff);
 
   auto area = w->ControlByName<TextArea>("First");
-  area->SetProperties({{"Text", std::string()}, {"TextFont", std::string("Monaco")}, {"TextSize", 12.0f},
-                       {"Visible", false}, {"LockRight", true}, {"Index", kNoControlIndex}});
+  area->SetProperties({{"Text", std::string()},
+                       {"TextFont", std::string("Monaco")},
+                       {"TextSize", 12.0f},
+                       {"Visible", false},
+                       {"LockRight", true},
+                       {"Index", kNoControlIndex}});
   EXPECT_FALSE(area->CanUndo());  // an empty design text is no change to take back
   EXPECT_FALSE(area->Visible());
   EXPECT_TRUE(area->LockRight());
@@ -160,8 +165,12 @@ TEST_F(WindowTest, AClosedWindowTakesNoKeysAndLeavesTheApplication) {
 TEST_F(WindowTest, ATextAreaTypesLikeAPlainEditor) {
   auto w = makeWindow();
   auto area = w->ControlByName<TextArea>("First");
-  platform.typeText(*w, "ab\xC3\xA9" "d");
-  EXPECT_EQ(area->Text(), "ab\xC3\xA9" "d");
+  platform.typeText(*w,
+                    "ab\xC3\xA9"
+                    "d");
+  EXPECT_EQ(area->Text(),
+            "ab\xC3\xA9"
+            "d");
   platform.sendKey(*w, "\x1c");  // left
   platform.sendKey(*w, "\x08");  // backspace takes the "é"
   EXPECT_EQ(area->Text(), "abd");
@@ -176,7 +185,9 @@ TEST_F(WindowTest, ATextAreaTypesLikeAPlainEditor) {
   area->Undo();
   EXPECT_EQ(area->Text(), "abd");
   area->Undo();
-  EXPECT_EQ(area->Text(), "ab\xC3\xA9" "d");
+  EXPECT_EQ(area->Text(),
+            "ab\xC3\xA9"
+            "d");
 }
 
 }  // namespace

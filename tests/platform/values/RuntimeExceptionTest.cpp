@@ -1,5 +1,3 @@
-#include "platform/values/RuntimeException.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +9,7 @@
 #include "platform/values/IllegalCastException.h"
 #include "platform/values/NilObjectException.h"
 #include "platform/values/OutOfBoundsException.h"
+#include "platform/values/RuntimeException.h"
 
 namespace vorline {
 namespace {
@@ -29,7 +28,8 @@ TEST(RuntimeExceptionFrom, GivesEveryFailureItsOneNumber) {
       {"nil", [] { throw NilObjectException(); }, 4, "Nil object"},
       {"cast", [] { throw IllegalCastException(); }, 15, "Illegal cast"},
       {"io", [] { throw IOException("disk full"); }, 12, "I/O error: disk full"},
-      {"bounds", [] { throw OutOfBoundsException(5, 2); }, 1, "Out of bounds: index 5 of 2 entries"},
+      {"bounds", [] { throw OutOfBoundsException(5, 2); }, 1,
+       "Out of bounds: index 5 of 2 entries"},
       {"alloc", [] { throw std::bad_alloc(); }, 6, "Out of memory"},
       {"length", [] { throw std::length_error("vector"); }, 6, "Out of memory"},
       {"plain", [] { throw std::runtime_error("plain failure"); }, 15, "plain failure"},

@@ -10,7 +10,7 @@ namespace vorline {
 namespace {
 
 class Folder : public ScriptObject {
-public:
+ public:
   std::string typeName() const override { return "FolderItem"; }
 };
 
@@ -30,7 +30,8 @@ TEST(Variant, TypeCodes) {
 
 TEST(Variant, ToText) {
   EXPECT_EQ(Variant::Integer(-42).toString(), "-42");
-  EXPECT_EQ(Variant::UInt64(std::numeric_limits<uint64_t>::max()).toString(), "18446744073709551615");
+  EXPECT_EQ(Variant::UInt64(std::numeric_limits<uint64_t>::max()).toString(),
+            "18446744073709551615");
   EXPECT_EQ(Variant::Double(0.1 + 0.2).toString(), "0.3");
   EXPECT_EQ(Variant::Single(0.1f).toString(), "0.1");
   EXPECT_EQ(Variant::Boolean(false).toString(), "False");
@@ -45,7 +46,8 @@ TEST(Variant, ToNumbers) {
   EXPECT_EQ(Variant::Double(1e300).toInt64(), std::numeric_limits<int64_t>::max());
   EXPECT_EQ(Variant::Double(std::nan("")).toInt64(), 0);
   EXPECT_EQ(Variant::Int64(-1).toUInt64(), std::numeric_limits<uint64_t>::max());
-  EXPECT_EQ(Variant::UInt64(std::numeric_limits<uint64_t>::max()).toDouble(), 18446744073709551615.0);
+  EXPECT_EQ(Variant::UInt64(std::numeric_limits<uint64_t>::max()).toDouble(),
+            18446744073709551615.0);
   EXPECT_EQ(Variant::Boolean(true).toDouble(), 1);
   EXPECT_EQ(Variant().toDouble(), 0);
 }
