@@ -10,15 +10,16 @@
 namespace vorline::script {
 
 // Reserved words, in the order of their symbol ids (0 ..).
-#define VORLINE_SCRIPT_KEYWORDS(X)                                                                \
-  X(And, "and")                                                                                   \
-  X(As, "as") X(Case, "case") X(Const, "const") X(Continue, "continue") X(Dim, "dim") X(Do, "do") \
-      X(Each, "each") X(Else, "else") X(ElseIf, "elseif") X(End, "end") X(Exit, "exit")           \
-          X(False, "false") X(For, "for") X(Function, "function") X(If, "if") X(Loop, "loop")     \
-              X(Mod, "mod") X(Next, "next") X(Nil, "nil") X(Not, "not") X(Or, "or")               \
-                  X(Print, "print") X(Redim, "redim") X(Return, "return") X(Select, "select")     \
-                      X(Sub, "sub") X(Then, "then") X(True, "true") X(Var, "var") X(Wend, "wend") \
-                          X(While, "while") X(Xor, "xor")
+// clang-format off
+#define VORLINE_SCRIPT_KEYWORDS(X)                                                            \
+  X(And, "and") X(As, "as") X(Case, "case") X(Const, "const") X(Continue, "continue")         \
+  X(Dim, "dim") X(Do, "do") X(Each, "each") X(Else, "else") X(ElseIf, "elseif")               \
+  X(End, "end") X(Exit, "exit") X(False, "false") X(For, "for") X(Function, "function")       \
+  X(If, "if") X(Loop, "loop") X(Mod, "mod") X(Next, "next") X(Nil, "nil") X(Not, "not")       \
+  X(Or, "or") X(Print, "print") X(Redim, "redim") X(Return, "return") X(Select, "select")     \
+  X(Sub, "sub") X(Then, "then") X(True, "true") X(Var, "var") X(Wend, "wend")                 \
+  X(While, "while") X(Xor, "xor")
+// clang-format on
 
 // Words that are keywords only where the grammar expects them; their symbol ids follow the
 // reserved words.
