@@ -9,32 +9,6 @@ namespace vorline::script {
 
 namespace {
 
-Op moveOp(Bank b) {
-  switch (b) {
-    case Bank::Str:
-      return Op::MOVE_S;
-    case Bank::Var:
-      return Op::MOVE_V;
-    case Bank::Arr:
-      return Op::MOVE_A;
-    default:
-      return Op::MOVE_N;
-  }
-}
-
-Op getGlobalOp(Bank b) {
-  switch (b) {
-    case Bank::Str:
-      return Op::GETG_S;
-    case Bank::Var:
-      return Op::GETG_V;
-    case Bank::Arr:
-      return Op::GETG_A;
-    default:
-      return Op::GETG_N;
-  }
-}
-
 Op setGlobalOp(Bank b) {
   switch (b) {
     case Bank::Str:

@@ -15,6 +15,34 @@
 
 namespace vorline::script {
 
+// The instruction that reads a script-wide variable of a bank into a register.
+inline Op getGlobalOp(Bank b) {
+  switch (b) {
+    case Bank::Str:
+      return Op::GETG_S;
+    case Bank::Var:
+      return Op::GETG_V;
+    case Bank::Arr:
+      return Op::GETG_A;
+    default:
+      return Op::GETG_N;
+  }
+}
+
+// The instruction that copies one register of a bank to another.
+inline Op moveOp(Bank b) {
+  switch (b) {
+    case Bank::Str:
+      return Op::MOVE_S;
+    case Bank::Var:
+      return Op::MOVE_V;
+    case Bank::Arr:
+      return Op::MOVE_A;
+    default:
+      return Op::MOVE_N;
+  }
+}
+
 class Compiler {
  public:
   Compiler(Script& script, Program& program);

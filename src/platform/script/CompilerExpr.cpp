@@ -6,32 +6,6 @@ namespace vorline::script {
 
 namespace {
 
-Op moveOpOf(Bank b) {
-  switch (b) {
-    case Bank::Str:
-      return Op::MOVE_S;
-    case Bank::Var:
-      return Op::MOVE_V;
-    case Bank::Arr:
-      return Op::MOVE_A;
-    default:
-      return Op::MOVE_N;
-  }
-}
-
-Op getGlobalOpOf(Bank b) {
-  switch (b) {
-    case Bank::Str:
-      return Op::GETG_S;
-    case Bank::Var:
-      return Op::GETG_V;
-    case Bank::Arr:
-      return Op::GETG_A;
-    default:
-      return Op::GETG_N;
-  }
-}
-
 Op byBank(Bank b, Op n, Op s, Op v) { return b == Bank::Str ? s : (b == Bank::Var ? v : n); }
 
 // An operand that is an integer converted to Double, for the mixed instructions.
@@ -66,7 +40,7 @@ uint32_t Compiler::expr(Expr* e) {
 
 void Compiler::exprInto(Expr* e, uint32_t dst) {
   if (e == ready_) {
-    if (readyReg_ != dst) emit(moveOpOf(bankOf(e->type)), dst, readyReg_);
+    if (readyReg_ != dst) emit(moveOp(bankOf(e->type)), dst, readyReg_);
     return;
   }
   switch (e->kind) {
@@ -84,9 +58,9 @@ void Compiler::exprInto(Expr* e, uint32_t dst) {
       }
       Bank b = bankOf(n->var->type);
       if (!inFrame(n->var))
-        emit(getGlobalOpOf(b), dst, n->var->reg);
+        emit(getGlobalOp(b), dst, n->var->reg);
       else if (n->var->reg != dst)
-        emit(moveOpOf(b), dst, n->var->reg);
+        emit(moveOp(b), dst, n->var->reg);
       return;
     }
     case ExprKind::Unary:
@@ -402,7 +376,7 @@ void Compiler::convertInto(Type from, uint32_t src, Type to, uint32_t dst) {
   if (from == to ||
       (fb == Bank::Num && tb == Bank::Num && isIntegerType(from) && isCheckedInteger(to.base)) ||
       (from.base == BaseType::Single && to.base == BaseType::Double)) {
-    if (src != dst) emit(moveOpOf(tb), dst, src);
+    if (src != dst) emit(moveOp(tb), dst, src);
     return;
   }
   if (to.base == BaseType::Variant) {
