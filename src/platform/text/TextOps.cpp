@@ -88,17 +88,19 @@ inline uint32_t fold(uint32_t cp) {
   return QChar::toCaseFolded(static_cast<char32_t>(cp));
 }
 
+// Byte offset of the character after the one at byte offset i; ASCII takes the short way.
+inline size_t nextChar(std::string_view s, size_t i) {
+  if (static_cast<unsigned char>(s[i]) < 0x80) return i + 1;
+  size_t len;
+  decodeAt(s, i, len);
+  return i + len;
+}
+
 // Byte offset after advancing n characters from byte offset from (clamped to the end).
 size_t advanceChars(std::string_view s, size_t from, int64_t n) {
   size_t i = from;
   while (n > 0 && i < s.size()) {
-    if (static_cast<unsigned char>(s[i]) < 0x80) {
-      ++i;
-    } else {
-      size_t len;
-      decodeAt(s, i, len);
-      i += len;
-    }
+    i = nextChar(s, i);
     --n;
   }
   return i;
@@ -109,13 +111,7 @@ int64_t countChars(std::string_view s) {
   int64_t n = 0;
   size_t i = 0;
   while (i < s.size()) {
-    if (static_cast<unsigned char>(s[i]) < 0x80) {
-      ++i;
-    } else {
-      size_t len;
-      decodeAt(s, i, len);
-      i += len;
-    }
+    i = nextChar(s, i);
     ++n;
   }
   return n;

@@ -3,7 +3,7 @@
 // changes, whichever way it changes.
 #include <gtest/gtest.h>
 
-#include "ScriptRunner.h"
+#include "platform/script/ScriptRunner.h"
 
 namespace vorline::test {
 namespace {
