@@ -3,29 +3,45 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-
-#include "platform/text/TextOps.h"
+#include <cstring>
 
 namespace vorline::script {
 
 namespace {
 
-constexpr bool isNameStart(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
-}
+// Zero bytes after the source: a word read from a name's last byte stays inside them.
+constexpr size_t kPadding = SymbolTable::kWordBytes;
+// Integers of up to 18 digits cannot overflow 63 bits, so they are read digit by digit.
+constexpr ptrdiff_t kShortIntDigits = 18;
 
-constexpr bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+// What a byte can be; a byte may be several of these.
+enum CharKind : uint8_t {
+  kBlank = 1,         // between tokens (the line's end is a token)
+  kNameStart = 2,     // letters, '_' and the bytes of non-ASCII characters
+  kNameByte = 4,      // in ASCII names: letters, digits and '_'
+  kWideNameByte = 8,  // in any name: kNameByte and the bytes of non-ASCII characters
+  kDigit = 16,
+  kStringStop = 32,  // ends a string's plain run: '"', the line's end, or a zero byte
+};
 
-// Each byte as a name holds it after ASCII lower-casing, 0 for a byte that ends a name.
-constexpr auto kNameFold = [] {
-  std::array<unsigned char, 256> fold{};
+constexpr auto kCharKinds = [] {
+  std::array<uint8_t, 256> kinds{};
   for (int c = 0; c < 256; ++c) {
-    auto u = static_cast<unsigned char>(c);
-    if (isNameStart(u) || isDigit(u))
-      fold[u] = u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + 32) : u;
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    const bool digit = c >= '0' && c <= '9';
+    int k = 0;
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') k |= kBlank;
+    if (letter || c >= 0x80) k |= kNameStart;
+    if (letter || digit) k |= kNameByte;
+    if (letter || digit || c >= 0x80) k |= kWideNameByte;
+    if (digit) k |= kDigit;
+    if (c == '"' || c == '\n' || c == 0) k |= kStringStop;
+    kinds[static_cast<size_t>(c)] = static_cast<uint8_t>(k);
   }
-  return fold;
+  return kinds;
 }();
+
+bool is(char c, CharKind kind) { return (kCharKinds[static_cast<unsigned char>(c)] & kind) != 0; }
 
 int digitValue(unsigned char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -34,148 +50,60 @@ int digitValue(unsigned char c) {
   return 99;
 }
 
-constexpr const char* kReservedWords[] = {
-#define VORLINE_KW_TEXT(name, text) text,
-    VORLINE_SCRIPT_KEYWORDS(VORLINE_KW_TEXT) VORLINE_SCRIPT_CONTEXT_WORDS(VORLINE_KW_TEXT)
-#undef VORLINE_KW_TEXT
-};
-
 }  // namespace
 
-std::string lowerName(std::string_view name) {
-  std::string out(name);
-  for (char& c : out) {
-    unsigned char u = static_cast<unsigned char>(c);
-    if (u >= 0x80) return Lowercase(name);
-    if (u >= 'A' && u <= 'Z') c = static_cast<char>(u + 32);
-  }
-  return out;
-}
-
-SymbolTable::SymbolTable() : slots_(128, 0) {
-  for (const char* w : kReservedWords) intern(w, w);
-}
-
-Sym SymbolTable::intern(std::string_view lower, std::string_view spelling) {
-  return intern(lower, hashName(lower), spelling);
-}
-
-Sym SymbolTable::intern(std::string_view lower, uint32_t hash, std::string_view spelling) {
-  const size_t mask = slots_.size() - 1;
-  for (size_t i = hash & mask;; i = (i + 1) & mask) {
-    uint32_t slot = slots_[i];
-    if (slot == 0) break;
-    Sym s = slot - 1;
-    if (hashes_[s] == hash && names_[s] == lower) return s;
-  }
-  Sym id = static_cast<Sym>(names_.size());
-  names_.emplace_back(lower);
-  spellings_.emplace_back(spelling);
-  hashes_.push_back(hash);
-  if (names_.size() * 2 > slots_.size()) {
-    grow();
-  } else {
-    size_t i = hash & mask;
-    while (slots_[i] != 0) i = (i + 1) & mask;
-    slots_[i] = id + 1;
-  }
-  return id;
-}
-
-// Doubles the slots and places every id again; the table stays at most half full.
-void SymbolTable::grow() {
-  slots_.assign(slots_.size() * 2, 0);
-  const size_t mask = slots_.size() - 1;
-  for (Sym s = 0; s < names_.size(); ++s) {
-    size_t i = hashes_[s] & mask;
-    while (slots_[i] != 0) i = (i + 1) & mask;
-    slots_[i] = s + 1;
-  }
-}
-
-// Short ASCII names, nearly all of them, are lower-cased on the stack while hashing.
-Sym SymbolTable::intern(std::string_view name) {
-  constexpr size_t kShort = 64;
-  if (name.size() > kShort) return intern(lowerName(name), name);
-  char lower[kShort];
-  uint32_t h = 2166136261u;
-  for (size_t i = 0; i < name.size(); ++i) {
-    unsigned char u = static_cast<unsigned char>(name[i]);
-    if (u >= 0x80) return intern(lowerName(name), name);
-    u = u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + 32) : u;
-    lower[i] = static_cast<char>(u);
-    h = (h ^ u) * 16777619u;
-  }
-  return intern(std::string_view(lower, name.size()), h, name);
-}
-
 Lexer::Lexer(std::string_view source, SymbolTable& symbols, std::vector<std::string>& strings)
-    : src_(source), symbols_(symbols), strings_(strings) {}
+    : source_(source), symbols_(symbols), strings_(strings) {}
 
 std::vector<Token> Lexer::tokenize() {
+  text_.reserve(source_.size() + kPadding);
+  text_.assign(source_);
+  text_.append(kPadding, '\0');
+  const char* p = text_.data();
+  end_ = p + source_.size();
+  int32_t line = 1;
   std::vector<Token> out;
-  out.reserve(src_.size() / 3 + 16);
-  while (pos_ < src_.size()) lexOne(out);
+  out.reserve(source_.size() / 3 + 16);
+  while (true) {
+    p = skipBlanksAndComments(p);
+    if (p == end_) break;
+    Token t;
+    t.line = line;
+    const char c = *p;
+    if (is(c, kNameStart)) {
+      p = lexName(p, t);
+    } else if (c == '\n') {
+      ++p;
+      ++line;
+      // Consecutive empty lines need one Newline token only.
+      if (!out.empty() && out.back().kind == Tok::Newline) continue;
+      t.kind = Tok::Newline;
+    } else if (is(c, kDigit) || (c == '.' && is(p[1], kDigit))) {
+      p = lexNumber(p, t);
+    } else if (c == '"') {
+      p = lexString(p, t);
+    } else {
+      p = lexOther(p, t);
+    }
+    out.push_back(t);
+  }
   Token t;
   t.kind = Tok::Newline;
-  t.line = line_;
+  t.line = line;
   out.push_back(t);
   t.kind = Tok::Eof;
   out.push_back(t);
   return out;
 }
 
-// Blanks, tabs, carriage returns and comments up to (not including) the line's end.
-void Lexer::skipBlanksAndComments() {
-  while (pos_ < src_.size()) {
-    char c = src_[pos_];
-    if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
-      ++pos_;
-    } else if (c == '\'' || (c == '/' && pos_ + 1 < src_.size() && src_[pos_ + 1] == '/')) {
-      while (pos_ < src_.size() && src_[pos_] != '\n') ++pos_;
-    } else {
-      return;
-    }
+// Blanks, then a comment up to (not including) the line's end.
+inline const char* Lexer::skipBlanksAndComments(const char* p) const {
+  while (is(*p, kBlank)) ++p;
+  if (*p == '\'' || (*p == '/' && p[1] == '/')) {
+    const void* lineEnd = std::memchr(p, '\n', static_cast<size_t>(end_ - p));
+    return lineEnd != nullptr ? static_cast<const char*>(lineEnd) : end_;
   }
-}
-
-void Lexer::lexOne(std::vector<Token>& out) {
-  skipBlanksAndComments();
-  if (pos_ >= src_.size()) return;
-  Token t;
-  t.line = line_;
-  unsigned char c = static_cast<unsigned char>(src_[pos_]);
-  if (c == '\n') {
-    t.kind = Tok::Newline;
-    ++pos_;
-    ++line_;
-    // Consecutive empty lines need one Newline token only.
-    if (out.empty() || out.back().kind != Tok::Newline) out.push_back(t);
-    return;
-  }
-  if (isDigit(c) || (c == '.' && pos_ + 1 < src_.size() && isDigit(src_[pos_ + 1]))) {
-    lexNumber(t);
-  } else if (c == '&' && pos_ + 1 < src_.size()) {
-    char r = static_cast<char>(src_[pos_ + 1] | 0x20);
-    if (r == 'h')
-      lexRadix(t, 16);
-    else if (r == 'o')
-      lexRadix(t, 8);
-    else if (r == 'b')
-      lexRadix(t, 2);
-    else {
-      ++pos_;
-      error(t, "Unexpected character '&'");
-    }
-  } else if (c == '"') {
-    lexString(t);
-  } else if (isNameStart(c)) {
-    lexName(t);
-  } else if (!lexOperator(t)) {
-    ++pos_;
-    error(t, std::string("Unexpected character '") + static_cast<char>(c) + "'");
-  }
-  out.push_back(t);
+  return p;
 }
 
 void Lexer::error(Token& t, std::string message) {
@@ -184,119 +112,24 @@ void Lexer::error(Token& t, std::string message) {
   strings_.push_back(std::move(message));
 }
 
-// Decimal literal: digits [. digits] [e [+-] digits]. Integer unless it has a point or an
-// exponent or does not fit 64 bits; a Double that overflows is infinity.
-void Lexer::lexNumber(Token& t) {
-  size_t start = pos_;
-  bool isDouble = false;
-  while (pos_ < src_.size() && isDigit(src_[pos_])) ++pos_;
-  if (pos_ < src_.size() && src_[pos_] == '.' && pos_ + 1 < src_.size() &&
-      isDigit(src_[pos_ + 1])) {
-    isDouble = true;
-    ++pos_;
-    while (pos_ < src_.size() && isDigit(src_[pos_])) ++pos_;
-  } else if (pos_ < src_.size() && src_[pos_] == '.' &&
-             (pos_ + 1 >= src_.size() || !isNameStart(src_[pos_ + 1]))) {
-    isDouble = true;  // "5." is a Double
-    ++pos_;
-  }
-  if (pos_ < src_.size() && (src_[pos_] == 'e' || src_[pos_] == 'E')) {
-    size_t e = pos_ + 1;
-    if (e < src_.size() && (src_[e] == '+' || src_[e] == '-')) ++e;
-    if (e < src_.size() && isDigit(src_[e])) {
-      isDouble = true;
-      pos_ = e;
-      while (pos_ < src_.size() && isDigit(src_[pos_])) ++pos_;
-    }
-  }
-  std::string_view text = src_.substr(start, pos_ - start);
-  if (!isDouble) {
-    uint64_t v = 0;
-    auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec == std::errc() && v <= static_cast<uint64_t>(INT64_MAX)) {
-      t.kind = Tok::Int;
-      t.i = static_cast<int64_t>(v);
-      return;
-    }
-  }
-  t.kind = Tok::Dbl;
-  double d = 0;
-  auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), d);
-  if (ec == std::errc::result_out_of_range) {
-    // Overflow reads as infinity, underflow as zero.
-    size_t e = text.find_first_of("eE");
-    bool negExp = e != std::string_view::npos && e + 1 < text.size() && text[e + 1] == '-';
-    d = negExp ? 0.0 : HUGE_VAL;
-  }
-  t.d = d;
+// ASCII names, nearly all of them, are read from the source a word at a time by the table.
+inline const char* Lexer::lexName(const char* p, Token& t) {
+  const char* start = p;
+  while (is(*p, kNameByte)) ++p;
+  if (static_cast<unsigned char>(*p) >= 0x80) return lexWideName(start, t);
+  nameToken(t, symbols_.internAscii(std::string_view(start, static_cast<size_t>(p - start))));
+  return p;
 }
 
-// &h, &o and &b literals: Integer, bit for bit (so &hFFFFFFFFFFFFFFFF is -1).
-void Lexer::lexRadix(Token& t, int radix) {
-  pos_ += 2;
-  uint64_t v = 0;
-  bool any = false;
-  bool overflow = false;
-  while (pos_ < src_.size() && digitValue(src_[pos_]) < radix) {
-    uint64_t d = static_cast<uint64_t>(digitValue(src_[pos_]));
-    if (v > (UINT64_MAX - d) / static_cast<uint64_t>(radix)) overflow = true;
-    v = v * static_cast<uint64_t>(radix) + d;
-    any = true;
-    ++pos_;
-  }
-  if (!any) return error(t, "A number literal needs digits");
-  if (overflow) return error(t, "The number literal does not fit in 64 bits");
-  t.kind = Tok::Int;
-  t.i = static_cast<int64_t>(v);
+// Names with non-ASCII characters go by the general rules of the table.
+const char* Lexer::lexWideName(const char* p, Token& t) {
+  const char* start = p;
+  while (is(*p, kWideNameByte)) ++p;
+  nameToken(t, symbols_.intern(std::string_view(start, static_cast<size_t>(p - start))));
+  return p;
 }
 
-// "..." with "" for one quote; the string ends on its line.
-void Lexer::lexString(Token& t) {
-  ++pos_;
-  std::string value;
-  while (true) {
-    // The run up to the next quote or line end goes in at once.
-    size_t stop = pos_;
-    while (stop < src_.size() && src_[stop] != '"' && src_[stop] != '\n') ++stop;
-    value.append(src_, pos_, stop - pos_);
-    pos_ = stop;
-    if (pos_ >= src_.size() || src_[pos_] == '\n')
-      return error(t, "The string has no closing quote");
-    ++pos_;  // the quote
-    if (pos_ < src_.size() && src_[pos_] == '"') {
-      value += '"';
-      ++pos_;
-      continue;
-    }
-    break;
-  }
-  t.kind = Tok::Str;
-  t.id = static_cast<uint32_t>(strings_.size());
-  strings_.push_back(std::move(value));
-}
-
-// ASCII names, nearly all of them, are lower-cased and hashed on the stack as they are read.
-void Lexer::lexName(Token& t) {
-  constexpr size_t kShort = 64;
-  const size_t start = pos_;
-  const char* const src = src_.data();
-  const size_t end = src_.size();
-  char lower[kShort];
-  uint32_t h = 2166136261u;
-  unsigned char bits = 0;  // every byte or-ed: 0x80 set when the name is not ASCII
-  size_t i = start;
-  for (; i < end; ++i) {
-    unsigned char u = kNameFold[static_cast<unsigned char>(src[i])];
-    if (u == 0) break;
-    bits |= u;
-    if (i - start < kShort) lower[i - start] = static_cast<char>(u);
-    h = (h ^ u) * 16777619u;
-  }
-  pos_ = i;
-  const size_t n = i - start;
-  std::string_view text = src_.substr(start, n);
-  Sym id = (bits & 0x80) == 0 && n <= kShort ? symbols_.intern(std::string_view(lower, n), h, text)
-                                             : symbols_.intern(text);
+void Lexer::nameToken(Token& t, Sym id) {
   if (id < kSymFirstContextWord) {
     t.kind = static_cast<Tok>(static_cast<int>(Tok::KwAnd) + static_cast<int>(id));
   } else {
@@ -305,10 +138,128 @@ void Lexer::lexName(Token& t) {
   t.id = id;
 }
 
-bool Lexer::lexOperator(Token& t) {
-  char c = src_[pos_];
-  char n = pos_ + 1 < src_.size() ? src_[pos_ + 1] : '\0';
-  int len = 1;
+// Short decimal integers, nearly all numbers, are read here in one pass.
+const char* Lexer::lexNumber(const char* p, Token& t) {
+  const char* start = p;
+  uint64_t v = 0;
+  while (is(*p, kDigit)) v = v * 10 + static_cast<uint64_t>(*p++ - '0');
+  if (p - start > kShortIntDigits || *p == '.' || (*p | 0x20) == 'e') return lexDecimal(start, t);
+  t.kind = Tok::Int;
+  t.i = static_cast<int64_t>(v);
+  return p;
+}
+
+// Decimal literal: digits [. digits] [e [+-] digits]. Integer unless it has a point or an
+// exponent or does not fit 64 bits; a Double that overflows is infinity.
+const char* Lexer::lexDecimal(const char* p, Token& t) {
+  const char* start = p;
+  bool isDouble = false;
+  while (is(*p, kDigit)) ++p;
+  if (*p == '.' && is(p[1], kDigit)) {
+    isDouble = true;
+    ++p;
+    while (is(*p, kDigit)) ++p;
+  } else if (*p == '.' && !is(p[1], kNameStart)) {
+    isDouble = true;  // "5." is a Double
+    ++p;
+  }
+  if (*p == 'e' || *p == 'E') {
+    const char* e = p + 1;
+    if (*e == '+' || *e == '-') ++e;
+    if (is(*e, kDigit)) {
+      isDouble = true;
+      p = e;
+      while (is(*p, kDigit)) ++p;
+    }
+  }
+  if (!isDouble) {
+    uint64_t v = 0;
+    auto [last, ec] = std::from_chars(start, p, v);
+    if (ec == std::errc() && v <= static_cast<uint64_t>(INT64_MAX)) {
+      t.kind = Tok::Int;
+      t.i = static_cast<int64_t>(v);
+      return p;
+    }
+  }
+  t.kind = Tok::Dbl;
+  double d = 0;
+  auto [last, ec] = std::from_chars(start, p, d);
+  if (ec == std::errc::result_out_of_range) {
+    // Overflow reads as infinity, underflow as zero.
+    std::string_view text(start, static_cast<size_t>(p - start));
+    size_t e = text.find_first_of("eE");
+    bool negExp = e != std::string_view::npos && e + 1 < text.size() && text[e + 1] == '-';
+    d = negExp ? 0.0 : HUGE_VAL;
+  }
+  t.d = d;
+  return p;
+}
+
+// &h, &o and &b literals: Integer, bit for bit (so &hFFFFFFFFFFFFFFFF is -1).
+const char* Lexer::lexRadix(const char* p, Token& t, int radix) {
+  p += 2;
+  uint64_t v = 0;
+  bool any = false;
+  bool overflow = false;
+  while (digitValue(static_cast<unsigned char>(*p)) < radix) {
+    uint64_t d = static_cast<uint64_t>(digitValue(static_cast<unsigned char>(*p)));
+    if (v > (UINT64_MAX - d) / static_cast<uint64_t>(radix)) overflow = true;
+    v = v * static_cast<uint64_t>(radix) + d;
+    any = true;
+    ++p;
+  }
+  if (!any) {
+    error(t, "A number literal needs digits");
+  } else if (overflow) {
+    error(t, "The number literal does not fit in 64 bits");
+  } else {
+    t.kind = Tok::Int;
+    t.i = static_cast<int64_t>(v);
+  }
+  return p;
+}
+
+// "..." with "" for one quote; the string ends on its line. Strings without a doubled quote,
+// nearly all, go into the string table straight from the source.
+const char* Lexer::lexString(const char* p, Token& t) {
+  const char* start = p + 1;
+  const char* stop = start;
+  while (!is(*stop, kStringStop)) ++stop;
+  if (*stop != '"' || stop[1] == '"') return lexEscapedString(p, t);
+  t.kind = Tok::Str;
+  t.id = static_cast<uint32_t>(strings_.size());
+  strings_.emplace_back(start, stop);
+  return stop + 1;
+}
+
+const char* Lexer::lexEscapedString(const char* p, Token& t) {
+  ++p;
+  std::string value;
+  while (true) {
+    // The run up to the next quote or line end goes in at once.
+    const char* stop = p;
+    while (stop != end_ && *stop != '"' && *stop != '\n') ++stop;
+    value.append(p, stop);
+    p = stop;
+    if (p == end_ || *p == '\n') {
+      error(t, "The string has no closing quote");
+      return p;
+    }
+    ++p;  // the quote
+    if (*p != '"') break;
+    value += '"';
+    ++p;
+  }
+  t.kind = Tok::Str;
+  t.id = static_cast<uint32_t>(strings_.size());
+  strings_.push_back(std::move(value));
+  return p;
+}
+
+// Operators, &h, &o and &b literals, and characters that start no token.
+const char* Lexer::lexOther(const char* p, Token& t) {
+  const char c = *p;
+  const char n = p[1];
   switch (c) {
     case '+':
       t.kind = Tok::Plus;
@@ -344,27 +295,28 @@ bool Lexer::lexOperator(Token& t) {
       t.kind = Tok::Dot;
       break;
     case '<':
-      if (n == '>') {
-        t.kind = Tok::Ne;
-        len = 2;
-      } else if (n == '=') {
-        t.kind = Tok::Le;
-        len = 2;
-      } else
-        t.kind = Tok::Lt;
+      if (n == '>' || n == '=') {
+        t.kind = n == '>' ? Tok::Ne : Tok::Le;
+        return p + 2;
+      }
+      t.kind = Tok::Lt;
       break;
     case '>':
       if (n == '=') {
         t.kind = Tok::Ge;
-        len = 2;
-      } else
-        t.kind = Tok::Gt;
+        return p + 2;
+      }
+      t.kind = Tok::Gt;
       break;
+    case '&':
+      if ((n | 0x20) == 'h') return lexRadix(p, t, 16);
+      if ((n | 0x20) == 'o') return lexRadix(p, t, 8);
+      if ((n | 0x20) == 'b') return lexRadix(p, t, 2);
+      [[fallthrough]];
     default:
-      return false;
+      error(t, std::string("Unexpected character '") + c + "'");
   }
-  pos_ += static_cast<size_t>(len);
-  return true;
+  return p + 1;
 }
 
 }  // namespace vorline::script

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/script/Lexer.h"
 #include "platform/script/Limits.h"
+#include "platform/script/SymbolTable.h"
 #include "platform/text/TextOps.h"
 
 namespace vorline {
