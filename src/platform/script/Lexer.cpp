@@ -9,7 +9,8 @@ namespace vorline::script {
 
 namespace {
 
-// Zero bytes after the source: a word read from a name's last byte stays inside them.
+// Zero bytes after the copy of the source's end: a word read from a name's last byte stays inside
+// them.
 constexpr size_t kPadding = SymbolTable::kWordBytes;
 // Integers of up to 18 digits cannot overflow 63 bits, so they are read digit by digit.
 constexpr ptrdiff_t kShortIntDigits = 18;
@@ -43,6 +44,14 @@ constexpr auto kCharKinds = [] {
 
 bool is(char c, CharKind kind) { return (kCharKinds[static_cast<unsigned char>(c)] & kind) != 0; }
 
+// How much of the source may be lexed where it is: up to a line end with kPadding bytes after it,
+// so that a word read at the end of a name stays inside the source.
+size_t inPlaceSize(std::string_view source) {
+  if (source.size() <= kPadding) return 0;
+  const size_t lineEnd = source.rfind('\n', source.size() - kPadding - 1);
+  return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+}
+
 int digitValue(unsigned char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -56,17 +65,33 @@ Lexer::Lexer(std::string_view source, SymbolTable& symbols, std::vector<std::str
     : source_(source), symbols_(symbols), strings_(strings) {}
 
 std::vector<Token> Lexer::tokenize() {
-  text_.reserve(source_.size() + kPadding);
-  text_.assign(source_);
-  text_.append(kPadding, '\0');
-  const char* p = text_.data();
-  end_ = p + source_.size();
-  int32_t line = 1;
   std::vector<Token> out;
   out.reserve(source_.size() / 3 + 16);
-  while (true) {
-    p = skipBlanksAndComments(p);
-    if (p == end_) break;
+  // The source up to a line end with a word's bytes after it is lexed where it is, since every
+  // scan stops at a line end; the rest, about a line, from a copy followed by zero bytes.
+  const size_t inPlace = inPlaceSize(source_);
+  lexSpan(source_.data(), source_.data() + inPlace, out);
+  const std::string_view rest = source_.substr(inPlace);
+  text_.reserve(rest.size() + kPadding);
+  text_.assign(rest);
+  text_.append(kPadding, '\0');
+  lexSpan(text_.data(), text_.data() + rest.size(), out);
+  Token t;
+  t.kind = Tok::Newline;
+  t.line = line_;
+  out.push_back(t);
+  t.kind = Tok::Eof;
+  out.push_back(t);
+  return out;
+}
+
+// Lexes [p, end), which ends with a line end or is followed by zero bytes.
+void Lexer::lexSpan(const char* p, const char* end, std::vector<Token>& out) {
+  end_ = end;
+  int32_t line = line_;
+  while (p != end) {
+    while (is(*p, kBlank)) ++p;
+    if (p == end) break;
     Token t;
     t.line = line;
     const char c = *p;
@@ -82,28 +107,21 @@ std::vector<Token> Lexer::tokenize() {
       p = lexNumber(p, t);
     } else if (c == '"') {
       p = lexString(p, t);
+    } else if (c == '\'' || (c == '/' && p[1] == '/')) {
+      p = skipComment(p);
+      continue;
     } else {
       p = lexOther(p, t);
     }
     out.push_back(t);
   }
-  Token t;
-  t.kind = Tok::Newline;
-  t.line = line;
-  out.push_back(t);
-  t.kind = Tok::Eof;
-  out.push_back(t);
-  return out;
+  line_ = line;
 }
 
-// Blanks, then a comment up to (not including) the line's end.
-inline const char* Lexer::skipBlanksAndComments(const char* p) const {
-  while (is(*p, kBlank)) ++p;
-  if (*p == '\'' || (*p == '/' && p[1] == '/')) {
-    const void* lineEnd = std::memchr(p, '\n', static_cast<size_t>(end_ - p));
-    return lineEnd != nullptr ? static_cast<const char*>(lineEnd) : end_;
-  }
-  return p;
+// A comment runs up to (not including) the line's end.
+const char* Lexer::skipComment(const char* p) const {
+  const void* lineEnd = std::memchr(p, '\n', static_cast<size_t>(end_ - p));
+  return lineEnd != nullptr ? static_cast<const char*>(lineEnd) : end_;
 }
 
 void Lexer::error(Token& t, std::string message) {
@@ -139,10 +157,11 @@ void Lexer::nameToken(Token& t, Sym id) {
 }
 
 // Short decimal integers, nearly all numbers, are read here in one pass.
-const char* Lexer::lexNumber(const char* p, Token& t) {
+inline const char* Lexer::lexNumber(const char* p, Token& t) {
   const char* start = p;
   uint64_t v = 0;
-  while (is(*p, kDigit)) v = v * 10 + static_cast<uint64_t>(*p++ - '0');
+  for (unsigned digit; (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) < 10; ++p)
+    v = v * 10 + digit;
   if (p - start > kShortIntDigits || *p == '.' || (*p | 0x20) == 'e') return lexDecimal(start, t);
   t.kind = Tok::Int;
   t.i = static_cast<int64_t>(v);
@@ -221,7 +240,7 @@ const char* Lexer::lexRadix(const char* p, Token& t, int radix) {
 
 // "..." with "" for one quote; the string ends on its line. Strings without a doubled quote,
 // nearly all, go into the string table straight from the source.
-const char* Lexer::lexString(const char* p, Token& t) {
+inline const char* Lexer::lexString(const char* p, Token& t) {
   const char* start = p + 1;
   const char* stop = start;
   while (!is(*stop, kStringStop)) ++stop;
@@ -257,7 +276,7 @@ const char* Lexer::lexEscapedString(const char* p, Token& t) {
 }
 
 // Operators, &h, &o and &b literals, and characters that start no token.
-const char* Lexer::lexOther(const char* p, Token& t) {
+inline const char* Lexer::lexOther(const char* p, Token& t) {
   const char c = *p;
   const char n = p[1];
   switch (c) {

@@ -68,15 +68,19 @@ class Lexer {
   const char* lexString(const char* p, Token& t);
   const char* lexEscapedString(const char* p, Token& t);
   const char* lexOther(const char* p, Token& t);
-  const char* skipBlanksAndComments(const char* p) const;
+  void lexSpan(const char* p, const char* end, std::vector<Token>& out);
+  const char* skipComment(const char* p) const;
   static void nameToken(Token& t, Sym id);
   void error(Token& t, std::string message);
 
+  // Scans need no bounds check per byte, and a name may be read a word at a time: the source is
+  // lexed where it is up to a line end some bytes before its end, at which every scan stops; the
+  // rest is lexed from text_, a copy followed by zero bytes, at which every scan stops too (and
+  // then asks whether it is the end).
   std::string_view source_;
-  // The source followed by zero bytes: a scan stops at a zero byte (and then asks whether it is
-  // the end), so it needs no bounds check per byte, and a name may be read a word at a time.
   std::string text_;
-  const char* end_ = nullptr;  // of the source in text_
+  const char* end_ = nullptr;  // of the span being lexed
+  int32_t line_ = 1;
   SymbolTable& symbols_;
   std::vector<std::string>& strings_;
 };

@@ -46,7 +46,8 @@ std::string lowerName(std::string_view name) {
   return out;
 }
 
-SymbolTable::SymbolTable() : slots_(kFirstSlots, 0), slotShift_(slotShiftFor(kFirstSlots)) {
+SymbolTable::SymbolTable()
+    : slots_(kFirstSlots, 0), slotMask_(kFirstSlots - 1), slotShift_(slotShiftFor(kFirstSlots)) {
   for (const char* w : kReservedWords) intern(w, w);
 }
 
@@ -123,9 +124,8 @@ Sym SymbolTable::intern(const Key& key, std::string_view spelling) {
 
 // The slot holding the key's name, or else the free slot where it goes.
 size_t SymbolTable::slotOf(const Key& key) const {
-  const size_t mask = slots_.size() - 1;
   size_t i = key.hash >> slotShift_;
-  while (slots_[i] != 0 && !matches(entries_[slots_[i] - 1], key)) i = (i + 1) & mask;
+  while (slots_[i] != 0 && !matches(entries_[slots_[i] - 1], key)) i = (i + 1) & slotMask_;
   return i;
 }
 
@@ -142,7 +142,7 @@ Sym SymbolTable::add(const Key& key, std::string_view spelling, size_t slot) {
   entries_.push_back(Entry{
       key.size > 0 ? key.words[0] : 0, key.hash, key.size, static_cast<uint32_t>(words_.size()),
       static_cast<uint32_t>(spellings_.size()), static_cast<uint32_t>(spelling.size())});
-  words_.insert(words_.end(), key.words, key.words + wordCount(key.size));
+  for (size_t k = 0, n = wordCount(key.size); k < n; ++k) words_.push_back(key.words[k]);
   spellings_.append(spelling);
   slots_[slot] = id + 1;
   if (entries_.size() * 2 > slots_.size()) grow();
@@ -152,11 +152,11 @@ Sym SymbolTable::add(const Key& key, std::string_view spelling, size_t slot) {
 // Doubles the slots and places every id again; the table stays at most half full.
 void SymbolTable::grow() {
   slots_.assign(slots_.size() * 2, 0);
+  slotMask_ = slots_.size() - 1;
   slotShift_ = slotShiftFor(slots_.size());
-  const size_t mask = slots_.size() - 1;
   for (Sym s = 0; s < entries_.size(); ++s) {
     size_t i = entries_[s].hash >> slotShift_;
-    while (slots_[i] != 0) i = (i + 1) & mask;
+    while (slots_[i] != 0) i = (i + 1) & slotMask_;
     slots_[i] = s + 1;
   }
 }

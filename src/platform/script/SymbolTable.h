@@ -98,7 +98,8 @@ class SymbolTable {
   // Open addressing over the symbol ids (id + 1; 0 is a free slot), at most half full. A name's
   // first slot is given by the high bits of its hash, which depend on all of its bytes.
   std::vector<uint32_t> slots_;
-  int slotShift_ = 0;  // 32 less log2 of the number of slots
+  size_t slotMask_ = 0;  // the number of slots less one
+  int slotShift_ = 0;    // 32 less log2 of the number of slots
   std::vector<Entry> entries_;
   std::vector<uint64_t> words_;
   std::string spellings_;  // every spelling, back to back
@@ -138,8 +139,7 @@ inline Sym SymbolTable::internAscii(std::string_view name) {
   std::memcpy(&word, name.data(), kWordBytes);
   word = lowerAsciiWord(word & (~uint64_t{0} >> (8 * (kWordBytes - size))));
   const auto hash = static_cast<uint32_t>(mixWord(size, word) >> 32);
-  const size_t mask = slots_.size() - 1;
-  for (size_t i = hash >> slotShift_;; i = (i + 1) & mask) {
+  for (size_t i = hash >> slotShift_;; i = (i + 1) & slotMask_) {
     const uint32_t slot = slots_[i];
     if (slot == 0) return add(Key{&word, static_cast<uint32_t>(size), hash}, name, i);
     const Entry& e = entries_[slot - 1];
