@@ -91,6 +91,11 @@ Sym SymbolTable::intern(std::string_view lower, uint32_t hash, std::string_view 
 
 Sym SymbolTable::intern(std::string_view name) {
   if (!isAscii(name)) return intern(lowerName(name), name);
+  if (!name.empty() && name.size() <= kWordBytes) {
+    uint64_t word = 0;
+    std::memcpy(&word, name.data(), name.size());
+    return internWord(lowerAsciiWord(word), name);
+  }
   return withWords(name, [&](uint64_t* words) {
     return intern(asciiKey(reinterpret_cast<const char*>(words), name.size(), words), name);
   });

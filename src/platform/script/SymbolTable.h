@@ -80,13 +80,14 @@ class SymbolTable {
     mutable uint32_t texts = 0;  // once asked for: 1 + index of the lower-case copy in texts_
   };
 
-  static uint64_t lowerAsciiWord(uint64_t w);
   static uint64_t mixWord(uint64_t h, uint64_t w);
   static uint32_t hashWords(const uint64_t* words, size_t size);
   static Key asciiKey(const char* bytes, size_t size, uint64_t* words);
   template <class Use>
   static auto withWords(std::string_view bytes, Use use);
   Sym internAsciiWords(std::string_view name);
+  // A lower-case ASCII name of one word, whose spelling has its size.
+  Sym internWord(uint64_t word, std::string_view spelling);
   Sym intern(const Key& key, std::string_view spelling);
   size_t slotOf(const Key& key) const;
   bool matches(const Entry& e, const Key& key) const;
@@ -111,17 +112,17 @@ class SymbolTable {
 // Lower-cases a name as the language compares names (ASCII fast path, Unicode otherwise).
 std::string lowerName(std::string_view name);
 
-// Finding a name of one word is inline: the lexer looks up every name of a script.
-
-// Upper-case letters to lower case in all eight bytes at once. Every byte is below 0x80, so
-// adding to one never carries into the next; the high bit of each sum tells the byte's range.
-inline uint64_t SymbolTable::lowerAsciiWord(uint64_t w) {
+// Upper-case letters to lower case in all eight bytes of w at once. Every byte must be below 0x80,
+// so adding to one never carries into the next; the high bit of each sum tells the byte's range.
+inline uint64_t lowerAsciiWord(uint64_t w) {
   constexpr uint64_t kEachByte = 0x0101010101010101ull;
   const uint64_t atLeastA = w + (0x80 - 'A') * kEachByte;
   const uint64_t aboveZ = w + (0x80 - 'Z' - 1) * kEachByte;
   const uint64_t upper = atLeastA & ~aboveZ & (0x80 * kEachByte);
   return w | (upper >> 2);  // 0x80 >> 2 is the case bit, 0x20
 }
+
+// Finding a name of one word is inline: the lexer looks up every name of a script.
 
 // A multiplication moves each bit of the word only upwards, so the high bits of the hash, which
 // pick the slot, depend on every byte.
@@ -130,18 +131,22 @@ inline uint64_t SymbolTable::mixWord(uint64_t h, uint64_t w) {
   return (h ^ w) * kMix;
 }
 
-// A name of one word (its first bytes are the low ones) is equal to an entry of the same size
-// whose first word is equal.
 inline Sym SymbolTable::internAscii(std::string_view name) {
   const size_t size = name.size();
   if (size == 0 || size > kWordBytes) return internAsciiWords(name);
   uint64_t word;
   std::memcpy(&word, name.data(), kWordBytes);
-  word = lowerAsciiWord(word & (~uint64_t{0} >> (8 * (kWordBytes - size))));
+  // The first bytes of the name are the low ones of the word.
+  return internWord(lowerAsciiWord(word & (~uint64_t{0} >> (8 * (kWordBytes - size)))), name);
+}
+
+// A name of one word is equal to an entry of the same size whose first word is equal.
+inline Sym SymbolTable::internWord(uint64_t word, std::string_view spelling) {
+  const size_t size = spelling.size();
   const auto hash = static_cast<uint32_t>(mixWord(size, word) >> 32);
   for (size_t i = hash >> slotShift_;; i = (i + 1) & slotMask_) {
     const uint32_t slot = slots_[i];
-    if (slot == 0) return add(Key{&word, static_cast<uint32_t>(size), hash}, name, i);
+    if (slot == 0) return add(Key{&word, static_cast<uint32_t>(size), hash}, spelling, i);
     const Entry& e = entries_[slot - 1];
     if (e.head == word && e.size == size) return slot - 1;
   }
