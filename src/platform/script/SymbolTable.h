@@ -55,7 +55,7 @@ class SymbolTable {
   // A lower-case name whose hashName is known.
   Sym intern(std::string_view lowerName, uint32_t hash, std::string_view spelling);
   // An ASCII name whose bytes may be read on up to a whole number of words from its start (the
-  // lexer pads its copy of the source for it); nearly every name comes this way.
+  // lexer reads names only where a word's bytes follow them); nearly every name comes this way.
   Sym internAscii(std::string_view name);
   const std::string& spelling(Sym s) const { return texts_[textsAt(s) + 1]; }
   const std::string& lower(Sym s) const { return texts_[textsAt(s)]; }
