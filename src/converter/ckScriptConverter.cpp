@@ -1,6 +1,7 @@
 #include "converter/ckScriptConverter.h"
 
 #include <array>
+#include <charconv>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -80,8 +81,6 @@ std::string withEol(std::string text) {
   return text;
 }
 
-std::string withEol(std::string_view text) { return withEol(std::string(text)); }
-
 std::string withEol(const char* text) { return withEol(std::string(text)); }
 
 // Whether a word starting with this byte can be a keyword. No character outside ASCII folds
@@ -144,33 +143,39 @@ std::string ckScriptConverter::doParseArray(const std::string& line) {
 
 // NAME = VALUE: the assignment and store lines (and the print line at the top level outside
 // include mode); a name new to the memory is registered and declared.
-std::string ckScriptConverter::doParseAssigment(const std::string& line, bool printFlag) {
+void ckScriptConverter::doParseAssigment(std::string_view line, bool printFlag, std::string& out) {
   // The first two fields at "=", as NthField cuts them, without copies: every pad line that
   // assigns comes through here.
-  const std::string_view text = line;
-  const size_t eq = text.find('=');
-  const std::string_view name = trimView(text.substr(0, eq));
+  const size_t eq = line.find('=');
+  const std::string_view name = trimView(line.substr(0, eq));
   std::string_view value;
   if (eq != npos) {
-    const std::string_view rest = text.substr(eq + 1);
+    const std::string_view rest = line.substr(eq + 1);
     value = trimView(rest.substr(0, rest.find('=')));
   }
-  if (!value.empty() && value[0] == '{') return doParseArray(line);
-  const Pair typed = typeFromVarName(std::string(name));
-  if (!owner->msg_memory_has_symbol(typed.Left)) {
-    owner->msg_memory_create_symbol(typed.Left);
-    dimBuffer.append("dim ")
-        .append(typed.Left)
-        .append(" as ")
-        .append(typed.Right)
-        .append(EndOfLine);
+  if (!value.empty() && value[0] == '{') {
+    out += doParseArray(std::string(line));
+    return;
   }
-  std::string code;
-  code.reserve(3 * typed.Left.size() + value.size() + 32 + 4 * EndOfLine.size());
-  code.append(typed.Left).append(" = ").append(value).append(EndOfLine);
-  code.append("setVar \"").append(typed.Left).append("\", ").append(typed.Left).append(EndOfLine);
-  if (printFlag && !flgOnInclude) code.append("printAny ").append(typed.Left).append(EndOfLine);
-  return code;
+  const TypedName typed = splitTypedName(name);
+  if (!memoryHas(typed.name)) {
+    memoryCreate(typed.name);
+    dimBuffer.append("dim ").append(typed.name).append(" as ").append(typed.type).append(EndOfLine);
+  }
+  out.append(typed.name).append(" = ").append(value).append(EndOfLine);
+  out.append("setVar \"").append(typed.name).append("\", ").append(typed.name).append(EndOfLine);
+  if (printFlag && !flgOnInclude) out.append("printAny ").append(typed.name).append(EndOfLine);
+}
+
+// The owner takes names and lines as strings; one reused string carries them.
+bool ckScriptConverter::memoryHas(std::string_view name) {
+  ownerText_.assign(name);
+  return owner->msg_memory_has_symbol(ownerText_);
+}
+
+void ckScriptConverter::memoryCreate(std::string_view name) {
+  ownerText_.assign(name);
+  owner->msg_memory_create_symbol(ownerText_);
 }
 
 // dim NAME ...: declares the name; with "[" for this run only, otherwise through the memory.
@@ -192,6 +197,11 @@ std::string ckScriptConverter::doParseFirstExpression(const std::string& text) {
 }
 
 ckScriptConverter::Pair ckScriptConverter::typeFromVarName(const std::string& name) {
+  const TypedName typed = splitTypedName(name);
+  return {std::string(typed.name), std::string(typed.type)};
+}
+
+ckScriptConverter::TypedName ckScriptConverter::splitTypedName(std::string_view name) {
   if (name.empty()) return {name, "double"};
   switch (name[0]) {
     case '$':
@@ -285,7 +295,11 @@ std::string ckScriptConverter::doParseLine(const std::string& statement) {
   if (TextEquals(word, "when")) return doParseWhen(statement);
   for (const char* keyword : {"print", "return", "end", "exit", "beep"})
     if (TextEquals(word, keyword)) return withEol(statement);
-  if (holdsOneAssignment(statement)) return doParseAssigment(statement, false);
+  if (holdsOneAssignment(statement)) {
+    std::string code;
+    doParseAssigment(statement, false, code);
+    return code;
+  }
   if (statement[0] == '#') return withEol("//" + statement.substr(1));
   if (statement[0] == '$') return withEol("print " + statement.substr(1));
   return withEol("print str(" + statement + ")");
@@ -293,17 +307,21 @@ std::string ckScriptConverter::doParseLine(const std::string& statement) {
 
 // ---- The generated script ----
 
-std::string ckScriptConverter::convertSource(const std::string& text) {
+// The three parts are post-processed each on its own, straight into the script.
+std::string ckScriptConverter::convertSource(std::string text) {
   if (owner == nullptr) throw std::logic_error("ckScriptConverter: no owner set");
   flgOnInclude = false;
   dimDeclares.clear();
   dimBuffer = owner->msg_memory_get_symbol_declares();
-  const std::string body = convert(text);
-  dimBuffer = doConvertString(dimBuffer);
-  dimDeclares = doConvertString(dimDeclares);
+  const std::string body = convert(std::move(text));
+  const size_t size = dimDeclares.size() + dimBuffer.size() + body.size();
   std::string script;
-  script.reserve(dimDeclares.size() + dimBuffer.size() + body.size() + 2 * EndOfLine.size());
-  script.append(dimDeclares).append(EndOfLine).append(dimBuffer).append(body).append(EndOfLine);
+  script.reserve(size + size / 16 + 2 * EndOfLine.size());
+  appendConverted(script, dimDeclares);
+  script.append(EndOfLine);
+  appendConverted(script, dimBuffer);
+  appendConverted(script, body);
+  script.append(EndOfLine);
   return script;
 }
 
@@ -320,6 +338,12 @@ constexpr auto kConverted = [] {
 std::string ckScriptConverter::doConvertString(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
+  appendConverted(out, text);
+  return out;
+}
+
+// doConvertString of text, appended to out.
+void ckScriptConverter::appendConverted(std::string& out, std::string_view text) {
   auto digit = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
   size_t i = 0;
   while (i < text.size()) {
@@ -341,88 +365,100 @@ std::string ckScriptConverter::doConvertString(const std::string& text) {
       ++i;
     }
   }
-  return out;
 }
 
 // The line tag: registers the line and writes "tagLine N"; in include mode an empty line.
-std::string ckScriptConverter::doEmmitSourceLine(const std::string& line) {
-  if (flgOnInclude) return std::string(EndOfLine);
-  const int64_t index = owner->msg_append_source_line(line);
-  std::string tag = "tagLine ";
-  tag.append(vorline::Str(index)).append(EndOfLine);
-  return tag;
+void ckScriptConverter::doEmmitSourceLine(std::string_view line, std::string& out) {
+  if (flgOnInclude) {
+    out.append(EndOfLine);
+    return;
+  }
+  ownerText_.assign(line);
+  const int64_t index = owner->msg_append_source_line(ownerText_);
+  char digits[24];
+  const size_t length = std::to_chars(digits, digits + sizeof digits, index).ptr - digits;
+  out.append("tagLine ").append(digits, length).append(EndOfLine);
 }
 
 // ---- The line loop ----
 
 // The body of the script: every line of the text, and of the blocks spliced into it, by the
 // rule that matches it.
-std::string ckScriptConverter::convert(const std::string& text) {
-  working_ = std::make_unique<ckWorkingText>(text);
+// Every line is read as a view of the working text, and its code appended to one output.
+std::string ckScriptConverter::convert(std::string text) {
+  const size_t size = text.size();
+  working_ = std::make_unique<ckWorkingText>(std::move(text));
   pendingSplicePath_.clear();
   std::string output;
-  output.reserve(text.size() * 2);  // scripts run about twice the size of their pads
+  output.reserve(size * 4);  // scripts run up to about four times the size of their pads
   std::string_view raw;
   while (working_->nextLine(raw)) {
-    std::string_view cut = trimView(raw);
-    const size_t comment = cut.find("//");  // quotes are not looked at
-    if (comment != npos) cut = trimView(cut.substr(0, comment));
-    const std::string line(cut);
+    std::string_view line = trimView(raw);
+    const size_t comment = line.find("//");  // quotes are not looked at
+    if (comment != npos) line = trimView(line.substr(0, comment));
     if (line.empty()) {
-      if (!flgOnInclude) output += doEmmitSourceLine(line);
+      if (!flgOnInclude) doEmmitSourceLine(line, output);
       continue;
     }
     convertLine(line, output);
   }
   working_.reset();
-  return doConvertString(output);
+  return output;
 }
 
 // Appends the code of one non-empty line, its tag first where the rule tags.
-void ckScriptConverter::convertLine(const std::string& line, std::string& output) {
+void ckScriptConverter::convertLine(std::string_view line, std::string& output) {
   const LineRule rule = classify(line);
   if (rule == LineRule::Return || rule == LineRule::EndExitBeep) {
-    output += withEol(line);
+    output.append(line).append(EndOfLine);
   } else if (rule == LineRule::StartInclude || rule == LineRule::EndInclude) {
     flgOnInclude = rule == LineRule::StartInclude;
   } else {
-    output += doEmmitSourceLine(line);
-    output += taggedCode(rule, line);
+    doEmmitSourceLine(line, output);
+    appendTaggedCode(rule, line, output);
   }
 }
 
-// The code that follows the tag of a line of this rule.
-std::string ckScriptConverter::taggedCode(LineRule rule, const std::string& line) {
+// Appends the code that follows the tag of a line of this rule. The line's view does not
+// outlive a splice, which comes last.
+void ckScriptConverter::appendTaggedCode(LineRule rule, std::string_view line, std::string& out) {
   // clang-format off
   switch (rule) {
-    case LineRule::Raw: return withEol(std::string_view(line).substr(1));
-    case LineRule::Def: doParseFunction(line); return {};
-    case LineRule::Pragma: doParsePragma(line); return {};
-    case LineRule::Dim: doParseDIM(line); return {};
-    case LineRule::If: return doParseIF(line);
-    case LineRule::When: return doParseWhen(line);
-    case LineRule::Plot: return doParsePlot("plot", line);
-    case LineRule::Include: spliceBlock(doParseInclude(line)); return {};
-    case LineRule::Use: spliceBlock(doParseUse(line)); return {};
-    case LineRule::Assignment: return doParseAssigment(line, true);
-    default: return passiveCode(rule, line);
+    case LineRule::Raw: out.append(line.substr(1)).append(EndOfLine); return;
+    case LineRule::Def: doParseFunction(std::string(line)); return;
+    case LineRule::Pragma: doParsePragma(std::string(line)); return;
+    case LineRule::Dim: doParseDIM(std::string(line)); return;
+    case LineRule::If: out += doParseIF(std::string(line)); return;
+    case LineRule::When: out += doParseWhen(std::string(line)); return;
+    case LineRule::Plot: out += doParsePlot("plot", std::string(line)); return;
+    case LineRule::Include: spliceBlock(doParseInclude(std::string(line))); return;
+    case LineRule::Use: spliceBlock(doParseUse(std::string(line))); return;
+    case LineRule::Assignment: doParseAssigment(line, true, out); return;
+    default: appendPassiveCode(rule, line, out);
   }
   // clang-format on
 }
 
 // Print lines, comments and bare expressions: in include mode only a bare expression passes,
 // as script text.
-std::string ckScriptConverter::passiveCode(LineRule rule, const std::string& line) {
+void ckScriptConverter::appendPassiveCode(LineRule rule, std::string_view line, std::string& out) {
   if (rule == LineRule::Expression) {
-    if (flgOnInclude) return withEol(line);
-    std::string code = "print str(";
-    code.append(line).append(")").append(EndOfLine);
-    return code;
+    if (flgOnInclude) {
+      out.append(line).append(EndOfLine);
+    } else {
+      out.append("print str(").append(line).append(")").append(EndOfLine);
+    }
+    return;
   }
-  if (flgOnInclude) return {};
-  if (rule == LineRule::HashComment) return withEol("//" + line.substr(1));
-  if (rule == LineRule::DashComment) return withEol("//" + line.substr(2));
-  return withEol(line);  // a print line
+  if (flgOnInclude) return;
+  if (rule == LineRule::HashComment) {
+    out.append("//").append(line.substr(1));
+  } else if (rule == LineRule::DashComment) {
+    out.append("//").append(line.substr(2));
+  } else {
+    out.append(line);  // a print line
+  }
+  out.append(EndOfLine);
 }
 
 // Splices a block after the current line, or nothing once the budget is spent.

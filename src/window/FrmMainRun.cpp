@@ -45,7 +45,7 @@ void FrmMain::doExecute(const std::string& text) {
   run += "#end_include";
   run += EndOfLine;
   run += text;
-  std::string script = myConverter->convertSource(run);
+  std::string script = myConverter->convertSource(std::move(run));
   if (flgDebugRun) writeDebugFile(script);
   runEngine(std::move(script));
   int64_t caret = Sourcetxt()->SelStart();
