@@ -120,9 +120,11 @@ std::string FrmMain::msg_get_current_path() {
 void FrmMain::msg_set_debug_flag(bool flag) { flgDebugRun = flag; }
 
 // A name that is not kept counts as absent even when a script stored it, so the converter
-// declares it for every run that uses it.
+// declares it for every run that uses it. Names equal but for letter case are kept alike, so
+// the stored spelling's answer, which the memory keeps, serves.
 bool FrmMain::msg_memory_has_symbol(const std::string& name) {
-  return MemorySource::IsKeptName(name) && mem.HasKey(name);
+  const int64_t index = mem.IndexOf(name);
+  return index >= 0 && mem.KeyPasses(index, &MemorySource::IsKeptName);
 }
 
 // A name that cannot be a variable is declared for this run by the converter but not kept, so

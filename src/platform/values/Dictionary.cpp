@@ -60,8 +60,9 @@ size_t Dictionary::KeyHash::operator()(std::string_view key) const {
   return static_cast<size_t>(h);
 }
 
+// Most lookups spell a key as it was stored, so equal bytes are settled without folding.
 bool Dictionary::KeyEqual::operator()(std::string_view a, std::string_view b) const {
-  return TextEquals(a, b);
+  return a == b || TextEquals(a, b);
 }
 
 bool Dictionary::HasKey(std::string_view key) const { return index_.find(key) != index_.end(); }
@@ -95,6 +96,20 @@ const Dictionary::Entry& Dictionary::entryAt(int64_t index) const {
 const std::string& Dictionary::Key(int64_t index) const { return entryAt(index).key; }
 
 const Variant& Dictionary::ValueAt(int64_t index) const { return entryAt(index).value; }
+
+int64_t Dictionary::IndexOf(std::string_view key) const {
+  auto it = index_.find(key);
+  return it == index_.end() ? -1 : static_cast<int64_t>(it->second);
+}
+
+bool Dictionary::KeyPasses(int64_t index, KeyTest test) const {
+  const Entry& entry = entryAt(index);
+  if (entry.testedWith != test) {
+    entry.passes = test(entry.key);
+    entry.testedWith = test;
+  }
+  return entry.passes;
+}
 
 // Removes one entry; the entries after it move up one place.
 void Dictionary::Remove(std::string_view key) {

@@ -29,6 +29,14 @@ class Dictionary {
   // Entries by index, 0 to Count() - 1; throws RuntimeException (OutOfBounds) outside.
   const std::string& Key(int64_t index) const;
   const Variant& ValueAt(int64_t index) const;
+  // The index of key's entry, or -1 when there is none.
+  int64_t IndexOf(std::string_view key) const;
+
+  // A question about a key whose answer depends on the key alone.
+  using KeyTest = bool (*)(std::string_view key);
+  // test's answer for the key of entry index. An entry works it out the first time it is
+  // asked with that test and keeps it, since its key keeps its spelling as long as it lives.
+  bool KeyPasses(int64_t index, KeyTest test) const;
 
   // Removes the entry of key; throws RuntimeException (KeyNotFound) when there is none.
   void Remove(std::string_view key);
@@ -38,6 +46,8 @@ class Dictionary {
   struct Entry {
     std::string key;
     Variant value;
+    mutable KeyTest testedWith = nullptr;  // the test whose answer `passes` keeps
+    mutable bool passes = false;
   };
   struct KeyHash {
     using is_transparent = void;
