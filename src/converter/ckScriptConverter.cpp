@@ -1,5 +1,6 @@
 #include "converter/ckScriptConverter.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <stdexcept>
@@ -88,6 +89,19 @@ std::string withEol(const char* text) { return withEol(std::string(text)); }
 bool mayStartKeyword(char c) {
   constexpr std::string_view initials = "bdeipruwBDEIPRUW";
   return initials.find(c) != npos;
+}
+
+// The characters doConvertString looks at: brackets and "$".
+constexpr auto kConverted = [] {
+  std::array<bool, 256> marks{};
+  marks['['] = marks[']'] = marks['$'] = true;
+  return marks;
+}();
+
+bool holdsConverted(std::string_view text) {
+  for (const char c : text)
+    if (kConverted[static_cast<unsigned char>(c)]) return true;
+  return false;
 }
 
 }  // namespace
@@ -307,7 +321,7 @@ std::string ckScriptConverter::doParseLine(const std::string& statement) {
 
 // ---- The generated script ----
 
-// The three parts are post-processed each on its own, straight into the script.
+// The definitions and declarations are post-processed straight into the script.
 std::string ckScriptConverter::convertSource(std::string text) {
   if (owner == nullptr) throw std::logic_error("ckScriptConverter: no owner set");
   flgOnInclude = false;
@@ -320,17 +334,10 @@ std::string ckScriptConverter::convertSource(std::string text) {
   appendConverted(script, dimDeclares);
   script.append(EndOfLine);
   appendConverted(script, dimBuffer);
-  appendConverted(script, body);
+  script.append(body);
   script.append(EndOfLine);
   return script;
 }
-
-// The characters doConvertString looks at: brackets and "$".
-constexpr auto kConverted = [] {
-  std::array<bool, 256> marks{};
-  marks['['] = marks[']'] = marks['$'] = true;
-  return marks;
-}();
 
 // Brackets become parentheses, and "$" with a number from 0 to 35 a stringField call. One
 // pass gives what replacing "$35" down to "$0" in turn gives: at each "$" the two-digit
@@ -375,16 +382,21 @@ void ckScriptConverter::doEmmitSourceLine(std::string_view line, std::string& ou
   }
   ownerText_.assign(line);
   const int64_t index = owner->msg_append_source_line(ownerText_);
-  char digits[24];
-  const size_t length = std::to_chars(digits, digits + sizeof digits, index).ptr - digits;
-  out.append("tagLine ").append(digits, length).append(EndOfLine);
+  constexpr std::string_view kTag = "tagLine ";
+  char tag[kTag.size() + 24];
+  kTag.copy(tag, kTag.size());
+  char* end = std::to_chars(tag + kTag.size(), tag + sizeof tag, index).ptr;
+  end = std::copy(EndOfLine.begin(), EndOfLine.end(), end);
+  out.append(tag, static_cast<size_t>(end - tag));
 }
 
 // ---- The line loop ----
 
 // The body of the script: every line of the text, and of the blocks spliced into it, by the
 // rule that matches it.
-// Every line is read as a view of the working text, and its code appended to one output.
+// Every line is read as a view of the working text, and its code appended to one output. The
+// code of a line holds nothing to post-process that the line does not hold, and ends with a
+// line ending, so only the code of such lines is post-processed, on its own.
 std::string ckScriptConverter::convert(std::string text) {
   const size_t size = text.size();
   working_ = std::make_unique<ckWorkingText>(std::move(text));
@@ -400,10 +412,23 @@ std::string ckScriptConverter::convert(std::string text) {
       if (!flgOnInclude) doEmmitSourceLine(line, output);
       continue;
     }
+    const size_t start = output.size();
+    const bool postProcess = holdsConverted(line);  // before a splice ends the line's view
     convertLine(line, output);
+    if (postProcess) postProcessFrom(output, start);
   }
   working_.reset();
   return output;
+}
+
+// Post-processes the text from start on, where it holds anything to post-process (a line's
+// "$" may be a type prefix that its code no longer holds).
+void ckScriptConverter::postProcessFrom(std::string& text, size_t start) {
+  const std::string_view code = std::string_view(text).substr(start);
+  if (!holdsConverted(code)) return;
+  postProcessed_.assign(code);
+  text.resize(start);
+  appendConverted(text, postProcessed_);
 }
 
 // Appends the code of one non-empty line, its tag first where the rule tags.

@@ -51,7 +51,7 @@ class ckScriptConverter {
   virtual std::string doConvertString(const std::string& text);
   // Appends the tag of a pad line to out.
   virtual void doEmmitSourceLine(std::string_view line, std::string& out);
-  // The body of the script, before the post-processing of doConvertString.
+  // The body of the script.
   virtual std::string convert(std::string text);
 
  public:
@@ -90,6 +90,7 @@ class ckScriptConverter {
   bool memoryHas(std::string_view name);
   void memoryCreate(std::string_view name);
   static void appendConverted(std::string& out, std::string_view text);
+  void postProcessFrom(std::string& text, size_t start);
   void spliceBlock(std::string block);
   std::string doParseConditional(const std::string& line, size_t keywordLength);
   std::string readIncludeBlock(const vorline::FolderItem& item);
@@ -106,4 +107,5 @@ class ckScriptConverter {
   // Reused for the names and lines handed to the owner, so that handing them over does not
   // allocate for every pad line.
   std::string ownerText_;
+  std::string postProcessed_;  // the code of a line while it is post-processed
 };

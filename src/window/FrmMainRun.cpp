@@ -130,7 +130,7 @@ bool FrmMain::msg_memory_has_symbol(const std::string& name) {
 // A name that cannot be a variable is declared for this run by the converter but not kept, so
 // a mistyped line does not break every later run.
 void FrmMain::msg_memory_create_symbol(const std::string& name) {
-  if (MemorySource::IsKeptName(name)) mem.SetValue(name, Variant::Int64(0));
+  mem.SetValueWhere(name, Variant::Int64(0), &MemorySource::IsKeptName);
 }
 
 std::string FrmMain::msg_memory_get_symbol_declares() { return getMemAsSource(); }

@@ -78,14 +78,26 @@ Variant Dictionary::Lookup(std::string_view key, const Variant& fallback) const 
   return it == index_.end() ? fallback : entries_[it->second].value;
 }
 
-void Dictionary::SetValue(std::string_view key, Variant value) {
+void Dictionary::SetValue(std::string_view key, Variant value) { store(key, std::move(value)); }
+
+Dictionary::Entry* Dictionary::store(std::string_view key, Variant value) {
   auto it = index_.find(key);
   if (it != index_.end()) {
     entries_[it->second].value = std::move(value);
-    return;
+    return nullptr;
   }
   entries_.push_back({std::string(key), std::move(value)});
   index_.emplace(std::string(key), entries_.size() - 1);
+  return &entries_.back();
+}
+
+bool Dictionary::SetValueWhere(std::string_view key, Variant value, KeyTest test) {
+  if (!test(key)) return false;
+  if (Entry* fresh = store(key, std::move(value))) {
+    fresh->testedWith = test;
+    fresh->passes = true;
+  }
+  return true;
 }
 
 const Dictionary::Entry& Dictionary::entryAt(int64_t index) const {

@@ -37,6 +37,8 @@ class Dictionary {
   // test's answer for the key of entry index. An entry works it out the first time it is
   // asked with that test and keeps it, since its key keeps its spelling as long as it lives.
   bool KeyPasses(int64_t index, KeyTest test) const;
+  // SetValue when test passes for key; returns whether it passed. A new entry keeps the answer.
+  bool SetValueWhere(std::string_view key, Variant value, KeyTest test);
 
   // Removes the entry of key; throws RuntimeException (KeyNotFound) when there is none.
   void Remove(std::string_view key);
@@ -59,6 +61,8 @@ class Dictionary {
   };
 
   const Entry& entryAt(int64_t index) const;
+  // SetValue; returns the entry when the key is new, else null.
+  Entry* store(std::string_view key, Variant value);
 
   std::vector<Entry> entries_;
   std::unordered_map<std::string, size_t, KeyHash, KeyEqual> index_;
