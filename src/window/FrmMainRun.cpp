@@ -1,6 +1,7 @@
 // FrmMain: the evaluation run, the source-line list and the variables memory.
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "platform/files/FolderItem.h"
@@ -17,9 +18,19 @@
 namespace vorline {
 namespace {
 
+// Room that a source line keeps beyond its text for the results printed after it: enough for
+// the usual one result, so that printing it does not move the line.
+constexpr size_t kPrintRoom = 32;
+
+bool holdsLineBreak(std::string_view text) {
+  for (const char c : text)
+    if (c == '\n' || c == '\r') return true;
+  return false;
+}
+
 // A printed text stays on its pad line: each line break becomes the sign "⏎".
 std::string oneLine(const std::string& text) {
-  if (text.find_first_of("\r\n") == std::string::npos) return text;
+  if (!holdsLineBreak(text)) return text;
   std::string line = ReplaceAllB(text, "\r\n", "\xE2\x8F\x8E");
   line = ReplaceAllB(line, "\n", "\xE2\x8F\x8E");
   return ReplaceAllB(line, "\r", "\xE2\x8F\x8E");
@@ -89,7 +100,7 @@ void FrmMain::getResultText() {
 void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
   std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
-  if (text.find_first_of("\r\n") != std::string::npos) {
+  if (holdsLineBreak(text)) {
     line.append(" //").append(oneLine(text));
     return;
   }
@@ -101,8 +112,11 @@ void FrmMain::doPrint(const std::string& text) {
 
 void FrmMain::rb1_Print(XojoScript&, const std::string& text) { doPrint(text); }
 
+// Results go to lines with code: an empty line (or one that was all comment) gets no room.
 int64_t FrmMain::msg_append_source_line(const std::string& line) {
-  parseSource.push_back(line);
+  std::string& entry = parseSource.emplace_back();
+  if (!line.empty()) entry.reserve(line.size() + kPrintRoom);
+  entry.append(line);
   return static_cast<int64_t>(parseSource.size()) - 1;
 }
 
