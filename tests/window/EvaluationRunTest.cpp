@@ -11,6 +11,8 @@ namespace {
 
 using EvaluationRun = WindowFixture;
 
+#define A40 "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+
 struct RebuildCase {
   const char* name;
   const char* pad;
@@ -37,6 +39,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"a\" + chr(10) + \"b\" + chr(13) + chr(10) + \"c\" //a\xE2\x8F\x8E"
                     "b\xE2\x8F\x8E"
                     "c"},
+        RebuildCase{"ResultsBeyondTheRoomOfTheirLine",
+                    "if (1 > 0) print \"" A40 "\"; print \"b\"; print \"" A40 "\"; print \"c\"",
+                    "if (1 > 0) print \"" A40 "\"; print \"b\"; print \"" A40
+                    "\"; print \"c\" //" A40 " //b //" A40 " //c"},
         RebuildCase{"EmptyPad", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -64,6 +70,11 @@ TEST_F(EvaluationRun, CompileErrorStillRebuildsTheRegisteredLines) {
 TEST_F(EvaluationRun, PrefixPrintsGoToTheFirstLine) {
   Globals::prefixSource = "@print \"from prefix\"\n";
   EXPECT_EQ(run("1\n2"), "1 //from prefix //1\n2 //2");
+}
+
+TEST_F(EvaluationRun, PrefixPrintsGoToAnEmptyFirstLine) {
+  Globals::prefixSource = "@print \"from prefix\"\n";
+  EXPECT_EQ(run("\n1"), " //from prefix\n1 //1");
 }
 
 // With no line registered there is no entry for the text: it is dropped, and nothing breaks.
