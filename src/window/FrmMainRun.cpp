@@ -46,7 +46,9 @@ struct BusyScope {
 }  // namespace
 
 void FrmMain::doExecute(const std::string& text) {
+  std::swap(parseSource, spareLines_);
   parseSource.clear();
+  nextSpareLine_ = 0;
   exPrintLine = 0;
   flgDebugRun = false;
   std::string run = "#start_include";
@@ -114,9 +116,12 @@ void FrmMain::rb1_Print(XojoScript&, const std::string& text) { doPrint(text); }
 
 // Results go to lines with code: an empty line (or one that was all comment) gets no room.
 int64_t FrmMain::msg_append_source_line(const std::string& line) {
-  std::string& entry = parseSource.emplace_back();
+  std::string entry;
+  if (nextSpareLine_ < spareLines_.size()) entry = std::move(spareLines_[nextSpareLine_++]);
+  entry.clear();
   if (!line.empty()) entry.reserve(line.size() + kPrintRoom);
   entry.append(line);
+  parseSource.push_back(std::move(entry));
   return static_cast<int64_t>(parseSource.size()) - 1;
 }
 

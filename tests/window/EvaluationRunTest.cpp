@@ -62,6 +62,17 @@ TEST_F(EvaluationRun, RunsHoldAMemoryBudgetThatACallerMayChoose) {
   EXPECT_EQ(window().rb1()->Limits.maxAllocatedBytes, 1 << 20);
 }
 
+// Each run's lines take over the buffers of the previous run's lines: none of their text may
+// come back, whether the pad grows, shrinks or changes between runs.
+TEST_F(EvaluationRun, LinesOfTheRunBeforeLeaveNoTrace) {
+  EXPECT_EQ(run("\"" A40 "\"\n\n2"), "\"" A40 "\" //" A40 "\n\n2 //2");
+  EXPECT_EQ(run("1"), "1 //1");
+  EXPECT_EQ(run("\n3\nx = 4\n\n5"), "\n3 //3\nx = 4 //4\n\n5 //5");
+  EXPECT_EQ(run("6\n\n7"), "6 //6\n\n7 //7");
+  EXPECT_EQ(run(""), "");
+  EXPECT_EQ(run("8\n9"), "8 //8\n9 //9");
+}
+
 TEST_F(EvaluationRun, CompileErrorStillRebuildsTheRegisteredLines) {
   EXPECT_EQ(run("  x = 1 //1\ny = (\n"), "x = 1\ny = (\n");
   EXPECT_EQ(platform.messages().size(), 1u);
