@@ -116,12 +116,16 @@ void FrmMain::rb1_Print(XojoScript&, const std::string& text) { doPrint(text); }
 
 // Results go to lines with code: an empty line (or one that was all comment) gets no room.
 int64_t FrmMain::msg_append_source_line(const std::string& line) {
-  std::string entry;
-  if (nextSpareLine_ < spareLines_.size()) entry = std::move(spareLines_[nextSpareLine_++]);
-  entry.clear();
-  if (!line.empty()) entry.reserve(line.size() + kPrintRoom);
-  entry.append(line);
-  parseSource.push_back(std::move(entry));
+  if (nextSpareLine_ < spareLines_.size())
+    parseSource.push_back(std::move(spareLines_[nextSpareLine_++]));
+  else
+    parseSource.emplace_back();
+  std::string& entry = parseSource.back();
+  if (!line.empty() && entry.capacity() < line.size() + kPrintRoom) {
+    entry.clear();
+    entry.reserve(line.size() + kPrintRoom);
+  }
+  entry.assign(line);
   return static_cast<int64_t>(parseSource.size()) - 1;
 }
 

@@ -147,8 +147,8 @@ std::string MemorySource::Declarations(const Dictionary& memory) {
   std::unordered_map<std::string, int64_t> shapes;  // lower-case identifier -> shape
   if (mayRepeat) shapes.reserve(static_cast<size_t>(memory.Count()));
   for (int64_t i = 0; i < memory.Count(); ++i) {
-    if (!memory.KeyPasses(i, &IsKeptName)) continue;
     const std::string& name = memory.Key(i);
+    if (!memory.KeyPasses(i, &IsKeptName)) continue;
     // A name written with brackets yields to the entry the script stored under its converted
     // form, which holds the value and type of the same variable.
     if (name.find('[') != std::string::npos && memory.HasKey(scriptForm(name))) continue;

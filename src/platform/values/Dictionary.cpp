@@ -100,14 +100,9 @@ bool Dictionary::SetValueWhere(std::string_view key, Variant value, KeyTest test
   return true;
 }
 
-const Dictionary::Entry& Dictionary::entryAt(int64_t index) const {
-  if (index < 0 || index >= Count()) throw OutOfBoundsException(index, Count());
-  return entries_[static_cast<size_t>(index)];
+void Dictionary::throwOutOfBounds(int64_t index) const {
+  throw OutOfBoundsException(index, Count());
 }
-
-const std::string& Dictionary::Key(int64_t index) const { return entryAt(index).key; }
-
-const Variant& Dictionary::ValueAt(int64_t index) const { return entryAt(index).value; }
 
 int64_t Dictionary::IndexOf(std::string_view key) const {
   auto it = index_.find(key);

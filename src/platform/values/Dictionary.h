@@ -27,8 +27,8 @@ class Dictionary {
   void SetValue(std::string_view key, Variant value);
 
   // Entries by index, 0 to Count() - 1; throws RuntimeException (OutOfBounds) outside.
-  const std::string& Key(int64_t index) const;
-  const Variant& ValueAt(int64_t index) const;
+  const std::string& Key(int64_t index) const { return entryAt(index).key; }
+  const Variant& ValueAt(int64_t index) const { return entryAt(index).value; }
   // The index of key's entry, or -1 when there is none.
   int64_t IndexOf(std::string_view key) const;
 
@@ -60,7 +60,12 @@ class Dictionary {
     bool operator()(std::string_view a, std::string_view b) const;
   };
 
-  const Entry& entryAt(int64_t index) const;
+  // Inline, since the memory's declarations walk every entry for every run.
+  const Entry& entryAt(int64_t index) const {
+    if (index < 0 || index >= Count()) throwOutOfBounds(index);
+    return entries_[static_cast<size_t>(index)];
+  }
+  [[noreturn]] void throwOutOfBounds(int64_t index) const;
   // SetValue; returns the entry when the key is new, else null.
   Entry* store(std::string_view key, Variant value);
 
