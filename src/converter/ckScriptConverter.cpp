@@ -91,16 +91,14 @@ bool mayStartKeyword(char c) {
   return initials.find(c) != npos;
 }
 
-// The characters doConvertString looks at: brackets and "$".
-constexpr auto kConverted = [] {
-  std::array<bool, 256> marks{};
-  marks['['] = marks[']'] = marks['$'] = true;
-  return marks;
-}();
+// The bytes doConvertString looks at: brackets and "$".
+constexpr std::array<char, 3> kConvertedBytes = {'[', ']', '$'};
 
 // Three searches for a single byte each outrun one pass that looks every byte up.
 bool holdsConverted(std::string_view text) {
-  return text.find('$') != npos || text.find('[') != npos || text.find(']') != npos;
+  for (const char c : kConvertedBytes)
+    if (text.find(c) != npos) return true;
+  return false;
 }
 
 }  // namespace
@@ -349,15 +347,20 @@ std::string ckScriptConverter::doConvertString(const std::string& text) {
 }
 
 // doConvertString of text, appended to out.
+// Each of the three bytes is searched for on its own, from where the text is converted up to,
+// so the runs between them are copied without looking at every byte.
 void ckScriptConverter::appendConverted(std::string& out, std::string_view text) {
   auto digit = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  std::array<size_t, kConvertedBytes.size()> next{};
+  for (size_t k = 0; k < next.size(); ++k) next[k] = text.find(kConvertedBytes[k]);
   size_t i = 0;
-  while (i < text.size()) {
-    size_t plain = i;
-    while (plain < text.size() && !kConverted[static_cast<unsigned char>(text[plain])]) ++plain;
+  for (;;) {
+    const size_t plain = *std::min_element(next.begin(), next.end());
+    if (plain == npos) break;
     out.append(text, i, plain - i);
-    if (plain == text.size()) break;
     i = plain + 1;
+    for (size_t k = 0; k < next.size(); ++k)
+      if (next[k] == plain) next[k] = text.find(kConvertedBytes[k], i);
     const char c = text[plain];
     if (c != '$') {
       out += c == '[' ? '(' : ')';
@@ -371,6 +374,7 @@ void ckScriptConverter::appendConverted(std::string& out, std::string_view text)
       ++i;
     }
   }
+  out.append(text.substr(i));
 }
 
 // The line tag: registers the line and writes "tagLine N"; in include mode an empty line.
