@@ -34,8 +34,9 @@ class Dictionary {
 
   // A question about a key whose answer depends on the key alone.
   using KeyTest = bool (*)(std::string_view key);
-  // test's answer for the key of entry index. An entry works it out the first time it is
-  // asked with that test and keeps it, since its key keeps its spelling as long as it lives.
+  // test's answer for the key of entry index. An entry keeps the answer of the test it was
+  // asked last, since its key keeps its spelling as long as it lives; each entry is meant to
+  // be asked one test throughout (the memory asks whether a name is kept).
   bool KeyPasses(int64_t index, KeyTest test) const;
   // SetValue when test passes for key; returns whether it passed. A new entry keeps the answer.
   bool SetValueWhere(std::string_view key, Variant value, KeyTest test);
