@@ -1,6 +1,8 @@
 #include "converter/ckScriptConverter.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -80,8 +82,6 @@ std::string withEol(std::string text) {
   return text;
 }
 
-std::string withEol(std::string_view text) { return withEol(std::string(text)); }
-
 std::string withEol(const char* text) { return withEol(std::string(text)); }
 
 // Whether a word starting with this byte can be a keyword. No character outside ASCII folds
@@ -89,6 +89,16 @@ std::string withEol(const char* text) { return withEol(std::string(text)); }
 bool mayStartKeyword(char c) {
   constexpr std::string_view initials = "bdeipruwBDEIPRUW";
   return initials.find(c) != npos;
+}
+
+// The bytes doConvertString looks at: brackets and "$".
+constexpr std::array<char, 3> kConvertedBytes = {'[', ']', '$'};
+
+// Three searches for a single byte each outrun one pass that looks every byte up.
+bool holdsConverted(std::string_view text) {
+  for (const char c : kConvertedBytes)
+    if (text.find(c) != npos) return true;
+  return false;
 }
 
 }  // namespace
@@ -144,33 +154,39 @@ std::string ckScriptConverter::doParseArray(const std::string& line) {
 
 // NAME = VALUE: the assignment and store lines (and the print line at the top level outside
 // include mode); a name new to the memory is registered and declared.
-std::string ckScriptConverter::doParseAssigment(const std::string& line, bool printFlag) {
+void ckScriptConverter::doParseAssigment(std::string_view line, bool printFlag, std::string& out) {
   // The first two fields at "=", as NthField cuts them, without copies: every pad line that
   // assigns comes through here.
-  const std::string_view text = line;
-  const size_t eq = text.find('=');
-  const std::string_view name = trimView(text.substr(0, eq));
+  const size_t eq = line.find('=');
+  const std::string_view name = trimView(line.substr(0, eq));
   std::string_view value;
   if (eq != npos) {
-    const std::string_view rest = text.substr(eq + 1);
+    const std::string_view rest = line.substr(eq + 1);
     value = trimView(rest.substr(0, rest.find('=')));
   }
-  if (!value.empty() && value[0] == '{') return doParseArray(line);
-  const Pair typed = typeFromVarName(std::string(name));
-  if (!owner->msg_memory_has_symbol(typed.Left)) {
-    owner->msg_memory_create_symbol(typed.Left);
-    dimBuffer.append("dim ")
-        .append(typed.Left)
-        .append(" as ")
-        .append(typed.Right)
-        .append(EndOfLine);
+  if (!value.empty() && value[0] == '{') {
+    out += doParseArray(std::string(line));
+    return;
   }
-  std::string code;
-  code.reserve(3 * typed.Left.size() + value.size() + 32 + 4 * EndOfLine.size());
-  code.append(typed.Left).append(" = ").append(value).append(EndOfLine);
-  code.append("setVar \"").append(typed.Left).append("\", ").append(typed.Left).append(EndOfLine);
-  if (printFlag && !flgOnInclude) code.append("printAny ").append(typed.Left).append(EndOfLine);
-  return code;
+  const TypedName typed = splitTypedName(name);
+  if (!memoryHas(typed.name)) {
+    memoryCreate(typed.name);
+    dimBuffer.append("dim ").append(typed.name).append(" as ").append(typed.type).append(EndOfLine);
+  }
+  out.append(typed.name).append(" = ").append(value).append(EndOfLine);
+  out.append("setVar \"").append(typed.name).append("\", ").append(typed.name).append(EndOfLine);
+  if (printFlag && !flgOnInclude) out.append("printAny ").append(typed.name).append(EndOfLine);
+}
+
+// The owner takes names and lines as strings; one reused string carries them.
+bool ckScriptConverter::memoryHas(std::string_view name) {
+  ownerText_.assign(name);
+  return owner->msg_memory_has_symbol(ownerText_);
+}
+
+void ckScriptConverter::memoryCreate(std::string_view name) {
+  ownerText_.assign(name);
+  owner->msg_memory_create_symbol(ownerText_);
 }
 
 // dim NAME ...: declares the name; with "[" for this run only, otherwise through the memory.
@@ -192,6 +208,11 @@ std::string ckScriptConverter::doParseFirstExpression(const std::string& text) {
 }
 
 ckScriptConverter::Pair ckScriptConverter::typeFromVarName(const std::string& name) {
+  const TypedName typed = splitTypedName(name);
+  return {std::string(typed.name), std::string(typed.type)};
+}
+
+ckScriptConverter::TypedName ckScriptConverter::splitTypedName(std::string_view name) {
   if (name.empty()) return {name, "double"};
   switch (name[0]) {
     case '$':
@@ -285,7 +306,11 @@ std::string ckScriptConverter::doParseLine(const std::string& statement) {
   if (TextEquals(word, "when")) return doParseWhen(statement);
   for (const char* keyword : {"print", "return", "end", "exit", "beep"})
     if (TextEquals(word, keyword)) return withEol(statement);
-  if (holdsOneAssignment(statement)) return doParseAssigment(statement, false);
+  if (holdsOneAssignment(statement)) {
+    std::string code;
+    doParseAssigment(statement, false, code);
+    return code;
+  }
   if (statement[0] == '#') return withEol("//" + statement.substr(1));
   if (statement[0] == '$') return withEol("print " + statement.substr(1));
   return withEol("print str(" + statement + ")");
@@ -293,26 +318,23 @@ std::string ckScriptConverter::doParseLine(const std::string& statement) {
 
 // ---- The generated script ----
 
-std::string ckScriptConverter::convertSource(const std::string& text) {
+// The definitions and declarations are post-processed straight into the script.
+std::string ckScriptConverter::convertSource(std::string text) {
   if (owner == nullptr) throw std::logic_error("ckScriptConverter: no owner set");
   flgOnInclude = false;
   dimDeclares.clear();
   dimBuffer = owner->msg_memory_get_symbol_declares();
-  const std::string body = convert(text);
-  dimBuffer = doConvertString(dimBuffer);
-  dimDeclares = doConvertString(dimDeclares);
+  const std::string body = convert(std::move(text));
+  const size_t size = dimDeclares.size() + dimBuffer.size() + body.size();
   std::string script;
-  script.reserve(dimDeclares.size() + dimBuffer.size() + body.size() + 2 * EndOfLine.size());
-  script.append(dimDeclares).append(EndOfLine).append(dimBuffer).append(body).append(EndOfLine);
+  script.reserve(size + size / 16 + 2 * EndOfLine.size());
+  appendConverted(script, dimDeclares);
+  script.append(EndOfLine);
+  appendConverted(script, dimBuffer);
+  script.append(body);
+  script.append(EndOfLine);
   return script;
 }
-
-// The characters doConvertString looks at: brackets and "$".
-constexpr auto kConverted = [] {
-  std::array<bool, 256> marks{};
-  marks['['] = marks[']'] = marks['$'] = true;
-  return marks;
-}();
 
 // Brackets become parentheses, and "$" with a number from 0 to 35 a stringField call. One
 // pass gives what replacing "$35" down to "$0" in turn gives: at each "$" the two-digit
@@ -320,14 +342,25 @@ constexpr auto kConverted = [] {
 std::string ckScriptConverter::doConvertString(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
+  appendConverted(out, text);
+  return out;
+}
+
+// doConvertString of text, appended to out.
+// Each of the three bytes is searched for on its own, from where the text is converted up to,
+// so the runs between them are copied without looking at every byte.
+void ckScriptConverter::appendConverted(std::string& out, std::string_view text) {
   auto digit = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  std::array<size_t, kConvertedBytes.size()> next{};
+  for (size_t k = 0; k < next.size(); ++k) next[k] = text.find(kConvertedBytes[k]);
   size_t i = 0;
-  while (i < text.size()) {
-    size_t plain = i;
-    while (plain < text.size() && !kConverted[static_cast<unsigned char>(text[plain])]) ++plain;
+  for (;;) {
+    const size_t plain = *std::min_element(next.begin(), next.end());
+    if (plain == npos) break;
     out.append(text, i, plain - i);
-    if (plain == text.size()) break;
     i = plain + 1;
+    for (size_t k = 0; k < next.size(); ++k)
+      if (next[k] == plain) next[k] = text.find(kConvertedBytes[k], i);
     const char c = text[plain];
     if (c != '$') {
       out += c == '[' ? '(' : ')';
@@ -341,88 +374,119 @@ std::string ckScriptConverter::doConvertString(const std::string& text) {
       ++i;
     }
   }
-  return out;
+  out.append(text.substr(i));
 }
 
 // The line tag: registers the line and writes "tagLine N"; in include mode an empty line.
-std::string ckScriptConverter::doEmmitSourceLine(const std::string& line) {
-  if (flgOnInclude) return std::string(EndOfLine);
-  const int64_t index = owner->msg_append_source_line(line);
-  std::string tag = "tagLine ";
-  tag.append(vorline::Str(index)).append(EndOfLine);
-  return tag;
+void ckScriptConverter::doEmmitSourceLine(std::string_view line, std::string& out) {
+  if (flgOnInclude) {
+    out.append(EndOfLine);
+    return;
+  }
+  ownerText_.assign(line);
+  const int64_t index = owner->msg_append_source_line(ownerText_);
+  constexpr std::string_view kTag = "tagLine ";
+  char tag[kTag.size() + 24];
+  kTag.copy(tag, kTag.size());
+  char* end = std::to_chars(tag + kTag.size(), tag + sizeof tag, index).ptr;
+  end = std::copy(EndOfLine.begin(), EndOfLine.end(), end);
+  out.append(tag, static_cast<size_t>(end - tag));
 }
 
 // ---- The line loop ----
 
 // The body of the script: every line of the text, and of the blocks spliced into it, by the
 // rule that matches it.
-std::string ckScriptConverter::convert(const std::string& text) {
-  working_ = std::make_unique<ckWorkingText>(text);
+// Every line is read as a view of the working text, and its code appended to one output. The
+// code of a line holds nothing to post-process that the line does not hold, and ends with a
+// line ending, so only the code of such lines is post-processed, on its own.
+std::string ckScriptConverter::convert(std::string text) {
+  const size_t size = text.size();
+  working_ = std::make_unique<ckWorkingText>(std::move(text));
   pendingSplicePath_.clear();
   std::string output;
-  output.reserve(text.size() * 2);  // scripts run about twice the size of their pads
+  output.reserve(size * 4);  // scripts run up to about four times the size of their pads
   std::string_view raw;
   while (working_->nextLine(raw)) {
-    std::string_view cut = trimView(raw);
-    const size_t comment = cut.find("//");  // quotes are not looked at
-    if (comment != npos) cut = trimView(cut.substr(0, comment));
-    const std::string line(cut);
+    std::string_view line = trimView(raw);
+    const size_t comment = line.find("//");  // quotes are not looked at
+    if (comment != npos) line = trimView(line.substr(0, comment));
     if (line.empty()) {
-      if (!flgOnInclude) output += doEmmitSourceLine(line);
+      if (!flgOnInclude) doEmmitSourceLine(line, output);
       continue;
     }
+    const size_t start = output.size();
+    const bool postProcess = holdsConverted(line);  // before a splice ends the line's view
     convertLine(line, output);
+    if (postProcess) postProcessFrom(output, start);
   }
   working_.reset();
-  return doConvertString(output);
+  return output;
+}
+
+// Post-processes the text from start on, where it holds anything to post-process (a line's
+// "$" may be a type prefix that its code no longer holds).
+void ckScriptConverter::postProcessFrom(std::string& text, size_t start) {
+  const std::string_view code = std::string_view(text).substr(start);
+  if (!holdsConverted(code)) return;
+  postProcessed_.assign(code);
+  text.resize(start);
+  appendConverted(text, postProcessed_);
 }
 
 // Appends the code of one non-empty line, its tag first where the rule tags.
-void ckScriptConverter::convertLine(const std::string& line, std::string& output) {
+void ckScriptConverter::convertLine(std::string_view line, std::string& output) {
   const LineRule rule = classify(line);
   if (rule == LineRule::Return || rule == LineRule::EndExitBeep) {
-    output += withEol(line);
+    output.append(line).append(EndOfLine);
   } else if (rule == LineRule::StartInclude || rule == LineRule::EndInclude) {
     flgOnInclude = rule == LineRule::StartInclude;
   } else {
-    output += doEmmitSourceLine(line);
-    output += taggedCode(rule, line);
+    doEmmitSourceLine(line, output);
+    appendTaggedCode(rule, line, output);
   }
 }
 
-// The code that follows the tag of a line of this rule.
-std::string ckScriptConverter::taggedCode(LineRule rule, const std::string& line) {
+// Appends the code that follows the tag of a line of this rule. The line's view does not
+// outlive a splice, which comes last.
+void ckScriptConverter::appendTaggedCode(LineRule rule, std::string_view line, std::string& out) {
   // clang-format off
   switch (rule) {
-    case LineRule::Raw: return withEol(std::string_view(line).substr(1));
-    case LineRule::Def: doParseFunction(line); return {};
-    case LineRule::Pragma: doParsePragma(line); return {};
-    case LineRule::Dim: doParseDIM(line); return {};
-    case LineRule::If: return doParseIF(line);
-    case LineRule::When: return doParseWhen(line);
-    case LineRule::Plot: return doParsePlot("plot", line);
-    case LineRule::Include: spliceBlock(doParseInclude(line)); return {};
-    case LineRule::Use: spliceBlock(doParseUse(line)); return {};
-    case LineRule::Assignment: return doParseAssigment(line, true);
-    default: return passiveCode(rule, line);
+    case LineRule::Raw: out.append(line.substr(1)).append(EndOfLine); return;
+    case LineRule::Def: doParseFunction(std::string(line)); return;
+    case LineRule::Pragma: doParsePragma(std::string(line)); return;
+    case LineRule::Dim: doParseDIM(std::string(line)); return;
+    case LineRule::If: out += doParseIF(std::string(line)); return;
+    case LineRule::When: out += doParseWhen(std::string(line)); return;
+    case LineRule::Plot: out += doParsePlot("plot", std::string(line)); return;
+    case LineRule::Include: spliceBlock(doParseInclude(std::string(line))); return;
+    case LineRule::Use: spliceBlock(doParseUse(std::string(line))); return;
+    case LineRule::Assignment: doParseAssigment(line, true, out); return;
+    default: appendPassiveCode(rule, line, out);
   }
   // clang-format on
 }
 
 // Print lines, comments and bare expressions: in include mode only a bare expression passes,
 // as script text.
-std::string ckScriptConverter::passiveCode(LineRule rule, const std::string& line) {
+void ckScriptConverter::appendPassiveCode(LineRule rule, std::string_view line, std::string& out) {
   if (rule == LineRule::Expression) {
-    if (flgOnInclude) return withEol(line);
-    std::string code = "print str(";
-    code.append(line).append(")").append(EndOfLine);
-    return code;
+    if (flgOnInclude) {
+      out.append(line).append(EndOfLine);
+    } else {
+      out.append("print str(").append(line).append(")").append(EndOfLine);
+    }
+    return;
   }
-  if (flgOnInclude) return {};
-  if (rule == LineRule::HashComment) return withEol("//" + line.substr(1));
-  if (rule == LineRule::DashComment) return withEol("//" + line.substr(2));
-  return withEol(line);  // a print line
+  if (flgOnInclude) return;
+  if (rule == LineRule::HashComment) {
+    out.append("//").append(line.substr(1));
+  } else if (rule == LineRule::DashComment) {
+    out.append("//").append(line.substr(2));
+  } else {
+    out.append(line);  // a print line
+  }
+  out.append(EndOfLine);
 }
 
 // Splices a block after the current line, or nothing once the budget is spent.

@@ -34,7 +34,8 @@ class ckScriptConverter {
   // The operations in the order of the class's table of virtual operations.
  private:
   virtual std::string doParseArray(const std::string& line);
-  virtual std::string doParseAssigment(const std::string& line, bool printFlag);
+  // Appends the code of NAME = VALUE to out.
+  virtual void doParseAssigment(std::string_view line, bool printFlag, std::string& out);
   virtual void doParseDIM(const std::string& line);
   virtual std::string doParseFirstExpression(const std::string& text);
   virtual void doParseFunction(const std::string& line);
@@ -44,12 +45,14 @@ class ckScriptConverter {
 
  public:
   // The whole script for the text of one run.
-  virtual std::string convertSource(const std::string& text);
+  virtual std::string convertSource(std::string text);
 
  private:
   virtual std::string doConvertString(const std::string& text);
-  virtual std::string doEmmitSourceLine(const std::string& line);
-  virtual std::string convert(const std::string& text);
+  // Appends the tag of a pad line to out.
+  virtual void doEmmitSourceLine(std::string_view line, std::string& out);
+  // The body of the script.
+  virtual std::string convert(std::string text);
 
  public:
   virtual void msg_set_include_flag(bool flag);
@@ -71,12 +74,23 @@ class ckScriptConverter {
  private:
   virtual Pair typeFromVarName(const std::string& name);
 
+  // A name split by its type prefix, as views of the name and of the type word.
+  struct TypedName {
+    std::string_view name;
+    std::string_view type;
+  };
+  static TypedName splitTypedName(std::string_view name);
+
   // Helpers of the operations above.
   enum class LineRule : int;
   static LineRule classify(std::string_view line);
-  void convertLine(const std::string& line, std::string& output);
-  std::string taggedCode(LineRule rule, const std::string& line);
-  std::string passiveCode(LineRule rule, const std::string& line);
+  void convertLine(std::string_view line, std::string& output);
+  void appendTaggedCode(LineRule rule, std::string_view line, std::string& out);
+  void appendPassiveCode(LineRule rule, std::string_view line, std::string& out);
+  bool memoryHas(std::string_view name);
+  void memoryCreate(std::string_view name);
+  static void appendConverted(std::string& out, std::string_view text);
+  void postProcessFrom(std::string& text, size_t start);
   void spliceBlock(std::string block);
   std::string doParseConditional(const std::string& line, size_t keywordLength);
   std::string readIncludeBlock(const vorline::FolderItem& item);
@@ -90,4 +104,8 @@ class ckScriptConverter {
   std::unique_ptr<ckWorkingText> working_;
   // The canonical path of the file whose block readIncludeBlock returned last ("" for none).
   std::string pendingSplicePath_;
+  // Reused for the names and lines handed to the owner, so that handing them over does not
+  // allocate for every pad line.
+  std::string ownerText_;
+  std::string postProcessed_;  // the code of a line while it is post-processed
 };

@@ -206,6 +206,11 @@ class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
   void writeDebugFile(const std::string& script) const;
   bool saveTo(const std::shared_ptr<FolderItem>& file);
   bool chooseSetting(int64_t& setting, int64_t index, bool precision);
+
+  // The previous run's source lines, whose buffers the lines of this run take over in order:
+  // a pad run again has the same lines, and each one finds the room its results needed.
+  std::vector<std::string> spareLines_;
+  size_t nextSpareLine_ = 0;
 };
 
 }  // namespace vorline

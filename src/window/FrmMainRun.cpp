@@ -1,6 +1,7 @@
 // FrmMain: the evaluation run, the source-line list and the variables memory.
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "platform/files/FolderItem.h"
@@ -17,9 +18,19 @@
 namespace vorline {
 namespace {
 
+// Room that a source line keeps beyond its text for the results printed after it: enough for
+// the usual one result, so that printing it does not move the line.
+constexpr size_t kPrintRoom = 32;
+
+bool holdsLineBreak(std::string_view text) {
+  for (const char c : text)
+    if (c == '\n' || c == '\r') return true;
+  return false;
+}
+
 // A printed text stays on its pad line: each line break becomes the sign "⏎".
 std::string oneLine(const std::string& text) {
-  if (text.find_first_of("\r\n") == std::string::npos) return text;
+  if (!holdsLineBreak(text)) return text;
   std::string line = ReplaceAllB(text, "\r\n", "\xE2\x8F\x8E");
   line = ReplaceAllB(line, "\n", "\xE2\x8F\x8E");
   return ReplaceAllB(line, "\r", "\xE2\x8F\x8E");
@@ -35,7 +46,9 @@ struct BusyScope {
 }  // namespace
 
 void FrmMain::doExecute(const std::string& text) {
+  std::swap(parseSource, spareLines_);
   parseSource.clear();
+  nextSpareLine_ = 0;
   exPrintLine = 0;
   flgDebugRun = false;
   std::string run = "#start_include";
@@ -45,7 +58,7 @@ void FrmMain::doExecute(const std::string& text) {
   run += "#end_include";
   run += EndOfLine;
   run += text;
-  std::string script = myConverter->convertSource(run);
+  std::string script = myConverter->convertSource(std::move(run));
   if (flgDebugRun) writeDebugFile(script);
   runEngine(std::move(script));
   int64_t caret = Sourcetxt()->SelStart();
@@ -89,7 +102,7 @@ void FrmMain::getResultText() {
 void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
   std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
-  if (text.find_first_of("\r\n") != std::string::npos) {
+  if (holdsLineBreak(text)) {
     line.append(" //").append(oneLine(text));
     return;
   }
@@ -101,8 +114,18 @@ void FrmMain::doPrint(const std::string& text) {
 
 void FrmMain::rb1_Print(XojoScript&, const std::string& text) { doPrint(text); }
 
+// Results go to lines with code: an empty line (or one that was all comment) gets no room.
 int64_t FrmMain::msg_append_source_line(const std::string& line) {
-  parseSource.push_back(line);
+  if (nextSpareLine_ < spareLines_.size())
+    parseSource.push_back(std::move(spareLines_[nextSpareLine_++]));
+  else
+    parseSource.emplace_back();
+  std::string& entry = parseSource.back();
+  if (!line.empty() && entry.capacity() < line.size() + kPrintRoom) {
+    entry.clear();
+    entry.reserve(line.size() + kPrintRoom);
+  }
+  entry.assign(line);
   return static_cast<int64_t>(parseSource.size()) - 1;
 }
 
@@ -120,15 +143,17 @@ std::string FrmMain::msg_get_current_path() {
 void FrmMain::msg_set_debug_flag(bool flag) { flgDebugRun = flag; }
 
 // A name that is not kept counts as absent even when a script stored it, so the converter
-// declares it for every run that uses it.
+// declares it for every run that uses it. Names equal but for letter case are kept alike, so
+// the stored spelling's answer, which the memory keeps, serves.
 bool FrmMain::msg_memory_has_symbol(const std::string& name) {
-  return MemorySource::IsKeptName(name) && mem.HasKey(name);
+  const int64_t index = mem.IndexOf(name);
+  return index >= 0 && mem.KeyPasses(index, &MemorySource::IsKeptName);
 }
 
 // A name that cannot be a variable is declared for this run by the converter but not kept, so
 // a mistyped line does not break every later run.
 void FrmMain::msg_memory_create_symbol(const std::string& name) {
-  if (MemorySource::IsKeptName(name)) mem.SetValue(name, Variant::Int64(0));
+  mem.SetValueWhere(name, Variant::Int64(0), &MemorySource::IsKeptName);
 }
 
 std::string FrmMain::msg_memory_get_symbol_declares() { return getMemAsSource(); }

@@ -128,25 +128,39 @@ void appendDeclaration(std::string& text, std::string_view name, const Variant& 
   text.append(EndOfLine);
 }
 
+// Whether two kept names of the memory can name one variable. Its keys differ in more than
+// ASCII letter case, so only a name with an index or with letters beyond ASCII can meet another.
+bool identifiersMayRepeat(const Dictionary& memory) {
+  for (int64_t i = 0; i < memory.Count(); ++i)
+    for (const char c : memory.Key(i))
+      if (c == '[' || c == '(' || static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
+}
+
 }  // namespace
 
+// Whether a name is kept is asked of each entry once in its life: the memory keeps the answer.
 std::string MemorySource::Declarations(const Dictionary& memory) {
   std::string text;
+  text.reserve(static_cast<size_t>(memory.Count()) * 40);
+  const bool mayRepeat = identifiersMayRepeat(memory);
   std::unordered_map<std::string, int64_t> shapes;  // lower-case identifier -> shape
-  shapes.reserve(static_cast<size_t>(memory.Count()));
+  if (mayRepeat) shapes.reserve(static_cast<size_t>(memory.Count()));
   for (int64_t i = 0; i < memory.Count(); ++i) {
     const std::string& name = memory.Key(i);
-    if (!IsKeptName(name)) continue;
+    if (!memory.KeyPasses(i, &IsKeptName)) continue;
     // A name written with brackets yields to the entry the script stored under its converted
     // form, which holds the value and type of the same variable.
     if (name.find('[') != std::string::npos && memory.HasKey(scriptForm(name))) continue;
     const Variant& value = memory.ValueAt(i);
     // Entries that would declare one variable twice with different shapes or types (a name
     // used once plain and once with an index) keep the first; a clash would fail every run.
-    const int64_t shape = shapeOf(name, value);
-    auto [known, fresh] = shapes.emplace(
-        identifierKey(std::string_view(name).substr(0, identifierLength(name))), shape);
-    if (!fresh && known->second != shape) continue;
+    if (mayRepeat) {
+      const int64_t shape = shapeOf(name, value);
+      auto [known, fresh] = shapes.emplace(
+          identifierKey(std::string_view(name).substr(0, identifierLength(name))), shape);
+      if (!fresh && known->second != shape) continue;
+    }
     appendDeclaration(text, name, value);
   }
   return text;

@@ -11,6 +11,8 @@ namespace {
 
 using EvaluationRun = WindowFixture;
 
+#define A40 "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+
 struct RebuildCase {
   const char* name;
   const char* pad;
@@ -37,6 +39,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"a\" + chr(10) + \"b\" + chr(13) + chr(10) + \"c\" //a\xE2\x8F\x8E"
                     "b\xE2\x8F\x8E"
                     "c"},
+        RebuildCase{"ResultsBeyondTheRoomOfTheirLine",
+                    "if (1 > 0) print \"" A40 "\"; print \"b\"; print \"" A40 "\"; print \"c\"",
+                    "if (1 > 0) print \"" A40 "\"; print \"b\"; print \"" A40
+                    "\"; print \"c\" //" A40 " //b //" A40 " //c"},
         RebuildCase{"EmptyPad", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -56,6 +62,17 @@ TEST_F(EvaluationRun, RunsHoldAMemoryBudgetThatACallerMayChoose) {
   EXPECT_EQ(window().rb1()->Limits.maxAllocatedBytes, 1 << 20);
 }
 
+// Each run's lines take over the buffers of the previous run's lines: none of their text may
+// come back, whether the pad grows, shrinks or changes between runs.
+TEST_F(EvaluationRun, LinesOfTheRunBeforeLeaveNoTrace) {
+  EXPECT_EQ(run("\"" A40 "\"\n\n2"), "\"" A40 "\" //" A40 "\n\n2 //2");
+  EXPECT_EQ(run("1"), "1 //1");
+  EXPECT_EQ(run("\n3\nx = 4\n\n5"), "\n3 //3\nx = 4 //4\n\n5 //5");
+  EXPECT_EQ(run("6\n\n7"), "6 //6\n\n7 //7");
+  EXPECT_EQ(run(""), "");
+  EXPECT_EQ(run("8\n9"), "8 //8\n9 //9");
+}
+
 TEST_F(EvaluationRun, CompileErrorStillRebuildsTheRegisteredLines) {
   EXPECT_EQ(run("  x = 1 //1\ny = (\n"), "x = 1\ny = (\n");
   EXPECT_EQ(platform.messages().size(), 1u);
@@ -64,6 +81,11 @@ TEST_F(EvaluationRun, CompileErrorStillRebuildsTheRegisteredLines) {
 TEST_F(EvaluationRun, PrefixPrintsGoToTheFirstLine) {
   Globals::prefixSource = "@print \"from prefix\"\n";
   EXPECT_EQ(run("1\n2"), "1 //from prefix //1\n2 //2");
+}
+
+TEST_F(EvaluationRun, PrefixPrintsGoToAnEmptyFirstLine) {
+  Globals::prefixSource = "@print \"from prefix\"\n";
+  EXPECT_EQ(run("\n1"), " //from prefix\n1 //1");
 }
 
 // With no line registered there is no entry for the text: it is dropped, and nothing breaks.

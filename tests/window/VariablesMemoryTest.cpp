@@ -1,6 +1,9 @@
 // The variables memory: its declarations, what it keeps between runs, and its clearing.
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "window/MemorySource.h"
 #include "window/WindowFixture.h"
@@ -82,6 +85,106 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"OnlySpecials", Variant::String("[]\n$0")},
         RoundTripCase{"ManyBreaks", Variant::String(std::string(5000, '\n'))}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The declarations of memories filled directly: which entries they declare and how.
+struct DeclarationsCase {
+  const char* name;
+  std::vector<std::pair<std::string, Variant>> entries;  // stored after "ans", in order
+  const char* declarations;                              // after the one of "ans"
+};
+
+class MemoryDeclarations : public WindowFixture,
+                           public ::testing::WithParamInterface<DeclarationsCase> {};
+
+TEST_P(MemoryDeclarations, DeclareTheKeptEntriesInOrder) {
+  for (const auto& [name, value] : GetParam().entries) window().mem.SetValue(name, value);
+  const std::string expected = std::string("dim ans as double = 0\n") + GetParam().declarations;
+  // The second time answers from the verdicts the memory keeps.
+  EXPECT_EQ(window().getMemAsSource(), expected);
+  EXPECT_EQ(window().getMemAsSource(), expected);
+}
+
+const double kInfinity = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Memories, MemoryDeclarations,
+    ::testing::Values(DeclarationsCase{"Numbers",
+                                       {{"z", Variant::Double(-0.0)},
+                                        {"inf", Variant::Double(kInfinity)},
+                                        {"minf", Variant::Double(-kInfinity)},
+                                        {"nan", Variant::Double(std::nan(""))},
+                                        {"i", Variant::Int64(7)},
+                                        {"o", Variant()}},
+                                       "dim z as double = -0.0\ndim inf as double = 1e999\n"
+                                       "dim minf as double = -1e999\ndim nan as double = (0/0)\n"
+                                       "dim i as double = 7\ndim o as integer = 0\n"},
+                      DeclarationsCase{"Strings",
+                                       {{"t", Variant::String("a\nb")},
+                                        {"u", Variant::String("[x]")},
+                                        {"d", Variant::String("$12")},
+                                        {"p", Variant::String("$x 1$")},
+                                        {"q", Variant::String("say \"hi\"")}},
+                                       "dim t as string = (\"a\" + (chr(10) + \"b\"))\n"
+                                       "dim u as string = (chr(91) + (\"x\" + chr(93)))\n"
+                                       "dim d as string = (chr(36) + \"12\")\n"
+                                       "dim p as string = \"$x 1$\"\n"
+                                       "dim q as string = \"say \"\"hi\"\"\"\n"},
+                      DeclarationsCase{"RefusedNamesAreLeftOut",
+                                       {{"next", Variant::Int64(1)},
+                                        {"a b", Variant::Int64(2)},
+                                        {"1x", Variant::Int64(3)},
+                                        {"a(zz)", Variant::Int64(4)},
+                                        {"If", Variant::Int64(5)},
+                                        {"x", Variant::Int64(6)},
+                                        {"c(1)(2)", Variant::Int64(7)}},
+                                       "dim x as double = 6\n"},
+                      DeclarationsCase{
+                          "IndexedNamesAndTheirShapes",
+                          {{"x", Variant::Int64(1)},
+                           {"X(2)", Variant::Int64(2)},
+                           {"m(1)", Variant::Int64(3)},
+                           {"M(2)", Variant::Int64(4)},
+                           {"b[3]", Variant::Int64(5)},
+                           {"b(3)", Variant::Int64(6)},
+                           {"s(1)", Variant::String("v")},
+                           {"s(2)", Variant::Int64(7)}},
+                          "dim x as double = 1\ndim m(1) as double = 3\ndim M(2) as double = 4\n"
+                          "dim b(3) as double = 6\ndim s(1) as string = \"v\"\n"},
+                      DeclarationsCase{"NamesBeyondAsciiMeetTheirOtherSpellings",
+                                       {{"Zähler", Variant::Int64(1)},
+                                        {"zÄhler(1)", Variant::Int64(2)},
+                                        {"é", Variant::String("e")},
+                                        {"x", Variant::Int64(3)}},
+                                       "dim Zähler as double = 1\ndim é as string = \"e\"\n"
+                                       "dim x as double = 3\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The memory keeps whether a name is kept with its entry: a name stored after another was
+// removed, or after a clearing, is judged for itself.
+TEST_F(VariablesMemory, VerdictsOnNamesDoNotOutliveTheirEntries) {
+  window().mem.SetValue("next", Variant::Int64(1));
+  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\n");
+  window().mem.Remove("next");
+  window().mem.SetValue("nxt", Variant::Int64(2));
+  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\ndim nxt as double = 2\n");
+  run("pragma clear_memory\nq = 1");
+  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\ndim q as double = 1\n");
+}
+
+// The converter's question to the memory: present and kept, whatever the letter case.
+TEST_F(VariablesMemory, HasSymbolAnswersForEverySpellingOfAKeptName) {
+  window().mem.SetValue("Total", Variant::Int64(1));
+  window().mem.SetValue("Next", Variant::Int64(2));  // a script may store a reserved word
+  window().mem.SetValue("Größe", Variant::Int64(3));
+  for (const char* name : {"Total", "total", "TOTAL", "Größe", "GRÖßE"})
+    EXPECT_TRUE(window().msg_memory_has_symbol(name)) << name;
+  for (const char* name : {"Next", "next", "Tota", "GRÖSSE"})
+    EXPECT_FALSE(window().msg_memory_has_symbol(name)) << name;
+  window().msg_memory_create_symbol("if");
+  window().msg_memory_create_symbol("fresh");
+  EXPECT_FALSE(window().mem.HasKey("if"));
+  EXPECT_TRUE(window().msg_memory_has_symbol("FRESH"));
+}
 
 TEST_F(VariablesMemory, NamesThatCannotBeVariablesAreNotKept) {
   run("x >= 3");

@@ -60,8 +60,9 @@ size_t Dictionary::KeyHash::operator()(std::string_view key) const {
   return static_cast<size_t>(h);
 }
 
+// Most lookups spell a key as it was stored, so equal bytes are settled without folding.
 bool Dictionary::KeyEqual::operator()(std::string_view a, std::string_view b) const {
-  return TextEquals(a, b);
+  return a == b || TextEquals(a, b);
 }
 
 bool Dictionary::HasKey(std::string_view key) const { return index_.find(key) != index_.end(); }
@@ -77,24 +78,45 @@ Variant Dictionary::Lookup(std::string_view key, const Variant& fallback) const 
   return it == index_.end() ? fallback : entries_[it->second].value;
 }
 
-void Dictionary::SetValue(std::string_view key, Variant value) {
+void Dictionary::SetValue(std::string_view key, Variant value) { store(key, std::move(value)); }
+
+Dictionary::Entry* Dictionary::store(std::string_view key, Variant value) {
   auto it = index_.find(key);
   if (it != index_.end()) {
     entries_[it->second].value = std::move(value);
-    return;
+    return nullptr;
   }
   entries_.push_back({std::string(key), std::move(value)});
   index_.emplace(std::string(key), entries_.size() - 1);
+  return &entries_.back();
 }
 
-const Dictionary::Entry& Dictionary::entryAt(int64_t index) const {
-  if (index < 0 || index >= Count()) throw OutOfBoundsException(index, Count());
-  return entries_[static_cast<size_t>(index)];
+bool Dictionary::SetValueWhere(std::string_view key, Variant value, KeyTest test) {
+  if (!test(key)) return false;
+  if (Entry* fresh = store(key, std::move(value))) {
+    fresh->testedWith = test;
+    fresh->passes = true;
+  }
+  return true;
 }
 
-const std::string& Dictionary::Key(int64_t index) const { return entryAt(index).key; }
+void Dictionary::throwOutOfBounds(int64_t index) const {
+  throw OutOfBoundsException(index, Count());
+}
 
-const Variant& Dictionary::ValueAt(int64_t index) const { return entryAt(index).value; }
+int64_t Dictionary::IndexOf(std::string_view key) const {
+  auto it = index_.find(key);
+  return it == index_.end() ? -1 : static_cast<int64_t>(it->second);
+}
+
+bool Dictionary::KeyPasses(int64_t index, KeyTest test) const {
+  const Entry& entry = entryAt(index);
+  if (entry.testedWith != test) {
+    entry.passes = test(entry.key);
+    entry.testedWith = test;
+  }
+  return entry.passes;
+}
 
 // Removes one entry; the entries after it move up one place.
 void Dictionary::Remove(std::string_view key) {

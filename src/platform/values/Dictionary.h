@@ -27,8 +27,19 @@ class Dictionary {
   void SetValue(std::string_view key, Variant value);
 
   // Entries by index, 0 to Count() - 1; throws RuntimeException (OutOfBounds) outside.
-  const std::string& Key(int64_t index) const;
-  const Variant& ValueAt(int64_t index) const;
+  const std::string& Key(int64_t index) const { return entryAt(index).key; }
+  const Variant& ValueAt(int64_t index) const { return entryAt(index).value; }
+  // The index of key's entry, or -1 when there is none.
+  int64_t IndexOf(std::string_view key) const;
+
+  // A question about a key whose answer depends on the key alone.
+  using KeyTest = bool (*)(std::string_view key);
+  // test's answer for the key of entry index. An entry keeps the answer of the test it was
+  // asked last, since its key keeps its spelling as long as it lives; each entry is meant to
+  // be asked one test throughout (the memory asks whether a name is kept).
+  bool KeyPasses(int64_t index, KeyTest test) const;
+  // SetValue when test passes for key; returns whether it passed. A new entry keeps the answer.
+  bool SetValueWhere(std::string_view key, Variant value, KeyTest test);
 
   // Removes the entry of key; throws RuntimeException (KeyNotFound) when there is none.
   void Remove(std::string_view key);
@@ -38,6 +49,8 @@ class Dictionary {
   struct Entry {
     std::string key;
     Variant value;
+    mutable KeyTest testedWith = nullptr;  // the test whose answer `passes` keeps
+    mutable bool passes = false;
   };
   struct KeyHash {
     using is_transparent = void;
@@ -48,7 +61,14 @@ class Dictionary {
     bool operator()(std::string_view a, std::string_view b) const;
   };
 
-  const Entry& entryAt(int64_t index) const;
+  // Inline, since the memory's declarations walk every entry for every run.
+  const Entry& entryAt(int64_t index) const {
+    if (index < 0 || index >= Count()) throwOutOfBounds(index);
+    return entries_[static_cast<size_t>(index)];
+  }
+  [[noreturn]] void throwOutOfBounds(int64_t index) const;
+  // SetValue; returns the entry when the key is new, else null.
+  Entry* store(std::string_view key, Variant value);
 
   std::vector<Entry> entries_;
   std::unordered_map<std::string, size_t, KeyHash, KeyEqual> index_;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "platform/values/Dictionary.h"
 #include "platform/values/RuntimeException.h"
@@ -71,6 +73,81 @@ TEST(Dictionary, ThousandsOfNamesStayFindable) {
   d.Clear();
   EXPECT_EQ(d.Count(), 0);
   EXPECT_FALSE(d.HasKey("var1"));
+}
+
+// Lookups settle equal bytes without folding; every other spelling must still fold.
+TEST(Dictionary, LookupsFindEverySpellingOfMixedCaseAndNonAsciiKeys) {
+  Dictionary d;
+  const char* stored[] = {"MixedCase", "zähler", "Ωmega", "k_1", "a(1, 2)"};
+  for (const char* key : stored) d.SetValue(key, Variant::String(key));
+  const std::pair<const char*, const char*> spellings[] = {{"MixedCase", "MixedCase"},
+                                                           {"mixedcase", "MixedCase"},
+                                                           {"MIXEDCASE", "MixedCase"},
+                                                           {"ZÄHLER", "zähler"},
+                                                           {"Zähler", "zähler"},
+                                                           {"ωMEGA", "Ωmega"},
+                                                           {"K_1", "k_1"},
+                                                           {"\u212A_1", "k_1"},
+                                                           {"A(1, 2)", "a(1, 2)"}};
+  for (const auto& [spelling, key] : spellings) {
+    EXPECT_EQ(d.IndexOf(spelling), d.IndexOf(key)) << spelling;
+    EXPECT_EQ(d.Value(spelling).stringValue(), key) << spelling;
+  }
+  for (const char* absent : {"MixedCas", "MixedCasee", "zahler", "k_2", "a(1,2)", ""})
+    EXPECT_EQ(d.IndexOf(absent), -1) << absent;
+}
+
+bool startsWithK(std::string_view key) { return !key.empty() && (key[0] == 'k' || key[0] == 'K'); }
+
+int testsRun = 0;
+bool countedTest(std::string_view key) {
+  ++testsRun;
+  return key.size() > 1;
+}
+
+// KeyPasses keeps one verdict per entry and test; a verdict never outlives its entry.
+TEST(Dictionary, KeyVerdictsAreWorkedOutOncePerEntryAndDieWithIt) {
+  Dictionary d;
+  d.SetValue("a", Variant::Int64(1));
+  d.SetValue("kb", Variant::Int64(2));
+  testsRun = 0;
+  for (int round = 0; round < 3; ++round) {
+    EXPECT_FALSE(d.KeyPasses(0, &countedTest));
+    EXPECT_TRUE(d.KeyPasses(1, &countedTest));
+  }
+  EXPECT_EQ(testsRun, 2);
+  // Another test is answered for itself, not from the first one's verdict.
+  EXPECT_FALSE(d.KeyPasses(0, &startsWithK));
+  EXPECT_TRUE(d.KeyPasses(1, &startsWithK));
+  // Replacing a value keeps the entry and its verdict.
+  d.SetValue("KB", Variant::Int64(3));
+  EXPECT_TRUE(d.KeyPasses(1, &startsWithK));
+  // An entry that takes the place of a removed one, or comes after a Clear, is asked anew.
+  d.Remove("a");
+  d.SetValue("k", Variant::Int64(4));
+  EXPECT_TRUE(d.KeyPasses(0, &startsWithK));
+  EXPECT_TRUE(d.KeyPasses(1, &startsWithK));
+  testsRun = 0;
+  EXPECT_FALSE(d.KeyPasses(1, &countedTest));
+  EXPECT_EQ(testsRun, 1);
+  d.Clear();
+  d.SetValue("x", Variant::Int64(5));
+  EXPECT_FALSE(d.KeyPasses(0, &startsWithK));
+  EXPECT_THROW(d.KeyPasses(1, &startsWithK), RuntimeException);
+}
+
+TEST(Dictionary, SetValueWhereStoresOnlyWhatPassesAndKeepsTheVerdict) {
+  Dictionary d;
+  EXPECT_FALSE(d.SetValueWhere("x", Variant::Int64(1), &startsWithK));
+  EXPECT_EQ(d.Count(), 0);
+  testsRun = 0;
+  EXPECT_TRUE(d.SetValueWhere("kx", Variant::Int64(1), &countedTest));
+  EXPECT_TRUE(d.KeyPasses(0, &countedTest));
+  EXPECT_EQ(testsRun, 1);
+  EXPECT_TRUE(d.SetValueWhere("KX", Variant::Int64(2), &countedTest));
+  ASSERT_EQ(d.Count(), 1);
+  EXPECT_EQ(d.Key(0), "kx");
+  EXPECT_EQ(d.ValueAt(0).int64Value(), 2);
 }
 
 }  // namespace
