@@ -19,6 +19,29 @@ ScriptString ScriptString::make(std::string text, MemoryBudget* budget) {
   return s;
 }
 
+void ScriptString::Constants::make(const std::vector<std::string>& texts, MemoryBudget* budget) {
+  buffers_ = std::make_unique<Buffer[]>(texts.size());
+  strings_.reserve(texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) {
+    std::string text = texts[i];
+    if (budget) budget->require(sizeof(Buffer) + text.capacity());
+    Buffer& b = buffers_[i];
+    b.budget = budget;
+    b.text = std::move(text);
+    ScriptString& s = strings_.emplace_back();
+    s.buf_ = &b;
+    s.changed();
+  }
+}
+
+// Gives back what the constants hold; their buffers go with the table's allocation.
+ScriptString::Constants::~Constants() {
+  for (ScriptString& s : strings_) {
+    Buffer* b = std::exchange(s.buf_, nullptr);
+    if (b->budget) b->budget->credit(b->charged);
+  }
+}
+
 void ScriptString::destroy(Buffer* b) {
   if (b->budget) b->budget->credit(b->charged);
   delete b;
