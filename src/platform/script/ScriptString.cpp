@@ -20,14 +20,12 @@ ScriptString ScriptString::make(std::string text, MemoryBudget* budget) {
 }
 
 void ScriptString::Constants::make(const std::vector<std::string>& texts, MemoryBudget* budget) {
-  buffers_ = std::make_unique<Buffer[]>(texts.size());
+  buffers_.reserve(texts.size());
   strings_.reserve(texts.size());
-  for (size_t i = 0; i < texts.size(); ++i) {
-    std::string text = texts[i];
-    if (budget) budget->require(sizeof(Buffer) + text.capacity());
-    Buffer& b = buffers_[i];
-    b.budget = budget;
-    b.text = std::move(text);
+  for (const std::string& text : texts) {
+    // As make(std::string(text), budget) charges it.
+    if (budget) budget->require(sizeof(Buffer) + std::max(text.size(), kInlineCapacity));
+    Buffer& b = buffers_.emplace_back(1u, -1, 0u, budget, text);
     ScriptString& s = strings_.emplace_back();
     s.buf_ = &b;
     s.changed();

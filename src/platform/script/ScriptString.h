@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -123,7 +122,7 @@ class ScriptString::Constants {
   const ScriptString* data() const { return strings_.data(); }
 
  private:
-  std::unique_ptr<Buffer[]> buffers_;
+  std::vector<Buffer> buffers_;  // reserved once: the Strings point into it
   std::vector<ScriptString> strings_;
 };
 

@@ -176,26 +176,30 @@ void Vm::placeContextArguments() {
   directArgs_.resize(widest);
 }
 
-// Calls a method of the context. Failures of the method become run-time errors; its own
-// RuntimeException keeps its number.
 void Vm::callContext(const CallSite& site) {
   if (!host_.context || site.target >= host_.context->size())
     raise(4, "Nil object: there is no context");
   const ContextMethod& m = (*host_.context)[site.target];
   const std::vector<ContextSlot>& slots = contextSlots_[site.params];
+  if (m.direct)
+    callDirect(m, site, slots);
+  else
+    callBoxed(m, site, slots);
+}
+
+namespace {
+
+// Failures of a context method become run-time errors; its own RuntimeException keeps its
+// number.
+[[noreturn]] void methodFailed() {
   try {
-    if (m.direct)
-      callDirect(m, site, slots);
-    else
-      callBoxed(m, site, slots);
+    throw;
   } catch (const RuntimeException&) {
     throw;
   } catch (...) {
     throw RuntimeException::From(std::current_exception());
   }
 }
-
-namespace {
 
 // A number as a register of its type holds it, which is also what the boxed path's Variants
 // give: a Boolean 0 or 1, a Single rounded to float, a narrow integer within its width.
@@ -237,7 +241,11 @@ void Vm::callDirect(const ContextMethod& m, const CallSite& site,
       args[i].value = &vstack_[r];
   }
   ContextResult& result = directResult_;
-  m.direct(m.object, args, result);
+  try {
+    m.direct(m.object, args, result);
+  } catch (...) {
+    methodFailed();
+  }
   switch (site.result.base) {
     case BaseType::Void:
       break;
@@ -274,7 +282,11 @@ void Vm::callBoxed(const ContextMethod& m, const CallSite& site,
       args_[i] = vstack_[r];
   }
   Variant result;
-  if (m.call) result = m.call(args_.data(), slots.size());
+  try {
+    if (m.call) result = m.call(args_.data(), slots.size());
+  } catch (...) {
+    methodFailed();
+  }
   switch (bankOf(site.result)) {
     case Bank::Num:
       nstack_[base_[0] + site.dst] = unboxNumber(site.result.base, result);
