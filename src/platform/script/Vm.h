@@ -89,8 +89,7 @@ class Vm {
   };
   void placeContextArguments();
   void callContext(const CallSite& site);
-  void callDirect(const ContextMethod& m, const CallSite& site,
-                  const std::vector<ContextSlot>& slots);
+  void takeDirectResult(const CallSite& site);
   void callBoxed(const ContextMethod& m, const CallSite& site,
                  const std::vector<ContextSlot>& slots);
   uint32_t argRegister(const CallSite& site, const ContextSlot& slot) const {

@@ -176,17 +176,6 @@ void Vm::placeContextArguments() {
   directArgs_.resize(widest);
 }
 
-void Vm::callContext(const CallSite& site) {
-  if (!host_.context || site.target >= host_.context->size())
-    raise(4, "Nil object: there is no context");
-  const ContextMethod& m = (*host_.context)[site.target];
-  const std::vector<ContextSlot>& slots = contextSlots_[site.params];
-  if (m.direct)
-    callDirect(m, site, slots);
-  else
-    callBoxed(m, site, slots);
-}
-
 namespace {
 
 // Failures of a context method become run-time errors; its own RuntimeException keeps its
@@ -225,10 +214,14 @@ Num normalized(BaseType type, Num n) {
 
 }  // namespace
 
-// Hands the method its arguments where they are: numbers by value, Strings and Variants by
-// reference to their registers, which nothing changes while the method runs.
-void Vm::callDirect(const ContextMethod& m, const CallSite& site,
-                    const std::vector<ContextSlot>& slots) {
+// A method with a direct entry gets its arguments where they are: numbers by value, Strings
+// and Variants by reference to their registers, which nothing changes while the method runs.
+void Vm::callContext(const CallSite& site) {
+  if (!host_.context || site.target >= host_.context->size())
+    raise(4, "Nil object: there is no context");
+  const ContextMethod& m = (*host_.context)[site.target];
+  const std::vector<ContextSlot>& slots = contextSlots_[site.params];
+  if (!m.direct) return callBoxed(m, site, slots);
   ContextArg* args = directArgs_.data();
   for (size_t i = 0; i < slots.size(); ++i) {
     const ContextSlot& slot = slots[i];
@@ -240,12 +233,19 @@ void Vm::callDirect(const ContextMethod& m, const CallSite& site,
     else
       args[i].value = &vstack_[r];
   }
-  ContextResult& result = directResult_;
   try {
-    m.direct(m.object, args, result);
+    m.direct(m.object, args, directResult_);
   } catch (...) {
     methodFailed();
   }
+  if (site.result.base != BaseType::Void || !directResult_.text.empty() ||
+      !directResult_.value.isNil())
+    takeDirectResult(site);
+}
+
+// Stores a direct call's result, and leaves the next call an empty one.
+void Vm::takeDirectResult(const CallSite& site) {
+  ContextResult& result = directResult_;
   switch (site.result.base) {
     case BaseType::Void:
       break;
@@ -262,7 +262,6 @@ void Vm::callDirect(const ContextMethod& m, const CallSite& site,
       nstack_[base_[0] + site.dst] = normalized(site.result.base, Num{result.int64});
       break;
   }
-  // The next call gets the result empty again.
   result.text.clear();
   if (!result.value.isNil()) result.value = Variant();
 }
