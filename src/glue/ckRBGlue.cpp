@@ -2,6 +2,7 @@
 #include "glue/ckRBGlue.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
 
@@ -25,6 +26,17 @@ constexpr int64_t kMaxPaddedBytes = 64ll * 1024 * 1024;
 std::string nonFiniteText(double value) {
   if (std::isnan(value)) return "NAN";
   return value < 0 ? "-INF" : "INF";
+}
+
+// 10 to the p as std::pow gives it, worked out once for the precisions a window offers.
+double tenToThe(int64_t p) {
+  static const std::array<double, 15> kPowers = [] {
+    std::array<double, 15> powers{};
+    for (size_t i = 0; i < powers.size(); ++i) powers[i] = std::pow(10.0, static_cast<double>(i));
+    return powers;
+  }();
+  if (p >= 0 && p < static_cast<int64_t>(kPowers.size())) return kPowers[static_cast<size_t>(p)];
+  return std::pow(10.0, static_cast<double>(p));
 }
 
 }  // namespace
@@ -77,9 +89,13 @@ void ckRBGlue::raiseERR(const std::string& message) {
 // formatted unscaled.
 std::string ckRBGlue::printNumber(const Variant& number) {
   if (!owner) throw vorline::NilObjectException();
+  return printNumber(number.toDouble());
+}
+
+std::string ckRBGlue::printNumber(double value) {
+  if (!owner) throw vorline::NilObjectException();
   int64_t p = owner->opPrecision;
-  double scale = std::pow(10.0, static_cast<double>(p));
-  double value = number.toDouble();
+  double scale = tenToThe(p);
   if (!std::isfinite(value)) return nonFiniteText(value);
   const bool scientific = owner->opViewMode != 0;
   if (scale > 0 && !scientific) {
@@ -160,9 +176,9 @@ void ckRBGlue::printAny(const std::string& text) {
 }
 
 void ckRBGlue::printAny(int64_t number) {
-  if (owner) owner->doPrint(printNumber(Variant::Int64(number)));
+  if (owner) owner->doPrint(printNumber(static_cast<double>(number)));
 }
 
 void ckRBGlue::printAny(double number) {
-  if (owner) owner->doPrint(printNumber(Variant::Double(number)));
+  if (owner) owner->doPrint(printNumber(number));
 }

@@ -49,6 +49,7 @@ class ckRBGlue : public vorline::ScriptContext {
   void printAny1(const vorline::Variant& value);
   void raiseERR(const std::string& message);
   std::string printNumber(const vorline::Variant& number);
+  std::string printNumber(double number);
 
   // Files and the pad's folder.
   void writeFile(const std::string& scriptPath, const std::string& text);

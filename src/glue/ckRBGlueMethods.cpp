@@ -8,14 +8,15 @@
 #include "platform/script/XojoScript.h"
 #include "platform/values/NilObjectException.h"
 
+using vorline::ContextArg;
+using vorline::ContextEntry;
 using vorline::ContextMethod;
+using vorline::ContextResult;
 using vorline::RuntimeException;
 using vorline::ScriptType;
 using vorline::Variant;
 
 namespace {
-
-using Call = std::function<Variant(const Variant* args)>;
 
 constexpr ScriptType kVoid = ScriptType::Void;
 constexpr ScriptType kStr = ScriptType::String;
@@ -28,6 +29,7 @@ constexpr ScriptType kObj = ScriptType::Object;
 
 // Runs one call; a failure that is not yet a run-time error becomes one with a number, so the
 // script reports "Nil object" or the platform's message instead of ending the program.
+template <typename Call>
 Variant guarded(const Call& call, const Variant* args) {
   try {
     return call(args);
@@ -38,14 +40,17 @@ Variant guarded(const Call& call, const Variant* args) {
   }
 }
 
+void checkArity(std::size_t count, std::size_t arity) {
+  if (count != arity) throw RuntimeException(15, "wrong number of arguments for a context method");
+}
+
+template <typename Call>
 ContextMethod method(std::string name, std::vector<ScriptType> params, ScriptType result,
                      Call call) {
   size_t arity = params.size();
   return ContextMethod{std::move(name), std::move(params), result,
                        [call = std::move(call), arity](const Variant* args, std::size_t count) {
-                         if (count != arity)
-                           throw RuntimeException(15,
-                                                  "wrong number of arguments for a context method");
+                         checkArity(count, arity);
                          return guarded(call, args);
                        }};
 }
@@ -58,10 +63,56 @@ bool B(const Variant& v) { return v.toBoolean(); }
 
 Variant none() { return Variant(); }
 
+// The most arguments a direct entry of this table takes.
+constexpr std::size_t kMaxDirectParams = 2;
+
+// The boxed call of a method that has a direct entry: converts the Variants as every other
+// entry does and calls the direct entry, so that both paths run the same code.
+Variant callThroughDirect(ContextEntry entry, void* object, const std::vector<ScriptType>& params,
+                          const Variant* args) {
+  ContextArg in[kMaxDirectParams];
+  std::string texts[kMaxDirectParams];
+  for (std::size_t i = 0; i < params.size(); ++i) {
+    switch (params[i]) {
+      case ScriptType::String:
+        texts[i] = S(args[i]);
+        in[i].text = &texts[i];
+        break;
+      case ScriptType::Double:
+        in[i].real = D(args[i]);
+        break;
+      case ScriptType::Variant:
+        in[i].value = &args[i];
+        break;
+      default:  // Int64, the only other parameter type of the direct entries
+        in[i].int64 = I(args[i]);
+        break;
+    }
+  }
+  ContextResult out;
+  entry(object, in, out);
+  return none();  // every direct entry of this table is a Void method
+}
+
+// A Void method that scripts call on nearly every pad line: entry reads the engine's values as
+// they are, and the boxed call goes through it too.
+ContextMethod direct(ckRBGlue* glue, std::string name, std::vector<ScriptType> params,
+                     ContextEntry entry) {
+  auto boxed = [entry, glue, params](const Variant* args, std::size_t count) {
+    checkArity(count, params.size());
+    return guarded([&](const Variant* a) { return callThroughDirect(entry, glue, params, a); },
+                   args);
+  };
+  return ContextMethod{std::move(name), std::move(params), kVoid, boxed, entry, glue};
+}
+
+ckRBGlue& glueOf(void* object) { return *static_cast<ckRBGlue*>(object); }
+
 }  // namespace
 
 // The table in the class's order, one entry per script-facing method; each entry converts its
-// arguments from the engine's Variants and boxes its result.
+// arguments from the engine's Variants and boxes its result. The methods of every pad line
+// (variables, line tags, prints) have direct entries as well.
 std::vector<ContextMethod> ckRBGlue::buildMethodTable() {
   std::vector<ContextMethod> t;
   t.reserve(65);
@@ -75,17 +126,15 @@ std::vector<ContextMethod> ckRBGlue::buildMethodTable() {
 
 // Variables, printing, the pad's folder and random numbers (methods 1 to 10).
 void ckRBGlue::addVariableAndFileMethods(std::vector<ContextMethod>& t) {
-  t.push_back(method("setVar", {kStr, kDbl}, kVoid, [this](const Variant* a) {
-    setVar(S(a[0]), D(a[1]));
-    return none();
+  t.push_back(
+      direct(this, "setVar", {kStr, kDbl}, [](void* g, const ContextArg* a, ContextResult&) {
+        glueOf(g).setVar(*a[0].text, a[1].real);
+      }));
+  t.push_back(direct(this, "tagLine", {kI64}, [](void* g, const ContextArg* a, ContextResult&) {
+    glueOf(g).tagLine(a[0].int64);
   }));
-  t.push_back(method("tagLine", {kI64}, kVoid, [this](const Variant* a) {
-    tagLine(I(a[0]));
-    return none();
-  }));
-  t.push_back(method("printAny1", {kVar}, kVoid, [this](const Variant* a) {
-    printAny1(a[0]);
-    return none();
+  t.push_back(direct(this, "printAny1", {kVar}, [](void* g, const ContextArg* a, ContextResult&) {
+    glueOf(g).printAny1(*a[0].value);
   }));
   t.push_back(method("raiseERR", {kStr}, kVoid, [this](const Variant* a) {
     raiseERR(S(a[0]));
@@ -262,24 +311,21 @@ void ckRBGlue::addDrawingAndOverloadMethods(std::vector<ContextMethod>& t) {
   }));
   t.push_back(method("trunc", {kDbl}, kDbl,
                      [this](const Variant* a) { return Variant::Double(trunc(D(a[0]))); }));
-  t.push_back(method("setVar", {kStr, kI64}, kVoid, [this](const Variant* a) {
-    setVar(S(a[0]), I(a[1]));
-    return none();
+  t.push_back(
+      direct(this, "setVar", {kStr, kI64}, [](void* g, const ContextArg* a, ContextResult&) {
+        glueOf(g).setVar(*a[0].text, a[1].int64);
+      }));
+  t.push_back(
+      direct(this, "setVar", {kStr, kStr}, [](void* g, const ContextArg* a, ContextResult&) {
+        glueOf(g).setVar(*a[0].text, *a[1].text);
+      }));
+  t.push_back(direct(this, "printAny", {kStr}, [](void* g, const ContextArg* a, ContextResult&) {
+    glueOf(g).printAny(*a[0].text);
   }));
-  t.push_back(method("setVar", {kStr, kStr}, kVoid, [this](const Variant* a) {
-    setVar(S(a[0]), S(a[1]));
-    return none();
+  t.push_back(direct(this, "printAny", {kI64}, [](void* g, const ContextArg* a, ContextResult&) {
+    glueOf(g).printAny(a[0].int64);
   }));
-  t.push_back(method("printAny", {kStr}, kVoid, [this](const Variant* a) {
-    printAny(S(a[0]));
-    return none();
-  }));
-  t.push_back(method("printAny", {kI64}, kVoid, [this](const Variant* a) {
-    printAny(I(a[0]));
-    return none();
-  }));
-  t.push_back(method("printAny", {kDbl}, kVoid, [this](const Variant* a) {
-    printAny(D(a[0]));
-    return none();
+  t.push_back(direct(this, "printAny", {kDbl}, [](void* g, const ContextArg* a, ContextResult&) {
+    glueOf(g).printAny(a[0].real);
   }));
 }

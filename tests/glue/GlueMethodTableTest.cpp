@@ -149,5 +149,82 @@ TEST_F(GlueFixture, FailuresLeaveTheTableAsNumberedRuntimeErrors) {
   EXPECT_THROW(find(glue, "tagLine", {I}).call(size, 2), RuntimeException);  // wrong arity
 }
 
+// What a call left in the owner: the printed texts, the error signals, the tagged line and
+// the variables with their types.
+std::string ownerState(const TestOwner& owner) {
+  std::string state = "line " + std::to_string(owner.exPrintLine) + ", errors " +
+                      std::to_string(owner.errors) + ", printed";
+  for (const std::string& p : owner.printed) state += " '" + p + "'";
+  for (int64_t i = 0; i < owner.mem.Count(); ++i) {
+    const Variant& v = owner.mem.ValueAt(i);
+    state += ", " + owner.mem.Key(i) + " " + std::to_string(v.type()) + " " + v.toString();
+  }
+  return state;
+}
+
+// The methods with a direct entry: each leaves the owner as its boxed call does, for the
+// values a script passes them.
+TEST_F(GlueFixture, DirectEntriesDoWhatTheBoxedCallsDo) {
+  struct Case {
+    const char* name;
+    std::vector<ScriptType> params;
+    std::vector<Variant> args;
+    const char* state;  // of the owner after the call
+  } cases[] = {
+      {"setVar", {S, D}, {Variant::String("x"), Variant::Double(2.5)}, "x 5 2.5"},
+      {"setVar", {S, I}, {Variant::String("n"), Variant::Int64(-5)}, "n 3 -5"},
+      {"setVar", {S, S}, {Variant::String("s"), Variant::String("t ü")}, "s 8 t ü"},
+      {"tagLine", {I}, {Variant::Int64(7)}, "line 7"},
+      {"printAny", {S}, {Variant::String("hello")}, "'hello'"},
+      {"printAny", {I}, {Variant::Int64(42)}, "'42'"},
+      {"printAny", {D}, {Variant::Double(2.123456)}, "'2.1235'"},
+      {"printAny1", {A}, {Variant::Double(1.5)}, "'1.5'"},
+      {"printAny1", {A}, {Variant::Int64(3)}, "errors 1"},
+  };
+  for (const Case& c : cases) {
+    const ContextMethod& m = find(glue, c.name, c.params);
+    ASSERT_NE(m.direct, nullptr) << c.name;
+    owner = TestOwner();
+    owner.opPrecision = 4;
+    m.call(c.args.data(), c.args.size());
+    std::string boxed = ownerState(owner);
+    EXPECT_NE(boxed.find(c.state), std::string::npos) << c.name << ": " << boxed;
+
+    owner = TestOwner();
+    owner.opPrecision = 4;
+    std::vector<std::string> texts(c.args.size());
+    std::vector<vorline::ContextArg> args(c.args.size());
+    for (size_t i = 0; i < c.args.size(); ++i) {
+      if (c.params[i] == S) {
+        texts[i] = c.args[i].stringValue();
+        args[i].text = &texts[i];
+      } else if (c.params[i] == I) {
+        args[i].int64 = c.args[i].int64Value();
+      } else if (c.params[i] == D) {
+        args[i].real = c.args[i].doubleValue();
+      } else {
+        args[i].value = &c.args[i];
+      }
+    }
+    vorline::ContextResult result;
+    m.direct(m.object, args.data(), result);
+    EXPECT_EQ(ownerState(owner), boxed) << c.name;
+  }
+}
+
+// The boxed call of a direct entry passes its arguments through and returns nothing, so only
+// Void methods of few parameters may have one.
+TEST_F(GlueFixture, DirectEntriesBelongToVoidMethods) {
+  int direct = 0;
+  for (const ContextMethod& m : glue.methods()) {
+    if (!m.direct) continue;
+    ++direct;
+    EXPECT_EQ(m.result, V) << m.name;
+    EXPECT_LE(m.params.size(), 2u) << m.name;
+    EXPECT_EQ(m.object, &glue) << m.name;
+  }
+  EXPECT_EQ(direct, 8);
+}
+
 }  // namespace
 }  // namespace gluetest

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +26,34 @@ enum class ScriptType {
   Object
 };
 
+// One argument of a direct call, as the engine holds it for the parameter's type: Integer and
+// Int64 in int64, UInt64 in uint64, Double and Single in real, Boolean in int64 as 0 or 1, a
+// String or a Variant (Object too) as the script's own value. Those two stay the script's and
+// live until the call returns: a method that keeps one keeps a copy.
+union ContextArg {
+  int64_t int64;
+  uint64_t uint64;
+  double real;
+  const std::string* text;
+  const Variant* value;
+};
+
+// Where a direct call leaves its result, by the method's result type: numbers as ContextArg
+// holds them, a String in text, a Variant or an Object in value. The engine hands every call
+// one with text empty and value nil.
+struct ContextResult {
+  union {
+    int64_t int64 = 0;
+    uint64_t uint64;
+    double real;
+  };
+  std::string text;
+  Variant value;
+};
+
+// A direct entry: object is the method's own, args holds one value per parameter.
+using ContextEntry = void (*)(void* object, const ContextArg* args, ContextResult& result);
+
 struct ContextMethod {
   std::string name;  // case does not count when scripts call it
   std::vector<ScriptType> params;
@@ -34,6 +63,11 @@ struct ContextMethod {
   // RuntimeException (XojoScript.h) or any std::exception: the engine turns it into a run-time
   // error of the script.
   std::function<Variant(const Variant* args, std::size_t count)> call;
+  // Optional: the same method without the boxing, for methods that scripts call often. When it
+  // is set the engine calls it in place of call, with the same values and the same treatment
+  // of failures; call stays for callers that hold Variants.
+  ContextEntry direct = nullptr;
+  void* object = nullptr;
 };
 
 class ScriptContext {

@@ -19,6 +19,27 @@ ScriptString ScriptString::make(std::string text, MemoryBudget* budget) {
   return s;
 }
 
+void ScriptString::Constants::make(const std::vector<std::string>& texts, MemoryBudget* budget) {
+  buffers_.reserve(texts.size());
+  strings_.reserve(texts.size());
+  for (const std::string& text : texts) {
+    // As make(std::string(text), budget) charges it.
+    if (budget) budget->require(sizeof(Buffer) + std::max(text.size(), kInlineCapacity));
+    Buffer& b = buffers_.emplace_back(1u, -1, 0u, budget, text);
+    ScriptString& s = strings_.emplace_back();
+    s.buf_ = &b;
+    s.changed();
+  }
+}
+
+// Gives back what the constants hold; their buffers go with the table's allocation.
+ScriptString::Constants::~Constants() {
+  for (ScriptString& s : strings_) {
+    Buffer* b = std::exchange(s.buf_, nullptr);
+    if (b->budget) b->budget->credit(b->charged);
+  }
+}
+
 void ScriptString::destroy(Buffer* b) {
   if (b->budget) b->budget->credit(b->charged);
   delete b;

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/script/MemoryBudget.h"
 
@@ -37,6 +38,7 @@ class ScriptString {
   ~ScriptString() { release(); }
 
   static ScriptString make(std::string text, MemoryBudget* budget);
+  class Constants;
 
   const std::string& str() const { return buf_ ? buf_->text : empty(); }
   std::string_view view() const { return buf_ ? std::string_view(buf_->text) : std::string_view(); }
@@ -104,6 +106,24 @@ class ScriptString {
   static void destroy(Buffer* b);
 
   Buffer* buf_ = nullptr;
+};
+
+// A program's String constants, made together at the start of a run: their buffers share one
+// allocation and live as long as the table, which must outlive every value that shares one.
+// Each is charged to the budget as make charges a String of its text.
+class ScriptString::Constants {
+ public:
+  Constants() = default;
+  Constants(const Constants&) = delete;
+  Constants& operator=(const Constants&) = delete;
+  ~Constants();
+
+  void make(const std::vector<std::string>& texts, MemoryBudget* budget);
+  const ScriptString* data() const { return strings_.data(); }
+
+ private:
+  std::vector<Buffer> buffers_;  // reserved once: the Strings point into it
+  std::vector<ScriptString> strings_;
 };
 
 }  // namespace vorline::script

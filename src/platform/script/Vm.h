@@ -81,7 +81,21 @@ class Vm {
   void growStacks(const uint32_t* needed);
   void releaseFrame(const Proto& p);
   void callBuiltin(const CallSite& site);
+  // Where one parameter of a context method sits among a call site's argument registers.
+  struct ContextSlot {
+    Bank bank;
+    BaseType base;
+    uint32_t offset;  // within the site's registers of that bank
+  };
+  void placeContextArguments();
   void callContext(const CallSite& site);
+  void takeDirectResult(const CallSite& site);
+  void callBoxed(const ContextMethod& m, const CallSite& site,
+                 const std::vector<ContextSlot>& slots);
+  uint32_t argRegister(const CallSite& site, const ContextSlot& slot) const {
+    auto b = static_cast<size_t>(slot.bank);
+    return base_[b] + site.argBase[b] + slot.offset;
+  }
   int64_t selectOverload(const DispatchInfo& info);
 
   // arrays (VmArrays.cpp)
@@ -101,7 +115,7 @@ class Vm {
   XojoScriptLimits limits_;
   // Declared before everything it counts, so that it outlives them.
   MemoryBudget memory_;
-  std::vector<ScriptString> strings_;  // the program's String constants
+  ScriptString::Constants strings_;  // the program's String constants
   std::vector<Num> nstack_;
   std::vector<ScriptString> sstack_;
   std::vector<Variant> vstack_;
@@ -111,7 +125,11 @@ class Vm {
   int32_t countdown_ = 0;
   int64_t steps_ = 0;
   std::chrono::steady_clock::time_point lastStopCheck_;
+  // Per parameter list of the program, where its arguments sit: worked out once per run.
+  std::vector<std::vector<ContextSlot>> contextSlots_;
   std::vector<Variant> args_;
+  std::vector<ContextArg> directArgs_;
+  ContextResult directResult_;
   std::mt19937_64 rng_;
 };
 

@@ -45,9 +45,8 @@ void Vm::run() {
   countdown_ = kPollInterval;
   lastStopCheck_ = std::chrono::steady_clock::now();
   try {
-    strings_.reserve(program_.strings.size());
-    for (const std::string& s : program_.strings)
-      strings_.push_back(ScriptString::make(s, &memory_));
+    strings_.make(program_.strings, &memory_);
+    placeContextArguments();
     frames_.reserve(256);
     uint32_t sizes[kBankCount] = {main.regs[0] + 4096, main.regs[1] + 256, main.regs[2] + 256,
                                   main.regs[3] + 256};
@@ -161,33 +160,131 @@ void Vm::callBuiltin(const CallSite& site) {
   def.fn(a);
 }
 
-// Boxes the arguments by the method's parameter types, calls it and unboxes its result.
-// Failures of the method become run-time errors; its own RuntimeException keeps its number.
+void Vm::placeContextArguments() {
+  contextSlots_.resize(program_.paramLists.size());
+  size_t widest = 0;
+  for (size_t k = 0; k < program_.paramLists.size(); ++k) {
+    const std::vector<Type>& params = program_.paramLists[k];
+    uint32_t used[kBankCount] = {0, 0, 0, 0};
+    for (Type t : params) {
+      Bank bank = bankOf(t);
+      if (bank != Bank::Num && bank != Bank::Str) bank = Bank::Var;
+      contextSlots_[k].push_back({bank, t.base, used[static_cast<size_t>(bank)]++});
+    }
+    widest = std::max(widest, params.size());
+  }
+  directArgs_.resize(widest);
+}
+
+namespace {
+
+// Failures of a context method become run-time errors; its own RuntimeException keeps its
+// number.
+[[noreturn]] void methodFailed() {
+  try {
+    throw;
+  } catch (const RuntimeException&) {
+    throw;
+  } catch (...) {
+    throw RuntimeException::From(std::current_exception());
+  }
+}
+
+// A number as a register of its type holds it, which is also what the boxed path's Variants
+// give: a Boolean 0 or 1, a Single rounded to float, a narrow integer within its width.
+Num normalized(BaseType type, Num n) {
+  switch (type) {
+    case BaseType::Boolean:
+      n.i = n.i != 0;
+      break;
+    case BaseType::Single:
+      n.d = static_cast<float>(n.d);
+      break;
+    case BaseType::Integer:
+    case BaseType::Int64:
+    case BaseType::UInt64:
+    case BaseType::Double:
+      break;
+    default:
+      n.i = wrapToWidth(type, n.i);
+      break;
+  }
+  return n;
+}
+
+}  // namespace
+
+// A method with a direct entry gets its arguments where they are: numbers by value, Strings
+// and Variants by reference to their registers, which nothing changes while the method runs.
 void Vm::callContext(const CallSite& site) {
   if (!host_.context || site.target >= host_.context->size())
     raise(4, "Nil object: there is no context");
   const ContextMethod& m = (*host_.context)[site.target];
-  const std::vector<Type>& params = program_.paramLists[site.params];
-  args_.resize(params.size());
-  uint32_t used[kBankCount] = {0, 0, 0, 0};
-  for (size_t i = 0; i < params.size(); ++i) {
-    Type t = params[i];
-    auto b = static_cast<size_t>(bankOf(t));
-    uint32_t r = base_[b] + site.argBase[b] + used[b]++;
-    if (b == 0)
-      args_[i] = boxNumber(t.base, nstack_[r]);
-    else if (b == 1)
+  const std::vector<ContextSlot>& slots = contextSlots_[site.params];
+  if (!m.direct) return callBoxed(m, site, slots);
+  ContextArg* args = directArgs_.data();
+  for (size_t i = 0; i < slots.size(); ++i) {
+    const ContextSlot& slot = slots[i];
+    uint32_t r = argRegister(site, slot);
+    if (slot.bank == Bank::Num)
+      args[i].int64 = normalized(slot.base, nstack_[r]).i;
+    else if (slot.bank == Bank::Str)
+      args[i].text = &sstack_[r].str();
+    else
+      args[i].value = &vstack_[r];
+  }
+  try {
+    m.direct(m.object, args, directResult_);
+  } catch (...) {
+    methodFailed();
+  }
+  if (site.result.base != BaseType::Void || !directResult_.text.empty() ||
+      !directResult_.value.isNil())
+    takeDirectResult(site);
+}
+
+// Stores a direct call's result, and leaves the next call an empty one.
+void Vm::takeDirectResult(const CallSite& site) {
+  ContextResult& result = directResult_;
+  switch (site.result.base) {
+    case BaseType::Void:
+      break;
+    case BaseType::String:
+      sstack_[base_[1] + site.dst].assign(std::move(result.text), &memory_);
+      break;
+    case BaseType::Variant:
+      vstack_[base_[2] + site.dst] = std::move(result.value);
+      break;
+    case BaseType::Object:
+      vstack_[base_[2] + site.dst] = unboxObject(result.value);
+      break;
+    default:  // a number: its 64 bits as the result's type holds them
+      nstack_[base_[0] + site.dst] = normalized(site.result.base, Num{result.int64});
+      break;
+  }
+  result.text.clear();
+  if (!result.value.isNil()) result.value = Variant();
+}
+
+// Boxes the arguments by the method's parameter types, calls it and unboxes its result.
+void Vm::callBoxed(const ContextMethod& m, const CallSite& site,
+                   const std::vector<ContextSlot>& slots) {
+  args_.resize(slots.size());
+  for (size_t i = 0; i < slots.size(); ++i) {
+    const ContextSlot& slot = slots[i];
+    uint32_t r = argRegister(site, slot);
+    if (slot.bank == Bank::Num)
+      args_[i] = boxNumber(slot.base, nstack_[r]);
+    else if (slot.bank == Bank::Str)
       args_[i] = Variant::String(sstack_[r].str());
     else
       args_[i] = vstack_[r];
   }
   Variant result;
   try {
-    if (m.call) result = m.call(args_.data(), args_.size());
-  } catch (const RuntimeException&) {
-    throw;
+    if (m.call) result = m.call(args_.data(), slots.size());
   } catch (...) {
-    throw RuntimeException::From(std::current_exception());
+    methodFailed();
   }
   switch (bankOf(site.result)) {
     case Bank::Num:

@@ -13,11 +13,6 @@ namespace {
 
 using T = ScriptType;
 
-class Folder : public ScriptObject {
- public:
-  std::string typeName() const override { return "FolderItem"; }
-};
-
 class ContextBinding : public testing::Test {
  protected:
   ContextBinding() {
@@ -42,7 +37,7 @@ class ContextBinding : public testing::Test {
              }});
     ctx.add({"pathToFolderitem", {T::String}, T::Object, [](const Variant* a, size_t) {
                return a[0].stringValue().empty() ? Variant()
-                                                 : Variant::Object(std::make_shared<Folder>());
+                                                 : Variant::Object(std::make_shared<TestFolder>());
              }});
     ctx.add({"isFolder", {T::Object}, T::Boolean, [](const Variant* a, size_t) {
                return Variant::Boolean(!a[0].isNil());

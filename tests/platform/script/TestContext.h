@@ -11,6 +11,12 @@
 
 namespace vorline::test {
 
+// A host object as methods of a test context return it.
+class TestFolder : public ScriptObject {
+ public:
+  std::string typeName() const override { return "FolderItem"; }
+};
+
 class TestContext : public ScriptContext {
  public:
   TestContext();
