@@ -23,7 +23,7 @@ std::optional<CompileError> Checker::check() {
     indexContext();
     const auto& table = builtins();
     for (uint32_t i = 0; i < table.size(); ++i)
-      builtinsByName_[script_.symbols.intern(table[i].name)].push_back(i);
+      callablesOf(script_.symbols.intern(table[i].name)).builtins.push_back(i);
     collectGlobals(script_.main);
     checkBlock(script_.main);
     for (auto& f : script_.functions) checkFunction(f.get());
@@ -46,7 +46,7 @@ void Checker::indexFunctions() {
     std::vector<Type> params;
     for (const Param& p : f->params) params.push_back(p.type);
     funcParams_.push_back(std::move(params));
-    auto& list = functions_[f->name];
+    auto& list = callablesOf(f->name).functions;
     for (FuncDecl* other : list) {
       if (other->hidden || other->params.count != f->params.count) continue;
       bool same = true;
@@ -64,7 +64,7 @@ void Checker::indexContext() {
   for (uint32_t i = 0; i < context_->size(); ++i) {
     const ContextMethod& m = (*context_)[i];
     for (ScriptType p : m.params) contextParams_[i].push_back(fromScriptType(p));
-    contextByName_[script_.symbols.intern(m.name)].push_back(i);
+    callablesOf(script_.symbols.intern(m.name)).context.push_back(i);
   }
 }
 
@@ -114,18 +114,18 @@ void Checker::declareGlobal(DimItem& item, bool isConst) {
   if (isConst && t.base == BaseType::Void) t = inferConstType(item.init);
   if (script_.symbols.isReserved(item.name))
     fail(kErrSyntax, item.line, "A reserved word cannot name a variable");
-  auto it = globals_.find(item.name);
-  if (it != globals_.end()) {
-    if (it->second->type != t || it->second->isConst != isConst) {
+  VarInfo*& slot = globals_.at(item.name);
+  if (VarInfo* known = slot) {
+    if (known->type != t || known->isConst != isConst) {
       fail(kErrRedeclared, item.line,
-           "'" + spelling(item.name) + "' is already declared as " + typeName(it->second->type));
+           "'" + spelling(item.name) + "' is already declared as " + typeName(known->type));
     }
-    item.var = it->second;
+    item.var = known;
     return;
   }
   VarInfo* v = newVar(item.name, t, item.line, true);
   v->isConst = isConst;
-  globals_[item.name] = v;
+  slot = v;
   item.var = v;
 }
 
@@ -162,17 +162,17 @@ VarInfo* Checker::newVar(Sym name, Type type, int line, bool global) {
 VarInfo* Checker::declareLocal(Sym name, Type type, int line, bool isConst) {
   if (script_.symbols.isReserved(name))
     fail(kErrSyntax, line, "A reserved word cannot name a variable");
-  auto it = locals_.find(name);
-  if (it != locals_.end()) {
-    if (it->second->type != type || it->second->isConst != isConst) {
+  if (VarInfo* known = locals_.get(name)) {
+    if (known->type != type || known->isConst != isConst) {
       fail(kErrRedeclared, line,
-           "'" + spelling(name) + "' is already declared as " + typeName(it->second->type));
+           "'" + spelling(name) + "' is already declared as " + typeName(known->type));
     }
-    return it->second;
+    return known;
   }
   VarInfo* v = newVar(name, type, line, false);
   v->isConst = isConst;
-  locals_[name] = v;
+  locals_.at(name) = v;
+  localNames_.push_back(name);
   return v;
 }
 
@@ -183,18 +183,17 @@ VarInfo* Checker::hiddenVar(Type type, int line) {
 
 VarInfo* Checker::lookupVar(Sym name) const {
   if (function_) {
-    auto it = locals_.find(name);
-    if (it != locals_.end()) return it->second;
+    if (VarInfo* v = locals_.get(name)) return v;
   }
-  auto g = globals_.find(name);
-  return g == globals_.end() ? nullptr : g->second;
+  return globals_.get(name);
 }
 
 void Checker::checkFunction(FuncDecl* f) {
   function_ = f;
-  locals_.clear();
+  for (Sym name : localNames_) locals_.at(name) = nullptr;
+  localNames_.clear();
   for (Param& p : f->params) {
-    if (locals_.count(p.name))
+    if (locals_.get(p.name))
       fail(kErrRedeclared, p.line, "Two parameters are named '" + spelling(p.name) + "'");
     VarInfo* v = declareLocal(p.name, p.type, p.line, false);
     v->isParam = true;
@@ -364,7 +363,7 @@ void Checker::checkFor(ForStmt* s) {
       v = declareLocal(s->varName, t, s->line, false);
     } else {
       v = newVar(s->varName, t, s->line, true);
-      globals_[s->varName] = v;
+      globals_.at(s->varName) = v;
     }
   }
   if (!isNumericType(v->type))
@@ -394,7 +393,7 @@ void Checker::checkForEach(ForEachStmt* s) {
       v = declareLocal(s->varName, t, s->line, false);
     } else if (!v) {
       v = newVar(s->varName, t, s->line, true);
-      globals_[s->varName] = v;
+      globals_.at(s->varName) = v;
     }
   }
   if (!isConvertible(elem, v->type))

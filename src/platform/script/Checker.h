@@ -5,13 +5,13 @@
 
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/script/Ast.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/CompileError.h"
 #include "platform/script/ScriptContext.h"
+#include "platform/script/SymbolMap.h"
 
 namespace vorline::script {
 
@@ -41,6 +41,20 @@ class Checker {
     uint32_t index;
     const std::vector<Type>* params;
     Type result;
+  };
+  // A call already resolved: a generated script calls the same few methods with the same
+  // argument types on every line, and a resolution depends on nothing else.
+  struct Resolution {
+    std::vector<Type> argTypes;
+    CallInfo* call;
+  };
+  // Everything of one name that can be called, and the calls of it resolved so far.
+  struct Callables {
+    std::vector<FuncDecl*> functions;
+    std::vector<uint32_t> context;
+    std::vector<uint32_t> builtins;
+    std::vector<Resolution> resolved;
+    int8_t hasCandidates = -1;  // not asked yet
   };
 
   // declarations and scopes (Checker.cpp)
@@ -97,6 +111,8 @@ class Checker {
   Expr* makeNameRef(VarInfo* v, int line);
 
   // calls and overloads (Overloads.cpp)
+  Callables& callablesOf(Sym name);
+  const Callables* findCallables(Sym name) const;
   std::vector<Candidate> candidates(Sym name) const;
   CallInfo* resolveCall(Sym name, List<Expr*>& args, int line);
   CallInfo* resolveSpecial(Sym name, List<Expr*>& args, int line);
@@ -107,7 +123,7 @@ class Checker {
   void convertArgs(CallInfo* call, List<Expr*>& args, int line);
   [[noreturn]] void failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line);
   bool hasCandidates(Sym name);
-  static std::string resolutionKey(Sym name, const List<Expr*>& args);
+  static CallInfo* findResolution(const Callables& c, const List<Expr*>& args);
 
   [[noreturn]] void fail(int code, int line, std::string message);
   const std::string& spelling(Sym s) const { return script_.symbols.spelling(s); }
@@ -115,20 +131,16 @@ class Checker {
   Script& script_;
   Arena& arena_;
   const std::vector<ContextMethod>* context_;
-  std::unordered_map<Sym, std::vector<FuncDecl*>> functions_;
-  std::unordered_map<Sym, std::vector<uint32_t>> contextByName_;
-  std::unordered_map<Sym, std::vector<uint32_t>> builtinsByName_;
+  SymbolMap<uint32_t> callableIndex_;  // 1 + the name's entry in callables_; 0: none
+  std::vector<Callables> callables_;
   std::vector<std::vector<Type>> contextParams_;
   std::vector<std::vector<Type>> funcParams_;
-  std::unordered_map<Sym, VarInfo*> globals_;
-  std::unordered_map<Sym, VarInfo*> locals_;
+  SymbolMap<VarInfo*> globals_;
+  SymbolMap<VarInfo*> locals_;
+  std::vector<Sym> localNames_;   // the names set in locals_, to clear them for the next function
   FuncDecl* function_ = nullptr;  // the function being checked; null in the main code
   std::vector<LoopWord> loops_;
   Sym symStr_, symCstr_, symUbound_, symBeep_;
-  // Resolutions already made, by name and argument types: a generated script calls the same
-  // few methods with the same types on every line, and a resolution depends on nothing else.
-  std::unordered_map<std::string, CallInfo*> resolved_;
-  std::unordered_map<Sym, bool> hasCandidates_;
   std::optional<CompileError> error_;
 };
 
