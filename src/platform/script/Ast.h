@@ -34,9 +34,9 @@ class Arena {
     return new (allocate(sizeof(T), alignof(T))) T(std::forward<A>(args)...);
   }
   template <class T>
-  T* array(size_t n) {
+  T* copy(const T* items, size_t n) {
     T* p = static_cast<T*>(allocate(sizeof(T) * (n ? n : 1), alignof(T)));
-    for (size_t i = 0; i < n; ++i) new (p + i) T();
+    std::uninitialized_copy_n(items, n, p);
     return p;
   }
 
@@ -62,8 +62,7 @@ template <class T>
 List<T> toList(Arena& arena, const T* items, size_t n) {
   List<T> l;
   l.count = static_cast<uint32_t>(n);
-  l.items = arena.array<T>(n);
-  for (size_t i = 0; i < n; ++i) l.items[i] = items[i];
+  l.items = arena.copy(items, n);
   return l;
 }
 

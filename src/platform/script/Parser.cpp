@@ -35,10 +35,10 @@ using RuleTable = std::array<Rule, static_cast<size_t>(Tok::Count)>;
 // The precedence table: for each token its prefix and infix parse functions and binding power.
 class ParserRules {
  public:
-  static RuleTable make();
+  static constexpr RuleTable make();
 };
 
-RuleTable ParserRules::make() {
+constexpr RuleTable ParserRules::make() {
   RuleTable r{};
   auto set = [&r](Tok t, Parser::PrefixFn p, Parser::InfixFn i, int prec) {
     r[static_cast<size_t>(t)] = Rule{p, i, prec};
@@ -67,12 +67,9 @@ RuleTable ParserRules::make() {
 
 namespace {
 
-const RuleTable& rules() {
-  static const RuleTable table = ParserRules::make();
-  return table;
-}
+constexpr RuleTable kRules = ParserRules::make();
 
-const Rule& ruleOf(Tok t) { return rules()[static_cast<size_t>(t)]; }
+const Rule& ruleOf(Tok t) { return kRules[static_cast<size_t>(t)]; }
 
 const char* tokenText(Tok t) {
   switch (t) {
@@ -400,9 +397,21 @@ List<Expr*> Parser::parseBounds() {
 
 Type Parser::parseType(bool allowArraySuffix) {
   int line = cur().line;
-  if (cur().kind == Tok::Ident && cur().id == script_.symbols.intern("new")) advance();
+  if (cur().kind == Tok::Ident && typeWord(cur().id).kind == TypeWordKind::New) advance();
   Sym s = expectName("a type name");
-  const std::string& n = script_.symbols.lower(s);
+  TypeWord word = typeWord(s);
+  if (word.kind != TypeWordKind::Type)
+    fail(kErrUndefined, line, "There is no type named '" + script_.symbols.spelling(s) + "'");
+  Type t(word.base);
+  if (allowArraySuffix && cur().kind == Tok::LParen && peek().kind == Tok::RParen) {
+    advance();
+    advance();
+    t.dims = 1;
+  }
+  return t;
+}
+
+Parser::TypeWord Parser::typeWord(Sym s) {
   static const std::pair<const char*, BaseType> kTypes[] = {
       {"integer", BaseType::Integer}, {"int64", BaseType::Int64},
       {"int32", BaseType::Int32},     {"int16", BaseType::Int16},
@@ -414,23 +423,14 @@ Type Parser::parseType(bool allowArraySuffix) {
       {"variant", BaseType::Variant}, {"folderitem", BaseType::Object},
       {"picture", BaseType::Object},  {"object", BaseType::Object},
   };
-  Type t;
-  bool found = false;
+  TypeWord& word = typeWords_.at(s);
+  if (word.kind != TypeWordKind::Unseen) return word;
+  const std::string& n = script_.symbols.lower(s);
+  word.kind = n == "new" ? TypeWordKind::New : TypeWordKind::Other;
   for (const auto& [name, base] : kTypes) {
-    if (n == name) {
-      t = Type(base);
-      found = true;
-      break;
-    }
+    if (n == name) word = TypeWord{TypeWordKind::Type, base};
   }
-  if (!found)
-    fail(kErrUndefined, line, "There is no type named '" + script_.symbols.spelling(s) + "'");
-  if (allowArraySuffix && cur().kind == Tok::LParen && peek().kind == Tok::RParen) {
-    advance();
-    advance();
-    t.dims = 1;
-  }
-  return t;
+  return word;
 }
 
 Stmt* Parser::parseIf() {

@@ -8,6 +8,7 @@
 
 #include "platform/script/Ast.h"
 #include "platform/script/CompileError.h"
+#include "platform/script/SymbolMap.h"
 
 namespace vorline::script {
 
@@ -23,6 +24,12 @@ class Parser {
  private:
   friend class ParserRules;
   struct Failure {};
+  // What a name stands for where a type is expected.
+  enum class TypeWordKind : uint8_t { Unseen, Other, New, Type };
+  struct TypeWord {
+    TypeWordKind kind = TypeWordKind::Unseen;
+    BaseType base = BaseType::Void;
+  };
 
   // statements
   void parseTopLevel();
@@ -49,6 +56,7 @@ class Parser {
   void expectEndOfStatement();
   bool atEndOfStatement() const;
   Type parseType(bool allowArraySuffix);
+  TypeWord typeWord(Sym s);
   List<Expr*> parseBounds();
 
   // block ends
@@ -101,6 +109,8 @@ class Parser {
   // nothing once they have grown.
   std::vector<Expr*> argStack_;
   std::vector<DimItem> dimStack_;
+  // Names met where a type is expected, looked up by their spelling once each.
+  SymbolMap<TypeWord> typeWords_;
   std::optional<CompileError> error_;
 };
 
