@@ -69,13 +69,7 @@ void Compiler::fail(int code, std::string message) {
 }
 
 size_t Compiler::emit(Op op, uint32_t a, uint32_t b, uint32_t c, int32_t j) {
-  Instr in;
-  in.op = op;
-  in.a = a;
-  in.b = b;
-  in.c = c;
-  in.j = j;
-  proto_->code.push_back(in);
+  proto_->code.push_back(Instr{op, a, b, c, j});
   proto_->lines.push_back(line_);
   return proto_->code.size() - 1;
 }
@@ -111,9 +105,9 @@ uint32_t Compiler::stringConstant(const std::string& s) {
 }
 
 int32_t Compiler::numberConstant(Num n) {
-  auto [it, added] = numberPool_.try_emplace(n.u, static_cast<int32_t>(program_.numbers.size()));
+  auto [index, added] = numberPool_.insert(n.u, static_cast<uint32_t>(program_.numbers.size()));
   if (added) program_.numbers.push_back(n);
-  return it->second;
+  return static_cast<int32_t>(index);
 }
 
 // ---------------------------------------------------------------- functions
@@ -123,6 +117,12 @@ void Compiler::compileMain() {
   proto_->name = "(main)";
   function_ = nullptr;
   beginProto(*proto_, script_.globals, 0, script_.main);
+  // A generated script is mostly top-level statements of a few instructions each, about one
+  // in two a call: room for them up front spares copying the growing code and sites.
+  const size_t statements = script_.main.count;
+  proto_->code.reserve(3 * statements);
+  proto_->lines.reserve(3 * statements);
+  program_.sites.reserve(statements);
   block(script_.main);
   emit(Op::END);
   finishProto();
@@ -154,7 +154,8 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
   p.constBase = next_[0];
   Num one;
   one.i = 1;
-  constRegs_[one.u] = one_ = temp(Bank::Num);
+  one_ = temp(Bank::Num);
+  constRegs_.insert(one.u, one_);
   p.consts.push_back(one);
   collectConstants(body);
   std::copy(std::begin(next_), std::end(next_), std::begin(firstTemp_));
@@ -166,9 +167,9 @@ void Compiler::finishProto() {
 
 void Compiler::addConstant(const Expr* lit) {
   uint64_t bits = literalBits(lit);
-  if (constRegs_.size() >= static_cast<size_t>(kMaxConstantRegisters) || constRegs_.count(bits))
+  if (constRegs_.size() >= static_cast<size_t>(kMaxConstantRegisters) || constRegs_.find(bits))
     return;
-  constRegs_[bits] = temp(Bank::Num);
+  constRegs_.insert(bits, temp(Bank::Num));
   Num n;
   n.u = bits;
   proto_->consts.push_back(n);

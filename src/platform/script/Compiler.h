@@ -5,10 +5,10 @@
 
 #include <optional>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/script/Ast.h"
+#include "platform/script/BitsIndex.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/Checker.h"
 #include "platform/script/CompileError.h"
@@ -139,14 +139,16 @@ class Compiler {
 
   Script& script_;
   Program& program_;
-  std::unordered_map<uint32_t, uint32_t> contextParams_;  // context method -> its paramLists entry
+  // Per context method, its entry in Program::paramLists, once a site has called it.
+  static constexpr uint32_t kNoList = UINT32_MAX;
+  std::vector<uint32_t> contextParams_;
   Proto* proto_ = nullptr;
   FuncDecl* function_ = nullptr;
   int line_ = 0;
   uint32_t next_[kBankCount] = {0, 0, 0, 0};
   uint32_t firstTemp_[kBankCount] = {0, 0, 0, 0};
-  std::unordered_map<uint64_t, uint32_t> constRegs_;  // bit pattern -> register
-  std::unordered_map<uint64_t, int32_t> numberPool_;
+  BitsIndex constRegs_;   // bit pattern -> register
+  BitsIndex numberPool_;  // bit pattern -> its index in Program::numbers
   std::vector<Loop> loops_;
   uint32_t one_ = 0;       // register of the Integer constant 1
   Expr* ready_ = nullptr;  // a chain's left operand compiled already, in readyReg_

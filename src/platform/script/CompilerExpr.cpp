@@ -30,8 +30,7 @@ uint32_t Compiler::expr(Expr* e) {
       bits.d = static_cast<DblLit*>(e)->value;
     else
       bits.i = static_cast<IntLit*>(e)->value;
-    auto it = constRegs_.find(bits.u);
-    if (it != constRegs_.end()) return it->second;
+    if (const uint32_t* reg = constRegs_.find(bits.u)) return *reg;
   }
   uint32_t t = temp(e->type);
   exprInto(e, t);
@@ -533,9 +532,11 @@ void Compiler::callInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
 
 // A context method's parameter types are the same at every call, so its sites share one list.
 uint32_t Compiler::contextParams(const CallInfo* call) {
+  if (call->target >= contextParams_.size()) contextParams_.resize(call->target + 1, kNoList);
+  uint32_t& list = contextParams_[call->target];
+  if (list != kNoList && program_.paramLists[list] == call->params) return list;
   const auto next = static_cast<uint32_t>(program_.paramLists.size());
-  auto [it, fresh] = contextParams_.try_emplace(call->target, next);
-  if (!fresh && program_.paramLists[it->second] == call->params) return it->second;
+  if (list == kNoList) list = next;
   program_.paramLists.push_back(call->params);
   return next;
 }
@@ -549,7 +550,7 @@ void Compiler::siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t 
   if (call->kind == CalleeKind::Context) site.params = contextParams(call);
   for (const Type& p : call->params) ++site.argCount[static_cast<size_t>(bankOf(p))];
   for (int b = 0; b < kBankCount; ++b)
-    site.argBase[b] = (temp(static_cast<Bank>(b), site.argCount[b]));
+    site.argBase[b] = site.argCount[b] ? temp(static_cast<Bank>(b), site.argCount[b]) : next_[b];
   uint16_t used[kBankCount] = {0, 0, 0, 0};
   for (size_t i = 0; i < args.size(); ++i) {
     auto b = static_cast<size_t>(bankOf(call->params[i]));
