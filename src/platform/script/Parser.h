@@ -1,5 +1,5 @@
-// The parser: tokens to syntax nodes. Statements are line-oriented; expressions come from a
-// precedence table (Pratt). The first syntax error ends the parse.
+// The parser: tokens to syntax nodes. Statements are line-oriented; expressions are read by
+// precedence climbing over a table of binding powers. The first syntax error ends the parse.
 #pragma once
 
 #include <optional>
@@ -18,11 +18,7 @@ class Parser {
   // Parses the whole token array into the script; returns the first error, if any.
   std::optional<CompileError> parse();
 
-  using PrefixFn = Expr* (Parser::*)();
-  using InfixFn = Expr* (Parser::*)(Expr* left);
-
  private:
-  friend class ParserRules;
   struct Failure {};
   // What a name stands for where a type is expected.
   enum class TypeWordKind : uint8_t { Unseen, Other, New, Type };
@@ -69,6 +65,7 @@ class Parser {
 
   // expressions
   Expr* parseExpr(int minPrec = 0);
+  Expr* parsePrefix();
   Expr* parseIntLit();
   Expr* parseDblLit();
   Expr* parseStrLit();
