@@ -188,6 +188,9 @@ enum class StmtKind : uint8_t {
 
 struct Stmt {
   StmtKind kind;
+  // The checker met an operator in the statement or in one inside it: only there does the
+  // compiler look for the literal operands that get constant registers.
+  bool hasOperators = false;
   int32_t line = 0;
   explicit Stmt(StmtKind k) : kind(k) {}
 };
@@ -345,6 +348,9 @@ struct Script {
   std::vector<std::string> strings;
   std::vector<std::unique_ptr<FuncDecl>> functions;
   Block main;
+  // The storage of main: the top-level list, a generated script's longest by far, stays where
+  // the parser gathered it instead of being copied to the arena.
+  std::vector<Stmt*> mainStatements;
   std::vector<VarInfo*> globals;     // filled by the checker
   std::vector<VarInfo*> mainLocals;  // hidden temporaries of the main code (select subjects)
   std::vector<std::unique_ptr<CallInfo>> calls;  // owned resolutions

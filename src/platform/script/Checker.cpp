@@ -216,6 +216,14 @@ void Checker::checkBody(const Block& body, LoopWord loop) {
 }
 
 void Checker::checkStmt(Stmt* s) {
+  const bool outer = sawOperator_;
+  sawOperator_ = false;
+  checkStmtKind(s);
+  s->hasOperators = sawOperator_;
+  sawOperator_ = outer || sawOperator_;
+}
+
+void Checker::checkStmtKind(Stmt* s) {
   switch (s->kind) {
     case StmtKind::Dim:
       return checkDim(static_cast<DimStmt*>(s));

@@ -72,6 +72,7 @@ class Checker {
   // statements (Checker.cpp)
   void checkBlock(const Block& block);
   void checkStmt(Stmt* s);
+  void checkStmtKind(Stmt* s);
   void checkDim(DimStmt* s);
   void checkAssign(AssignStmt* s);
   bool isAppendChain(const AssignStmt* s) const;
@@ -140,6 +141,7 @@ class Checker {
   std::vector<Sym> localNames_;   // the names set in locals_, to clear them for the next function
   FuncDecl* function_ = nullptr;  // the function being checked; null in the main code
   std::vector<LoopWord> loops_;
+  bool sawOperator_ = false;  // in the statement being checked, for Stmt::hasOperators
   Sym symStr_, symCstr_, symUbound_, symBeep_;
   std::optional<CompileError> error_;
 };

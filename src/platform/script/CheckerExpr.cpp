@@ -183,6 +183,7 @@ Expr* Checker::checkBinary(BinaryExpr* e) {
 }
 
 Expr* Checker::checkOperator(BinaryExpr* e) {
+  sawOperator_ = true;
   e->rhs = check(e->rhs);
   requireValue(e->lhs, e->line);
   requireValue(e->rhs, e->line);

@@ -54,7 +54,7 @@ Compiler::Compiler(Script& script, Program& program) : script_(script), program_
 
 std::optional<CompileError> Compiler::compile() {
   try {
-    program_.strings = script_.strings;
+    program_.strings = std::move(script_.strings);  // the script is done with once compiled
     program_.protos.resize(script_.functions.size() + 1);
     compileMain();
     for (auto& f : script_.functions) compileFunction(f.get());
@@ -143,7 +143,7 @@ void Compiler::compileFunction(FuncDecl* f) {
 // Registers: the variables (parameters first), then the operators' constants.
 void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount,
                           const Block& body) {
-  std::fill(std::begin(next_), std::end(next_), 0);
+  next_ = {0, 0, 0, 0};
   constRegs_.clear();
   loops_.clear();
   for (size_t i = 0; i < vars.size(); ++i) {
@@ -158,7 +158,7 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
   constRegs_.insert(one.u, one_);
   p.consts.push_back(one);
   collectConstants(body);
-  std::copy(std::begin(next_), std::end(next_), std::begin(firstTemp_));
+  firstTemp_ = next_;
 }
 
 void Compiler::finishProto() {
@@ -208,6 +208,7 @@ void Compiler::collectConstants(const Block& blk) {
     if (e) collectConstants(e);
   };
   for (const Stmt* s : blk) {
+    if (!s->hasOperators) continue;
     switch (s->kind) {
       case StmtKind::Dim:
         for (const DimItem& it : static_cast<const DimStmt*>(s)->items) ex(it.init);
@@ -271,8 +272,7 @@ void Compiler::block(const Block& b) {
 
 // Temporaries live for one statement.
 void Compiler::stmt(Stmt* s) {
-  uint32_t mark[kBankCount];
-  std::copy(std::begin(next_), std::end(next_), std::begin(mark));
+  const Registers mark = next_;
   line_ = s->line;
   switch (s->kind) {
     case StmtKind::Dim:
@@ -330,7 +330,7 @@ void Compiler::stmt(Stmt* s) {
       redim(static_cast<RedimStmt*>(s));
       break;
   }
-  std::copy(std::begin(mark), std::end(mark), std::begin(next_));
+  next_ = mark;
 }
 
 void Compiler::defaultInto(Type t, uint32_t dst) {

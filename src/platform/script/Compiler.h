@@ -3,6 +3,7 @@
 // constants that operators use, then temporaries allocated as a stack per statement.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <vector>
@@ -50,6 +51,7 @@ class Compiler {
 
  private:
   struct Failure {};
+  using Registers = std::array<uint32_t, kBankCount>;  // a count or a register per bank
   struct Loop {
     LoopWord word;
     std::vector<size_t> breaks;
@@ -145,8 +147,8 @@ class Compiler {
   Proto* proto_ = nullptr;
   FuncDecl* function_ = nullptr;
   int line_ = 0;
-  uint32_t next_[kBankCount] = {0, 0, 0, 0};
-  uint32_t firstTemp_[kBankCount] = {0, 0, 0, 0};
+  Registers next_ = {0, 0, 0, 0};
+  Registers firstTemp_ = {0, 0, 0, 0};
   BitsIndex constRegs_;   // bit pattern -> register
   BitsIndex numberPool_;  // bit pattern -> its index in Program::numbers
   std::vector<Loop> loops_;
