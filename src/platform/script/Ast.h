@@ -21,27 +21,32 @@ class Arena {
   Arena(const Arena&) = delete;
   Arena& operator=(const Arena&) = delete;
 
-  void* allocate(size_t bytes, size_t align) {
-    size_t pad = (align - (reinterpret_cast<uintptr_t>(cur_) & (align - 1))) & (align - 1);
-    if (cur_ == nullptr || bytes + pad > left_) return allocateInNewBlock(bytes, align);
-    char* p = cur_ + pad;
-    cur_ = p + bytes;
-    left_ -= bytes + pad;
+  // Every allocation is a multiple of kAlign long, so that the next one starts aligned.
+  static constexpr size_t kAlign = 8;
+
+  void* allocate(size_t bytes) {
+    bytes = (bytes + kAlign - 1) & ~(kAlign - 1);
+    if (bytes > left_) return allocateInNewBlock(bytes);
+    char* p = cur_;
+    cur_ += bytes;
+    left_ -= bytes;
     return p;
   }
   template <class T, class... A>
   T* make(A&&... args) {
-    return new (allocate(sizeof(T), alignof(T))) T(std::forward<A>(args)...);
+    static_assert(alignof(T) <= kAlign);
+    return new (allocate(sizeof(T))) T(std::forward<A>(args)...);
   }
   template <class T>
   T* copy(const T* items, size_t n) {
-    T* p = static_cast<T*>(allocate(sizeof(T) * (n ? n : 1), alignof(T)));
+    static_assert(alignof(T) <= kAlign);
+    T* p = static_cast<T*>(allocate(sizeof(T) * (n ? n : 1)));
     std::uninitialized_copy_n(items, n, p);
     return p;
   }
 
  private:
-  void* allocateInNewBlock(size_t bytes, size_t align);
+  void* allocateInNewBlock(size_t bytes);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
   char* cur_ = nullptr;

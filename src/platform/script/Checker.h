@@ -43,9 +43,12 @@ class Checker {
     Type result;
   };
   // A call already resolved: a generated script calls the same few methods with the same
-  // argument types on every line, and a resolution depends on nothing else.
+  // argument types on every line, and a resolution depends on nothing else. Calls of up to
+  // kCachedArgs arguments are kept, their types packed in one word (argTypesKey).
+  static constexpr uint32_t kCachedArgs = 4;
   struct Resolution {
-    std::vector<Type> argTypes;
+    uint64_t argTypes;
+    uint32_t argCount;
     CallInfo* call;
   };
   // Everything of one name that can be called, and the calls of it resolved so far.
@@ -124,7 +127,7 @@ class Checker {
   void convertArgs(CallInfo* call, List<Expr*>& args, int line);
   [[noreturn]] void failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line);
   bool hasCandidates(Sym name);
-  static CallInfo* findResolution(const Callables& c, const List<Expr*>& args);
+  static uint64_t argTypesKey(const List<Expr*>& args);
 
   [[noreturn]] void fail(int code, int line, std::string message);
   const std::string& spelling(Sym s) const { return script_.symbols.spelling(s); }

@@ -85,14 +85,10 @@ void Compiler::patchAll(const std::vector<size_t>& at) {
   for (size_t a : at) patch(a);
 }
 
-uint32_t Compiler::temp(Bank b, uint32_t count) {
-  auto i = static_cast<size_t>(b);
-  uint32_t r = next_[i];
-  next_[i] += count;
-  if (next_[i] > static_cast<uint32_t>(kMaxRegisters))
+void Compiler::growFrame(size_t bank) {
+  if (next_[bank] > static_cast<uint32_t>(kMaxRegisters))
     fail(kErrTooLarge, "The script needs too many registers");
-  proto_->regs[i] = std::max(proto_->regs[i], next_[i]);
-  return r;
+  proto_->regs[bank] = next_[bank];
 }
 
 bool Compiler::isTemp(Bank b, uint32_t reg) const {

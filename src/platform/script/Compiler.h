@@ -5,7 +5,6 @@
 
 #include <array>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include "platform/script/Ast.h"
@@ -59,9 +58,17 @@ class Compiler {
   };
   // An argument already in a register (for run-time overload dispatch).
   struct ArgValue {
-    Expr* expr = nullptr;
     uint32_t reg = 0;
     Type type;
+  };
+  // Hands out a call site's argument registers in parameter order, consecutive per bank.
+  struct ArgSlots {
+    const CallSite& site;
+    uint16_t used[kBankCount] = {0, 0, 0, 0};
+    uint32_t next(Type param) {
+      auto b = static_cast<size_t>(bankOf(param));
+      return site.argBase[b] + used[b]++;
+    }
   };
 
   // functions (Compiler.cpp)
@@ -119,7 +126,9 @@ class Compiler {
   std::vector<size_t> jumpIfFalse(Expr* cond);
   size_t jumpIfTrue(Expr* cond);
   void callInto(CallInfo* call, List<Expr*>& args, int64_t dst);
-  void siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t dst);
+  CallSite beginSite(const CallInfo* call);
+  void finishSite(const CallInfo* call, CallSite& site, int64_t dst);
+  void candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst);
   uint32_t contextParams(const CallInfo* call);
   void dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst);
   void inlineCall(CallInfo* call, List<Expr*>& args, int64_t dst);
@@ -133,7 +142,15 @@ class Compiler {
   void patchAll(const std::vector<size_t>& at);
   void patchTo(size_t at, size_t target);
   size_t here() const { return proto_->code.size(); }
-  uint32_t temp(Bank b, uint32_t count = 1);
+  // Inline for the usual case, a register within the frame as it stands.
+  uint32_t temp(Bank b, uint32_t count = 1) {
+    auto i = static_cast<size_t>(b);
+    uint32_t r = next_[i];
+    next_[i] += count;
+    if (next_[i] > proto_->regs[i]) growFrame(i);
+    return r;
+  }
+  void growFrame(size_t bank);
   uint32_t temp(Type t) { return temp(bankOf(t)); }
   uint32_t stringConstant(const std::string& s);
   int32_t numberConstant(Num n);

@@ -518,31 +518,26 @@ void Compiler::callInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
     default:
       break;
   }
-  // Most calls take a few arguments: those are listed on the stack.
-  constexpr uint32_t kInline = 8;
-  if (args.count <= kInline) {
-    ArgValue values[kInline];
-    for (uint32_t i = 0; i < args.count; ++i) values[i].expr = args[i];
-    return siteCall(call, std::span<const ArgValue>(values, args.count), dst);
-  }
-  std::vector<ArgValue> values(args.count);
-  for (uint32_t i = 0; i < args.count; ++i) values[i].expr = args[i];
-  siteCall(call, values, dst);
+  CallSite site = beginSite(call);
+  ArgSlots slots{site};
+  for (uint32_t i = 0; i < args.count; ++i) exprInto(args[i], slots.next(call->params[i]));
+  finishSite(call, site, dst);
 }
 
-// A context method's parameter types are the same at every call, so its sites share one list.
+// A context method's parameter types are the same at every call (every resolution to it
+// carries the method's own), so its sites share one list.
 uint32_t Compiler::contextParams(const CallInfo* call) {
   if (call->target >= contextParams_.size()) contextParams_.resize(call->target + 1, kNoList);
   uint32_t& list = contextParams_[call->target];
-  if (list != kNoList && program_.paramLists[list] == call->params) return list;
-  const auto next = static_cast<uint32_t>(program_.paramLists.size());
-  if (list == kNoList) list = next;
-  program_.paramLists.push_back(call->params);
-  return next;
+  if (list == kNoList) {
+    list = static_cast<uint32_t>(program_.paramLists.size());
+    program_.paramLists.push_back(call->params);
+  }
+  return list;
 }
 
 // Arguments go to consecutive registers per bank; the callee finds them there.
-void Compiler::siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t dst) {
+CallSite Compiler::beginSite(const CallInfo* call) {
   CallSite site;
   site.kind = call->kind;
   site.target = call->kind == CalleeKind::Script ? call->target + 1 : call->target;
@@ -551,30 +546,34 @@ void Compiler::siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t 
   for (const Type& p : call->params) ++site.argCount[static_cast<size_t>(bankOf(p))];
   for (int b = 0; b < kBankCount; ++b)
     site.argBase[b] = site.argCount[b] ? temp(static_cast<Bank>(b), site.argCount[b]) : next_[b];
-  uint16_t used[kBankCount] = {0, 0, 0, 0};
-  for (size_t i = 0; i < args.size(); ++i) {
-    auto b = static_cast<size_t>(bankOf(call->params[i]));
-    uint32_t slot = site.argBase[b] + used[b]++;
-    if (args[i].expr)
-      exprInto(args[i].expr, slot);
-    else
-      convertInto(args[i].type, args[i].reg, call->params[i], slot);
-  }
+  return site;
+}
+
+// With the arguments in place: the result's register, the site, the call instruction.
+void Compiler::finishSite(const CallInfo* call, CallSite& site, int64_t dst) {
   if (call->result.base != BaseType::Void) {
     site.dst = (dst >= 0 ? static_cast<uint32_t>(dst) : temp(call->result));
   }
   Op op = call->kind == CalleeKind::Script
               ? Op::CALL
               : (call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC);
-  program_.sites.push_back(std::move(site));
+  program_.sites.push_back(site);
   emit(op, 0, 0, 0, static_cast<int32_t>(program_.sites.size() - 1));
+}
+
+// A call of one dispatch candidate with the arguments already in registers.
+void Compiler::candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst) {
+  CallSite site = beginSite(call);
+  ArgSlots slots{site};
+  for (size_t i = 0; i < args.size(); ++i)
+    convertInto(args[i].type, args[i].reg, call->params[i], slots.next(call->params[i]));
+  finishSite(call, site, dst);
 }
 
 // The overload is chosen at run time by the types the Variant arguments hold.
 void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
   std::vector<ArgValue> values(args.count);
-  for (uint32_t i = 0; i < args.count; ++i)
-    values[i] = ArgValue{nullptr, expr(args[i]), args[i]->type};
+  for (uint32_t i = 0; i < args.count; ++i) values[i] = ArgValue{expr(args[i]), args[i]->type};
   DispatchInfo info;
   for (uint8_t p : call->variantArgs) info.varRegs.push_back(values[p].reg);
   for (CallInfo* c : call->candidates) {
@@ -592,13 +591,13 @@ void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
     CallInfo* c = call->candidates[k];
     size_t skip = emit(Op::JNE_K, sel, 0, static_cast<uint32_t>(k));
     if (!hasResult || c->result == call->result) {
-      siteCall(c, values, res);
+      candidateCall(c, values, res);
     } else if (c->result.base == BaseType::Void) {
-      siteCall(c, values, -1);
+      candidateCall(c, values, -1);
       emit(Op::CLEAR_V, static_cast<uint32_t>(res));
     } else {
       uint32_t t = temp(c->result);
-      siteCall(c, values, t);
+      candidateCall(c, values, t);
       convertInto(c->result, t, call->result, static_cast<uint32_t>(res));
     }
     ends.push_back(emit(Op::JMP));

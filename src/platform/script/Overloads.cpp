@@ -85,28 +85,32 @@ std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
 CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
   const Callables* known = findCallables(name);
   if (!known) return resolveSpecial(name, args, line);
-  if (CallInfo* call = findResolution(*known, args)) {
-    convertArgs(call, args, line);
-    return call;
+  // The types as the call has them, before chooseOverload converts the arguments.
+  const bool cached = args.count <= kCachedArgs;
+  const uint64_t types = cached ? argTypesKey(args) : 0;
+  if (cached) {
+    for (const Resolution& r : known->resolved) {
+      if (r.argCount == args.count && r.argTypes == types) {
+        convertArgs(r.call, args, line);
+        return r.call;
+      }
+    }
   }
   std::vector<Candidate> cands = candidates(name);
   if (cands.empty()) return resolveSpecial(name, args, line);
-  // The types as the call has them, before chooseOverload converts the arguments.
-  Resolution r{std::vector<Type>(args.count), nullptr};
-  for (uint32_t i = 0; i < args.count; ++i) r.argTypes[i] = args[i]->type;
-  r.call = chooseOverload(cands, args, name, line);
-  callablesOf(name).resolved.push_back(r);
-  return r.call;
+  CallInfo* call = chooseOverload(cands, args, name, line);
+  if (cached) callablesOf(name).resolved.push_back(Resolution{types, args.count, call});
+  return call;
 }
 
-CallInfo* Checker::findResolution(const Callables& c, const List<Expr*>& args) {
-  for (const Resolution& r : c.resolved) {
-    if (r.argTypes.size() != args.count) continue;
-    bool same = true;
-    for (uint32_t i = 0; i < args.count && same; ++i) same = r.argTypes[i] == args[i]->type;
-    if (same) return r.call;
+// 16 bits per argument: its base type and its dimensions.
+uint64_t Checker::argTypesKey(const List<Expr*>& args) {
+  uint64_t key = 0;
+  for (uint32_t i = 0; i < args.count; ++i) {
+    const Type t = args[i]->type;
+    key |= (uint64_t{static_cast<uint8_t>(t.base)} << 8 | t.dims) << (16 * i);
   }
-  return nullptr;
+  return key;
 }
 
 bool Checker::hasCandidates(Sym name) {

@@ -66,6 +66,20 @@ const ResolutionCase kResolutions[] = {
     {"SameTypesInsideAFunctionAndOutside",
      "sub show(x as double)\nprintAny x\nprintAny 1\nend sub\nprintAny 1\nshow 2\nprintAny 3.5",
      "printAny Int64 1 | printAny Double 2 | printAny Int64 1 | printAny Double 3.5", ""},
+    {"FourthArgumentDecides",
+     "function f(a as double, b as double, c as double, d as string) as string\n"
+     "return \"text\"\nend function\n"
+     "function f(a as double, b as double, c as double, d() as double) as string\n"
+     "return \"array\"\nend function\n"
+     "dim d(1) as double\nprint f(1, 2, 3, \"e\")\nprint f(1, 2, 3, d)\nprint f(1, 2, 3, \"e\")",
+     "", "text|array|text"},
+    {"ManyArgumentsDecideToo",
+     "function f(a as double, b as double, c as double, d as double, e as string) as string\n"
+     "return \"text\"\nend function\n"
+     "function f(a as double, b as double, c as double, d as double, e as double) as string\n"
+     "return \"number\"\nend function\n"
+     "print f(1, 2, 3, 4, \"e\")\nprint f(1, 2, 3, 4, 5)\nprint f(1, 2, 3, 4, \"e\")",
+     "", "text|number|text"},
     {"ScriptFunctionNamedStrReplacesTheConversion",
      "function str(x as double) as string\nreturn \"mine\"\nend function\n"
      "print str(1.5)\nprint str(2)",
