@@ -10,11 +10,9 @@ constexpr size_t kBlockSize = 64 * 1024;
 void* Arena::allocateInNewBlock(size_t bytes) {
   size_t size = bytes > kBlockSize ? bytes : kBlockSize;
   blocks_.push_back(std::unique_ptr<char[]>(new char[size]));
-  cur_ = blocks_.back().get();
-  left_ = size;
-  char* p = cur_;
-  cur_ += bytes;
-  left_ -= bytes;
+  char* p = blocks_.back().get();
+  cur_ = p + bytes;
+  end_ = p + size;
   return p;
 }
 

@@ -26,10 +26,9 @@ class Arena {
 
   void* allocate(size_t bytes) {
     bytes = (bytes + kAlign - 1) & ~(kAlign - 1);
-    if (bytes > left_) return allocateInNewBlock(bytes);
+    if (bytes > static_cast<size_t>(end_ - cur_)) return allocateInNewBlock(bytes);
     char* p = cur_;
     cur_ += bytes;
-    left_ -= bytes;
     return p;
   }
   template <class T, class... A>
@@ -49,8 +48,8 @@ class Arena {
   void* allocateInNewBlock(size_t bytes);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
-  char* cur_ = nullptr;
-  size_t left_ = 0;
+  char* cur_ = nullptr;  // the free part of the current block
+  char* end_ = nullptr;
 };
 
 template <class T>

@@ -37,6 +37,14 @@ void Checker::fail(int code, int line, std::string message) {
   throw Failure{};
 }
 
+void Checker::fail(int code, int line, const char* message) {
+  fail(code, line, std::string(message));
+}
+
+void Checker::failName(int code, int line, Sym name, const char* rest) {
+  fail(code, line, "'" + spelling(name) + "'" + rest);
+}
+
 // Script functions by name; of two with the same parameter types the later one is called.
 void Checker::indexFunctions() {
   uint32_t index = 0;
@@ -275,15 +283,14 @@ void Checker::checkAssign(AssignStmt* s) {
   if (s->target->kind == ExprKind::Name) {
     auto* n = static_cast<NameExpr*>(s->target);
     n->var = lookupVar(n->name);
-    if (!n->var) fail(kErrUndefined, s->line, "'" + spelling(n->name) + "' is not declared");
-    if (n->var->isConst)
-      fail(kErrConstAssign, s->line, "'" + spelling(n->name) + "' is a constant");
+    if (!n->var) failName(kErrUndefined, s->line, n->name, " is not declared");
+    if (n->var->isConst) failName(kErrConstAssign, s->line, n->name, " is a constant");
     n->type = target = n->var->type;
   } else {
     auto* c = static_cast<CallExpr*>(s->target);
     VarInfo* array = lookupVar(c->name);
     if (!array || !array->type.isArray()) {
-      fail(kErrNotAnArray, s->line, "'" + spelling(c->name) + "' is not an array");
+      failName(kErrNotAnArray, s->line, c->name, " is not an array");
     }
     s->target = checkIndex(c, array);
     target = s->target->type;
@@ -314,9 +321,8 @@ void Checker::checkCallStmt(CallStmt* s) {
     List<Expr*> none;
     n->call = resolveCall(n->name, none, s->line);
     if (!n->call) {
-      if (lookupVar(n->name))
-        fail(kErrNotAFunction, s->line, "'" + spelling(n->name) + "' is not a method");
-      fail(kErrUndefined, s->line, "'" + spelling(n->name) + "' is not declared");
+      if (lookupVar(n->name)) failName(kErrNotAFunction, s->line, n->name, " is not a method");
+      failName(kErrUndefined, s->line, n->name, " is not declared");
     }
     n->type = n->call->result;
     return;
@@ -506,9 +512,8 @@ void Checker::checkPrint(PrintStmt* s) {
 
 void Checker::checkRedim(RedimStmt* s) {
   s->var = lookupVar(s->name);
-  if (!s->var) fail(kErrUndefined, s->line, "'" + spelling(s->name) + "' is not declared");
-  if (!s->var->type.isArray())
-    fail(kErrNotAnArray, s->line, "'" + spelling(s->name) + "' is not an array");
+  if (!s->var) failName(kErrUndefined, s->line, s->name, " is not declared");
+  if (!s->var->type.isArray()) failName(kErrNotAnArray, s->line, s->name, " is not an array");
   if (s->bounds.count < s->var->type.dims)
     fail(kErrTooFewSubscripts, s->line, "Too few bounds for the array");
   if (s->bounds.count > s->var->type.dims)

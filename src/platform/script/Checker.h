@@ -130,6 +130,11 @@ class Checker {
   static uint64_t argTypesKey(const List<Expr*>& args);
 
   [[noreturn]] void fail(int code, int line, std::string message);
+  // Out of line, so that the checks that may fail build no message where they pass.
+  [[noreturn]] void fail(int code, int line, const char* message);
+  // "'name'" and the rest of the message.
+  [[noreturn]] void failName(int code, int line, Sym name, const char* rest);
+  [[noreturn]] void failConversion(Type from, Type to, int line);
   const std::string& spelling(Sym s) const { return script_.symbols.spelling(s); }
 
   Script& script_;

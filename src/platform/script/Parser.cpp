@@ -140,6 +140,10 @@ void Parser::fail(int code, int line, std::string message) {
   throw Failure{};
 }
 
+void Parser::fail(int code, int line, const char* message) {
+  fail(code, line, std::string(message));
+}
+
 void Parser::unexpected(const char* expected) {
   const Token& t = cur();
   if (t.kind == Tok::Error) fail(kErrSyntax, t.line, script_.strings[t.id]);

@@ -94,6 +94,8 @@ class Parser {
   Sym expectName(const char* what);
   std::string describe(const Token& t) const;
   [[noreturn]] void fail(int code, int line, std::string message);
+  // Out of line, so that the checks that may fail build no message where they pass.
+  [[noreturn]] void fail(int code, int line, const char* message);
   [[noreturn]] void unexpected(const char* expected = nullptr);
 
   const std::vector<Token>& tokens_;
