@@ -21,31 +21,35 @@ class Arena {
   Arena(const Arena&) = delete;
   Arena& operator=(const Arena&) = delete;
 
-  void* allocate(size_t bytes, size_t align) {
-    size_t pad = (align - (reinterpret_cast<uintptr_t>(cur_) & (align - 1))) & (align - 1);
-    if (cur_ == nullptr || bytes + pad > left_) return allocateInNewBlock(bytes, align);
-    char* p = cur_ + pad;
-    cur_ = p + bytes;
-    left_ -= bytes + pad;
+  // Every allocation is a multiple of kAlign long, so that the next one starts aligned.
+  static constexpr size_t kAlign = 8;
+
+  void* allocate(size_t bytes) {
+    bytes = (bytes + kAlign - 1) & ~(kAlign - 1);
+    if (bytes > static_cast<size_t>(end_ - cur_)) return allocateInNewBlock(bytes);
+    char* p = cur_;
+    cur_ += bytes;
     return p;
   }
   template <class T, class... A>
   T* make(A&&... args) {
-    return new (allocate(sizeof(T), alignof(T))) T(std::forward<A>(args)...);
+    static_assert(alignof(T) <= kAlign);
+    return new (allocate(sizeof(T))) T(std::forward<A>(args)...);
   }
   template <class T>
-  T* array(size_t n) {
-    T* p = static_cast<T*>(allocate(sizeof(T) * (n ? n : 1), alignof(T)));
-    for (size_t i = 0; i < n; ++i) new (p + i) T();
+  T* copy(const T* items, size_t n) {
+    static_assert(alignof(T) <= kAlign);
+    T* p = static_cast<T*>(allocate(sizeof(T) * (n ? n : 1)));
+    std::uninitialized_copy_n(items, n, p);
     return p;
   }
 
  private:
-  void* allocateInNewBlock(size_t bytes, size_t align);
+  void* allocateInNewBlock(size_t bytes);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
-  char* cur_ = nullptr;
-  size_t left_ = 0;
+  char* cur_ = nullptr;  // the free part of the current block
+  char* end_ = nullptr;
 };
 
 template <class T>
@@ -62,8 +66,7 @@ template <class T>
 List<T> toList(Arena& arena, const T* items, size_t n) {
   List<T> l;
   l.count = static_cast<uint32_t>(n);
-  l.items = arena.array<T>(n);
-  for (size_t i = 0; i < n; ++i) l.items[i] = items[i];
+  l.items = arena.copy(items, n);
   return l;
 }
 
@@ -189,6 +192,9 @@ enum class StmtKind : uint8_t {
 
 struct Stmt {
   StmtKind kind;
+  // The checker met an operator in the statement or in one inside it: only there does the
+  // compiler look for the literal operands that get constant registers.
+  bool hasOperators = false;
   int32_t line = 0;
   explicit Stmt(StmtKind k) : kind(k) {}
 };
@@ -346,6 +352,9 @@ struct Script {
   std::vector<std::string> strings;
   std::vector<std::unique_ptr<FuncDecl>> functions;
   Block main;
+  // The storage of main: the top-level list, a generated script's longest by far, stays where
+  // the parser gathered it instead of being copied to the arena.
+  std::vector<Stmt*> mainStatements;
   std::vector<VarInfo*> globals;     // filled by the checker
   std::vector<VarInfo*> mainLocals;  // hidden temporaries of the main code (select subjects)
   std::vector<std::unique_ptr<CallInfo>> calls;  // owned resolutions

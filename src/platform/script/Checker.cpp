@@ -23,7 +23,7 @@ std::optional<CompileError> Checker::check() {
     indexContext();
     const auto& table = builtins();
     for (uint32_t i = 0; i < table.size(); ++i)
-      builtinsByName_[script_.symbols.intern(table[i].name)].push_back(i);
+      callablesOf(script_.symbols.intern(table[i].name)).builtins.push_back(i);
     collectGlobals(script_.main);
     checkBlock(script_.main);
     for (auto& f : script_.functions) checkFunction(f.get());
@@ -37,6 +37,14 @@ void Checker::fail(int code, int line, std::string message) {
   throw Failure{};
 }
 
+void Checker::fail(int code, int line, const char* message) {
+  fail(code, line, std::string(message));
+}
+
+void Checker::failName(int code, int line, Sym name, const char* rest) {
+  fail(code, line, "'" + spelling(name) + "'" + rest);
+}
+
 // Script functions by name; of two with the same parameter types the later one is called.
 void Checker::indexFunctions() {
   uint32_t index = 0;
@@ -46,7 +54,7 @@ void Checker::indexFunctions() {
     std::vector<Type> params;
     for (const Param& p : f->params) params.push_back(p.type);
     funcParams_.push_back(std::move(params));
-    auto& list = functions_[f->name];
+    auto& list = callablesOf(f->name).functions;
     for (FuncDecl* other : list) {
       if (other->hidden || other->params.count != f->params.count) continue;
       bool same = true;
@@ -64,7 +72,7 @@ void Checker::indexContext() {
   for (uint32_t i = 0; i < context_->size(); ++i) {
     const ContextMethod& m = (*context_)[i];
     for (ScriptType p : m.params) contextParams_[i].push_back(fromScriptType(p));
-    contextByName_[script_.symbols.intern(m.name)].push_back(i);
+    callablesOf(script_.symbols.intern(m.name)).context.push_back(i);
   }
 }
 
@@ -114,18 +122,18 @@ void Checker::declareGlobal(DimItem& item, bool isConst) {
   if (isConst && t.base == BaseType::Void) t = inferConstType(item.init);
   if (script_.symbols.isReserved(item.name))
     fail(kErrSyntax, item.line, "A reserved word cannot name a variable");
-  auto it = globals_.find(item.name);
-  if (it != globals_.end()) {
-    if (it->second->type != t || it->second->isConst != isConst) {
+  VarInfo*& slot = globals_.at(item.name);
+  if (VarInfo* known = slot) {
+    if (known->type != t || known->isConst != isConst) {
       fail(kErrRedeclared, item.line,
-           "'" + spelling(item.name) + "' is already declared as " + typeName(it->second->type));
+           "'" + spelling(item.name) + "' is already declared as " + typeName(known->type));
     }
-    item.var = it->second;
+    item.var = known;
     return;
   }
   VarInfo* v = newVar(item.name, t, item.line, true);
   v->isConst = isConst;
-  globals_[item.name] = v;
+  slot = v;
   item.var = v;
 }
 
@@ -162,17 +170,17 @@ VarInfo* Checker::newVar(Sym name, Type type, int line, bool global) {
 VarInfo* Checker::declareLocal(Sym name, Type type, int line, bool isConst) {
   if (script_.symbols.isReserved(name))
     fail(kErrSyntax, line, "A reserved word cannot name a variable");
-  auto it = locals_.find(name);
-  if (it != locals_.end()) {
-    if (it->second->type != type || it->second->isConst != isConst) {
+  if (VarInfo* known = locals_.get(name)) {
+    if (known->type != type || known->isConst != isConst) {
       fail(kErrRedeclared, line,
-           "'" + spelling(name) + "' is already declared as " + typeName(it->second->type));
+           "'" + spelling(name) + "' is already declared as " + typeName(known->type));
     }
-    return it->second;
+    return known;
   }
   VarInfo* v = newVar(name, type, line, false);
   v->isConst = isConst;
-  locals_[name] = v;
+  locals_.at(name) = v;
+  localNames_.push_back(name);
   return v;
 }
 
@@ -183,18 +191,17 @@ VarInfo* Checker::hiddenVar(Type type, int line) {
 
 VarInfo* Checker::lookupVar(Sym name) const {
   if (function_) {
-    auto it = locals_.find(name);
-    if (it != locals_.end()) return it->second;
+    if (VarInfo* v = locals_.get(name)) return v;
   }
-  auto g = globals_.find(name);
-  return g == globals_.end() ? nullptr : g->second;
+  return globals_.get(name);
 }
 
 void Checker::checkFunction(FuncDecl* f) {
   function_ = f;
-  locals_.clear();
+  for (Sym name : localNames_) locals_.at(name) = nullptr;
+  localNames_.clear();
   for (Param& p : f->params) {
-    if (locals_.count(p.name))
+    if (locals_.get(p.name))
       fail(kErrRedeclared, p.line, "Two parameters are named '" + spelling(p.name) + "'");
     VarInfo* v = declareLocal(p.name, p.type, p.line, false);
     v->isParam = true;
@@ -217,6 +224,14 @@ void Checker::checkBody(const Block& body, LoopWord loop) {
 }
 
 void Checker::checkStmt(Stmt* s) {
+  const bool outer = sawOperator_;
+  sawOperator_ = false;
+  checkStmtKind(s);
+  s->hasOperators = sawOperator_;
+  sawOperator_ = outer || sawOperator_;
+}
+
+void Checker::checkStmtKind(Stmt* s) {
   switch (s->kind) {
     case StmtKind::Dim:
       return checkDim(static_cast<DimStmt*>(s));
@@ -268,15 +283,14 @@ void Checker::checkAssign(AssignStmt* s) {
   if (s->target->kind == ExprKind::Name) {
     auto* n = static_cast<NameExpr*>(s->target);
     n->var = lookupVar(n->name);
-    if (!n->var) fail(kErrUndefined, s->line, "'" + spelling(n->name) + "' is not declared");
-    if (n->var->isConst)
-      fail(kErrConstAssign, s->line, "'" + spelling(n->name) + "' is a constant");
+    if (!n->var) failName(kErrUndefined, s->line, n->name, " is not declared");
+    if (n->var->isConst) failName(kErrConstAssign, s->line, n->name, " is a constant");
     n->type = target = n->var->type;
   } else {
     auto* c = static_cast<CallExpr*>(s->target);
     VarInfo* array = lookupVar(c->name);
     if (!array || !array->type.isArray()) {
-      fail(kErrNotAnArray, s->line, "'" + spelling(c->name) + "' is not an array");
+      failName(kErrNotAnArray, s->line, c->name, " is not an array");
     }
     s->target = checkIndex(c, array);
     target = s->target->type;
@@ -307,9 +321,8 @@ void Checker::checkCallStmt(CallStmt* s) {
     List<Expr*> none;
     n->call = resolveCall(n->name, none, s->line);
     if (!n->call) {
-      if (lookupVar(n->name))
-        fail(kErrNotAFunction, s->line, "'" + spelling(n->name) + "' is not a method");
-      fail(kErrUndefined, s->line, "'" + spelling(n->name) + "' is not declared");
+      if (lookupVar(n->name)) failName(kErrNotAFunction, s->line, n->name, " is not a method");
+      failName(kErrUndefined, s->line, n->name, " is not declared");
     }
     n->type = n->call->result;
     return;
@@ -364,7 +377,7 @@ void Checker::checkFor(ForStmt* s) {
       v = declareLocal(s->varName, t, s->line, false);
     } else {
       v = newVar(s->varName, t, s->line, true);
-      globals_[s->varName] = v;
+      globals_.at(s->varName) = v;
     }
   }
   if (!isNumericType(v->type))
@@ -394,7 +407,7 @@ void Checker::checkForEach(ForEachStmt* s) {
       v = declareLocal(s->varName, t, s->line, false);
     } else if (!v) {
       v = newVar(s->varName, t, s->line, true);
-      globals_[s->varName] = v;
+      globals_.at(s->varName) = v;
     }
   }
   if (!isConvertible(elem, v->type))
@@ -499,9 +512,8 @@ void Checker::checkPrint(PrintStmt* s) {
 
 void Checker::checkRedim(RedimStmt* s) {
   s->var = lookupVar(s->name);
-  if (!s->var) fail(kErrUndefined, s->line, "'" + spelling(s->name) + "' is not declared");
-  if (!s->var->type.isArray())
-    fail(kErrNotAnArray, s->line, "'" + spelling(s->name) + "' is not an array");
+  if (!s->var) failName(kErrUndefined, s->line, s->name, " is not declared");
+  if (!s->var->type.isArray()) failName(kErrNotAnArray, s->line, s->name, " is not an array");
   if (s->bounds.count < s->var->type.dims)
     fail(kErrTooFewSubscripts, s->line, "Too few bounds for the array");
   if (s->bounds.count > s->var->type.dims)

@@ -5,13 +5,13 @@
 
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/script/Ast.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/CompileError.h"
 #include "platform/script/ScriptContext.h"
+#include "platform/script/SymbolMap.h"
 
 namespace vorline::script {
 
@@ -42,6 +42,23 @@ class Checker {
     const std::vector<Type>* params;
     Type result;
   };
+  // A call already resolved: a generated script calls the same few methods with the same
+  // argument types on every line, and a resolution depends on nothing else. Calls of up to
+  // kCachedArgs arguments are kept, their types packed in one word (argTypesKey).
+  static constexpr uint32_t kCachedArgs = 4;
+  struct Resolution {
+    uint64_t argTypes;
+    uint32_t argCount;
+    CallInfo* call;
+  };
+  // Everything of one name that can be called, and the calls of it resolved so far.
+  struct Callables {
+    std::vector<FuncDecl*> functions;
+    std::vector<uint32_t> context;
+    std::vector<uint32_t> builtins;
+    std::vector<Resolution> resolved;
+    int8_t hasCandidates = -1;  // not asked yet
+  };
 
   // declarations and scopes (Checker.cpp)
   void indexFunctions();
@@ -58,6 +75,7 @@ class Checker {
   // statements (Checker.cpp)
   void checkBlock(const Block& block);
   void checkStmt(Stmt* s);
+  void checkStmtKind(Stmt* s);
   void checkDim(DimStmt* s);
   void checkAssign(AssignStmt* s);
   bool isAppendChain(const AssignStmt* s) const;
@@ -97,6 +115,8 @@ class Checker {
   Expr* makeNameRef(VarInfo* v, int line);
 
   // calls and overloads (Overloads.cpp)
+  Callables& callablesOf(Sym name);
+  const Callables* findCallables(Sym name) const;
   std::vector<Candidate> candidates(Sym name) const;
   CallInfo* resolveCall(Sym name, List<Expr*>& args, int line);
   CallInfo* resolveSpecial(Sym name, List<Expr*>& args, int line);
@@ -107,28 +127,30 @@ class Checker {
   void convertArgs(CallInfo* call, List<Expr*>& args, int line);
   [[noreturn]] void failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line);
   bool hasCandidates(Sym name);
-  static std::string resolutionKey(Sym name, const List<Expr*>& args);
+  static uint64_t argTypesKey(const List<Expr*>& args);
 
   [[noreturn]] void fail(int code, int line, std::string message);
+  // Out of line, so that the checks that may fail build no message where they pass.
+  [[noreturn]] void fail(int code, int line, const char* message);
+  // "'name'" and the rest of the message.
+  [[noreturn]] void failName(int code, int line, Sym name, const char* rest);
+  [[noreturn]] void failConversion(Type from, Type to, int line);
   const std::string& spelling(Sym s) const { return script_.symbols.spelling(s); }
 
   Script& script_;
   Arena& arena_;
   const std::vector<ContextMethod>* context_;
-  std::unordered_map<Sym, std::vector<FuncDecl*>> functions_;
-  std::unordered_map<Sym, std::vector<uint32_t>> contextByName_;
-  std::unordered_map<Sym, std::vector<uint32_t>> builtinsByName_;
+  SymbolMap<uint32_t> callableIndex_;  // 1 + the name's entry in callables_; 0: none
+  std::vector<Callables> callables_;
   std::vector<std::vector<Type>> contextParams_;
   std::vector<std::vector<Type>> funcParams_;
-  std::unordered_map<Sym, VarInfo*> globals_;
-  std::unordered_map<Sym, VarInfo*> locals_;
+  SymbolMap<VarInfo*> globals_;
+  SymbolMap<VarInfo*> locals_;
+  std::vector<Sym> localNames_;   // the names set in locals_, to clear them for the next function
   FuncDecl* function_ = nullptr;  // the function being checked; null in the main code
   std::vector<LoopWord> loops_;
+  bool sawOperator_ = false;  // in the statement being checked, for Stmt::hasOperators
   Sym symStr_, symCstr_, symUbound_, symBeep_;
-  // Resolutions already made, by name and argument types: a generated script calls the same
-  // few methods with the same types on every line, and a resolution depends on nothing else.
-  std::unordered_map<std::string, CallInfo*> resolved_;
-  std::unordered_map<Sym, bool> hasCandidates_;
   std::optional<CompileError> error_;
 };
 

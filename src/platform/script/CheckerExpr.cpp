@@ -112,7 +112,7 @@ Expr* Checker::checkName(NameExpr* e) {
   }
   List<Expr*> none;
   e->call = resolveCall(e->name, none, e->line);
-  if (!e->call) fail(kErrUndefined, e->line, "'" + spelling(e->name) + "' is not declared");
+  if (!e->call) failName(kErrUndefined, e->line, e->name, " is not declared");
   e->type = e->call->result;
   return e;
 }
@@ -183,6 +183,7 @@ Expr* Checker::checkBinary(BinaryExpr* e) {
 }
 
 Expr* Checker::checkOperator(BinaryExpr* e) {
+  sawOperator_ = true;
   e->rhs = check(e->rhs);
   requireValue(e->lhs, e->line);
   requireValue(e->rhs, e->line);
@@ -311,8 +312,8 @@ Expr* Checker::checkCall(CallExpr* e) {
   }
   e->call = resolveCall(e->name, e->args, e->line);
   if (!e->call) {
-    if (v) fail(kErrNotAnArray, e->line, "'" + spelling(e->name) + "' is not an array or a method");
-    fail(kErrUndefined, e->line, "'" + spelling(e->name) + "' is not declared");
+    if (v) failName(kErrNotAnArray, e->line, e->name, " is not an array or a method");
+    failName(kErrUndefined, e->line, e->name, " is not declared");
   }
   e->type = e->call->result;
   return e;
@@ -375,16 +376,18 @@ Expr* Checker::coerce(Expr* e, Type to, int line) {
   Type from = e->type;
   if (from == to) return e;
   requireValue(e, line);
-  if (!isConvertible(from, to)) {
-    fail(kErrTypeMismatch, line,
-         "Type mismatch: expected " + typeName(to) + ", got " + typeName(from));
-  }
+  if (!isConvertible(from, to)) failConversion(from, to, line);
   if (Expr* folded = foldConversion(e, to)) return folded;
   auto* c = arena_.make<ConvExpr>(e);
   c->type = to;
   c->line = line;
   c->depth = static_cast<uint16_t>(e->depth + 1);
   return c;
+}
+
+void Checker::failConversion(Type from, Type to, int line) {
+  fail(kErrTypeMismatch, line,
+       "Type mismatch: expected " + typeName(to) + ", got " + typeName(from));
 }
 
 // Literal conversions done at compile time: 2 as a Double is the constant 2.0.

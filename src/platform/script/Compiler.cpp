@@ -54,7 +54,7 @@ Compiler::Compiler(Script& script, Program& program) : script_(script), program_
 
 std::optional<CompileError> Compiler::compile() {
   try {
-    program_.strings = script_.strings;
+    program_.strings = std::move(script_.strings);  // the script is done with once compiled
     program_.protos.resize(script_.functions.size() + 1);
     compileMain();
     for (auto& f : script_.functions) compileFunction(f.get());
@@ -69,13 +69,7 @@ void Compiler::fail(int code, std::string message) {
 }
 
 size_t Compiler::emit(Op op, uint32_t a, uint32_t b, uint32_t c, int32_t j) {
-  Instr in;
-  in.op = op;
-  in.a = a;
-  in.b = b;
-  in.c = c;
-  in.j = j;
-  proto_->code.push_back(in);
+  proto_->code.push_back(Instr{op, a, b, c, j});
   proto_->lines.push_back(line_);
   return proto_->code.size() - 1;
 }
@@ -91,14 +85,10 @@ void Compiler::patchAll(const std::vector<size_t>& at) {
   for (size_t a : at) patch(a);
 }
 
-uint32_t Compiler::temp(Bank b, uint32_t count) {
-  auto i = static_cast<size_t>(b);
-  uint32_t r = next_[i];
-  next_[i] += count;
-  if (next_[i] > static_cast<uint32_t>(kMaxRegisters))
+void Compiler::growFrame(size_t bank) {
+  if (next_[bank] > static_cast<uint32_t>(kMaxRegisters))
     fail(kErrTooLarge, "The script needs too many registers");
-  proto_->regs[i] = std::max(proto_->regs[i], next_[i]);
-  return r;
+  proto_->regs[bank] = next_[bank];
 }
 
 bool Compiler::isTemp(Bank b, uint32_t reg) const {
@@ -111,9 +101,9 @@ uint32_t Compiler::stringConstant(const std::string& s) {
 }
 
 int32_t Compiler::numberConstant(Num n) {
-  auto [it, added] = numberPool_.try_emplace(n.u, static_cast<int32_t>(program_.numbers.size()));
+  auto [index, added] = numberPool_.insert(n.u, static_cast<uint32_t>(program_.numbers.size()));
   if (added) program_.numbers.push_back(n);
-  return it->second;
+  return static_cast<int32_t>(index);
 }
 
 // ---------------------------------------------------------------- functions
@@ -123,6 +113,12 @@ void Compiler::compileMain() {
   proto_->name = "(main)";
   function_ = nullptr;
   beginProto(*proto_, script_.globals, 0, script_.main);
+  // A generated script is mostly top-level statements of a few instructions each, about one
+  // in two a call: room for them up front spares copying the growing code and sites.
+  const size_t statements = script_.main.count;
+  proto_->code.reserve(3 * statements);
+  proto_->lines.reserve(3 * statements);
+  program_.sites.reserve(statements);
   block(script_.main);
   emit(Op::END);
   finishProto();
@@ -143,7 +139,7 @@ void Compiler::compileFunction(FuncDecl* f) {
 // Registers: the variables (parameters first), then the operators' constants.
 void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount,
                           const Block& body) {
-  std::fill(std::begin(next_), std::end(next_), 0);
+  next_ = {0, 0, 0, 0};
   constRegs_.clear();
   loops_.clear();
   for (size_t i = 0; i < vars.size(); ++i) {
@@ -154,10 +150,11 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
   p.constBase = next_[0];
   Num one;
   one.i = 1;
-  constRegs_[one.u] = one_ = temp(Bank::Num);
+  one_ = temp(Bank::Num);
+  constRegs_.insert(one.u, one_);
   p.consts.push_back(one);
   collectConstants(body);
-  std::copy(std::begin(next_), std::end(next_), std::begin(firstTemp_));
+  firstTemp_ = next_;
 }
 
 void Compiler::finishProto() {
@@ -166,9 +163,9 @@ void Compiler::finishProto() {
 
 void Compiler::addConstant(const Expr* lit) {
   uint64_t bits = literalBits(lit);
-  if (constRegs_.size() >= static_cast<size_t>(kMaxConstantRegisters) || constRegs_.count(bits))
+  if (constRegs_.size() >= static_cast<size_t>(kMaxConstantRegisters) || constRegs_.find(bits))
     return;
-  constRegs_[bits] = temp(Bank::Num);
+  constRegs_.insert(bits, temp(Bank::Num));
   Num n;
   n.u = bits;
   proto_->consts.push_back(n);
@@ -207,6 +204,7 @@ void Compiler::collectConstants(const Block& blk) {
     if (e) collectConstants(e);
   };
   for (const Stmt* s : blk) {
+    if (!s->hasOperators) continue;
     switch (s->kind) {
       case StmtKind::Dim:
         for (const DimItem& it : static_cast<const DimStmt*>(s)->items) ex(it.init);
@@ -270,8 +268,7 @@ void Compiler::block(const Block& b) {
 
 // Temporaries live for one statement.
 void Compiler::stmt(Stmt* s) {
-  uint32_t mark[kBankCount];
-  std::copy(std::begin(next_), std::end(next_), std::begin(mark));
+  const Registers mark = next_;
   line_ = s->line;
   switch (s->kind) {
     case StmtKind::Dim:
@@ -329,7 +326,7 @@ void Compiler::stmt(Stmt* s) {
       redim(static_cast<RedimStmt*>(s));
       break;
   }
-  std::copy(std::begin(mark), std::end(mark), std::begin(next_));
+  next_ = mark;
 }
 
 void Compiler::defaultInto(Type t, uint32_t dst) {

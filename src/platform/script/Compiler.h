@@ -3,12 +3,12 @@
 // constants that operators use, then temporaries allocated as a stack per statement.
 #pragma once
 
+#include <array>
 #include <optional>
-#include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/script/Ast.h"
+#include "platform/script/BitsIndex.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/Checker.h"
 #include "platform/script/CompileError.h"
@@ -50,6 +50,7 @@ class Compiler {
 
  private:
   struct Failure {};
+  using Registers = std::array<uint32_t, kBankCount>;  // a count or a register per bank
   struct Loop {
     LoopWord word;
     std::vector<size_t> breaks;
@@ -57,9 +58,17 @@ class Compiler {
   };
   // An argument already in a register (for run-time overload dispatch).
   struct ArgValue {
-    Expr* expr = nullptr;
     uint32_t reg = 0;
     Type type;
+  };
+  // Hands out a call site's argument registers in parameter order, consecutive per bank.
+  struct ArgSlots {
+    const CallSite& site;
+    uint16_t used[kBankCount] = {0, 0, 0, 0};
+    uint32_t next(Type param) {
+      auto b = static_cast<size_t>(bankOf(param));
+      return site.argBase[b] + used[b]++;
+    }
   };
 
   // functions (Compiler.cpp)
@@ -117,7 +126,9 @@ class Compiler {
   std::vector<size_t> jumpIfFalse(Expr* cond);
   size_t jumpIfTrue(Expr* cond);
   void callInto(CallInfo* call, List<Expr*>& args, int64_t dst);
-  void siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t dst);
+  CallSite beginSite(const CallInfo* call);
+  void finishSite(const CallInfo* call, CallSite& site, int64_t dst);
+  void candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst);
   uint32_t contextParams(const CallInfo* call);
   void dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst);
   void inlineCall(CallInfo* call, List<Expr*>& args, int64_t dst);
@@ -131,7 +142,15 @@ class Compiler {
   void patchAll(const std::vector<size_t>& at);
   void patchTo(size_t at, size_t target);
   size_t here() const { return proto_->code.size(); }
-  uint32_t temp(Bank b, uint32_t count = 1);
+  // Inline for the usual case, a register within the frame as it stands.
+  uint32_t temp(Bank b, uint32_t count = 1) {
+    auto i = static_cast<size_t>(b);
+    uint32_t r = next_[i];
+    next_[i] += count;
+    if (next_[i] > proto_->regs[i]) growFrame(i);
+    return r;
+  }
+  void growFrame(size_t bank);
   uint32_t temp(Type t) { return temp(bankOf(t)); }
   uint32_t stringConstant(const std::string& s);
   int32_t numberConstant(Num n);
@@ -139,14 +158,16 @@ class Compiler {
 
   Script& script_;
   Program& program_;
-  std::unordered_map<uint32_t, uint32_t> contextParams_;  // context method -> its paramLists entry
+  // Per context method, its entry in Program::paramLists, once a site has called it.
+  static constexpr uint32_t kNoList = UINT32_MAX;
+  std::vector<uint32_t> contextParams_;
   Proto* proto_ = nullptr;
   FuncDecl* function_ = nullptr;
   int line_ = 0;
-  uint32_t next_[kBankCount] = {0, 0, 0, 0};
-  uint32_t firstTemp_[kBankCount] = {0, 0, 0, 0};
-  std::unordered_map<uint64_t, uint32_t> constRegs_;  // bit pattern -> register
-  std::unordered_map<uint64_t, int32_t> numberPool_;
+  Registers next_ = {0, 0, 0, 0};
+  Registers firstTemp_ = {0, 0, 0, 0};
+  BitsIndex constRegs_;   // bit pattern -> register
+  BitsIndex numberPool_;  // bit pattern -> its index in Program::numbers
   std::vector<Loop> loops_;
   uint32_t one_ = 0;       // register of the Integer constant 1
   Expr* ready_ = nullptr;  // a chain's left operand compiled already, in readyReg_

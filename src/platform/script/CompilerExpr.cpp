@@ -30,8 +30,7 @@ uint32_t Compiler::expr(Expr* e) {
       bits.d = static_cast<DblLit*>(e)->value;
     else
       bits.i = static_cast<IntLit*>(e)->value;
-    auto it = constRegs_.find(bits.u);
-    if (it != constRegs_.end()) return it->second;
+    if (const uint32_t* reg = constRegs_.find(bits.u)) return *reg;
   }
   uint32_t t = temp(e->type);
   exprInto(e, t);
@@ -519,29 +518,26 @@ void Compiler::callInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
     default:
       break;
   }
-  // Most calls take a few arguments: those are listed on the stack.
-  constexpr uint32_t kInline = 8;
-  if (args.count <= kInline) {
-    ArgValue values[kInline];
-    for (uint32_t i = 0; i < args.count; ++i) values[i].expr = args[i];
-    return siteCall(call, std::span<const ArgValue>(values, args.count), dst);
-  }
-  std::vector<ArgValue> values(args.count);
-  for (uint32_t i = 0; i < args.count; ++i) values[i].expr = args[i];
-  siteCall(call, values, dst);
+  CallSite site = beginSite(call);
+  ArgSlots slots{site};
+  for (uint32_t i = 0; i < args.count; ++i) exprInto(args[i], slots.next(call->params[i]));
+  finishSite(call, site, dst);
 }
 
-// A context method's parameter types are the same at every call, so its sites share one list.
+// A context method's parameter types are the same at every call (every resolution to it
+// carries the method's own), so its sites share one list.
 uint32_t Compiler::contextParams(const CallInfo* call) {
-  const auto next = static_cast<uint32_t>(program_.paramLists.size());
-  auto [it, fresh] = contextParams_.try_emplace(call->target, next);
-  if (!fresh && program_.paramLists[it->second] == call->params) return it->second;
-  program_.paramLists.push_back(call->params);
-  return next;
+  if (call->target >= contextParams_.size()) contextParams_.resize(call->target + 1, kNoList);
+  uint32_t& list = contextParams_[call->target];
+  if (list == kNoList) {
+    list = static_cast<uint32_t>(program_.paramLists.size());
+    program_.paramLists.push_back(call->params);
+  }
+  return list;
 }
 
 // Arguments go to consecutive registers per bank; the callee finds them there.
-void Compiler::siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t dst) {
+CallSite Compiler::beginSite(const CallInfo* call) {
   CallSite site;
   site.kind = call->kind;
   site.target = call->kind == CalleeKind::Script ? call->target + 1 : call->target;
@@ -549,31 +545,35 @@ void Compiler::siteCall(CallInfo* call, std::span<const ArgValue> args, int64_t 
   if (call->kind == CalleeKind::Context) site.params = contextParams(call);
   for (const Type& p : call->params) ++site.argCount[static_cast<size_t>(bankOf(p))];
   for (int b = 0; b < kBankCount; ++b)
-    site.argBase[b] = (temp(static_cast<Bank>(b), site.argCount[b]));
-  uint16_t used[kBankCount] = {0, 0, 0, 0};
-  for (size_t i = 0; i < args.size(); ++i) {
-    auto b = static_cast<size_t>(bankOf(call->params[i]));
-    uint32_t slot = site.argBase[b] + used[b]++;
-    if (args[i].expr)
-      exprInto(args[i].expr, slot);
-    else
-      convertInto(args[i].type, args[i].reg, call->params[i], slot);
-  }
+    site.argBase[b] = site.argCount[b] ? temp(static_cast<Bank>(b), site.argCount[b]) : next_[b];
+  return site;
+}
+
+// With the arguments in place: the result's register, the site, the call instruction.
+void Compiler::finishSite(const CallInfo* call, CallSite& site, int64_t dst) {
   if (call->result.base != BaseType::Void) {
     site.dst = (dst >= 0 ? static_cast<uint32_t>(dst) : temp(call->result));
   }
   Op op = call->kind == CalleeKind::Script
               ? Op::CALL
               : (call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC);
-  program_.sites.push_back(std::move(site));
+  program_.sites.push_back(site);
   emit(op, 0, 0, 0, static_cast<int32_t>(program_.sites.size() - 1));
+}
+
+// A call of one dispatch candidate with the arguments already in registers.
+void Compiler::candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst) {
+  CallSite site = beginSite(call);
+  ArgSlots slots{site};
+  for (size_t i = 0; i < args.size(); ++i)
+    convertInto(args[i].type, args[i].reg, call->params[i], slots.next(call->params[i]));
+  finishSite(call, site, dst);
 }
 
 // The overload is chosen at run time by the types the Variant arguments hold.
 void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
   std::vector<ArgValue> values(args.count);
-  for (uint32_t i = 0; i < args.count; ++i)
-    values[i] = ArgValue{nullptr, expr(args[i]), args[i]->type};
+  for (uint32_t i = 0; i < args.count; ++i) values[i] = ArgValue{expr(args[i]), args[i]->type};
   DispatchInfo info;
   for (uint8_t p : call->variantArgs) info.varRegs.push_back(values[p].reg);
   for (CallInfo* c : call->candidates) {
@@ -591,13 +591,13 @@ void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
     CallInfo* c = call->candidates[k];
     size_t skip = emit(Op::JNE_K, sel, 0, static_cast<uint32_t>(k));
     if (!hasResult || c->result == call->result) {
-      siteCall(c, values, res);
+      candidateCall(c, values, res);
     } else if (c->result.base == BaseType::Void) {
-      siteCall(c, values, -1);
+      candidateCall(c, values, -1);
       emit(Op::CLEAR_V, static_cast<uint32_t>(res));
     } else {
       uint32_t t = temp(c->result);
-      siteCall(c, values, t);
+      candidateCall(c, values, t);
       convertInto(c->result, t, call->result, static_cast<uint32_t>(res));
     }
     ends.push_back(emit(Op::JMP));

@@ -1,6 +1,5 @@
 // Calls of the checker: gathering the overloads of a name and choosing one.
 #include <algorithm>
-#include <cstring>
 
 #include "platform/script/Builtins.h"
 #include "platform/script/Checker.h"
@@ -40,33 +39,43 @@ std::string argTypes(const List<Expr*>& args) {
 
 }  // namespace
 
+Checker::Callables& Checker::callablesOf(Sym name) {
+  uint32_t& index = callableIndex_.at(name);
+  if (index == 0) {
+    callables_.emplace_back();
+    index = static_cast<uint32_t>(callables_.size());
+  }
+  return callables_[index - 1];
+}
+
+const Checker::Callables* Checker::findCallables(Sym name) const {
+  uint32_t index = callableIndex_.get(name);
+  return index == 0 ? nullptr : &callables_[index - 1];
+}
+
 // Script functions first; a context method or built-in with the same parameter types as an
 // earlier candidate is hidden by it.
 std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
   std::vector<Candidate> out;
+  const Callables* c = findCallables(name);
+  if (!c) return out;
   auto sameParams = [&out](const std::vector<Type>& p) {
     return std::any_of(out.begin(), out.end(), [&p](const Candidate& c) { return *c.params == p; });
   };
-  if (auto it = functions_.find(name); it != functions_.end()) {
-    for (FuncDecl* f : it->second) {
-      if (!f->hidden)
-        out.push_back(
-            {CalleeKind::Script, f->index, &funcParams_[f->index], f->isSub ? Type() : f->result});
+  for (FuncDecl* f : c->functions) {
+    if (!f->hidden)
+      out.push_back(
+          {CalleeKind::Script, f->index, &funcParams_[f->index], f->isSub ? Type() : f->result});
+  }
+  for (uint32_t i : c->context) {
+    if (!sameParams(contextParams_[i])) {
+      out.push_back(
+          {CalleeKind::Context, i, &contextParams_[i], fromScriptType((*context_)[i].result)});
     }
   }
-  if (auto it = contextByName_.find(name); it != contextByName_.end()) {
-    for (uint32_t i : it->second) {
-      if (!sameParams(contextParams_[i])) {
-        out.push_back(
-            {CalleeKind::Context, i, &contextParams_[i], fromScriptType((*context_)[i].result)});
-      }
-    }
-  }
-  if (auto it = builtinsByName_.find(name); it != builtinsByName_.end()) {
-    for (uint32_t i : it->second) {
-      const BuiltinDef& b = builtins()[i];
-      if (!sameParams(b.params)) out.push_back({CalleeKind::Builtin, i, &b.params, b.result});
-    }
+  for (uint32_t i : c->builtins) {
+    const BuiltinDef& b = builtins()[i];
+    if (!sameParams(b.params)) out.push_back({CalleeKind::Builtin, i, &b.params, b.result});
   }
   return out;
 }
@@ -74,35 +83,41 @@ std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
 // The call of name with these (checked) arguments; nullptr when nothing of that name can be
 // called.
 CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
-  std::string key = resolutionKey(name, args);
-  if (auto it = resolved_.find(key); it != resolved_.end()) {
-    convertArgs(it->second, args, line);
-    return it->second;
+  const Callables* known = findCallables(name);
+  if (!known) return resolveSpecial(name, args, line);
+  // The types as the call has them, before chooseOverload converts the arguments.
+  const bool cached = args.count <= kCachedArgs;
+  const uint64_t types = cached ? argTypesKey(args) : 0;
+  if (cached) {
+    for (const Resolution& r : known->resolved) {
+      if (r.argCount == args.count && r.argTypes == types) {
+        convertArgs(r.call, args, line);
+        return r.call;
+      }
+    }
   }
   std::vector<Candidate> cands = candidates(name);
-  CallInfo* call =
-      cands.empty() ? resolveSpecial(name, args, line) : chooseOverload(cands, args, name, line);
-  // A special's checks look at more than the types; it is cheap to resolve again.
-  if (call && call->kind != CalleeKind::Special) resolved_.emplace(std::move(key), call);
+  if (cands.empty()) return resolveSpecial(name, args, line);
+  CallInfo* call = chooseOverload(cands, args, name, line);
+  if (cached) callablesOf(name).resolved.push_back(Resolution{types, args.count, call});
   return call;
 }
 
-// The name and the argument types as bytes; short enough for the string's own buffer in the
-// usual calls of up to five arguments.
-std::string Checker::resolutionKey(Sym name, const List<Expr*>& args) {
-  std::string key(sizeof name + 2 * args.count, '\0');
-  std::memcpy(key.data(), &name, sizeof name);
+// 16 bits per argument: its base type and its dimensions.
+uint64_t Checker::argTypesKey(const List<Expr*>& args) {
+  uint64_t key = 0;
   for (uint32_t i = 0; i < args.count; ++i) {
-    key[sizeof name + 2 * i] = static_cast<char>(args[i]->type.base);
-    key[sizeof name + 2 * i + 1] = static_cast<char>(args[i]->type.dims);
+    const Type t = args[i]->type;
+    key |= (uint64_t{static_cast<uint8_t>(t.base)} << 8 | t.dims) << (16 * i);
   }
   return key;
 }
 
 bool Checker::hasCandidates(Sym name) {
-  auto [it, fresh] = hasCandidates_.try_emplace(name, false);
-  if (fresh) it->second = !candidates(name).empty();
-  return it->second;
+  const Callables* c = findCallables(name);
+  if (!c) return false;
+  if (c->hasCandidates < 0) callablesOf(name).hasCandidates = !candidates(name).empty();
+  return c->hasCandidates > 0;
 }
 
 CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {

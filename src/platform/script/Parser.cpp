@@ -22,57 +22,26 @@ enum Prec : int {
   kPrecPow = 8,
 };
 
-struct Rule {
-  Parser::PrefixFn prefix = nullptr;
-  Parser::InfixFn infix = nullptr;
-  int prec = kPrecNone;
-};
+// Each token's binding power as an infix operator; kPrecNone for the others.
+using PrecTable = std::array<int, static_cast<size_t>(Tok::Count)>;
 
-using RuleTable = std::array<Rule, static_cast<size_t>(Tok::Count)>;
-
-}  // namespace
-
-// The precedence table: for each token its prefix and infix parse functions and binding power.
-class ParserRules {
- public:
-  static RuleTable make();
-};
-
-RuleTable ParserRules::make() {
-  RuleTable r{};
-  auto set = [&r](Tok t, Parser::PrefixFn p, Parser::InfixFn i, int prec) {
-    r[static_cast<size_t>(t)] = Rule{p, i, prec};
-  };
-  auto bin = &Parser::parseBinary;
-  set(Tok::Int, &Parser::parseIntLit, nullptr, kPrecNone);
-  set(Tok::Dbl, &Parser::parseDblLit, nullptr, kPrecNone);
-  set(Tok::Str, &Parser::parseStrLit, nullptr, kPrecNone);
-  set(Tok::KwTrue, &Parser::parseTrue, nullptr, kPrecNone);
-  set(Tok::KwFalse, &Parser::parseFalse, nullptr, kPrecNone);
-  set(Tok::KwNil, &Parser::parseNil, nullptr, kPrecNone);
-  set(Tok::Ident, &Parser::parseName, nullptr, kPrecNone);
-  set(Tok::LParen, &Parser::parseGroup, nullptr, kPrecNone);
-  set(Tok::KwNot, &Parser::parseNot, nullptr, kPrecNone);
-  set(Tok::Minus, &Parser::parseUnary, bin, kPrecAdd);
-  set(Tok::Plus, &Parser::parseUnary, bin, kPrecAdd);
-  set(Tok::KwOr, nullptr, bin, kPrecOr);
-  set(Tok::KwXor, nullptr, bin, kPrecOr);
-  set(Tok::KwAnd, nullptr, bin, kPrecAnd);
-  for (Tok t : {Tok::Eq, Tok::Ne, Tok::Lt, Tok::Gt, Tok::Le, Tok::Ge})
-    set(t, nullptr, bin, kPrecCompare);
-  for (Tok t : {Tok::Star, Tok::Slash, Tok::Backslash, Tok::KwMod}) set(t, nullptr, bin, kPrecMul);
-  set(Tok::Caret, nullptr, bin, kPrecPow);
-  return r;
+constexpr PrecTable makeInfixPrec() {
+  PrecTable p{};
+  auto set = [&p](Tok t, int prec) { p[static_cast<size_t>(t)] = prec; };
+  set(Tok::Minus, kPrecAdd);
+  set(Tok::Plus, kPrecAdd);
+  set(Tok::KwOr, kPrecOr);
+  set(Tok::KwXor, kPrecOr);
+  set(Tok::KwAnd, kPrecAnd);
+  for (Tok t : {Tok::Eq, Tok::Ne, Tok::Lt, Tok::Gt, Tok::Le, Tok::Ge}) set(t, kPrecCompare);
+  for (Tok t : {Tok::Star, Tok::Slash, Tok::Backslash, Tok::KwMod}) set(t, kPrecMul);
+  set(Tok::Caret, kPrecPow);
+  return p;
 }
 
-namespace {
+constexpr PrecTable kInfixPrec = makeInfixPrec();
 
-const RuleTable& rules() {
-  static const RuleTable table = ParserRules::make();
-  return table;
-}
-
-const Rule& ruleOf(Tok t) { return rules()[static_cast<size_t>(t)]; }
+int infixPrec(Tok t) { return kInfixPrec[static_cast<size_t>(t)]; }
 
 const char* tokenText(Tok t) {
   switch (t) {
@@ -171,6 +140,10 @@ void Parser::fail(int code, int line, std::string message) {
   throw Failure{};
 }
 
+void Parser::fail(int code, int line, const char* message) {
+  fail(code, line, std::string(message));
+}
+
 void Parser::unexpected(const char* expected) {
   const Token& t = cur();
   if (t.kind == Tok::Error) fail(kErrSyntax, t.line, script_.strings[t.id]);
@@ -182,7 +155,9 @@ void Parser::unexpected(const char* expected) {
 // ---------------------------------------------------------------- statements
 
 void Parser::parseTopLevel() {
-  std::vector<Stmt*> main;
+  std::vector<Stmt*>& main = script_.mainStatements;
+  // Every statement ends with a line end: room for as many as there can be, never regrown.
+  main.reserve(tokens_.size() / 2);
   while (cur().kind != Tok::Eof) {
     if (accept(Tok::Newline)) continue;
     if (cur().kind == Tok::KwFunction || cur().kind == Tok::KwSub) {
@@ -192,7 +167,8 @@ void Parser::parseTopLevel() {
     if (Stmt* s = parseStatement(false)) main.push_back(s);
     expectEndOfStatement();
   }
-  script_.main = toList(arena_, main);
+  script_.main.items = main.data();
+  script_.main.count = static_cast<uint32_t>(main.size());
 }
 
 // function name[(params)] as T ... end function; sub name[(params)] ... end sub
@@ -400,9 +376,21 @@ List<Expr*> Parser::parseBounds() {
 
 Type Parser::parseType(bool allowArraySuffix) {
   int line = cur().line;
-  if (cur().kind == Tok::Ident && cur().id == script_.symbols.intern("new")) advance();
+  if (cur().kind == Tok::Ident && typeWord(cur().id).kind == TypeWordKind::New) advance();
   Sym s = expectName("a type name");
-  const std::string& n = script_.symbols.lower(s);
+  TypeWord word = typeWord(s);
+  if (word.kind != TypeWordKind::Type)
+    fail(kErrUndefined, line, "There is no type named '" + script_.symbols.spelling(s) + "'");
+  Type t(word.base);
+  if (allowArraySuffix && cur().kind == Tok::LParen && peek().kind == Tok::RParen) {
+    advance();
+    advance();
+    t.dims = 1;
+  }
+  return t;
+}
+
+Parser::TypeWord Parser::typeWord(Sym s) {
   static const std::pair<const char*, BaseType> kTypes[] = {
       {"integer", BaseType::Integer}, {"int64", BaseType::Int64},
       {"int32", BaseType::Int32},     {"int16", BaseType::Int16},
@@ -414,23 +402,14 @@ Type Parser::parseType(bool allowArraySuffix) {
       {"variant", BaseType::Variant}, {"folderitem", BaseType::Object},
       {"picture", BaseType::Object},  {"object", BaseType::Object},
   };
-  Type t;
-  bool found = false;
+  TypeWord& word = typeWords_.at(s);
+  if (word.kind != TypeWordKind::Unseen) return word;
+  const std::string& n = script_.symbols.lower(s);
+  word.kind = n == "new" ? TypeWordKind::New : TypeWordKind::Other;
   for (const auto& [name, base] : kTypes) {
-    if (n == name) {
-      t = Type(base);
-      found = true;
-      break;
-    }
+    if (n == name) word = TypeWord{TypeWordKind::Type, base};
   }
-  if (!found)
-    fail(kErrUndefined, line, "There is no type named '" + script_.symbols.spelling(s) + "'");
-  if (allowArraySuffix && cur().kind == Tok::LParen && peek().kind == Tok::RParen) {
-    advance();
-    advance();
-    t.dims = 1;
-  }
-  return t;
+  return word;
 }
 
 Stmt* Parser::parseIf() {
@@ -752,16 +731,39 @@ Expr* Parser::finish(Expr* e, int line) {
 Expr* Parser::parseExpr(int minPrec) {
   if (++exprDepth_ > kMaxExprDepth)
     fail(kErrTooDeep, cur().line, "The expression is nested too deeply");
-  const Rule& pre = ruleOf(cur().kind);
-  if (!pre.prefix) unexpected("an expression");
-  Expr* left = (this->*pre.prefix)();
-  while (true) {
-    const Rule& in = ruleOf(cur().kind);
-    if (!in.infix || in.prec <= minPrec) break;
-    left = (this->*in.infix)(left);
-  }
+  Expr* left = parsePrefix();
+  while (infixPrec(cur().kind) > minPrec) left = parseBinary(left);
   --exprDepth_;
   return left;
+}
+
+// The operand an expression starts with.
+Expr* Parser::parsePrefix() {
+  switch (cur().kind) {
+    case Tok::Int:
+      return parseIntLit();
+    case Tok::Dbl:
+      return parseDblLit();
+    case Tok::Str:
+      return parseStrLit();
+    case Tok::KwTrue:
+      return parseTrue();
+    case Tok::KwFalse:
+      return parseFalse();
+    case Tok::KwNil:
+      return parseNil();
+    case Tok::Ident:
+      return parseName();
+    case Tok::LParen:
+      return parseGroup();
+    case Tok::KwNot:
+      return parseNot();
+    case Tok::Minus:
+    case Tok::Plus:
+      return parseUnary();
+    default:
+      unexpected("an expression");
+  }
 }
 
 Expr* Parser::parseIntLit() {
@@ -885,7 +887,7 @@ Expr* Parser::parseNot() {
 Expr* Parser::parseBinary(Expr* left) {
   int line = cur().line;
   Tok op = cur().kind;
-  int prec = ruleOf(op).prec;
+  int prec = infixPrec(op);
   advance();
   // "^" is right-associative: its right side may hold another "^".
   Expr* right = parseExpr(op == Tok::Caret ? prec - 1 : prec);

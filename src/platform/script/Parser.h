@@ -1,5 +1,5 @@
-// The parser: tokens to syntax nodes. Statements are line-oriented; expressions come from a
-// precedence table (Pratt). The first syntax error ends the parse.
+// The parser: tokens to syntax nodes. Statements are line-oriented; expressions are read by
+// precedence climbing over a table of binding powers. The first syntax error ends the parse.
 #pragma once
 
 #include <optional>
@@ -8,6 +8,7 @@
 
 #include "platform/script/Ast.h"
 #include "platform/script/CompileError.h"
+#include "platform/script/SymbolMap.h"
 
 namespace vorline::script {
 
@@ -17,12 +18,14 @@ class Parser {
   // Parses the whole token array into the script; returns the first error, if any.
   std::optional<CompileError> parse();
 
-  using PrefixFn = Expr* (Parser::*)();
-  using InfixFn = Expr* (Parser::*)(Expr* left);
-
  private:
-  friend class ParserRules;
   struct Failure {};
+  // What a name stands for where a type is expected.
+  enum class TypeWordKind : uint8_t { Unseen, Other, New, Type };
+  struct TypeWord {
+    TypeWordKind kind = TypeWordKind::Unseen;
+    BaseType base = BaseType::Void;
+  };
 
   // statements
   void parseTopLevel();
@@ -49,6 +52,7 @@ class Parser {
   void expectEndOfStatement();
   bool atEndOfStatement() const;
   Type parseType(bool allowArraySuffix);
+  TypeWord typeWord(Sym s);
   List<Expr*> parseBounds();
 
   // block ends
@@ -61,6 +65,7 @@ class Parser {
 
   // expressions
   Expr* parseExpr(int minPrec = 0);
+  Expr* parsePrefix();
   Expr* parseIntLit();
   Expr* parseDblLit();
   Expr* parseStrLit();
@@ -89,6 +94,8 @@ class Parser {
   Sym expectName(const char* what);
   std::string describe(const Token& t) const;
   [[noreturn]] void fail(int code, int line, std::string message);
+  // Out of line, so that the checks that may fail build no message where they pass.
+  [[noreturn]] void fail(int code, int line, const char* message);
   [[noreturn]] void unexpected(const char* expected = nullptr);
 
   const std::vector<Token>& tokens_;
@@ -101,6 +108,8 @@ class Parser {
   // nothing once they have grown.
   std::vector<Expr*> argStack_;
   std::vector<DimItem> dimStack_;
+  // Names met where a type is expected, looked up by their spelling once each.
+  SymbolMap<TypeWord> typeWords_;
   std::optional<CompileError> error_;
 };
 

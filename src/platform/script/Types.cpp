@@ -2,32 +2,6 @@
 
 namespace vorline::script {
 
-bool isIntegerType(BaseType b) { return b >= BaseType::Integer && b <= BaseType::UInt8; }
-
-bool isCheckedInteger(BaseType b) { return b == BaseType::Integer || b == BaseType::Int64; }
-
-bool isUnsigned(BaseType b) { return b >= BaseType::UInt64 && b <= BaseType::UInt8; }
-
-bool isFloatType(BaseType b) { return b == BaseType::Double || b == BaseType::Single; }
-
-bool isNumericType(BaseType b) { return isIntegerType(b) || isFloatType(b); }
-
-Bank bankOf(Type t) {
-  if (t.isArray()) return Bank::Arr;
-  switch (t.base) {
-    case BaseType::Void:
-      return Bank::None;
-    case BaseType::String:
-      return Bank::Str;
-    case BaseType::Variant:
-    case BaseType::Object:
-    case BaseType::Nil:
-      return Bank::Var;
-    default:
-      return Bank::Num;
-  }
-}
-
 namespace {
 
 const char* baseName(BaseType b) {

@@ -47,18 +47,33 @@ struct Type {
   Type element() const { return Type(base); }
 };
 
-bool isIntegerType(BaseType b);
+// Inline, like bankOf below: the checker and the compiler ask them of every operand.
+inline bool isIntegerType(BaseType b) { return b >= BaseType::Integer && b <= BaseType::UInt8; }
 // Integer and Int64: overflow is an error. The sized types and UInt64 wrap.
-bool isCheckedInteger(BaseType b);
-bool isUnsigned(BaseType b);
-bool isFloatType(BaseType b);
-bool isNumericType(BaseType b);
+inline bool isCheckedInteger(BaseType b) { return b == BaseType::Integer || b == BaseType::Int64; }
+inline bool isUnsigned(BaseType b) { return b >= BaseType::UInt64 && b <= BaseType::UInt8; }
+inline bool isFloatType(BaseType b) { return b == BaseType::Double || b == BaseType::Single; }
+inline bool isNumericType(BaseType b) { return isIntegerType(b) || isFloatType(b); }
 inline bool isIntegerType(Type t) { return !t.isArray() && isIntegerType(t.base); }
 inline bool isFloatType(Type t) { return !t.isArray() && isFloatType(t.base); }
 inline bool isNumericType(Type t) { return !t.isArray() && isNumericType(t.base); }
 inline bool isScalar(Type t, BaseType b) { return !t.isArray() && t.base == b; }
 
-Bank bankOf(Type t);
+inline Bank bankOf(Type t) {
+  if (t.isArray()) return Bank::Arr;
+  switch (t.base) {
+    case BaseType::Void:
+      return Bank::None;
+    case BaseType::String:
+      return Bank::Str;
+    case BaseType::Variant:
+    case BaseType::Object:
+    case BaseType::Nil:
+      return Bank::Var;
+    default:
+      return Bank::Num;
+  }
+}
 std::string typeName(Type t);
 
 // The static type of a context method's parameter or result.
