@@ -39,8 +39,10 @@ int64_t toChars(const QString& text, int units) {
 // The editor keeps no carriage returns: a CR LF pair or a lone CR is one line break.
 QString editorText(const std::string& text) {
   QString q = QString::fromStdString(text);
-  q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  q.replace(QChar('\r'), QChar('\n'));
+  if (text.find('\r') != std::string::npos) {  // a pad's text rarely has any
+    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    q.replace(QChar('\r'), QChar('\n'));
+  }
   q.replace(QChar::ParagraphSeparator, QChar('\n'));
   return q;
 }
@@ -89,11 +91,15 @@ void QtTextArea::SetText(const std::string& text) {
   if (!edits.empty()) {
     QTextCursor cursor(edit_->document());
     cursor.beginEditBlock();
+    // The pad's plain text has one character format, the one typing gives: taken once.
+    QTextCharFormat format = cursor.charFormat();
+    format.clearProperty(QTextFormat::ObjectType);
     // From the last to the first, so that the old text's positions still hold.
     for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
       cursor.setPosition(static_cast<int>(edit->start));
-      cursor.setPosition(static_cast<int>(edit->start + edit->removed), QTextCursor::KeepAnchor);
-      cursor.insertText(edit->inserted.toString());
+      if (edit->removed > 0)
+        cursor.setPosition(static_cast<int>(edit->start + edit->removed), QTextCursor::KeepAnchor);
+      cursor.insertText(edit->inserted.toString(), format);
     }
     cursor.endEditBlock();
   }
@@ -227,6 +233,7 @@ void QtTextArea::applySpelling() {
   if (wanted && !highlighter_) {
     highlighter_ = new QtSpellHighlighter(edit_->document(), *dictionary_);
     showSpellingRange();
+    highlighter_->checkShown();
     // Scrolling, resizing and edits all request an update of the viewport: the blocks that
     // come into view are checked then.
     QObject::connect(edit_, &QPlainTextEdit::updateRequest, highlighter_, [this] {
@@ -234,10 +241,7 @@ void QtTextArea::applySpelling() {
       if (highlighter_) highlighter_->checkShown();
     });
   }
-  if (!wanted && highlighter_) {
-    highlighter_->setDocument(nullptr);
-    delete highlighter_;
-  }
+  if (!wanted && highlighter_) delete highlighter_;
 }
 
 // The block numbers in the viewport, for the highlighter's lazy check.

@@ -46,18 +46,18 @@ std::vector<QtTextEdits::Edit> QtTextEdits::between(const QString& old, const QS
   const qsizetype start = lineStart(old, head);
   const QStringView a = QStringView(old).sliced(start, lineEnd(old, old.size() - tail) - start);
   const QStringView b = QStringView(now).sliced(start, lineEnd(now, now.size() - tail) - start);
-  if (a.count(u'\n') != b.count(u'\n')) {
-    addMiddle(edits, start, a, b);
-    return edits;
-  }
-  qsizetype i = 0, j = 0;
-  for (;;) {
+  // Line by line while both have lines; when one runs out first, the lines were not the same.
+  for (qsizetype i = 0, j = 0;;) {
     const qsizetype endA = lineEnd(a, i), endB = lineEnd(b, j);
     addMiddle(edits, start + i, a.sliced(i, endA - i), b.sliced(j, endB - j));
-    if (endA == a.size()) break;
+    const bool lastA = endA == a.size(), lastB = endB == b.size();
+    if (lastA && lastB) return edits;
+    if (lastA || lastB) break;
     i = endA + 1;
     j = endB + 1;
   }
+  edits.clear();
+  addMiddle(edits, start, a, b);
   return edits;
 }
 

@@ -32,6 +32,7 @@
 #include "platform/qt/QtTimer.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowPeer.h"
+#include "platform/qt/TestDictionary.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MenuBar.h"
@@ -402,18 +403,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, ProseSpanTest,
 
 // A dictionary of its own, so that what is underlined does not hang on what is installed.
 TEST(QtSpellHighlighterTest, UnderlinesMisspeltProseButNoCode) {
-  QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
-  for (auto [name, text] : {std::pair{"xx_TEST.aff", "SET UTF-8\n"},
-                            std::pair{"xx_TEST.dic", "4\nthe\nrate\nis\nnew\n"}}) {
-    QFile file(folder.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  }
-  QtSpellDictionary dictionary({"xx_TEST"}, {folder.path()});
-  ASSERT_TRUE(dictionary.loaded());
+  TestDictionary dictionary("4\nthe\nrate\nis\nnew\n");
+  ASSERT_TRUE(dictionary->loaded());
   QTextDocument document;
-  QtSpellHighlighter highlighter(&document, dictionary);
+  QtSpellHighlighter highlighter(&document, *dictionary);
   document.setPlainText(
       "# the rate is wrongg\n"
       "taxrate = funtotal(2) + zzq //zzq\n"
