@@ -24,9 +24,20 @@ bool joinsPath(const QString& text, qsizetype separator, qsizetype beyond) {
 }  // namespace
 
 QtSpellHighlighter::QtSpellHighlighter(QTextDocument* document, QtSpellDictionary& dictionary)
-    : QSyntaxHighlighter(document), dictionary_(dictionary) {
+    : QObject(document), document_(document), dictionary_(dictionary) {
   misspelt_.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
   misspelt_.setUnderlineColor(Qt::red);
+  connect(document, &QTextDocument::contentsChange, this, &QtSpellHighlighter::contentsChanged);
+}
+
+// A document on its way out (document_ is null by then) needs no cleaning.
+QtSpellHighlighter::~QtSpellHighlighter() {
+  if (!document_) return;
+  for (QTextBlock block = document_->firstBlock(); block.isValid(); block = block.next()) {
+    if (block.userState() != kChecked) continue;
+    block.setUserState(kUnchecked);
+    setUnderlines(block, {});
+  }
 }
 
 std::vector<QtSpellHighlighter::Span> QtSpellHighlighter::proseSpans(const QString& text) {
@@ -66,28 +77,43 @@ void QtSpellHighlighter::setShownBlocks(int first, int last) {
   lastShown_ = last;
 }
 
-void QtSpellHighlighter::checkShown() {
-  QTextDocument* doc = document();
-  if (!doc) return;
-  for (QTextBlock block = doc->findBlockByNumber(firstShown_);
+void QtSpellHighlighter::checkShown() { checkShownBlocks(false); }
+
+void QtSpellHighlighter::rehighlight() { checkShownBlocks(true); }
+
+void QtSpellHighlighter::checkShownBlocks(bool again) {
+  if (!document_) return;
+  for (QTextBlock block = document_->findBlockByNumber(firstShown_);
        block.isValid() && block.blockNumber() <= lastShown_; block = block.next()) {
-    if (block.userState() != kChecked) rehighlightBlock(block);
+    if (again || block.userState() != kChecked) check(block);
   }
 }
 
-// A whole new text (a run's rebuilt pad) changes every block; only the shown ones cost a check.
-void QtSpellHighlighter::highlightBlock(const QString& text) {
-  const int number = currentBlock().blockNumber();
-  if (number < firstShown_ || number > lastShown_) {
-    setCurrentBlockState(kUnchecked);
-    return;
+// The changed blocks in view are checked now; those out of view lose their underlines until
+// they show, which costs them no layout and no look at their text.
+void QtSpellHighlighter::contentsChanged(int from, int, int added) {
+  QTextBlock block = document_->findBlock(from);
+  const QTextBlock end = document_->findBlock(from + added);
+  const int last = end.isValid() ? end.blockNumber() : document_->blockCount() - 1;
+  for (int number = block.blockNumber(); block.isValid() && number <= last;
+       block = block.next(), ++number) {
+    if (isShown(number)) {
+      check(block);
+    } else if (block.userState() == kChecked) {  // a checked block has its layout
+      block.setUserState(kUnchecked);
+      setUnderlines(block, {});
+    }
   }
-  setCurrentBlockState(kChecked);
-  checkWords(text);
 }
 
-void QtSpellHighlighter::checkWords(const QString& text) {
-  if (!dictionary_.loaded()) return;
+void QtSpellHighlighter::check(QTextBlock& block) {
+  block.setUserState(kChecked);
+  setUnderlines(block, underlines(block.text()));
+}
+
+QList<QTextLayout::FormatRange> QtSpellHighlighter::underlines(const QString& text) {
+  QList<QTextLayout::FormatRange> ranges;
+  if (!dictionary_.loaded()) return ranges;
   static const QRegularExpression word(QStringLiteral("\\p{L}+(?:['\u2019]\\p{L}+)*"));
   for (const Span& span : proseSpans(text)) {
     // A span ends at a quote, a "/" or the line's end, which no word runs across.
@@ -98,9 +124,33 @@ void QtSpellHighlighter::checkWords(const QString& text) {
       qsizetype length = match.capturedLength();
       if (!worthChecking(text, start, length)) continue;
       if (!dictionary_.knows(match.captured()))
-        setFormat(static_cast<int>(start), static_cast<int>(length), misspelt_);
+        ranges.push_back({static_cast<int>(start), static_cast<int>(length), misspelt_});
     }
   }
+  return ranges;
+}
+
+// The underlines become the formats of the block's layout; an input method's formats of the
+// text it is composing stay, and the underlines after it move past it. Unchanged underlines
+// leave the layout as it is.
+void QtSpellHighlighter::setUnderlines(QTextBlock& block, QList<QTextLayout::FormatRange> ranges) {
+  QTextLayout* layout = block.layout();
+  const int composing = layout->preeditAreaPosition();
+  const int composed = static_cast<int>(layout->preeditAreaText().size());
+  if (composed > 0) {
+    for (QTextLayout::FormatRange& range : ranges) {
+      if (range.start >= composing)
+        range.start += composed;
+      else if (range.start + range.length > composing)
+        range.length += composed;
+    }
+    for (const QTextLayout::FormatRange& range : layout->formats())
+      if (range.start >= composing && range.start + range.length <= composing + composed)
+        ranges.push_back(range);
+  }
+  if (ranges == layout->formats()) return;
+  layout->setFormats(ranges);
+  document_->markContentsDirty(block.position(), block.length());
 }
 
 }  // namespace vorline

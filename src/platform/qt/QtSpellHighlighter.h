@@ -1,21 +1,31 @@
 // Spelling checked as the user types, where prose stands: words the dictionary does not know
 // get the desktop's spelling underline in comment lines and inside string literals; names,
 // keywords, numbers and a run's results are code and never underlined. It only formats what
-// shows, and checks a block when it shows; the text never changes.
+// shows, and checks a block when it shows; the text never changes. The underlines are the
+// additional formats of the blocks' layouts, as a syntax highlighter's; unlike one, a change
+// costs nothing for the blocks out of view (a run's rebuild changes lines all over the pad).
 #pragma once
 
-#include <QSyntaxHighlighter>
+#include <QObject>
+#include <QPointer>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <limits>
 #include <vector>
+
+class QTextBlock;
+class QTextDocument;
 
 namespace vorline {
 
 class QtSpellDictionary;
 
-class QtSpellHighlighter : public QSyntaxHighlighter {
+class QtSpellHighlighter : public QObject {
  public:
+  // Underlines the document's words from now on (a child of the document).
   QtSpellHighlighter(QTextDocument* document, QtSpellDictionary& dictionary);
+  // Takes its underlines off the document.
+  ~QtSpellHighlighter() override;
 
   // A stretch of a line: its start and length.
   struct Span {
@@ -39,14 +49,22 @@ class QtSpellHighlighter : public QSyntaxHighlighter {
   // range is set (a document without a view), every block counts as shown.
   void setShownBlocks(int first, int last);
   void checkShown();
-
- protected:
-  void highlightBlock(const QString& text) override;
+  // Checks every shown block again, checked or not.
+  void rehighlight();
 
  private:
+  // A block's user state: whether its underlines are those of its text.
   enum BlockState { kUnchecked = -1, kChecked = 1 };
-  void checkWords(const QString& text);
+  void checkShownBlocks(bool again);
+  void contentsChanged(int from, int removed, int added);
+  bool isShown(int blockNumber) const {
+    return blockNumber >= firstShown_ && blockNumber <= lastShown_;
+  }
+  void check(QTextBlock& block);
+  QList<QTextLayout::FormatRange> underlines(const QString& text);
+  void setUnderlines(QTextBlock& block, QList<QTextLayout::FormatRange> ranges);
 
+  QPointer<QTextDocument> document_;
   QtSpellDictionary& dictionary_;
   QTextCharFormat misspelt_;
   int firstShown_ = 0;

@@ -5,11 +5,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <vector>
 
 #include "platform/qt/QtDesign.h"
 #include "platform/qt/QtPadEdit.h"
 #include "platform/qt/QtSpellDictionary.h"
 #include "platform/qt/QtSpellHighlighter.h"
+#include "platform/qt/QtTextEdits.h"
 #include "platform/ui/Keyboard.h"
 
 namespace vorline {
@@ -37,22 +39,12 @@ int64_t toChars(const QString& text, int units) {
 // The editor keeps no carriage returns: a CR LF pair or a lone CR is one line break.
 QString editorText(const std::string& text) {
   QString q = QString::fromStdString(text);
-  q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  q.replace(QChar('\r'), QChar('\n'));
+  if (text.find('\r') != std::string::npos) {  // a pad's text rarely has any
+    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    q.replace(QChar('\r'), QChar('\n'));
+  }
   q.replace(QChar::ParagraphSeparator, QChar('\n'));
   return q;
-}
-
-// The lengths of the common start and end of two texts, never splitting a surrogate pair.
-std::pair<qsizetype, qsizetype> commonEnds(const QString& a, const QString& b) {
-  qsizetype n = std::min(a.size(), b.size());
-  qsizetype head = 0;
-  while (head < n && a.at(head) == b.at(head)) ++head;
-  if (head > 0 && head < a.size() && a.at(head - 1).isHighSurrogate()) --head;
-  qsizetype tail = 0;
-  while (tail < n - head && a.at(a.size() - 1 - tail) == b.at(b.size() - 1 - tail)) ++tail;
-  if (tail > 0 && a.at(a.size() - tail).isLowSurrogate()) --tail;
-  return {head, tail};
 }
 
 void insertTyped(QPlainTextEdit& edit, const QString& text) {
@@ -89,19 +81,26 @@ QString QtTextArea::rawText() const {
 
 std::string QtTextArea::Text() const { return rawText().toStdString(); }
 
-// Replaces only the part that differs, as one undo step: a run's rebuild keeps the rest of the
-// pad (and its undo record stays small); then the caret goes to the start.
+// Replaces only what differs, as one undo step: a run's rebuild changes the tails of the pad's
+// lines, so each of them is its own small edit, and the rest of the pad (with its layout and
+// checked spelling) stays as it is. Then the caret goes to the start.
 void QtTextArea::SetText(const std::string& text) {
   if (!edit_) return;
-  QString old = rawText();
-  QString now = editorText(text);
-  auto [head, tail] = commonEnds(old, now);
-  if (head != old.size() || head != now.size()) {
+  const QString now = editorText(text);
+  const std::vector<QtTextEdits::Edit> edits = QtTextEdits::between(rawText(), now);
+  if (!edits.empty()) {
     QTextCursor cursor(edit_->document());
     cursor.beginEditBlock();
-    cursor.setPosition(static_cast<int>(head));
-    cursor.setPosition(static_cast<int>(old.size() - tail), QTextCursor::KeepAnchor);
-    cursor.insertText(now.mid(head, now.size() - tail - head));
+    // The pad's plain text has one character format, the one typing gives: taken once.
+    QTextCharFormat format = cursor.charFormat();
+    format.clearProperty(QTextFormat::ObjectType);
+    // From the last to the first, so that the old text's positions still hold.
+    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+      cursor.setPosition(static_cast<int>(edit->start));
+      if (edit->removed > 0)
+        cursor.setPosition(static_cast<int>(edit->start + edit->removed), QTextCursor::KeepAnchor);
+      cursor.insertText(edit->inserted.toString(), format);
+    }
     cursor.endEditBlock();
   }
   QTextCursor caret(edit_->document());
@@ -234,6 +233,7 @@ void QtTextArea::applySpelling() {
   if (wanted && !highlighter_) {
     highlighter_ = new QtSpellHighlighter(edit_->document(), *dictionary_);
     showSpellingRange();
+    highlighter_->checkShown();
     // Scrolling, resizing and edits all request an update of the viewport: the blocks that
     // come into view are checked then.
     QObject::connect(edit_, &QPlainTextEdit::updateRequest, highlighter_, [this] {
@@ -241,10 +241,7 @@ void QtTextArea::applySpelling() {
       if (highlighter_) highlighter_->checkShown();
     });
   }
-  if (!wanted && highlighter_) {
-    highlighter_->setDocument(nullptr);
-    delete highlighter_;
-  }
+  if (!wanted && highlighter_) delete highlighter_;
 }
 
 // The block numbers in the viewport, for the highlighter's lazy check.

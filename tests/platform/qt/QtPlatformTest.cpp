@@ -32,6 +32,7 @@
 #include "platform/qt/QtTimer.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowPeer.h"
+#include "platform/qt/TestDictionary.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/MenuBar.h"
@@ -150,6 +151,94 @@ TEST_F(QtWindowTest, EachWriteOfTheProgramIsOneUndoStep) {
   pad->Undo();
   EXPECT_EQ(pad->Text(), "");
   EXPECT_FALSE(pad->CanUndo());
+}
+
+// A write of the program over the pad's text, as a run's rebuild, Esc or Edit > Delete make
+// it: the text is then exactly the new one (carriage returns as line breaks), the caret at the
+// start, and one Undo brings back exactly the old text.
+struct RewriteCase {
+  const char* name;
+  std::string old;
+  std::string now;
+};
+
+void PrintTo(const RewriteCase& c, std::ostream* os) { *os << c.name; }
+
+// The text as the editor keeps it: a CR LF pair or a lone CR is one line break.
+std::string withLineBreaks(std::string text) {
+  std::string kept;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      kept += text[i];
+    } else {
+      kept += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+  }
+  return kept;
+}
+
+class RewriteTest : public QtWindowTest, public ::testing::WithParamInterface<RewriteCase> {};
+
+TEST_P(RewriteTest, TheTextBecomesTheNewOneAndOneUndoBringsBackTheOld) {
+  const RewriteCase& c = GetParam();
+  auto pad = open()->pad();
+  pad->SetText(c.old);
+  pad->SetSelStart(2);
+  pad->SetSelLength(1);
+  pad->SetText(c.now);
+  EXPECT_EQ(pad->Text(), withLineBreaks(c.now));
+  EXPECT_EQ(pad->SelStart(), 0);
+  EXPECT_EQ(pad->SelLength(), 0);
+  pad->Undo();
+  EXPECT_EQ(pad->Text(), withLineBreaks(c.old));
+  pad->Undo();
+  EXPECT_EQ(pad->Text(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RewriteTest,
+    ::testing::Values(
+        RewriteCase{"BothEmpty", "", ""}, RewriteCase{"FromEmpty", "", "a\nb"},
+        RewriteCase{"ToEmpty", "a\nb\n", ""},
+        RewriteCase{"ResultsAppended", "x = 1\ny = x\n// note\n\n", "x = 1 //1\ny = x //1\n\n\n"},
+        RewriteCase{"ResultsReplaced", "x = 2 //1\ny = x //1\n", "x = 2 //2\ny = x //2\n"},
+        RewriteCase{"ResultsTakenOff", "x = 1 //1\ny = 2 //2", "x = 1\ny = 2"},
+        RewriteCase{"LineAddedInTheMiddle", "a\nb\nc", "a\nb\nX\nc"},
+        RewriteCase{"LineRemovedFromTheMiddle", "a\nb\nX\nc", "a\nb\nc"},
+        RewriteCase{"LinesAddedAndChanged", "a\nb\nc", "a //1\nb //2\nc //3\nd"},
+        RewriteCase{"LinesRemovedAndChanged", "a //1\nb //2\nc //3\nd", "a\nb\nc"},
+        RewriteCase{"ChangedInTheMiddleOfALine", "total = price * 3", "total = cost * 3"},
+        RewriteCase{"FirstLineChanged", "first\nsame\nsame", "1st\nsame\nsame"},
+        RewriteCase{"LastLineChanged", "same\nsame\nlast", "same\nsame\nlast!"},
+        RewriteCase{"EveryLineChanged", "a\nb\nc", "x\ny\nz"},
+        RewriteCase{"LineBreakAddedAtTheEnd", "a\nb", "a\nb\n"},
+        RewriteCase{"LineBreakTakenOffTheEnd", "a\nb\n", "a\nb"},
+        RewriteCase{"LineBreakAddedAtTheStart", "a\nb", "\na\nb"},
+        RewriteCase{"EmptyLines", "\n\n\n", "\n //x\n\n"},
+        RewriteCase{"MultiByteCharacters", "\u03c0 = 3 //3\n$s = \"\u00e9t\u00e9\"",
+                    "\u03c0 = 3 //3.14\n$s = \"\u00e9t\u00e9\" //\u00e9t\u00e9"},
+        RewriteCase{"SurrogatePairsDifferingInTheirSecondHalf", "a \U0001F600 b\n\U0001F600",
+                    "a \U0001F601 b\n\U0001F601\U0001F600"},
+        RewriteCase{"SurrogatePairsAddedAndRemoved", "\U0001F600x\ny\U0001F600", "x\U0001F600\ny"},
+        RewriteCase{"CarriageReturns", "a\r\nb\r\nc", "a //1\r\nb\rc //2\r"},
+        RewriteCase{"CarriageReturnsInTheOldText", "a\r\nb\rc", "a //1\nb\nc //2"}),
+    [](const ::testing::TestParamInfo<RewriteCase>& info) { return std::string(info.param.name); });
+
+// A rebuild of many lines: the whole new text, and one Undo for all of it.
+TEST_F(QtWindowTest, ARebuildOfManyLinesIsExactAndOneUndoStep) {
+  std::string old, now;
+  for (int i = 0; i < 500; ++i) {
+    const std::string line = i % 4 == 3 ? "// note " + std::to_string(i) : "v" + std::to_string(i);
+    old += line + "\n";
+    now += (i % 4 == 3 ? std::string() : line + " //" + std::to_string(i * 7)) + "\n";
+  }
+  auto pad = open()->pad();
+  pad->SetText(old);
+  pad->SetText(now);
+  EXPECT_EQ(pad->Text(), now);
+  pad->Undo();
+  EXPECT_EQ(pad->Text(), old);
 }
 
 TEST_F(QtWindowTest, AWriteOfTheSameTextIsNoStep) {
@@ -314,18 +403,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, ProseSpanTest,
 
 // A dictionary of its own, so that what is underlined does not hang on what is installed.
 TEST(QtSpellHighlighterTest, UnderlinesMisspeltProseButNoCode) {
-  QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
-  for (auto [name, text] : {std::pair{"xx_TEST.aff", "SET UTF-8\n"},
-                            std::pair{"xx_TEST.dic", "4\nthe\nrate\nis\nnew\n"}}) {
-    QFile file(folder.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  }
-  QtSpellDictionary dictionary({"xx_TEST"}, {folder.path()});
-  ASSERT_TRUE(dictionary.loaded());
+  TestDictionary dictionary("4\nthe\nrate\nis\nnew\n");
+  ASSERT_TRUE(dictionary->loaded());
   QTextDocument document;
-  QtSpellHighlighter highlighter(&document, dictionary);
+  QtSpellHighlighter highlighter(&document, *dictionary);
   document.setPlainText(
       "# the rate is wrongg\n"
       "taxrate = funtotal(2) + zzq //zzq\n"
