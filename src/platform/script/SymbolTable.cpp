@@ -63,7 +63,7 @@ auto SymbolTable::withWords(std::string_view bytes, Use use) {
   const size_t count = wordCount(bytes.size());
   if (count <= kStackWords) {
     std::array<uint64_t, kStackWords> words{};
-    std::memcpy(words.data(), bytes.data(), bytes.size());
+    if (count > 0) std::memcpy(words.data(), bytes.data(), bytes.size());
     return use(words.data());
   }
   std::vector<uint64_t> words(count, 0);

@@ -53,6 +53,7 @@ TEST(SymbolTable, EmptyNameIsANameOfItsOwn) {
   SymbolTable symbols;
   const Sym empty = symbols.intern("");
   EXPECT_EQ(symbols.intern(""), empty);
+  EXPECT_EQ(symbols.intern(std::string_view()), empty);
   EXPECT_NE(symbols.intern("a"), empty);
   EXPECT_EQ(symbols.lower(empty), "");
 }
