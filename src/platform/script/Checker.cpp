@@ -331,6 +331,8 @@ void Checker::checkCallStmt(CallStmt* s) {
     auto* c = static_cast<CallExpr*>(e);
     VarInfo* v = lookupVar(c->name);
     if (v && v->type.isArray()) fail(kErrSyntax, s->line, "An array element is not a statement");
+    s->call = checkMethodCall(c, v);
+    return;
   }
   s->call = check(e);
 }

@@ -104,6 +104,7 @@ class Checker {
   Expr* checkComparison(BinaryExpr* e);
   Expr* checkLogic(BinaryExpr* e);
   Expr* checkCall(CallExpr* e);
+  Expr* checkMethodCall(CallExpr* e, const VarInfo* v);
   Expr* checkIndex(CallExpr* e, VarInfo* array);
   Expr* checkMember(MemberExpr* e);
   Expr* coerce(Expr* e, Type to, int line);
