@@ -75,7 +75,6 @@ class Checker {
   // statements (Checker.cpp)
   void checkBlock(const Block& block);
   void checkStmt(Stmt* s);
-  void checkStmtKind(Stmt* s);
   void checkDim(DimStmt* s);
   void checkAssign(AssignStmt* s);
   bool isAppendChain(const AssignStmt* s) const;
