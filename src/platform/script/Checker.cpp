@@ -213,8 +213,16 @@ void Checker::checkFunction(FuncDecl* f) {
 
 // ---------------------------------------------------------------- statements
 
+// Each statement learns whether it holds an operator; so does every statement around it.
 void Checker::checkBlock(const Block& block) {
-  for (Stmt* s : block) checkStmt(s);
+  bool any = sawOperator_;
+  for (Stmt* s : block) {
+    sawOperator_ = false;
+    checkStmt(s);
+    s->hasOperators = sawOperator_;
+    any = any || sawOperator_;
+  }
+  sawOperator_ = any;
 }
 
 void Checker::checkBody(const Block& body, LoopWord loop) {
@@ -224,14 +232,6 @@ void Checker::checkBody(const Block& body, LoopWord loop) {
 }
 
 void Checker::checkStmt(Stmt* s) {
-  const bool outer = sawOperator_;
-  sawOperator_ = false;
-  checkStmtKind(s);
-  s->hasOperators = sawOperator_;
-  sawOperator_ = outer || sawOperator_;
-}
-
-void Checker::checkStmtKind(Stmt* s) {
   switch (s->kind) {
     case StmtKind::Dim:
       return checkDim(static_cast<DimStmt*>(s));
@@ -331,6 +331,8 @@ void Checker::checkCallStmt(CallStmt* s) {
     auto* c = static_cast<CallExpr*>(e);
     VarInfo* v = lookupVar(c->name);
     if (v && v->type.isArray()) fail(kErrSyntax, s->line, "An array element is not a statement");
+    s->call = checkMethodCall(c, v);
+    return;
   }
   s->call = check(e);
 }

@@ -75,7 +75,6 @@ class Checker {
   // statements (Checker.cpp)
   void checkBlock(const Block& block);
   void checkStmt(Stmt* s);
-  void checkStmtKind(Stmt* s);
   void checkDim(DimStmt* s);
   void checkAssign(AssignStmt* s);
   bool isAppendChain(const AssignStmt* s) const;
@@ -104,6 +103,7 @@ class Checker {
   Expr* checkComparison(BinaryExpr* e);
   Expr* checkLogic(BinaryExpr* e);
   Expr* checkCall(CallExpr* e);
+  Expr* checkMethodCall(CallExpr* e, const VarInfo* v);
   Expr* checkIndex(CallExpr* e, VarInfo* array);
   Expr* checkMember(MemberExpr* e);
   Expr* coerce(Expr* e, Type to, int line);

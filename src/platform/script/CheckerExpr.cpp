@@ -305,6 +305,11 @@ Expr* Checker::checkLogic(BinaryExpr* e) {
 Expr* Checker::checkCall(CallExpr* e) {
   VarInfo* v = lookupVar(e->name);
   if (v && v->type.isArray()) return checkIndex(e, v);
+  return checkMethodCall(e, v);
+}
+
+// name(args) where name is no array: a call; v is a scalar variable of that name, if any.
+Expr* Checker::checkMethodCall(CallExpr* e, const VarInfo* v) {
   for (Expr*& a : e->args) a = check(a);
   if ((e->name == symStr_ || e->name == symCstr_) && e->args.count == 1 &&
       !hasCandidates(e->name)) {

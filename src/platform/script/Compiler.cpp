@@ -69,7 +69,19 @@ void Compiler::fail(int code, std::string message) {
 }
 
 size_t Compiler::emit(Op op, uint32_t a, uint32_t b, uint32_t c, int32_t j) {
-  proto_->code.push_back(Instr{op, a, b, c, j});
+  std::vector<Instr>& code = proto_->code;
+  std::vector<int32_t>& lines = proto_->lines;
+  const size_t at = code.size();
+  if (at == code.capacity() || lines.size() == lines.capacity()) [[unlikely]]
+    return emitGrowing(Instr{op, a, b, c, j});
+  code.push_back(Instr{op, a, b, c, j});
+  lines.push_back(line_);
+  return at;
+}
+
+// Out of line, so that emit() itself needs no room for growing the code.
+size_t Compiler::emitGrowing(const Instr& in) {
+  proto_->code.push_back(in);
   proto_->lines.push_back(line_);
   return proto_->code.size() - 1;
 }

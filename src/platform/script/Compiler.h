@@ -138,6 +138,7 @@ class Compiler {
 
   // emitting
   size_t emit(Op op, uint32_t a = 0, uint32_t b = 0, uint32_t c = 0, int32_t j = 0);
+  [[gnu::noinline]] size_t emitGrowing(const Instr& in);
   void patch(size_t at);
   void patchAll(const std::vector<size_t>& at);
   void patchTo(size_t at, size_t target);
