@@ -25,7 +25,7 @@ void ScriptString::Constants::make(const std::vector<std::string>& texts, Memory
   for (const std::string& text : texts) {
     // As make(std::string(text), budget) charges it.
     if (budget) budget->require(sizeof(Buffer) + std::max(text.size(), kInlineCapacity));
-    Buffer& b = buffers_.emplace_back(1u, -1, 0u, budget, text);
+    Buffer& b = buffers_.emplace_back(Buffer{1u, -1, 0u, budget, text});
     ScriptString& s = strings_.emplace_back();
     s.buf_ = &b;
     s.changed();
