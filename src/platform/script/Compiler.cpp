@@ -107,11 +107,6 @@ bool Compiler::isTemp(Bank b, uint32_t reg) const {
   return reg >= firstTemp_[static_cast<size_t>(b)];
 }
 
-uint32_t Compiler::stringConstant(const std::string& s) {
-  program_.strings.push_back(s);
-  return static_cast<uint32_t>(program_.strings.size() - 1);
-}
-
 int32_t Compiler::numberConstant(Num n) {
   auto [index, added] = numberPool_.insert(n.u, static_cast<uint32_t>(program_.numbers.size()));
   if (added) program_.numbers.push_back(n);

@@ -153,7 +153,6 @@ class Compiler {
   }
   void growFrame(size_t bank);
   uint32_t temp(Type t) { return temp(bankOf(t)); }
-  uint32_t stringConstant(const std::string& s);
   int32_t numberConstant(Num n);
   [[noreturn]] void fail(int code, std::string message);
 
