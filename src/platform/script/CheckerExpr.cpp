@@ -8,34 +8,11 @@ namespace vorline::script {
 
 namespace {
 
+// Operators as messages name them: symbols as written, keyword operators in lower case.
 const char* opText(Tok op) {
   switch (op) {
-    case Tok::Plus:
-      return "+";
-    case Tok::Minus:
-      return "-";
-    case Tok::Star:
-      return "*";
-    case Tok::Slash:
-      return "/";
-    case Tok::Backslash:
-      return "\\";
-    case Tok::Caret:
-      return "^";
     case Tok::KwMod:
       return "mod";
-    case Tok::Eq:
-      return "=";
-    case Tok::Ne:
-      return "<>";
-    case Tok::Lt:
-      return "<";
-    case Tok::Gt:
-      return ">";
-    case Tok::Le:
-      return "<=";
-    case Tok::Ge:
-      return ">=";
     case Tok::KwAnd:
       return "and";
     case Tok::KwOr:
@@ -45,8 +22,10 @@ const char* opText(Tok op) {
     case Tok::KwNot:
       return "not";
     default:
-      return "?";
+      break;
   }
+  const char* text = SymbolTokenText(op);
+  return text ? text : "?";
 }
 
 bool isComparison(Tok op) {

@@ -340,4 +340,43 @@ inline const char* Lexer::lexOther(const char* p, Token& t) {
   return p + 1;
 }
 
+const char* SymbolTokenText(Tok t) {
+  switch (t) {
+    case Tok::Plus:
+      return "+";
+    case Tok::Minus:
+      return "-";
+    case Tok::Star:
+      return "*";
+    case Tok::Slash:
+      return "/";
+    case Tok::Backslash:
+      return "\\";
+    case Tok::Caret:
+      return "^";
+    case Tok::Eq:
+      return "=";
+    case Tok::Ne:
+      return "<>";
+    case Tok::Lt:
+      return "<";
+    case Tok::Gt:
+      return ">";
+    case Tok::Le:
+      return "<=";
+    case Tok::Ge:
+      return ">=";
+    case Tok::LParen:
+      return "(";
+    case Tok::RParen:
+      return ")";
+    case Tok::Comma:
+      return ",";
+    case Tok::Dot:
+      return ".";
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace vorline::script

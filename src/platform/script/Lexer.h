@@ -41,6 +41,9 @@ enum class Tok : uint8_t {
       Count,
 };
 
+// The text of an operator or punctuation token ("+", "<>", "(" ...), null for any other token.
+const char* SymbolTokenText(Tok t);
+
 struct Token {
   Tok kind = Tok::Eof;
   int32_t line = 0;

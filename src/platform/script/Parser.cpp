@@ -44,46 +44,9 @@ constexpr PrecTable kInfixPrec = makeInfixPrec();
 int infixPrec(Tok t) { return kInfixPrec[static_cast<size_t>(t)]; }
 
 const char* tokenText(Tok t) {
-  switch (t) {
-    case Tok::Eof:
-      return "the end of the script";
-    case Tok::Newline:
-      return "the end of the line";
-    case Tok::Plus:
-      return "+";
-    case Tok::Minus:
-      return "-";
-    case Tok::Star:
-      return "*";
-    case Tok::Slash:
-      return "/";
-    case Tok::Backslash:
-      return "\\";
-    case Tok::Caret:
-      return "^";
-    case Tok::Eq:
-      return "=";
-    case Tok::Ne:
-      return "<>";
-    case Tok::Lt:
-      return "<";
-    case Tok::Gt:
-      return ">";
-    case Tok::Le:
-      return "<=";
-    case Tok::Ge:
-      return ">=";
-    case Tok::LParen:
-      return "(";
-    case Tok::RParen:
-      return ")";
-    case Tok::Comma:
-      return ",";
-    case Tok::Dot:
-      return ".";
-    default:
-      return nullptr;
-  }
+  if (t == Tok::Eof) return "the end of the script";
+  if (t == Tok::Newline) return "the end of the line";
+  return SymbolTokenText(t);
 }
 
 }  // namespace
@@ -741,17 +704,17 @@ Expr* Parser::parseExpr(int minPrec) {
 Expr* Parser::parsePrefix() {
   switch (cur().kind) {
     case Tok::Int:
-      return parseIntLit();
+      return literal(arena_.make<IntLit>(ExprKind::Int, cur().i));
     case Tok::Dbl:
-      return parseDblLit();
+      return literal(arena_.make<DblLit>(cur().d));
     case Tok::Str:
-      return parseStrLit();
+      return literal(arena_.make<StrLit>(cur().id));
     case Tok::KwTrue:
-      return parseTrue();
+      return literal(arena_.make<IntLit>(ExprKind::Bool, 1));
     case Tok::KwFalse:
-      return parseFalse();
+      return literal(arena_.make<IntLit>(ExprKind::Bool, 0));
     case Tok::KwNil:
-      return parseNil();
+      return literal(arena_.make<Expr>(ExprKind::Nil));
     case Tok::Ident:
       return parseName();
     case Tok::LParen:
@@ -766,38 +729,8 @@ Expr* Parser::parsePrefix() {
   }
 }
 
-Expr* Parser::parseIntLit() {
-  auto* e = finish(arena_.make<IntLit>(ExprKind::Int, cur().i), cur().line);
-  advance();
-  return e;
-}
-
-Expr* Parser::parseDblLit() {
-  auto* e = finish(arena_.make<DblLit>(cur().d), cur().line);
-  advance();
-  return e;
-}
-
-Expr* Parser::parseStrLit() {
-  auto* e = finish(arena_.make<StrLit>(cur().id), cur().line);
-  advance();
-  return e;
-}
-
-Expr* Parser::parseTrue() {
-  auto* e = finish(arena_.make<IntLit>(ExprKind::Bool, 1), cur().line);
-  advance();
-  return e;
-}
-
-Expr* Parser::parseFalse() {
-  auto* e = finish(arena_.make<IntLit>(ExprKind::Bool, 0), cur().line);
-  advance();
-  return e;
-}
-
-Expr* Parser::parseNil() {
-  auto* e = arena_.make<Expr>(ExprKind::Nil);
+// A literal of the current token, which it consumes.
+Expr* Parser::literal(Expr* e) {
   finish(e, cur().line);
   advance();
   return e;

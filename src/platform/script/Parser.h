@@ -66,12 +66,7 @@ class Parser {
   // expressions
   Expr* parseExpr(int minPrec = 0);
   Expr* parsePrefix();
-  Expr* parseIntLit();
-  Expr* parseDblLit();
-  Expr* parseStrLit();
-  Expr* parseTrue();
-  Expr* parseFalse();
-  Expr* parseNil();
+  Expr* literal(Expr* e);
   Expr* parseName();
   Expr* parseGroup();
   Expr* parseUnary();
