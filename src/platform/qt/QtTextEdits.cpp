@@ -61,16 +61,4 @@ std::vector<QtTextEdits::Edit> QtTextEdits::between(const QString& old, const QS
   return edits;
 }
 
-QString QtTextEdits::applied(const QString& old, const std::vector<Edit>& edits) {
-  QString text;
-  qsizetype from = 0;
-  for (const Edit& edit : edits) {
-    text += QStringView(old).sliced(from, edit.start - from);
-    text += edit.inserted;
-    from = edit.start + edit.removed;
-  }
-  text += QStringView(old).sliced(from);
-  return text;
-}
-
 }  // namespace vorline

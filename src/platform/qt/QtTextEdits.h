@@ -25,8 +25,6 @@ class QtTextEdits {
   // The edits, in ascending order of their starts, none overlapping. Both texts break lines at
   // "\n" only; the views stay valid while `now` lives.
   static std::vector<Edit> between(const QString& old, const QString& now);
-  // The old text with the edits made: the new one.
-  static QString applied(const QString& old, const std::vector<Edit>& edits);
 };
 
 }  // namespace vorline
