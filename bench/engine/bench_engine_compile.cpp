@@ -7,7 +7,7 @@
 
 #include "platform/script/Engine.h"
 #include "platform/script/ScriptContext.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ BENCHMARK(BM_Compile10000Lines)->Unit(benchmark::kMillisecond);
 
 void BM_CompileAndRun10000Lines(benchmark::State& state) {
   QuietContext ctx;
-  vorline::XojoScript script;
+  vorline::ScriptEngine script;
   script.Source = generatedScript(10000);
   script.Context = &ctx;
   script.Print = [](const std::string&) {};

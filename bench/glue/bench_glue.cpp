@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "glue/ckRBGlue.h"
+#include "glue/ckGlue.h"
 #include "platform/text/Format.h"
 #include "platform/values/Dictionary.h"
 
 namespace {
 
-class BenchOwner : public ckRBGlueOwner {
+class BenchOwner : public ckGlueOwner {
  public:
   size_t printedBytes = 0;
   void doPrint(const std::string& text) override { printedBytes += text.size(); }
@@ -25,7 +25,7 @@ void BM_PrintNumber(benchmark::State& state) {
   BenchOwner owner;
   owner.opPrecision = state.range(0);
   owner.opViewMode = state.range(1);
-  ckRBGlue glue;
+  ckGlue glue;
   glue.owner = &owner;
   double x = 3.14159265358979;
   for (auto _ : state) {
@@ -53,7 +53,7 @@ void BM_SetVarInLargeMemory(benchmark::State& state) {
     names.push_back("Variable_" + std::to_string(i));
     owner.mem.SetValue(names.back(), vorline::Variant::Int64(0));
   }
-  ckRBGlue glue;
+  ckGlue glue;
   glue.owner = &owner;
   size_t i = 0;
   for (auto _ : state) {
@@ -66,7 +66,7 @@ BENCHMARK(BM_SetVarInLargeMemory)->Arg(100)->Arg(10000);
 void BM_FormatDate(benchmark::State& state) {
   setenv("TZ", "UTC", 1);
   tzset();
-  ckRBGlue glue;
+  ckGlue glue;
   double t = 1796756709;
   for (auto _ : state) {
     benchmark::DoNotOptimize(glue.date_formatDate("Y-m-d H:i:s", t));

@@ -10,7 +10,7 @@
 #include "platform/ui/ViewWindow.h"
 #include "platform/values/NilObjectException.h"
 #include "shell/Menu.h"
-#include "window/XojoScriptControl.h"
+#include "window/ScriptEngineControl.h"
 
 namespace vorline {
 namespace {
@@ -52,8 +52,8 @@ void FrmMain::_CreateControls0() {
   imgERR()->SetProperties(imgERRDesign());
   imgERR()->Open = [this](Canvas& canvas) { imgERR_Open(canvas); };
 
-  _AddControl(std::make_shared<XojoScriptControl>(), "rb1");
-  rb1()->SetProperties(rb1Design());
+  _AddControl(std::make_shared<ScriptEngineControl>(), "script1");
+  script1()->SetProperties(script1Design());
   attachEngineEvents();
 
   _AddControl(New<Timer>(), "ERRTime");
@@ -73,14 +73,16 @@ void FrmMain::attachPadEvents() {
 
 // The engine's events go to the window's handlers; its stop hook to the platform's busy poll.
 void FrmMain::attachEngineEvents() {
-  rb1()->RuntimeError = [this](const RuntimeException& error) { rb1_RuntimeError(*rb1(), error); };
-  rb1()->CompilerError = [this](const XojoScriptLocation& location, int64_t code,
-                                const std::string& info) {
-    return rb1_CompilerError(*rb1(), location, code, info);
+  script1()->RuntimeError = [this](const RuntimeException& error) {
+    script1_RuntimeError(*script1(), error);
   };
-  rb1()->Print = [this](const std::string& text) { rb1_Print(*rb1(), text); };
-  rb1()->Beep = [] { Beep(); };
-  rb1()->ShouldStop = stopRequested;
+  script1()->CompilerError = [this](const ScriptLocation& location, int64_t code,
+                                    const std::string& info) {
+    return script1_CompilerError(*script1(), location, code, info);
+  };
+  script1()->Print = [this](const std::string& text) { script1_Print(*script1(), text); };
+  script1()->Beep = [] { Beep(); };
+  script1()->ShouldStop = stopRequested;
 }
 
 std::shared_ptr<Rectangle> FrmMain::Rectangle1() const {
@@ -90,8 +92,8 @@ std::shared_ptr<TextArea> FrmMain::Sourcetxt() const {
   return ControlByName<TextArea>("Sourcetxt");
 }
 std::shared_ptr<Canvas> FrmMain::imgERR() const { return ControlByName<Canvas>("imgERR"); }
-std::shared_ptr<XojoScriptControl> FrmMain::rb1() const {
-  return ControlByName<XojoScriptControl>("rb1");
+std::shared_ptr<ScriptEngineControl> FrmMain::script1() const {
+  return ControlByName<ScriptEngineControl>("script1");
 }
 std::shared_ptr<Timer> FrmMain::ERRTime() const { return ControlByName<Timer>("ERRTime"); }
 
@@ -104,7 +106,7 @@ void FrmMain::Start() {
   mem = Dictionary();
   mem.SetValue("ans", Variant::Int64(0));
   vrln_doInitializeVariables();
-  myGlue = std::make_unique<ckRBGlue>();
+  myGlue = std::make_unique<ckGlue>();
   myGlue->constructor();
   myGlue->owner = this;
   myGlue->shouldStop = stopRequested;

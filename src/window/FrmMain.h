@@ -2,7 +2,7 @@
 // through the converter and the script engine, with every line's results written back into
 // the pad after " //". The window owns its converter, its script context, its variables memory
 // and its source-line list; it serves the converter as its ckConverterOwner and the script
-// context as its ckRBGlueOwner (whose members mem, exPrintLine, opPrecision, opViewMode and
+// context as its ckGlueOwner (whose members mem, exPrintLine, opPrecision, opViewMode and
 // theFile are the window's own properties).
 #pragma once
 
@@ -14,9 +14,9 @@
 
 #include "converter/ckConverterOwner.h"
 #include "converter/ckScriptConverter.h"
-#include "glue/ckRBGlue.h"
-#include "glue/ckRBGlueOwner.h"
-#include "platform/script/XojoScript.h"
+#include "glue/ckGlue.h"
+#include "glue/ckGlueOwner.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/ui/AppleMenuItem.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/PropertyBlock.h"
@@ -30,14 +30,14 @@ class Picture;
 class Rectangle;
 class TextArea;
 class Timer;
-class XojoScriptControl;
+class ScriptEngineControl;
 
-class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
+class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
  public:
   FrmMain();
   ~FrmMain() override;
 
-  // Properties (mem, exPrintLine, opPrecision, opViewMode and theFile come from ckRBGlueOwner).
+  // Properties (mem, exPrintLine, opPrecision, opViewMode and theFile come from ckGlueOwner).
   std::string undoText;
   int64_t UndoSelStart = 0;
   int64_t UndoSelLength = 0;
@@ -46,7 +46,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
   int64_t CalMode = 0;
   int64_t LastMode = 0;
   std::string History;
-  std::unique_ptr<ckRBGlue> myGlue;
+  std::unique_ptr<ckGlue> myGlue;
   int64_t opView = 0;
   std::vector<std::string> parseSource;
   int64_t parser = 0;
@@ -61,13 +61,13 @@ class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
   // Construction hooks and controls.
   void Layout() override;
   void CreateControls() override { _CreateControls0(); }
-  // Makes Rectangle1, Sourcetxt, imgERR, rb1 and ERRTime, gives each its design and attaches
+  // Makes Rectangle1, Sourcetxt, imgERR, script1 and ERRTime, gives each its design and attaches
   // the window's handlers to its events.
   void _CreateControls0();
   std::shared_ptr<Rectangle> Rectangle1() const;
   std::shared_ptr<TextArea> Sourcetxt() const;
   std::shared_ptr<Canvas> imgERR() const;
-  std::shared_ptr<XojoScriptControl> rb1() const;
+  std::shared_ptr<ScriptEngineControl> script1() const;
   std::shared_ptr<Timer> ERRTime() const;
 
   // Control events.
@@ -75,10 +75,10 @@ class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
   bool Sourcetxt_KeyDown(TextArea& area, const std::string& key);
   void Sourcetxt_KeyUp(TextArea& area, const std::string& key);
   void imgERR_Open(Canvas& canvas);
-  void rb1_RuntimeError(XojoScript& engine, const RuntimeException& error);
-  bool rb1_CompilerError(XojoScript& engine, const XojoScriptLocation& location, int64_t code,
-                         const std::string& info);
-  void rb1_Print(XojoScript& engine, const std::string& text);
+  void script1_RuntimeError(ScriptEngine& engine, const RuntimeException& error);
+  bool script1_CompilerError(ScriptEngine& engine, const ScriptLocation& location, int64_t code,
+                             const std::string& info);
+  void script1_Print(ScriptEngine& engine, const std::string& text);
   void ERRTime_Action(Timer& timer);
 
   // Menu-item accessors: the item of that name (and index) in the window's menu bar, looked
@@ -189,7 +189,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckRBGlueOwner {
   static PropertyBlock Rectangle1Design();
   static PropertyBlock SourcetxtDesign();
   static PropertyBlock imgERRDesign();
-  static PropertyBlock rb1Design();
+  static PropertyBlock script1Design();
   static PropertyBlock ERRTimeDesign();
 
   // The message of a compile error with the engine's code.

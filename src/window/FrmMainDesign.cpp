@@ -145,7 +145,7 @@ PropertyBlock FrmMain::imgERRDesign() {
   return block;
 }
 
-PropertyBlock FrmMain::rb1Design() { return {{"Source", std::string()}}; }
+PropertyBlock FrmMain::script1Design() { return {{"Source", std::string()}}; }
 
 PropertyBlock FrmMain::ERRTimeDesign() { return {{"Period", int64_t{300}}, {"Mode", int64_t{0}}}; }
 

@@ -60,15 +60,15 @@ std::string FrmMain::CompilerErrorText(int64_t code) {
   return "Syntax Error";
 }
 
-bool FrmMain::rb1_CompilerError(XojoScript&, const XojoScriptLocation& location, int64_t code,
-                                const std::string&) {
+bool FrmMain::script1_CompilerError(ScriptEngine&, const ScriptLocation& location, int64_t code,
+                                    const std::string&) {
   MsgBox("Error at line: " + Str(location.Line) + std::string(EndOfLine) + "[" + Str(code) + "] " +
          CompilerErrorText(code));
   DoERR();
   return false;
 }
 
-void FrmMain::rb1_RuntimeError(XojoScript&, const RuntimeException& error) {
+void FrmMain::script1_RuntimeError(ScriptEngine&, const RuntimeException& error) {
   MsgBox("Runtime Error: " + Str(error.ErrorNumber) + std::string(EndOfLine) + error.Message);
   DoERR();
 }

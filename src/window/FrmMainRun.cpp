@@ -13,7 +13,7 @@
 #include "shell/Globals.h"
 #include "window/FrmMain.h"
 #include "window/MemorySource.h"
-#include "window/XojoScriptControl.h"
+#include "window/ScriptEngineControl.h"
 
 namespace vorline {
 namespace {
@@ -67,7 +67,7 @@ void FrmMain::doExecute(const std::string& text) {
 }
 
 void FrmMain::runEngine(std::string script) {
-  std::shared_ptr<XojoScriptControl> engine = rb1();
+  std::shared_ptr<ScriptEngineControl> engine = script1();
   engine->Source = std::move(script);
   engine->Context = myGlue.get();
   BusyScope busy;
@@ -112,7 +112,7 @@ void FrmMain::doPrint(const std::string& text) {
   line.append(" //").append(text);
 }
 
-void FrmMain::rb1_Print(XojoScript&, const std::string& text) { doPrint(text); }
+void FrmMain::script1_Print(ScriptEngine&, const std::string& text) { doPrint(text); }
 
 // Results go to lines with code: an empty line (or one that was all comment) gets no room.
 int64_t FrmMain::msg_append_source_line(const std::string& line) {

@@ -4,8 +4,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/script/ScriptEngine.h"
 #include "platform/script/ScriptLanguage.h"
-#include "platform/script/XojoScript.h"
 #include "platform/text/TextOps.h"
 
 namespace vorline {
@@ -35,7 +35,7 @@ int64_t boundOf(std::string_view field) {
   for (char c : field.substr(first, last - first + 1)) {
     if (!isDigit(c)) return -1;
     bound = bound * 10 + (c - '0');
-    if (bound >= XojoScriptLimits{}.maxArrayElements) return -1;
+    if (bound >= ScriptLimits{}.maxArrayElements) return -1;
   }
   return bound;
 }
@@ -54,7 +54,7 @@ bool isIndex(std::string_view rest) {
     int64_t bound = boundOf(inside.substr(start, length));
     if (bound < 0 || dimensions >= kScriptMaxDimensions) return false;
     elements *= bound + 1;
-    if (elements > XojoScriptLimits{}.maxArrayElements) return false;
+    if (elements > ScriptLimits{}.maxArrayElements) return false;
     if (comma == std::string_view::npos) return true;
     start = comma + 1;
   }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/script/ScriptContext.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ class FuzzContext : public vorline::ScriptContext {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzContext context;
-  vorline::XojoScript script;
+  vorline::ScriptEngine script;
   script.Source.assign(reinterpret_cast<const char*>(data), size);
   script.Context = &context;
   script.Limits.maxSteps = 20000;
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   script.Limits.maxAllocatedBytes = 4 * 1024 * 1024;
   size_t printed = 0;
   script.Print = [&printed](const std::string& text) { printed += text.size(); };
-  script.CompilerError = [](const vorline::XojoScriptLocation&, int64_t, const std::string&) {
+  script.CompilerError = [](const vorline::ScriptLocation&, int64_t, const std::string&) {
     return false;
   };
   script.RuntimeError = [](const vorline::RuntimeException&) {};

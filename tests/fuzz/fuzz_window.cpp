@@ -42,7 +42,7 @@
 #include "shell/Globals.h"
 #include "window/FrmMain.h"
 #include "window/MemorySource.h"
-#include "window/XojoScriptControl.h"
+#include "window/ScriptEngineControl.h"
 
 namespace fs = std::filesystem;
 using vorline::FrmMain;
@@ -263,7 +263,7 @@ void resetWindow(const Choices& c) {
 
 // The engine's budgets for one run: small enough that a loop or a growing value ends soon as a
 // run-time error.
-void limitEngine(vorline::XojoScript& engine) {
+void limitEngine(vorline::ScriptEngine& engine) {
   engine.Limits.maxSteps = 100000;
   engine.Limits.maxCallDepth = 200;
   engine.Limits.maxStringBytes = 1024 * 1024;
@@ -296,10 +296,10 @@ void start() {
   app->Launch({});
   harness->window = std::dynamic_pointer_cast<FrmMain>(app->FrontWindow());
   if (!harness->window) std::abort();
-  vorline::XojoScriptControl& engine = *harness->window->rb1();
+  vorline::ScriptEngineControl& engine = *harness->window->script1();
   limitEngine(engine);
   auto shown = engine.CompilerError;
-  engine.CompilerError = [shown](const vorline::XojoScriptLocation& at, int64_t code,
+  engine.CompilerError = [shown](const vorline::ScriptLocation& at, int64_t code,
                                  const std::string& info) {
     ++harness->compileErrors;
     return shown ? shown(at, code, info) : false;

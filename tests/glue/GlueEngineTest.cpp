@@ -1,9 +1,9 @@
 // End to end: scripts in the form the converter writes them, run by the script engine with a
-// ckRBGlue context whose owner keeps a source-line list as the window does.
+// ckGlue context whose owner keeps a source-line list as the window does.
 #include <QFile>
 
 #include "glue/GlueTestSupport.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace gluetest {
 namespace {
@@ -28,7 +28,7 @@ class GlueEngine : public GlueFixture {
     glue.owner = &pad;
     engine.Context = &glue;
     engine.Print = [this](const std::string& text) { pad.doPrint(text); };
-    engine.CompilerError = [this](const vorline::XojoScriptLocation& at, int64_t code,
+    engine.CompilerError = [this](const vorline::ScriptLocation& at, int64_t code,
                                   const std::string& info) {
       compileError =
           "line " + std::to_string(at.Line) + " code " + std::to_string(code) + ": " + info;
@@ -52,7 +52,7 @@ class GlueEngine : public GlueFixture {
   }
 
   PadOwner pad;
-  vorline::XojoScript engine;
+  vorline::ScriptEngine engine;
   std::string compileError, runtimeError;
 };
 

@@ -3,7 +3,7 @@
 
 #include "glue/GlueTestSupport.h"
 #include "glue/ckScriptPath.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/values/NilObjectException.h"
 
 namespace gluetest {

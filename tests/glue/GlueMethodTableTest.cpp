@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "glue/GlueTestSupport.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace gluetest {
 namespace {
@@ -91,7 +91,7 @@ const std::vector<Signature> kExpected = {
     {"printAny", {D}, V},
 };
 
-const ContextMethod& find(const ckRBGlue& glue, const std::string& name,
+const ContextMethod& find(const ckGlue& glue, const std::string& name,
                           std::vector<ScriptType> params) {
   for (const ContextMethod& m : glue.methods())
     if (m.name == name && m.params == params) return m;

@@ -2,7 +2,7 @@
 #include <set>
 
 #include "glue/GlueTestSupport.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace gluetest {
 namespace {

@@ -159,7 +159,7 @@ TEST_F(GlueFixture, TagLineStoresTheIndexUnchecked) {
 TEST(GlueWithoutOwner, QuietMethodsDoNothingAndTheOthersFailWithNilObject) {
   RecordingUi ui;
   vorline::installUiServices(&ui);
-  ckRBGlue glue;
+  ckGlue glue;
   glue.setVar("x", 1.0);
   glue.setVar("x", int64_t{1});
   glue.setVar("x", std::string("1"));

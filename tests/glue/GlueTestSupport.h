@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "glue/ckRBGlue.h"
+#include "glue/ckGlue.h"
 #include "platform/services/Date.h"
 #include "platform/ui/UiServices.h"
 
@@ -22,7 +22,7 @@ namespace gluetest {
 
 // The window's side of the glue: prints go to entries of a source-line list, as the window's
 // doPrint appends them.
-class TestOwner : public ckRBGlueOwner {
+class TestOwner : public ckGlueOwner {
  public:
   std::vector<std::string> printed;  // every text doPrint got, in order
   int errors = 0;                    // DoERR calls
@@ -99,7 +99,7 @@ class GlueFixture : public ::testing::Test {
   EnvScope env;
   RecordingUi ui;
   TestOwner owner;
-  ckRBGlue glue;
+  ckGlue glue;
 };
 
 }  // namespace gluetest

@@ -1,6 +1,6 @@
 // The drawing view, checked by reading the picture's pixels.
 #include "glue/GlueTestSupport.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace gluetest {
 namespace {

@@ -3,8 +3,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "window/ScriptEngineControl.h"
 #include "window/WindowFixture.h"
-#include "window/XojoScriptControl.h"
 
 namespace vorline {
 namespace {
@@ -55,11 +55,11 @@ TEST_F(EvaluationRun, RunningTwiceGivesTheSamePad) {
 // Every window's runs have a memory budget from the start, and a budget chosen for the engine
 // (a test's, a fuzz target's) holds for every later run instead of being reset by the run.
 TEST_F(EvaluationRun, RunsHoldAMemoryBudgetThatACallerMayChoose) {
-  EXPECT_GT(window().rb1()->Limits.maxAllocatedBytes, 0);
-  window().rb1()->Limits.maxAllocatedBytes = 1 << 20;
+  EXPECT_GT(window().script1()->Limits.maxAllocatedBytes, 0);
+  window().script1()->Limits.maxAllocatedBytes = 1 << 20;
   EXPECT_EQ(run("dim a(1000000) as double\n1"), "dim a(1000000) as double\n1");  // ended at the dim
   EXPECT_EQ(platform.messages().size(), 1u);
-  EXPECT_EQ(window().rb1()->Limits.maxAllocatedBytes, 1 << 20);
+  EXPECT_EQ(window().script1()->Limits.maxAllocatedBytes, 1 << 20);
 }
 
 // Each run's lines take over the buffers of the previous run's lines: none of their text may

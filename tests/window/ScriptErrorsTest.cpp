@@ -2,8 +2,8 @@
 #include "platform/graphics/Picture.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Timer.h"
+#include "window/ScriptEngineControl.h"
 #include "window/WindowFixture.h"
-#include "window/XojoScriptControl.h"
 
 namespace vorline {
 namespace {
@@ -18,9 +18,9 @@ struct CodeCase {
 class CompilerErrorText : public WindowFixture, public ::testing::WithParamInterface<CodeCase> {};
 
 TEST_P(CompilerErrorText, ShowsLineCodeAndText) {
-  XojoScriptLocation at;
+  ScriptLocation at;
   at.Line = 5;
-  EXPECT_FALSE(window().rb1_CompilerError(*window().rb1(), at, GetParam().code, ""));
+  EXPECT_FALSE(window().script1_CompilerError(*window().script1(), at, GetParam().code, ""));
   ASSERT_EQ(platform.messages().size(), 1u);
   EXPECT_EQ(platform.messages()[0],
             "Error at line: 5\n[" + std::to_string(GetParam().code) + "] " + GetParam().text);

@@ -2,8 +2,8 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Rectangle.h"
 #include "platform/ui/Timer.h"
+#include "window/ScriptEngineControl.h"
 #include "window/WindowFixture.h"
-#include "window/XojoScriptControl.h"
 
 namespace vorline {
 namespace {
@@ -15,7 +15,7 @@ TEST_F(WindowDesign, BlocksHaveTheirByteSizes) {
   EXPECT_EQ(FrmMain::Rectangle1Design().encode().size(), 326u);
   EXPECT_EQ(FrmMain::SourcetxtDesign().encode().size(), 637u);
   EXPECT_EQ(FrmMain::imgERRDesign().encode().size(), 320u);
-  EXPECT_EQ(FrmMain::rb1Design().encode().size(), 11u);
+  EXPECT_EQ(FrmMain::script1Design().encode().size(), 11u);
   EXPECT_EQ(FrmMain::ERRTimeDesign().encode().size(), 28u);
 }
 
@@ -27,13 +27,13 @@ TEST_F(WindowDesign, NewWindowLooksAsDesigned) {
   std::vector<std::string> names;
   for (const auto& c : w.Controls()) names.push_back(c->Name());
   EXPECT_EQ(names,
-            (std::vector<std::string>{"Rectangle1", "Sourcetxt", "imgERR", "rb1", "ERRTime"}));
+            (std::vector<std::string>{"Rectangle1", "Sourcetxt", "imgERR", "script1", "ERRTime"}));
   EXPECT_EQ(pad().Text(), "");
   EXPECT_EQ(designString(*pad().designValue("TextFont")), "Monaco");
   EXPECT_FALSE(w.imgERR()->Visible());
   EXPECT_EQ(w.ERRTime()->Period(), 300);
   EXPECT_EQ(w.ERRTime()->Mode(), Timer::ModeOff);
-  EXPECT_EQ(w.rb1()->Source, "");
+  EXPECT_EQ(w.script1()->Source, "");
   EXPECT_EQ(w.Focus(), &pad());
 }
 

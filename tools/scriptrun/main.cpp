@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/script/ScriptContext.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     return 66;
   }
   EmptyContext context;
-  vorline::XojoScript script;
+  vorline::ScriptEngine script;
   script.Source = source;
   script.Context = &context;
   int status = 0;
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
       out.clear();
     }
   };
-  script.CompilerError = [&status](const vorline::XojoScriptLocation& at, int64_t code,
+  script.CompilerError = [&status](const vorline::ScriptLocation& at, int64_t code,
                                    const std::string& info) {
     std::cerr << "Error at line: " << at.Line << "\n[" << code << "] " << info << "\n";
     status = 1;

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "platform/script/ScriptEngine.h"
 #include "platform/script/Vm.h"
-#include "platform/script/XojoScript.h"
 #include "platform/text/Format.h"
 #include "platform/text/TextOps.h"
 

@@ -1,5 +1,5 @@
 // The engine's stages in order: lexer, parser, checker, compiler. One Engine compiles one
-// source; XojoScript runs what it compiled.
+// source; ScriptEngine runs what it compiled.
 #pragma once
 
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace vorline::script {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/text/TextOps.h"
 
 namespace vorline::script {

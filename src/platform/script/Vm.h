@@ -14,8 +14,8 @@
 #include "platform/script/Bytecode.h"
 #include "platform/script/MemoryBudget.h"
 #include "platform/script/ScriptContext.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/script/ScriptString.h"
-#include "platform/script/XojoScript.h"
 #include "platform/values/Variant.h"
 
 namespace vorline::script {
@@ -56,7 +56,7 @@ struct VmHost {
 
 class Vm {
  public:
-  Vm(const Program& program, VmHost host, const XojoScriptLimits& limits);
+  Vm(const Program& program, VmHost host, const ScriptLimits& limits);
   // Runs the main code to its end; a failure throws RuntimeException.
   void run();
 
@@ -112,7 +112,7 @@ class Vm {
 
   const Program& program_;
   VmHost host_;
-  XojoScriptLimits limits_;
+  ScriptLimits limits_;
   // Declared before everything it counts, so that it outlives them.
   MemoryBudget memory_;
   ScriptString::Constants strings_;  // the program's String constants

@@ -19,7 +19,7 @@ constexpr uint64_t kMaxStackSlots[kBankCount] = {16u << 20, 4u << 20, 2u << 20, 
 
 }  // namespace
 
-Vm::Vm(const Program& program, VmHost host, const XojoScriptLimits& limits)
+Vm::Vm(const Program& program, VmHost host, const ScriptLimits& limits)
     : program_(program),
       host_(std::move(host)),
       limits_(limits),

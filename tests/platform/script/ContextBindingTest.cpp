@@ -167,10 +167,10 @@ TEST_F(ContextBinding, ArgumentErrorsAreCompileErrors) {
 }
 
 TEST(ContextBindingWithoutContext, MethodsAreUndefined) {
-  XojoScript s;
+  ScriptEngine s;
   int64_t code = 0;
   s.Source = "tagLine 0";
-  s.CompilerError = [&code](const XojoScriptLocation&, int64_t c, const std::string&) {
+  s.CompilerError = [&code](const ScriptLocation&, int64_t c, const std::string&) {
     code = c;
     return false;
   };

@@ -77,13 +77,13 @@ TEST(ScriptLimits, ManyUnaryOperatorsAreACompileError) {
 TEST(ScriptLimits, CallDepth) {
   RunResult r = runScript(
       "function f(n as double) as double\n  return f(n + 1) + 1\nend function\nprint f(0)", nullptr,
-      [](XojoScript& s) { s.Limits.maxCallDepth = 50; });
+      [](ScriptEngine& s) { s.Limits.maxCallDepth = 50; });
   EXPECT_EQ(r.errorNumber, 5);
   EXPECT_EQ(r.errorMessage, "Stack overflow: recursion deeper than 50");
 }
 
 TEST(ScriptLimits, StringSize) {
-  auto small = [](XojoScript& s) { s.Limits.maxStringBytes = 1000; };
+  auto small = [](ScriptEngine& s) { s.Limits.maxStringBytes = 1000; };
   const char* doubling = "dim s as string = \"x\"\nwhile true\n  s = s + s\nwend";
   RunResult r = runScript(doubling, nullptr, small);
   EXPECT_EQ(r.errorNumber, 6);
@@ -99,7 +99,7 @@ TEST(ScriptLimits, StringSize) {
 }
 
 TEST(ScriptLimits, ArraySize) {
-  auto small = [](XojoScript& s) { s.Limits.maxArrayElements = 100; };
+  auto small = [](ScriptEngine& s) { s.Limits.maxArrayElements = 100; };
   EXPECT_EQ(runScript("dim a(100) as double", nullptr, small).errorNumber, 6);
   EXPECT_EQ(runScript("dim a(99) as double\nprint a.count", nullptr, small).output(), "100");
   EXPECT_EQ(runScript("dim a() as string\nwhile true\n  a.append \"x\"\nwend", nullptr, small)
@@ -111,7 +111,7 @@ TEST(ScriptLimits, ArraySize) {
 TEST(ScriptLimits, AllocationBudget) {
   RunResult r = runScript(
       "dim a() as string\ndim s as string = \"0123456789\"\nwhile true\n  a.append s + s\nwend",
-      nullptr, [](XojoScript& s) { s.Limits.maxAllocatedBytes = 100000; });
+      nullptr, [](ScriptEngine& s) { s.Limits.maxAllocatedBytes = 100000; });
   EXPECT_EQ(r.errorNumber, 6);
 }
 
@@ -119,7 +119,7 @@ TEST(ScriptLimits, AllocationBudget) {
 // with "Out of memory", memory given back counts no more, and Strings that share one text
 // count it once.
 TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
-  auto budget = [](XojoScript& s) { s.Limits.maxAllocatedBytes = 4 * 1024 * 1024; };
+  auto budget = [](ScriptEngine& s) { s.Limits.maxAllocatedBytes = 4 * 1024 * 1024; };
   RunResult deep = runScript(
       "function deep(n as integer) as integer\n  dim a(100000) as double\n  a(0) = n\n  if n = 0 "
       "then return 0\n"
@@ -179,7 +179,7 @@ TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
 
 TEST(ScriptLimits, StepBudget) {
   RunResult r = runScript("print 1\nwhile true\nwend", nullptr,
-                          [](XojoScript& s) { s.Limits.maxSteps = 100000; });
+                          [](ScriptEngine& s) { s.Limits.maxSteps = 100000; });
   EXPECT_EQ(r.errorNumber, 8);
   EXPECT_EQ(r.output(), "1");
 }
@@ -188,14 +188,14 @@ TEST(ScriptHostHook, StopsARunawayLoop) {
   int calls = 0;
   RunResult r =
       runScript("dim n as integer\nwhile true\n  n = n + 1\nwend", nullptr,
-                [&calls](XojoScript& s) { s.ShouldStop = [&calls]() { return ++calls == 3; }; });
+                [&calls](ScriptEngine& s) { s.ShouldStop = [&calls]() { return ++calls == 3; }; });
   EXPECT_EQ(r.errorNumber, 8);
   EXPECT_EQ(r.errorMessage, "Stopped");
   EXPECT_EQ(calls, 3);
 }
 
 TEST(ScriptHostHook, StopsRecursionAndForLoops) {
-  auto stop = [](XojoScript& s) { s.ShouldStop = []() { return true; }; };
+  auto stop = [](ScriptEngine& s) { s.ShouldStop = []() { return true; }; };
   RunResult rec = runScript(
       "function f(n as integer) as integer\n  if n = 0 then return 0\n  return f(n - 1) + f(n - "
       "1)\n"

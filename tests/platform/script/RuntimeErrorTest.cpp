@@ -68,7 +68,7 @@ const RuntimeCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Engine, RuntimeErrors, testing::ValuesIn(kCases), caseName);
 
 TEST(RuntimeErrorsInEvents, APrintHandlerThatThrowsEndsTheRun) {
-  RunResult r = runScript("print 1\nprint 2", nullptr, [](XojoScript& s) {
+  RunResult r = runScript("print 1\nprint 2", nullptr, [](ScriptEngine& s) {
     s.Print = [](const std::string& t) {
       if (t == "2") throw std::runtime_error("no room");
     };

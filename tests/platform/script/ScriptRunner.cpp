@@ -11,14 +11,14 @@ std::string RunResult::output() const {
 }
 
 RunResult runScript(const std::string& source, ScriptContext* context,
-                    const std::function<void(XojoScript&)>& setup) {
+                    const std::function<void(ScriptEngine&)>& setup) {
   RunResult r;
   TestContext fallback;
-  XojoScript script;
+  ScriptEngine script;
   script.Source = source;
   script.Context = context ? context : &fallback;
   script.Print = [&r](const std::string& text) { r.printed.push_back(text); };
-  script.CompilerError = [&r](const XojoScriptLocation& at, int64_t code, const std::string& info) {
+  script.CompilerError = [&r](const ScriptLocation& at, int64_t code, const std::string& info) {
     ++r.compileErrors;
     r.errorLine = at.Line;
     r.errorCode = code;

@@ -1,4 +1,4 @@
-// Runs a script through XojoScript and gathers what its events report.
+// Runs a script through ScriptEngine and gathers what its events report.
 #pragma once
 
 #include <functional>
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/script/ScriptContext.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 namespace vorline::test {
 
@@ -26,6 +26,6 @@ struct RunResult {
 };
 
 RunResult runScript(const std::string& source, ScriptContext* context = nullptr,
-                    const std::function<void(XojoScript&)>& setup = {});
+                    const std::function<void(ScriptEngine&)>& setup = {});
 
 }  // namespace vorline::test

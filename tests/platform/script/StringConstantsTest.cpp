@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/script/ScriptEngine.h"
 #include "platform/script/ScriptString.h"
-#include "platform/script/XojoScript.h"
 
 namespace vorline::script {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/services/Date.h"
 #include "platform/services/TimeZoneScope.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/files/ScratchFolder.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/services/Shell.h"
 
 namespace vorline {

@@ -10,9 +10,9 @@
 #include "platform/files/FolderItem.h"
 #include "platform/values/Dictionary.h"
 
-class ckRBGlueOwner {
+class ckGlueOwner {
  public:
-  virtual ~ckRBGlueOwner() = default;
+  virtual ~ckGlueOwner() = default;
 
   // The window's variables memory; setVar stores into it.
   vorline::Dictionary mem;

@@ -1,9 +1,9 @@
-// ckRBGlue: date and time functions and date formatting. Every call makes its own Date.
+// ckGlue: date and time functions and date formatting. Every call makes its own Date.
 #include <array>
 #include <cmath>
 #include <string>
 
-#include "glue/ckRBGlue.h"
+#include "glue/ckGlue.h"
 #include "platform/services/Date.h"
 #include "platform/services/ParseDate.h"
 #include "platform/text/Format.h"
@@ -69,50 +69,50 @@ std::string ordinalDay(int64_t day) {
 
 }  // namespace
 
-std::string ckRBGlue::SQLDateTime(double t) { return Date(t).SQLDateTime(); }
+std::string ckGlue::SQLDateTime(double t) { return Date(t).SQLDateTime(); }
 
-std::string ckRBGlue::ShortTime(double t) { return Date(t).ShortTime(); }
+std::string ckGlue::ShortTime(double t) { return Date(t).ShortTime(); }
 
-std::string ckRBGlue::LongTime(double t) { return Date(t).LongTime(); }
+std::string ckGlue::LongTime(double t) { return Date(t).LongTime(); }
 
-std::string ckRBGlue::LongDate(double t) { return Date(t).LongDate(); }
+std::string ckGlue::LongDate(double t) { return Date(t).LongDate(); }
 
-std::string ckRBGlue::ShortDate(double t) { return Date(t).ShortDate(); }
+std::string ckGlue::ShortDate(double t) { return Date(t).ShortDate(); }
 
-double ckRBGlue::now() { return Date().TotalSeconds(); }
+double ckGlue::now() { return Date().TotalSeconds(); }
 
-double ckRBGlue::time() { return Date().TotalSeconds(); }
+double ckGlue::time() { return Date().TotalSeconds(); }
 
-int64_t ckRBGlue::day(double t) { return Date(t).Day(); }
+int64_t ckGlue::day(double t) { return Date(t).Day(); }
 
-int64_t ckRBGlue::month(double t) { return Date(t).Month(); }
+int64_t ckGlue::month(double t) { return Date(t).Month(); }
 
-int64_t ckRBGlue::year(double t) { return Date(t).Year(); }
+int64_t ckGlue::year(double t) { return Date(t).Year(); }
 
-int64_t ckRBGlue::DayOfWeek(double t) { return Date(t).DayOfWeek(); }
+int64_t ckGlue::DayOfWeek(double t) { return Date(t).DayOfWeek(); }
 
-int64_t ckRBGlue::DayOfYear(double t) { return Date(t).DayOfYear(); }
+int64_t ckGlue::DayOfYear(double t) { return Date(t).DayOfYear(); }
 
-double ckRBGlue::GMTOffset(double t) { return Date(t).GMTOffset(); }
+double ckGlue::GMTOffset(double t) { return Date(t).GMTOffset(); }
 
-int64_t ckRBGlue::minute(double t) { return Date(t).Minute(); }
+int64_t ckGlue::minute(double t) { return Date(t).Minute(); }
 
-int64_t ckRBGlue::hour(double t) { return Date(t).Hour(); }
+int64_t ckGlue::hour(double t) { return Date(t).Hour(); }
 
-int64_t ckRBGlue::second(double t) { return Date(t).Second(); }
+int64_t ckGlue::second(double t) { return Date(t).Second(); }
 
 // The moment of the date in the text, or 0 when the text is not a date.
-double ckRBGlue::ParseDate(const std::string& text) {
+double ckGlue::ParseDate(const std::string& text) {
   Date d;
   return vorline::ParseDate(text, d) ? d.TotalSeconds() : 0;
 }
 
-bool ckRBGlue::date_IsLeapYear(int64_t year) {
+bool ckGlue::date_IsLeapYear(int64_t year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 // The moment's UTC fields in the cookie layout, "Tue, 08-Dec-2026 19:05:09 GMT".
-std::string ckRBGlue::date_mkCookieTime(double t) {
+std::string ckGlue::date_mkCookieTime(double t) {
   Date d = Date::UTC(t);
   return std::string(dayName(kShortDays, d)) + ", " + twoDigits(d.Day()) + "-" +
          monthName(kShortMonths, d) + "-" + Str(d.Year()) + " " + twoDigits(d.Hour()) + ":" +
@@ -121,8 +121,8 @@ std::string ckRBGlue::date_mkCookieTime(double t) {
 
 // The start of the day month/day/year (a 0 takes today's part), plus hour, minute and second
 // as seconds. A date text that does not parse leaves the current moment as the base.
-double ckRBGlue::date_mktime(int64_t hour, int64_t minute, int64_t second, int64_t month,
-                             int64_t day, int64_t year, int64_t) {
+double ckGlue::date_mktime(int64_t hour, int64_t minute, int64_t second, int64_t month, int64_t day,
+                           int64_t year, int64_t) {
   Date d;
   std::string text = Str(month != 0 ? month : d.Month()) + "/" + Str(day != 0 ? day : d.Day()) +
                      "/" + Str(year != 0 ? year : d.Year());
@@ -135,7 +135,7 @@ double ckRBGlue::date_mktime(int64_t hour, int64_t minute, int64_t second, int64
 
 // Fills in the format: each letter's first occurrence, in a fixed order of steps, is replaced
 // by its text; later steps also see the text that earlier steps put in.
-std::string ckRBGlue::date_formatDate(const std::string& format, double t) {
+std::string ckGlue::date_formatDate(const std::string& format, double t) {
   Date d;
   if (t >= 0) d.SetTotalSeconds(t);
   std::string meridiem = meridiemWord(d);

@@ -15,21 +15,21 @@
 #include <string>
 #include <vector>
 
-#include "glue/ckRBGlueOwner.h"
+#include "glue/ckGlueOwner.h"
 #include "platform/files/FolderItem.h"
 #include "platform/graphics/Picture.h"
 #include "platform/script/ScriptContext.h"
 #include "platform/values/Variant.h"
 
-class ckRBGlue : public vorline::ScriptContext {
+class ckGlue : public vorline::ScriptContext {
  public:
-  ckRBGlue();
-  ~ckRBGlue() override;
-  ckRBGlue(const ckRBGlue&) = delete;
-  ckRBGlue& operator=(const ckRBGlue&) = delete;
+  ckGlue();
+  ~ckGlue() override;
+  ckGlue(const ckGlue&) = delete;
+  ckGlue& operator=(const ckGlue&) = delete;
 
   // The window this glue serves; not owned. Null until the window sets it.
-  ckRBGlueOwner* owner = nullptr;
+  ckGlueOwner* owner = nullptr;
   int64_t unit = 0;           // declared; nothing reads or writes it
   int64_t unitConvTable = 0;  // declared; nothing reads or writes it
   // The drawing view, null until createView.

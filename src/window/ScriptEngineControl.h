@@ -1,5 +1,5 @@
 // The window's script engine as one of its controls, so that it is found by name like the
-// others ("rb1"). It adds no behaviour to the engine but a memory budget; its design block sets
+// others ("script1"). It adds no behaviour to the engine but a memory budget; its design block sets
 // the Source.
 #pragma once
 
@@ -7,16 +7,16 @@
 
 #include <string>
 
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/ui/Control.h"
 
 namespace vorline {
 
-class XojoScriptControl : public Control, public XojoScript {
+class ScriptEngineControl : public Control, public ScriptEngine {
  public:
   // Every run may hold a quarter of the machine's memory; past it the run ends with "Out of
   // memory" and the window stays usable. Set once, so a test or fuzz target may choose its own.
-  XojoScriptControl() { Limits.maxAllocatedBytes = quarterOfMemory(); }
+  ScriptEngineControl() { Limits.maxAllocatedBytes = quarterOfMemory(); }
 
  protected:
   bool applyProperty(const std::string& name, const DesignValue& value) override {

@@ -1,12 +1,12 @@
-// ckRBGlue: script files and paths, the shell, the clipboard, patterns and URL encoding. Every
+// ckGlue: script files and paths, the shell, the clipboard, patterns and URL encoding. Every
 // call stands alone: its file, shell or pattern object lives only for the call.
 #include <string>
 
-#include "glue/ckRBGlue.h"
+#include "glue/ckGlue.h"
 #include "glue/ckScriptPath.h"
 #include "platform/files/TextInputStream.h"
 #include "platform/files/TextOutputStream.h"
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/services/RegEx.h"
 #include "platform/services/Shell.h"
 #include "platform/text/EncodeURLComponent.h"
@@ -21,7 +21,7 @@ using vorline::FolderItem;
 
 // Writes the text exactly, with nothing added; a file that cannot be made is skipped in
 // silence, while a write that fails part-way is an I/O error of the script.
-void ckRBGlue::writeFile(const std::string& scriptPath, const std::string& text) {
+void ckGlue::writeFile(const std::string& scriptPath, const std::string& text) {
   std::shared_ptr<FolderItem> f = pathToFolderitem(scriptPath);
   if (!f) return;
   std::shared_ptr<vorline::TextOutputStream> out = f->CreateTextFile();
@@ -32,7 +32,7 @@ void ckRBGlue::writeFile(const std::string& scriptPath, const std::string& text)
 }
 
 // The pad's folder: the parent of its file, else the default folder; "" without an owner.
-std::string ckRBGlue::path() {
+std::string ckGlue::path() {
   if (!owner) return "";
   std::shared_ptr<FolderItem> folder =
       owner->theFile ? owner->theFile->Parent()
@@ -42,7 +42,7 @@ std::string ckRBGlue::path() {
 }
 
 // Runs the command through the shell; carriage returns come back as line feeds.
-std::string ckRBGlue::shellExec(const std::string& command) {
+std::string ckGlue::shellExec(const std::string& command) {
   vorline::Shell shell;
   shell.ShouldStop = shouldStop;
   shell.Execute(command);
@@ -50,13 +50,13 @@ std::string ckRBGlue::shellExec(const std::string& command) {
   return vorline::ReplaceAllB(shell.Result(), "\r", "\n");
 }
 
-void ckRBGlue::setClipboard(const std::string& text) { vorline::ui().setClipboardText(text); }
+void ckGlue::setClipboard(const std::string& text) { vorline::ui().setClipboardText(text); }
 
-std::string ckRBGlue::getClipboard() { return vorline::ui().clipboardText(); }
+std::string ckGlue::getClipboard() { return vorline::ui().clipboardText(); }
 
 // True when the pattern matches somewhere in the subject; a pattern the engine rejects is
 // reported through raiseERR and gives False.
-bool ckRBGlue::rgex(const std::string& subject, const std::string& pattern, bool caseSensitive) {
+bool ckGlue::rgex(const std::string& subject, const std::string& pattern, bool caseSensitive) {
   try {
     vorline::RegEx re;
     re.Options.CaseSensitive = caseSensitive;
@@ -68,17 +68,15 @@ bool ckRBGlue::rgex(const std::string& subject, const std::string& pattern, bool
   }
 }
 
-std::string ckRBGlue::urlEncode(const std::string& text) {
-  return vorline::EncodeURLComponent(text);
-}
+std::string ckGlue::urlEncode(const std::string& text) { return vorline::EncodeURLComponent(text); }
 
 // The file's whole text, unchanged; "" for a file that is missing or cannot be opened.
-std::string ckRBGlue::readFile(const std::string& scriptPath) {
+std::string ckGlue::readFile(const std::string& scriptPath) {
   std::shared_ptr<FolderItem> f = pathToFolderitem(scriptPath);
   if (!f || !f->Exists()) return "";
   // No String may be longer than the engine's limit, so no read goes past it either: a file that
   // reports no length and reads on without end (/proc/self/pagemap) reads as nothing.
-  const int64_t limit = vorline::XojoScriptLimits{}.maxStringBytes;
+  const int64_t limit = vorline::ScriptLimits{}.maxStringBytes;
   if (f->Length() > limit)
     throw vorline::OutOfMemoryException("a file longer than " + std::to_string(limit) + " bytes");
   std::shared_ptr<vorline::TextInputStream> in = f->OpenAsTextFile(static_cast<size_t>(limit));
@@ -89,7 +87,7 @@ std::string ckRBGlue::readFile(const std::string& scriptPath) {
 }
 
 // The item that a script path names (see ckScriptPath); may name an entry not there yet.
-std::shared_ptr<FolderItem> ckRBGlue::pathToFolderitem(const std::string& scriptPath) {
+std::shared_ptr<FolderItem> ckGlue::pathToFolderitem(const std::string& scriptPath) {
   if (!owner) throw vorline::NilObjectException();
   std::string currentText = owner->msg_get_current_path();
   ckScriptPath resolver(currentText, vorline::GetFolderItem(currentText, vorline::PathMode::Shell));

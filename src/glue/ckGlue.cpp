@@ -1,5 +1,5 @@
-// ckRBGlue: variables, line tags, printing and number output; number, string and bit functions.
-#include "glue/ckRBGlue.h"
+// ckGlue: variables, line tags, printing and number output; number, string and bit functions.
+#include "glue/ckGlue.h"
 
 #include <algorithm>
 #include <array>
@@ -41,21 +41,21 @@ double tenToThe(int64_t p) {
 
 }  // namespace
 
-ckRBGlue::ckRBGlue() : methods_(buildMethodTable()) {}
+ckGlue::ckGlue() : methods_(buildMethodTable()) {}
 
-ckRBGlue::~ckRBGlue() = default;
+ckGlue::~ckGlue() = default;
 
-void ckRBGlue::setVar(const std::string& name, double value) {
+void ckGlue::setVar(const std::string& name, double value) {
   if (owner) owner->mem.SetValue(name, Variant::Double(value));
 }
 
-void ckRBGlue::tagLine(int64_t line) {
+void ckGlue::tagLine(int64_t line) {
   if (owner) owner->exPrintLine = line;
 }
 
 // Prints by type code: String as it is, Integer by Str, Single and Double by printNumber;
 // anything else (Int64 included) is reported through raiseERR and prints nothing.
-void ckRBGlue::printAny1(const Variant& value) {
+void ckGlue::printAny1(const Variant& value) {
   if (!owner) return;
   switch (value.type()) {
     case Variant::TypeString:
@@ -75,7 +75,7 @@ void ckRBGlue::printAny1(const Variant& value) {
 }
 
 // Shows the message, then the owner's error signal; the script goes on.
-void ckRBGlue::raiseERR(const std::string& message) {
+void ckGlue::raiseERR(const std::string& message) {
   if (!owner) return;
   vorline::MsgBox(message);
   owner->DoERR();
@@ -87,12 +87,12 @@ void ckRBGlue::raiseERR(const std::string& message) {
 // place into 0e+0, so there the mask's places apply to the mantissa (1.6e-19 stays 1.6e-19).
 // Non-finite values print as "INF", "-INF", "NAN"; a value whose scaling overflows is
 // formatted unscaled.
-std::string ckRBGlue::printNumber(const Variant& number) {
+std::string ckGlue::printNumber(const Variant& number) {
   if (!owner) throw vorline::NilObjectException();
   return printNumber(number.toDouble());
 }
 
-std::string ckRBGlue::printNumber(double value) {
+std::string ckGlue::printNumber(double value) {
   if (!owner) throw vorline::NilObjectException();
   int64_t p = owner->opPrecision;
   double scale = tenToThe(p);
@@ -111,19 +111,19 @@ std::string ckRBGlue::printNumber(double value) {
   return vorline::Format(value, std::string(fixed) + "e");
 }
 
-int64_t ckRBGlue::intval(int64_t value) { return value; }
+int64_t ckGlue::intval(int64_t value) { return value; }
 
-int64_t ckRBGlue::rnd(int64_t low, int64_t high) { return vorline::Random().InRange(low, high); }
+int64_t ckGlue::rnd(int64_t low, int64_t high) { return vorline::Random().InRange(low, high); }
 
-double ckRBGlue::rndg() { return vorline::Random().Gaussian(); }
+double ckGlue::rndg() { return vorline::Random().Gaussian(); }
 
-std::string ckRBGlue::stringPad(const std::string& text, const std::string& pad, int64_t width) {
+std::string ckGlue::stringPad(const std::string& text, const std::string& pad, int64_t width) {
   return stringPad(text, pad, width, false);
 }
 
 // Adds the pad width - Len(text) times, in front or behind; never cuts the text.
-std::string ckRBGlue::stringPad(const std::string& text, const std::string& pad, int64_t width,
-                                bool padRight) {
+std::string ckGlue::stringPad(const std::string& text, const std::string& pad, int64_t width,
+                              bool padRight) {
   int64_t k = width - vorline::Len(text);
   if (k <= 0 || pad.empty()) return text;
   int64_t padBytes = static_cast<int64_t>(pad.size());
@@ -135,50 +135,50 @@ std::string ckRBGlue::stringPad(const std::string& text, const std::string& pad,
   return padRight ? text + padding : padding + text;
 }
 
-std::string ckRBGlue::stringField(int64_t) { return ""; }
+std::string ckGlue::stringField(int64_t) { return ""; }
 
-uint64_t ckRBGlue::BitwiseOnesComplement(uint64_t value) {
+uint64_t ckGlue::BitwiseOnesComplement(uint64_t value) {
   return vorline::Bitwise::OnesComplement(value);
 }
 
-uint64_t ckRBGlue::BitwiseShiftLeft(uint64_t value, int64_t count) {
+uint64_t ckGlue::BitwiseShiftLeft(uint64_t value, int64_t count) {
   return vorline::Bitwise::ShiftLeft(value, count, 64);
 }
 
-uint64_t ckRBGlue::BitwiseShiftRight(uint64_t value, int64_t count) {
+uint64_t ckGlue::BitwiseShiftRight(uint64_t value, int64_t count) {
   return vorline::Bitwise::ShiftRight(value, count, 64);
 }
 
-uint64_t ckRBGlue::BitwiseShiftRightB(uint64_t value, int64_t count, int64_t width) {
+uint64_t ckGlue::BitwiseShiftRightB(uint64_t value, int64_t count, int64_t width) {
   return vorline::Bitwise::ShiftRight(value, count, width);
 }
 
-uint64_t ckRBGlue::BitwiseShiftLeftB(uint64_t value, int64_t count, int64_t width) {
+uint64_t ckGlue::BitwiseShiftLeftB(uint64_t value, int64_t count, int64_t width) {
   return vorline::Bitwise::ShiftLeft(value, count, width);
 }
 
-void ckRBGlue::constructor() {}
+void ckGlue::constructor() {}
 
-void ckRBGlue::ResetGlue() {}
+void ckGlue::ResetGlue() {}
 
-double ckRBGlue::trunc(double value) { return std::floor(value); }
+double ckGlue::trunc(double value) { return std::floor(value); }
 
-void ckRBGlue::setVar(const std::string& name, int64_t value) {
+void ckGlue::setVar(const std::string& name, int64_t value) {
   if (owner) owner->mem.SetValue(name, Variant::Int64(value));
 }
 
-void ckRBGlue::setVar(const std::string& name, const std::string& value) {
+void ckGlue::setVar(const std::string& name, const std::string& value) {
   if (owner) owner->mem.SetValue(name, Variant::String(value));
 }
 
-void ckRBGlue::printAny(const std::string& text) {
+void ckGlue::printAny(const std::string& text) {
   if (owner) owner->doPrint(text);
 }
 
-void ckRBGlue::printAny(int64_t number) {
+void ckGlue::printAny(int64_t number) {
   if (owner) owner->doPrint(printNumber(static_cast<double>(number)));
 }
 
-void ckRBGlue::printAny(double number) {
+void ckGlue::printAny(double number) {
   if (owner) owner->doPrint(printNumber(number));
 }

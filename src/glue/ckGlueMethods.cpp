@@ -1,11 +1,11 @@
-// ckRBGlue: the method table through which scripts call the glue, in the class's own order.
+// ckGlue: the method table through which scripts call the glue, in the class's own order.
 #include <functional>
 #include <new>
 #include <string>
 #include <utility>
 
-#include "glue/ckRBGlue.h"
-#include "platform/script/XojoScript.h"
+#include "glue/ckGlue.h"
+#include "platform/script/ScriptEngine.h"
 #include "platform/values/NilObjectException.h"
 
 using vorline::ContextArg;
@@ -96,7 +96,7 @@ Variant callThroughDirect(ContextEntry entry, void* object, const std::vector<Sc
 
 // A Void method that scripts call on nearly every pad line: entry reads the engine's values as
 // they are, and the boxed call goes through it too.
-ContextMethod direct(ckRBGlue* glue, std::string name, std::vector<ScriptType> params,
+ContextMethod direct(ckGlue* glue, std::string name, std::vector<ScriptType> params,
                      ContextEntry entry) {
   auto boxed = [entry, glue, params](const Variant* args, std::size_t count) {
     checkArity(count, params.size());
@@ -106,14 +106,14 @@ ContextMethod direct(ckRBGlue* glue, std::string name, std::vector<ScriptType> p
   return ContextMethod{std::move(name), std::move(params), kVoid, boxed, entry, glue};
 }
 
-ckRBGlue& glueOf(void* object) { return *static_cast<ckRBGlue*>(object); }
+ckGlue& glueOf(void* object) { return *static_cast<ckGlue*>(object); }
 
 }  // namespace
 
 // The table in the class's order, one entry per script-facing method; each entry converts its
 // arguments from the engine's Variants and boxes its result. The methods of every pad line
 // (variables, line tags, prints) have direct entries as well.
-std::vector<ContextMethod> ckRBGlue::buildMethodTable() {
+std::vector<ContextMethod> ckGlue::buildMethodTable() {
   std::vector<ContextMethod> t;
   t.reserve(65);
   addVariableAndFileMethods(t);
@@ -125,7 +125,7 @@ std::vector<ContextMethod> ckRBGlue::buildMethodTable() {
 }
 
 // Variables, printing, the pad's folder and random numbers (methods 1 to 10).
-void ckRBGlue::addVariableAndFileMethods(std::vector<ContextMethod>& t) {
+void ckGlue::addVariableAndFileMethods(std::vector<ContextMethod>& t) {
   t.push_back(
       direct(this, "setVar", {kStr, kDbl}, [](void* g, const ContextArg* a, ContextResult&) {
         glueOf(g).setVar(*a[0].text, a[1].real);
@@ -155,7 +155,7 @@ void ckRBGlue::addVariableAndFileMethods(std::vector<ContextMethod>& t) {
 }
 
 // Padding, shell, clipboard, patterns, fields and bits (11 to 22).
-void ckRBGlue::addStringShellAndBitMethods(std::vector<ContextMethod>& t) {
+void ckGlue::addStringShellAndBitMethods(std::vector<ContextMethod>& t) {
   t.push_back(method("stringPad", {kStr, kStr, kI64}, kStr, [this](const Variant* a) {
     return Variant::String(stringPad(S(a[0]), S(a[1]), I(a[2])));
   }));
@@ -193,7 +193,7 @@ void ckRBGlue::addStringShellAndBitMethods(std::vector<ContextMethod>& t) {
 }
 
 // Dates and date formatting (23 to 43).
-void ckRBGlue::addDateMethods(std::vector<ContextMethod>& t) {
+void ckGlue::addDateMethods(std::vector<ContextMethod>& t) {
   t.push_back(method("SQLDateTime", {kDbl}, kStr,
                      [this](const Variant* a) { return Variant::String(SQLDateTime(D(a[0]))); }));
   t.push_back(method("ShortTime", {kDbl}, kStr,
@@ -243,7 +243,7 @@ void ckRBGlue::addDateMethods(std::vector<ContextMethod>& t) {
 }
 
 // URL encoding, files, the lifecycle and the first view methods (44 to 53).
-void ckRBGlue::addFileAndViewMethods(std::vector<ContextMethod>& t) {
+void ckGlue::addFileAndViewMethods(std::vector<ContextMethod>& t) {
   t.push_back(method("urlEncode", {kStr}, kStr,
                      [this](const Variant* a) { return Variant::String(urlEncode(S(a[0]))); }));
   t.push_back(method("readFile", {kStr}, kStr,
@@ -282,7 +282,7 @@ void ckRBGlue::addFileAndViewMethods(std::vector<ContextMethod>& t) {
 }
 
 // The drawing functions, trunc and the later overloads (54 to 65).
-void ckRBGlue::addDrawingAndOverloadMethods(std::vector<ContextMethod>& t) {
+void ckGlue::addDrawingAndOverloadMethods(std::vector<ContextMethod>& t) {
   t.push_back(
       method("viewDrawRectangle", {kI64, kI64, kI64, kI64}, kVoid, [this](const Variant* a) {
         viewDrawRectangle(I(a[0]), I(a[1]), I(a[2]), I(a[3]));

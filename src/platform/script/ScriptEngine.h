@@ -14,13 +14,13 @@
 
 namespace vorline {
 
-struct XojoScriptLocation {
+struct ScriptLocation {
   int64_t Line = 0;    // line of the generated script, from 1
   int64_t Column = 0;  // from 1, 0 when unknown
 };
 
 // The engine's run-time budgets. Reaching one ends the run with a run-time error.
-struct XojoScriptLimits {
+struct ScriptLimits {
   int64_t maxCallDepth = 10000;                   // "Stack overflow: recursion deeper than N"
   int64_t maxStringBytes = 256ll * 1024 * 1024;   // "Out of memory: ..." for a longer String
   int64_t maxArrayElements = 64ll * 1024 * 1024;  // per array
@@ -34,12 +34,12 @@ namespace script {
 class Engine;
 }
 
-class XojoScript {
+class ScriptEngine {
  public:
-  XojoScript();
-  ~XojoScript();
-  XojoScript(const XojoScript&) = delete;
-  XojoScript& operator=(const XojoScript&) = delete;
+  ScriptEngine();
+  ~ScriptEngine();
+  ScriptEngine(const ScriptEngine&) = delete;
+  ScriptEngine& operator=(const ScriptEngine&) = delete;
 
   std::string Source;
   ScriptContext* Context = nullptr;  // not owned
@@ -48,8 +48,7 @@ class XojoScript {
   // code and a message (errorInfo); the answer is not used. RuntimeError: the failure that ended
   // the run. Beep: the script's beep statement.
   std::function<void(const std::string& text)> Print;
-  std::function<bool(const XojoScriptLocation& location, int64_t code,
-                     const std::string& errorInfo)>
+  std::function<bool(const ScriptLocation& location, int64_t code, const std::string& errorInfo)>
       CompilerError;
   std::function<void(const RuntimeException& error)> RuntimeError;
   std::function<void()> Beep;
@@ -59,7 +58,7 @@ class XojoScript {
   std::function<bool()> ShouldStop;
 
   // Budgets of each run; the defaults suit pads.
-  XojoScriptLimits Limits;
+  ScriptLimits Limits;
 
   // Compiles Source and runs it to its end.
   void Run();

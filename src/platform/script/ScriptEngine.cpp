@@ -1,16 +1,16 @@
-#include "platform/script/XojoScript.h"
+#include "platform/script/ScriptEngine.h"
 
 #include "platform/script/Engine.h"
 #include "platform/script/Vm.h"
 
 namespace vorline {
 
-XojoScript::XojoScript() = default;
-XojoScript::~XojoScript() = default;
+ScriptEngine::ScriptEngine() = default;
+ScriptEngine::~ScriptEngine() = default;
 
 // Compile errors are reported once, with the generated script's line; run-time errors end the
 // run with what ran before kept.
-void XojoScript::Run() {
+void ScriptEngine::Run() {
   engine_ = std::make_unique<script::Engine>();
   const std::vector<ContextMethod>* methods = Context ? &Context->methods() : nullptr;
   std::optional<script::CompileError> error;
@@ -20,8 +20,7 @@ void XojoScript::Run() {
     error = script::CompileError{script::kErrTooLarge, 1, "The script is too large to compile"};
   }
   if (error) {
-    if (CompilerError)
-      CompilerError(XojoScriptLocation{error->line, 0}, error->code, error->message);
+    if (CompilerError) CompilerError(ScriptLocation{error->line, 0}, error->code, error->message);
     return;
   }
   script::VmHost host{Print, Beep, ShouldStop, methods};
