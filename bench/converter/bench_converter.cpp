@@ -16,12 +16,15 @@ namespace {
 class BenchOwner : public ckConverterOwner {
  public:
   bool msg_memory_has_symbol(const std::string& name) override { return memory.count(name) > 0; }
-  void msg_memory_create_symbol(const std::string& name) override { memory.insert(name); }
+  void msg_memory_create_symbol(const std::string& name, const std::string&) override {
+    memory.insert(name);
+  }
   int64_t msg_append_source_line(const std::string& line) override {
     bytes += line.size();
     return lines++;
   }
   std::string msg_memory_get_symbol_declares() override { return "dim ans as double = 0\n"; }
+  std::string msg_memory_get_array_declares() override { return {}; }
   std::string msg_get_current_path() override { return "/nonexistent/"; }
   void msg_memory_reset() override { memory.clear(); }
   void msg_set_debug_flag(bool) override {}

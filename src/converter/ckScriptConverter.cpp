@@ -144,7 +144,8 @@ ckScriptConverter::LineRule ckScriptConverter::classify(std::string_view line) {
 // The element lines of an array literal; its declaration goes to the declarations. A literal
 // nested too deeply is passed to the script as written, for the engine to report.
 std::string ckScriptConverter::doParseArray(const std::string& line) {
-  const std::string name = Trim(vorline::NthField(line, "=", 1));
+  // A type prefix is dropped, as for any other name: an array literal is always a Variant array.
+  const std::string name(splitTypedName(Trim(vorline::NthField(line, "=", 1))).name);
   const std::string lit = Trim(vorline::NthField(line, "=", 2));
   const ckArrayLiteral literal(name, lit);
   if (literal.tooDeep()) return withEol(line);
@@ -170,7 +171,7 @@ void ckScriptConverter::doParseAssigment(std::string_view line, bool printFlag, 
   }
   const TypedName typed = splitTypedName(name);
   if (!memoryHas(typed.name)) {
-    memoryCreate(typed.name);
+    memoryCreate(typed.name, typed.type);
     dimBuffer.append("dim ").append(typed.name).append(" as ").append(typed.type).append(EndOfLine);
   }
   out.append(typed.name).append(" = ").append(value).append(EndOfLine);
@@ -184,9 +185,9 @@ bool ckScriptConverter::memoryHas(std::string_view name) {
   return owner->msg_memory_has_symbol(ownerText_);
 }
 
-void ckScriptConverter::memoryCreate(std::string_view name) {
+void ckScriptConverter::memoryCreate(std::string_view name, std::string_view type) {
   ownerText_.assign(name);
-  owner->msg_memory_create_symbol(ownerText_);
+  owner->msg_memory_create_symbol(ownerText_, std::string(type));
 }
 
 // dim NAME ...: declares the name; with "[" for this run only, otherwise through the memory.
@@ -199,7 +200,7 @@ void ckScriptConverter::doParseDIM(const std::string& line) {
     return;
   }
   if (owner->msg_memory_has_symbol(typed.Left)) return;
-  owner->msg_memory_create_symbol(typed.Left);
+  owner->msg_memory_create_symbol(typed.Left, typed.Right);
   dimBuffer += declaration;
 }
 
@@ -325,6 +326,7 @@ std::string ckScriptConverter::convertSource(std::string text) {
   dimDeclares.clear();
   dimBuffer = owner->msg_memory_get_symbol_declares();
   const std::string body = convert(std::move(text));
+  dimBuffer += owner->msg_memory_get_array_declares();
   const size_t size = dimDeclares.size() + dimBuffer.size() + body.size();
   std::string script;
   script.reserve(size + size / 16 + 2 * EndOfLine.size());

@@ -88,7 +88,7 @@ class ckScriptConverter {
   void appendTaggedCode(LineRule rule, std::string_view line, std::string& out);
   void appendPassiveCode(LineRule rule, std::string_view line, std::string& out);
   bool memoryHas(std::string_view name);
-  void memoryCreate(std::string_view name);
+  void memoryCreate(std::string_view name, std::string_view type);
   static void appendConverted(std::string& out, std::string_view text);
   void postProcessFrom(std::string& text, size_t start);
   void spliceBlock(std::string block);

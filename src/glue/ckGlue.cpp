@@ -46,7 +46,7 @@ ckGlue::ckGlue() : methods_(buildMethodTable()) {}
 ckGlue::~ckGlue() = default;
 
 void ckGlue::setVar(const std::string& name, double value) {
-  if (owner) owner->mem.SetValue(name, Variant::Double(value));
+  if (owner) owner->storeVariable(name, Variant::Double(value));
 }
 
 void ckGlue::tagLine(int64_t line) {
@@ -164,11 +164,11 @@ void ckGlue::ResetGlue() {}
 double ckGlue::trunc(double value) { return std::floor(value); }
 
 void ckGlue::setVar(const std::string& name, int64_t value) {
-  if (owner) owner->mem.SetValue(name, Variant::Int64(value));
+  if (owner) owner->storeVariable(name, Variant::Int64(value));
 }
 
 void ckGlue::setVar(const std::string& name, const std::string& value) {
-  if (owner) owner->mem.SetValue(name, Variant::String(value));
+  if (owner) owner->storeVariable(name, Variant::String(value));
 }
 
 void ckGlue::printAny(const std::string& text) {

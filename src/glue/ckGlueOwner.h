@@ -1,11 +1,12 @@
 // What the script context asks of the window it serves: the five properties it reads or writes
-// and the three methods it calls. The calculator window derives from this, so these members are
+// and the four methods it calls. The calculator window derives from this, so these members are
 // the window's own properties; a test owner serves until the window exists.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/files/FolderItem.h"
 #include "platform/values/Dictionary.h"
@@ -25,6 +26,11 @@ class ckGlueOwner {
   // The pad's file; null for a pad never opened or saved.
   std::shared_ptr<vorline::FolderItem> theFile;
 
+  // Stores a value of setVar into mem. The window refuses, with a RuntimeException, a store
+  // that no later run could declare.
+  virtual void storeVariable(const std::string& name, vorline::Variant value) {
+    mem.SetValue(name, std::move(value));
+  }
   // Appends " //" and the text to the source-line list entry exPrintLine.
   virtual void doPrint(const std::string& text) = 0;
   // The error signal: beep and the blinking error badge.

@@ -103,9 +103,7 @@ void FrmMain::Start() {
   opPrecision = 4;
   checkItem(mnupre(4));
   checkItem(mnuMode(opViewMode));
-  mem = Dictionary();
-  mem.SetValue("ans", Variant::Int64(0));
-  vrln_doInitializeVariables();
+  seedMemory();
   myGlue = std::make_unique<ckGlue>();
   myGlue->constructor();
   myGlue->owner = this;

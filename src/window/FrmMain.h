@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "glue/ckGlue.h"
 #include "glue/ckGlueOwner.h"
 #include "platform/script/ScriptEngine.h"
+#include "platform/script/ScriptLanguage.h"
 #include "platform/ui/AppleMenuItem.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/PropertyBlock.h"
@@ -168,12 +170,21 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void getResultText();
   // Appends " //" and text to the source-line list entry exPrintLine.
   void doPrint(const std::string& text) override;
+  // setVar's store; refused with an "Out of memory" error past what a later run can declare.
+  void storeVariable(const std::string& name, Variant value) override;
+
+  // What the memory may hold so that a run of an empty pad can still declare all of it: the
+  // entries within the engine's variables, with room for the prefix's and the pad's own, and
+  // the declarations within three quarters of its source text.
+  static constexpr int64_t kMaxMemoryEntries = kScriptMaxVariables - (1 << 16);
+  static constexpr int64_t kMaxMemoryDeclarationBytes = kScriptMaxSourceBytes / 4 * 3;
 
   // ckConverterOwner
   bool msg_memory_has_symbol(const std::string& name) override;
-  void msg_memory_create_symbol(const std::string& name) override;
+  void msg_memory_create_symbol(const std::string& name, const std::string& type) override;
   int64_t msg_append_source_line(const std::string& line) override;
   std::string msg_memory_get_symbol_declares() override;
+  std::string msg_memory_get_array_declares() override;
   std::string msg_get_current_path() override;
   void msg_memory_reset() override;
   void msg_set_debug_flag(bool flag) override;
@@ -203,6 +214,8 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void attachPadEvents();
   void attachEngineEvents();
   void runEngine(std::string script);
+  void seedMemory();
+  void keepMemoryBeforeRun();
   void writeDebugFile(const std::string& script) const;
   bool saveTo(const std::shared_ptr<FolderItem>& file);
   bool chooseSetting(int64_t& setting, int64_t index, bool precision);
@@ -211,6 +224,13 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   // a pad run again has the same lines, and each one finds the room its results needed.
   std::vector<std::string> spareLines_;
   size_t nextSpareLine_ = 0;
+  // The memory as it was before this conversion first changed it; restored when the script
+  // then fails to compile.
+  std::optional<Dictionary> memoryBeforeRun_;
+  bool compileFailed_ = false;
+  // The size of the memory's declarations as this run's conversion wrote them, kept up to date
+  // by the run's stores.
+  int64_t declarationBytes_ = 0;
 };
 
 }  // namespace vorline

@@ -10,6 +10,7 @@
 #include "platform/text/TextOps.h"
 #include "platform/ui/TextArea.h"
 #include "platform/ui/UiToolkit.h"
+#include "platform/values/OutOfMemoryException.h"
 #include "shell/Globals.h"
 #include "window/FrmMain.h"
 #include "window/MemorySource.h"
@@ -51,6 +52,8 @@ void FrmMain::doExecute(const std::string& text) {
   nextSpareLine_ = 0;
   exPrintLine = 0;
   flgDebugRun = false;
+  memoryBeforeRun_.reset();
+  compileFailed_ = false;
   std::string run = "#start_include";
   run += EndOfLine;
   run += Globals::prefixSource;
@@ -61,6 +64,9 @@ void FrmMain::doExecute(const std::string& text) {
   std::string script = myConverter->convertSource(std::move(run));
   if (flgDebugRun) writeDebugFile(script);
   runEngine(std::move(script));
+  // No line ran, so no value was stored: what the conversion added or cleared is undone.
+  if (compileFailed_ && memoryBeforeRun_) mem = std::move(*memoryBeforeRun_);
+  memoryBeforeRun_.reset();
   int64_t caret = Sourcetxt()->SelStart();
   getResultText();
   Sourcetxt()->SetSelStart(caret);
@@ -144,30 +150,81 @@ void FrmMain::msg_set_debug_flag(bool flag) { flgDebugRun = flag; }
 
 // A name that is not kept counts as absent even when a script stored it, so the converter
 // declares it for every run that uses it. Names equal but for letter case are kept alike, so
-// the stored spelling's answer, which the memory keeps, serves.
+// the stored spelling's answer, which the memory keeps, serves. An element is looked for under
+// the name that setVar stores it by.
 bool FrmMain::msg_memory_has_symbol(const std::string& name) {
-  const int64_t index = mem.IndexOf(name);
+  const int64_t index = mem.IndexOf(MemorySource::ScriptForm(name));
   return index >= 0 && mem.KeyPasses(index, &MemorySource::IsKeptName);
 }
 
 // A name that cannot be a variable is declared for this run by the converter but not kept, so
-// a mistyped line does not break every later run.
-void FrmMain::msg_memory_create_symbol(const std::string& name) {
-  mem.SetValueWhere(name, Variant::Int64(0), &MemorySource::IsKeptName);
+// a mistyped line does not break every later run. A kept name holds the zero of its type until
+// the script stores a value, so that later runs declare it as this one does.
+void FrmMain::msg_memory_create_symbol(const std::string& name, const std::string& type) {
+  if (!MemorySource::IsKeptName(name)) return;
+  keepMemoryBeforeRun();
+  Variant zero = type == "integer"  ? Variant::Int64(0)
+                 : type == "string" ? Variant::String("")
+                                    : Variant::Double(0);
+  mem.SetValueWhere(MemorySource::ScriptForm(name), std::move(zero), &MemorySource::IsKeptName);
 }
 
-std::string FrmMain::msg_memory_get_symbol_declares() { return getMemAsSource(); }
+std::string FrmMain::msg_memory_get_symbol_declares() {
+  MemorySource::Parts parts = MemorySource::Declarations(mem);
+  return std::move(parts.plain);
+}
 
-std::string FrmMain::getMemAsSource() { return MemorySource::Declarations(mem); }
+std::string FrmMain::msg_memory_get_array_declares() {
+  MemorySource::Parts parts = MemorySource::Declarations(mem);
+  declarationBytes_ = static_cast<int64_t>(parts.plain.size() + parts.arrays.size());
+  return std::move(parts.arrays);
+}
 
-void FrmMain::msg_memory_reset() { vrln_doClearMem(); }
+std::string FrmMain::getMemAsSource() {
+  MemorySource::Parts parts = MemorySource::Declarations(mem);
+  return parts.plain + parts.arrays;
+}
+
+// The first change of a conversion keeps the memory as it was, for a run that fails to compile.
+void FrmMain::keepMemoryBeforeRun() {
+  if (!memoryBeforeRun_) memoryBeforeRun_ = mem;
+}
+
+// The next run declares every kept entry, so a store that would carry the memory past what a
+// script may declare (with room left for the prefix and the pad) ends the run instead.
+void FrmMain::storeVariable(const std::string& name, Variant value) {
+  const int64_t index = mem.IndexOf(name);
+  if (index < 0 && mem.Count() >= kMaxMemoryEntries)
+    throw OutOfMemoryException("the variables memory keeps at most " + Str(kMaxMemoryEntries) +
+                               " variables");
+  if (MemorySource::IsKeptName(name)) {
+    int64_t bytes = declarationBytes_ + MemorySource::DeclarationBytes(name, value);
+    if (index >= 0) bytes -= MemorySource::DeclarationBytes(name, mem.ValueAt(index));
+    if (bytes > kMaxMemoryDeclarationBytes)
+      throw OutOfMemoryException("the variables memory keeps at most " +
+                                 Str(kMaxMemoryDeclarationBytes) + " bytes of declarations");
+    declarationBytes_ = bytes;
+  }
+  mem.SetValue(name, std::move(value));
+}
+
+void FrmMain::msg_memory_reset() {
+  keepMemoryBeforeRun();
+  vrln_doClearMem();
+}
 
 void FrmMain::doReset() { vrln_doClearMem(); }
 
-void FrmMain::vrln_doClearMem() {
+// A new memory holds "ans" = 0, a Double, as the declarations declare it.
+void FrmMain::seedMemory() {
   mem = Dictionary();
-  mem.SetValue("ans", Variant::Int64(0));
+  mem.SetValue("ans", Variant::Double(0));
+  declarationBytes_ = 0;
   vrln_doInitializeVariables();
+}
+
+void FrmMain::vrln_doClearMem() {
+  seedMemory();
   if (myGlue) myGlue->ResetGlue();
 }
 

@@ -1,6 +1,8 @@
 #include "window/MemorySource.h"
 
 #include <algorithm>
+#include <limits>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -90,20 +92,14 @@ std::string joined(const std::vector<std::string>& parts, size_t lo, size_t hi) 
   return "(" + joined(parts, lo, mid) + " + " + joined(parts, mid, hi) + ")";
 }
 
-// The name as the script sees it, with its brackets turned into parentheses.
-std::string scriptForm(std::string_view name) {
-  return ReplaceAllB(ReplaceAllB(name, "[", "("), "]", ")");
-}
-
 // What a declaration of name with value must agree on with every other declaration of the
 // same variable: its number of dimensions (0 for a plain variable) and its type word.
-int64_t shapeOf(std::string_view name, const Variant& value) {
-  size_t open = name.find_first_of("([");
-  int64_t dimensions = 0;
-  if (open != std::string_view::npos)
-    dimensions = 1 + static_cast<int64_t>(std::count(name.begin() + open, name.end(), ','));
-  const int64_t type = value.isNumber() ? 0 : value.isString() ? 1 : 2;
-  return dimensions * 3 + type;
+int64_t shapeOf(int64_t dimensions, const Variant& value) {
+  const int64_t type = value.isInteger() && !value.isUnsigned() ? 0
+                       : value.isNumber()                       ? 1
+                       : value.isString()                       ? 2
+                                                                : 3;
+  return dimensions * 4 + type;
 }
 
 // The identifier as the shapes map compares it: ASCII lower-cased in place, others by the
@@ -117,16 +113,88 @@ std::string identifierKey(std::string_view identifier) {
   return key;
 }
 
-void appendDeclaration(std::string& text, std::string_view name, const Variant& value) {
-  text.append("dim ").append(name);
-  if (value.isNumber())
-    text.append(" as double = ").append(Str(value.toDouble()));
+// An Int64 as a literal: the lowest one has no positive counterpart to negate.
+std::string integerText(int64_t value) {
+  if (value == std::numeric_limits<int64_t>::min()) return "(-9223372036854775807 - 1)";
+  return Str(value);
+}
+
+const char* typeWord(const Variant& value) {
+  if (value.isInteger() && !value.isUnsigned()) return "integer";
+  if (value.isNumber()) return "double";
+  return value.isString() ? "string" : "integer";
+}
+
+// The value as script text of its type word.
+void appendValue(std::string& text, const Variant& value) {
+  if (value.isInteger() && !value.isUnsigned())
+    text.append(integerText(value.int64Value()));
+  else if (value.isNumber())
+    text.append(Str(value.toDouble()));
   else if (value.isString())
-    MemorySource::AppendStringExpression(text.append(" as string = "), value.stringValue());
+    MemorySource::AppendStringExpression(text, value.stringValue());
   else
-    text.append(" as integer = 0");
+    text.append("0");
+}
+
+void appendDeclaration(std::string& text, std::string_view name, const Variant& value) {
+  text.append("dim ").append(name).append(" as ").append(typeWord(value)).append(" = ");
+  appendValue(text, value);
   text.append(EndOfLine);
 }
+
+// The whole-number bounds of a kept index "(1, 2)" or "[1, 2]".
+std::vector<int64_t> indexOf(std::string_view index) {
+  std::vector<int64_t> bounds;
+  std::string_view inside = index.substr(1, index.size() - 2);
+  for (size_t start = 0;;) {
+    size_t comma = inside.find(',', start);
+    bounds.push_back(
+        boundOf(inside.substr(start, comma == std::string_view::npos ? comma : comma - start)));
+    if (comma == std::string_view::npos) return bounds;
+    start = comma + 1;
+  }
+}
+
+// One kept array: declared once at the largest bound of its elements in each dimension, then
+// each element assigned; an element stored twice (under two spellings of its index) keeps the
+// later value.
+struct KeptArray {
+  std::string_view identifier;  // as first spelled
+  const Variant* type = nullptr;
+  std::vector<int64_t> bounds;
+  std::map<std::vector<int64_t>, const Variant*> elements;
+
+  // Takes the element unless the array would grow beyond the engine's size for one array.
+  void add(std::vector<int64_t> index, const Variant& value) {
+    std::vector<int64_t> grown = bounds;
+    int64_t count = 1;
+    for (size_t d = 0; d < grown.size(); ++d) {
+      grown[d] = std::max(grown[d], index[d]);
+      count *= grown[d] + 1;
+      if (count > ScriptLimits{}.maxArrayElements) return;
+    }
+    bounds = std::move(grown);
+    elements[std::move(index)] = &value;
+  }
+
+  void appendTo(std::string& text) const {
+    text.append("dim ").append(identifier).append("(");
+    appendBounds(text, bounds);
+    text.append(") as ").append(typeWord(*type)).append(EndOfLine);
+    for (const auto& [index, value] : elements) {
+      text.append(identifier).append("(");
+      appendBounds(text, index);
+      text.append(") = ");
+      appendValue(text, *value);
+      text.append(EndOfLine);
+    }
+  }
+
+  static void appendBounds(std::string& text, const std::vector<int64_t>& bounds) {
+    for (size_t d = 0; d < bounds.size(); ++d) text.append(d ? ", " : "").append(Str(bounds[d]));
+  }
+};
 
 // Whether two kept names of the memory can name one variable. Its keys differ in more than
 // ASCII letter case, so only a name with an index or with letters beyond ASCII can meet another.
@@ -140,30 +208,67 @@ bool identifiersMayRepeat(const Dictionary& memory) {
 }  // namespace
 
 // Whether a name is kept is asked of each entry once in its life: the memory keeps the answer.
-std::string MemorySource::Declarations(const Dictionary& memory) {
-  std::string text;
-  text.reserve(static_cast<size_t>(memory.Count()) * 40);
+// Entries that would declare one variable twice with different shapes or types (a name used
+// once plain and once with an index) keep the first; a clash would fail every run.
+MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
+  Parts parts;
+  parts.plain.reserve(static_cast<size_t>(memory.Count()) * 40);
   const bool mayRepeat = identifiersMayRepeat(memory);
-  std::unordered_map<std::string, int64_t> shapes;  // lower-case identifier -> shape
+  struct Shape {
+    int64_t shape;
+    size_t array;  // the index in arrays, for an array
+  };
+  std::unordered_map<std::string, Shape> shapes;  // lower-case identifier -> shape
+  std::vector<KeptArray> arrays;
   if (mayRepeat) shapes.reserve(static_cast<size_t>(memory.Count()));
   for (int64_t i = 0; i < memory.Count(); ++i) {
     const std::string& name = memory.Key(i);
     if (!memory.KeyPasses(i, &IsKeptName)) continue;
-    // A name written with brackets yields to the entry the script stored under its converted
-    // form, which holds the value and type of the same variable.
-    if (name.find('[') != std::string::npos && memory.HasKey(scriptForm(name))) continue;
     const Variant& value = memory.ValueAt(i);
-    // Entries that would declare one variable twice with different shapes or types (a name
-    // used once plain and once with an index) keep the first; a clash would fail every run.
-    if (mayRepeat) {
-      const int64_t shape = shapeOf(name, value);
-      auto [known, fresh] = shapes.emplace(
-          identifierKey(std::string_view(name).substr(0, identifierLength(name))), shape);
-      if (!fresh && known->second != shape) continue;
+    if (!mayRepeat) {
+      appendDeclaration(parts.plain, name, value);
+      continue;
     }
-    appendDeclaration(text, name, value);
+    const std::string_view identifier = std::string_view(name).substr(0, identifierLength(name));
+    std::vector<int64_t> index;
+    if (identifier.size() < name.size())
+      index = indexOf(std::string_view(name).substr(identifier.size()));
+    const int64_t shape = shapeOf(static_cast<int64_t>(index.size()), value);
+    auto [known, fresh] = shapes.emplace(identifierKey(identifier), Shape{shape, arrays.size()});
+    if (!fresh && known->second.shape != shape) continue;
+    if (index.empty()) {
+      appendDeclaration(parts.plain, name, value);
+      continue;
+    }
+    if (fresh) {
+      arrays.emplace_back();
+      arrays.back().identifier = identifier;
+      arrays.back().type = &value;
+      arrays.back().bounds.assign(index.size(), 0);
+    }
+    arrays[known->second.array].add(std::move(index), value);
   }
-  return text;
+  for (const KeptArray& array : arrays) array.appendTo(parts.arrays);
+  return parts;
+}
+
+// A number's declaration is written out; a string's is bounded: a special character becomes a
+// chr() piece of at most 8 bytes, joined by at most 5 more (a " + " and a pair of parentheses),
+// and ends a quoted run of 2 more.
+int64_t MemorySource::DeclarationBytes(std::string_view name, const Variant& value) {
+  if (!value.isString())
+    return static_cast<int64_t>(DeclarationLine(std::string(name), value).size());
+  const std::string& text = value.stringValue();
+  int64_t bytes = static_cast<int64_t>(name.size() + text.size()) + 20;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '"') ++bytes;
+    if (isSpecial(text, i)) bytes += 15;
+  }
+  return bytes;
+}
+
+std::string MemorySource::ScriptForm(std::string_view name) {
+  return ReplaceAllB(ReplaceAllB(name, "[", "("), "]", ")");
 }
 
 std::string MemorySource::DeclarationLine(const std::string& name, const Variant& value) {

@@ -12,12 +12,24 @@ namespace vorline {
 
 class MemorySource {
  public:
-  // One line per entry the memory may keep, in entry order: "dim NAME as TYPE = VALUE" and
-  // EndOfLine. Numbers are declared as doubles in the round-trip form of Str, strings as a
-  // literal that the converter's post-processing leaves intact, anything else as integer 0.
-  static std::string Declarations(const Dictionary& memory);
-  // The declaration of one entry.
+  // The memory declarations, in entry order: "dim NAME as TYPE = VALUE" and EndOfLine for each
+  // plain variable (integers as integer, other numbers as double in the round-trip form of
+  // Str, strings as a literal that the converter's post-processing leaves intact, anything else
+  // as integer 0); and for each array kept by its elements "dim NAME(BOUNDS) as TYPE", at the
+  // largest bound of its elements in each dimension, then one assignment per element. The
+  // arrays follow the run's own declarations, which they supersede.
+  struct Parts {
+    std::string plain;
+    std::string arrays;
+  };
+  static Parts Declarations(const Dictionary& memory);
+  // The declaration of one plain entry.
   static std::string DeclarationLine(const std::string& name, const Variant& value);
+  // At least the bytes that the declaration of a plain entry takes (exactly for a number, a
+  // bound for a string, which is not written out): what a store adds to every later run.
+  static int64_t DeclarationBytes(std::string_view name, const Variant& value);
+  // The name as the script stores it: brackets turned into parentheses.
+  static std::string ScriptForm(std::string_view name);
   // A script expression whose value is exactly text and which holds no line break, "[", "]"
   // or "$" followed by a digit: a plain literal when it can be one, else literal runs joined
   // with chr() pieces, grouped so that the expression stays shallow.

@@ -143,10 +143,10 @@ inline constexpr ConverterCase kConverterCases[] = {
     {"CommaInsideQuotesEndsAnElement", "ans", VL_PREFIX "q = {\"a,b\"}",
      "\n" VL_ANS "dim q(1) as variant\ntagLine 0\nq(0) = \"a\nq(1) = b\"\n\n", "q = {\"a,b\"}\n",
      "ans"},
-    {"ArrayKeepsItsTypePrefixAndTwoLiteralsDeclareTwice", "ans", VL_PREFIX "$v = {1}\n$v = {2}",
-     "\n" VL_ANS "dim $v(0) as variant\ndim $v(0) as variant\ntagLine 0\n$v(0) = 1\ntagLine 1\n"
-     "$v(0) = 2\n\n",
-     "$v = {1}\n$v = {2}\n", "ans"},
+    {"ArrayDropsItsTypePrefixAndTwoLiteralsDeclareTwice", "ans", VL_PREFIX "$v = {1}\n%v = {2}",
+     "\n" VL_ANS "dim v(0) as variant\ndim v(0) as variant\ntagLine 0\nv(0) = 1\ntagLine 1\n"
+     "v(0) = 2\n\n",
+     "$v = {1}\n%v = {2}\n", "ans"},
 
     // ---- Function definitions ----
     {"FunctionDefinitions", "ans",

@@ -67,7 +67,9 @@ TEST_F(ConverterHostTest, CallsBetweenRunsLeaveNoTraceInTheNextScript) {
 
 TEST_F(ConverterHostTest, AnExceptionOfTheHostLeavesTheConversion) {
   struct FailingOwner : FakeConverterOwner {
-    void msg_memory_create_symbol(const std::string&) override { throw std::runtime_error("full"); }
+    void msg_memory_create_symbol(const std::string&, const std::string&) override {
+      throw std::runtime_error("full");
+    }
   } failing;
   converter.owner = &failing;
   EXPECT_THROW(convert(VL_PREFIX "a\nx = 1\nb"), std::runtime_error);

@@ -22,7 +22,7 @@ class FakeConverterOwner : public ckConverterOwner {
     calls.push_back("has " + name);
     return std::find(memory.begin(), memory.end(), name) != memory.end();
   }
-  void msg_memory_create_symbol(const std::string& name) override {
+  void msg_memory_create_symbol(const std::string& name, const std::string&) override {
     calls.push_back("create " + name);
     memory.push_back(name);
   }
@@ -37,6 +37,7 @@ class FakeConverterOwner : public ckConverterOwner {
     for (const std::string& name : memory) text += "dim " + name + " as double = 0\n";
     return text + extraDeclares;
   }
+  std::string msg_memory_get_array_declares() override { return {}; }
   std::string msg_get_current_path() override {
     calls.push_back("path");
     return currentPath;

@@ -49,9 +49,10 @@ TEST_F(ScriptErrors, EngineErrorsNameTheScriptLine) {
   // 1 empty, 2 dim ans, 3 dim s, 4 tagLine 0, 5 s = 5
   EXPECT_EQ(platform.messages()[0], "Error at line: 5\n[2] Type mismatch");
   platform.clearMessages();
+  // The failed run kept nothing: 1 empty, 2 dim ans, 3 dim x, 4 tagLine 0, 5 x = pow(2)
   run("x = pow(2)");
   EXPECT_EQ(platform.messages().at(0),
-            "Error at line: 6\n[7] Incorrect number of parameters or invalid parameter");
+            "Error at line: 5\n[7] Incorrect number of parameters or invalid parameter");
 }
 
 TEST_F(ScriptErrors, RuntimeErrorShowsNumberAndMessage) {

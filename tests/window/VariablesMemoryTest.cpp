@@ -17,13 +17,13 @@ TEST_F(VariablesMemory, NewWindowDeclaresOnlyAns) {
   EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\n");
 }
 
-TEST_F(VariablesMemory, IntegerValueIsStoredAsInt64AndComesBackAsDouble) {
+TEST_F(VariablesMemory, IntegerValueIsStoredAsInt64AndComesBackAsInteger) {
   run("@setVar \"n\", 7");
   EXPECT_EQ(memory("n").type(), Variant::TypeInt64);
-  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\ndim n as double = 7\n");
+  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\ndim n as integer = 7\n");
   run("n = n + 1");
-  EXPECT_EQ(memory("n").type(), Variant::TypeDouble);
-  EXPECT_EQ(memory("n").doubleValue(), 8);
+  EXPECT_EQ(memory("n").type(), Variant::TypeInt64);
+  EXPECT_EQ(memory("n").int64Value(), 8);
 }
 
 TEST_F(VariablesMemory, NegativeZeroIsDeclaredWithADoubleLiteral) {
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                                         {"o", Variant()}},
                                        "dim z as double = -0.0\ndim inf as double = 1e999\n"
                                        "dim minf as double = -1e999\ndim nan as double = (0/0)\n"
-                                       "dim i as double = 7\ndim o as integer = 0\n"},
+                                       "dim i as integer = 7\ndim o as integer = 0\n"},
                       DeclarationsCase{"Strings",
                                        {{"t", Variant::String("a\nb")},
                                         {"u", Variant::String("[x]")},
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                                         {"If", Variant::Int64(5)},
                                         {"x", Variant::Int64(6)},
                                         {"c(1)(2)", Variant::Int64(7)}},
-                                       "dim x as double = 6\n"},
+                                       "dim x as integer = 6\n"},
                       DeclarationsCase{
                           "IndexedNamesAndTheirShapes",
                           {{"x", Variant::Int64(1)},
@@ -148,15 +148,15 @@ INSTANTIATE_TEST_SUITE_P(
                            {"b(3)", Variant::Int64(6)},
                            {"s(1)", Variant::String("v")},
                            {"s(2)", Variant::Int64(7)}},
-                          "dim x as double = 1\ndim m(1) as double = 3\ndim M(2) as double = 4\n"
-                          "dim b(3) as double = 6\ndim s(1) as string = \"v\"\n"},
+                          "dim x as integer = 1\ndim m(2) as integer\nm(1) = 3\nm(2) = 4\n"
+                          "dim b(3) as integer\nb(3) = 6\ndim s(1) as string\ns(1) = \"v\"\n"},
                       DeclarationsCase{"NamesBeyondAsciiMeetTheirOtherSpellings",
                                        {{"Zähler", Variant::Int64(1)},
                                         {"zÄhler(1)", Variant::Int64(2)},
                                         {"é", Variant::String("e")},
                                         {"x", Variant::Int64(3)}},
-                                       "dim Zähler as double = 1\ndim é as string = \"e\"\n"
-                                       "dim x as double = 3\n"}),
+                                       "dim Zähler as integer = 1\ndim é as string = \"e\"\n"
+                                       "dim x as integer = 3\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The memory keeps whether a name is kept with its entry: a name stored after another was
@@ -166,7 +166,7 @@ TEST_F(VariablesMemory, VerdictsOnNamesDoNotOutliveTheirEntries) {
   EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\n");
   window().mem.Remove("next");
   window().mem.SetValue("nxt", Variant::Int64(2));
-  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\ndim nxt as double = 2\n");
+  EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\ndim nxt as integer = 2\n");
   run("pragma clear_memory\nq = 1");
   EXPECT_EQ(window().getMemAsSource(), "dim ans as double = 0\ndim q as double = 1\n");
 }
@@ -180,8 +180,8 @@ TEST_F(VariablesMemory, HasSymbolAnswersForEverySpellingOfAKeptName) {
     EXPECT_TRUE(window().msg_memory_has_symbol(name)) << name;
   for (const char* name : {"Next", "next", "Tota", "GRÖSSE"})
     EXPECT_FALSE(window().msg_memory_has_symbol(name)) << name;
-  window().msg_memory_create_symbol("if");
-  window().msg_memory_create_symbol("fresh");
+  window().msg_memory_create_symbol("if", "double");
+  window().msg_memory_create_symbol("fresh", "double");
   EXPECT_FALSE(window().mem.HasKey("if"));
   EXPECT_TRUE(window().msg_memory_has_symbol("FRESH"));
 }
@@ -284,14 +284,155 @@ TEST_F(VariablesMemory, PragmaClearMemoryClears) {
   EXPECT_EQ(memory("y").doubleValue(), 2);
 }
 
-TEST_F(VariablesMemory, NameAddedByAFailedRunKeepsZeroAndValuesBeforeAnErrorStay) {
+TEST_F(VariablesMemory, NameAddedByAStoppedRunKeepsZeroAndValuesBeforeAnErrorStay) {
   run("a = 5");
-  run("b = 3\nc = (");
-  EXPECT_EQ(memory("b").type(), Variant::TypeInt64);
-  EXPECT_EQ(memory("b").int64Value(), 0);
-  run("a = 6\nz = 1 \\ 0");
+  run("a = 6\nb = 3 \\ 0\nc = 1");
   EXPECT_EQ(memory("a").doubleValue(), 6);
-  EXPECT_NE(window().getMemAsSource().find("dim b as double = 0\n"), std::string::npos);
+  EXPECT_EQ(memory("c").type(), Variant::TypeDouble);
+  EXPECT_EQ(memory("c").doubleValue(), 0);
+  EXPECT_NE(window().getMemAsSource().find("dim c as double = 0\n"), std::string::npos);
+}
+
+// What a run assigned comes back in the next run with its value and its type, whatever the
+// earlier runs did; the pads run in turn, the last one must give its result without a message.
+struct AcrossRunsCase {
+  const char* name;
+  std::vector<const char*> before;  // run first, in order; their messages do not count
+  const char* last;
+  const char* result;  // the pad after the last run
+  const char* prefix = "";
+};
+
+class MemoryAcrossRuns : public WindowFixture,
+                         public ::testing::WithParamInterface<AcrossRunsCase> {};
+
+TEST_P(MemoryAcrossRuns, TheLastRunSeesWhatTheOthersKept) {
+  Globals::prefixSource = GetParam().prefix;
+  for (const char* pad : GetParam().before) run(pad);
+  platform.clearMessages();
+  EXPECT_EQ(run(GetParam().last), GetParam().result);
+  EXPECT_TRUE(platform.messages().empty()) << platform.messages()[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pads, MemoryAcrossRuns,
+    ::testing::Values(
+        // Integers keep their type and every digit.
+        AcrossRunsCase{"IntegerDivisionAgain",
+                       {"dim #count\ncount = 7 / 2"},
+                       "dim #count\ncount = 7 / 2",
+                       "dim #count\ncount = 7 / 2 //3"},
+        AcrossRunsCase{"IntegerAbove2To53",
+                       {"@dim big as integer = 9007199254740993\n@setVar \"big\", big"},
+                       "print str(big)",
+                       "print str(big) //9007199254740993"},
+        AcrossRunsCase{"LowestInteger",
+                       {"@dim lo as integer = -9223372036854775807 - 1\n@setVar \"lo\", lo"},
+                       "print str(lo)",
+                       "print str(lo) //-9223372036854775808"},
+        // A name that no line assigned yet keeps the type its line gives it.
+        AcrossRunsCase{"UnassignedIntegerStaysInteger",
+                       {"if 1>2 #n = 1"},
+                       "if 2>1 n = 7/2\nprint str(n)",
+                       "if 2>1 n = 7/2\nprint str(n) //3"},
+        AcrossRunsCase{"UnassignedStringStaysString",
+                       {"if 1>2 $s = \"x\"", "if 1>2 $s = \"x\""},
+                       "if 2>1 $s = \"y\"\nprint s",
+                       "if 2>1 $s = \"y\"\nprint s //y"},
+        // Array elements written with brackets, in any order and over several runs.
+        AcrossRunsCase{"ElementsInOrder",
+                       {"v[0]=10\nv[1]=20\nv[2]=30"},
+                       "v[0]+v[1]+v[2]",
+                       "v[0]+v[1]+v[2] //60"},
+        AcrossRunsCase{"ElementsOneRunEach",
+                       {"v[2]=30", "v[0]=10", "v[1]=20"},
+                       "v[0]+v[1]+v[2]",
+                       "v[0]+v[1]+v[2] //60"},
+        AcrossRunsCase{"LargerIndexFirst",
+                       {},
+                       "w[5] = 1\nw[0] = 2\nw[5] + w[0]",
+                       "w[5] = 1 //1\nw[0] = 2 //2\nw[5] + w[0] //3"},
+        AcrossRunsCase{
+            "LargerIndexFirstThenAgain", {"w[5] = 1\nw[0] = 2"}, "w[5] + w[0]", "w[5] + w[0] //3"},
+        AcrossRunsCase{
+            "TwoDimensions", {"m[0,1] = 2\nm[1,0] = 3"}, "m[0,1] * m[1,0]", "m[0,1] * m[1,0] //6"},
+        AcrossRunsCase{"StringElements",
+                       {"$t[1] = \"one\"\n$t[2] = \"two\""},
+                       "print t[1] + t[2]",
+                       "print t[1] + t[2] //onetwo"},
+        AcrossRunsCase{"IntegerElements",
+                       {"dim #k(3)\n@k(3) = 7\n@setVar \"k(3)\", k(3)"},
+                       "print str(k(3) / 2)",
+                       "print str(k(3) / 2) //3.5"},
+        // A run that fails to compile keeps nothing.
+        AcrossRunsCase{"LiteralThenElement",
+                       {"v = {3, 4, 5}\nv[1] = 7"},
+                       "v = {1, 2, 3}\nv[0]",
+                       "v = {1, 2, 3}\nv[0] //1"},
+        AcrossRunsCase{"NameThePrefixDeclaresOtherwise",
+                       {"flag = 1"},
+                       "1+1",
+                       "1+1 //2",
+                       "@dim flag as boolean\n@flag = false"},
+        // A prefixed array literal is the unprefixed one.
+        AcrossRunsCase{"StringArrayLiteral",
+                       {},
+                       "$w = {\"a\", \"b\"}\nprint w(1)",
+                       "$w = {\"a\", \"b\"}\nprint w(1) //b"},
+        AcrossRunsCase{
+            "DoubleArrayLiteral", {}, "%w = {1, 2}\nw[0] + w[1]", "%w = {1, 2}\nw[0] + w[1] //3"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A run that fails to compile leaves the memory as it was, a clearing included.
+TEST_F(VariablesMemory, AFailedCompileLeavesTheMemoryAsItWas) {
+  run("a = 5\n$s = \"t\"");
+  const std::string before = window().getMemAsSource();
+  run("b = 1\nc[2] = 3\n(");
+  EXPECT_EQ(window().getMemAsSource(), before);
+  run("pragma clear_memory\nd = 1\n(");
+  EXPECT_EQ(window().getMemAsSource(), before);
+}
+
+// After any run, an empty pad runs: a store that the next run could not declare, past the
+// engine's variables or its source text, ends the run with a run-time error and is not kept.
+struct StoreLimitCase {
+  const char* name;
+  const char* pad;
+  const char* kept;  // a name that the refused run stored before its refusal
+};
+
+class MemoryStoreLimits : public WindowFixture,
+                          public ::testing::WithParamInterface<StoreLimitCase> {};
+
+TEST_P(MemoryStoreLimits, AnEmptyPadRunsAfterwards) {
+  run(GetParam().pad);
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(platform.messages()[0].rfind("Runtime Error: 6\nOut of memory: ", 0), 0u)
+      << platform.messages()[0];
+  EXPECT_TRUE(window().mem.HasKey(GetParam().kept));
+  platform.clearMessages();
+  EXPECT_EQ(run(""), "");
+  EXPECT_EQ(run("2+2"), "2+2 //4");
+  EXPECT_TRUE(platform.messages().empty()) << platform.messages()[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, MemoryStoreLimits,
+    ::testing::Values(StoreLimitCase{"Variables",
+                                     "@for i = 1 to 1048600\n@setVar \"v\" + str(i), i\n@next",
+                                     "v983039"},
+                      StoreLimitCase{"SourceText",
+                                     "@dim s as string = stringPad(\"\", \"x\", 40000000)\n"
+                                     "@setVar \"kept\", 1\n@setVar \"big\", s + s",
+                                     "kept"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Just within the limits the stores are kept and come back.
+TEST_F(VariablesMemory, ALongStringWithinTheLimitComesBack) {
+  run("@setVar \"long\", stringPad(\"\", \"x\", 30000000)");
+  EXPECT_TRUE(platform.messages().empty()) << platform.messages()[0];
+  EXPECT_EQ(run("len(long)"), "len(long) //30000000");
+  EXPECT_TRUE(platform.messages().empty()) << platform.messages()[0];
 }
 
 }  // namespace

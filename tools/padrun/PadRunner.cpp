@@ -40,6 +40,7 @@ std::string kindOf(const Variant& value) {
 
 std::string valueText(const Variant& value) {
   if (value.isString()) return value.stringValue();
+  if (value.isInteger() && !value.isUnsigned()) return Str(value.int64Value());
   if (value.isNumber()) return Str(value.toDouble());
   return "0";
 }

@@ -60,6 +60,8 @@ bool isReservedUnicodeWord(std::string_view word) {
 }
 
 static_assert(kScriptMaxDimensions == script::kMaxDimensions);
+static_assert(kScriptMaxVariables == script::kMaxRegisters);
+static_assert(kScriptMaxSourceBytes == script::kMaxSourceBytes);
 
 }  // namespace
 
