@@ -216,6 +216,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void runEngine(std::string script);
   void seedMemory();
   void keepMemoryBeforeRun();
+  void forgetRedeclared(std::string_view line);
   void writeDebugFile(const std::string& script) const;
   bool saveTo(const std::shared_ptr<FolderItem>& file);
   bool chooseSetting(int64_t& setting, int64_t index, bool precision);
@@ -228,6 +229,9 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   // then fails to compile.
   std::optional<Dictionary> memoryBeforeRun_;
   bool compileFailed_ = false;
+  int64_t compileErrorLine_ = 0;
+  // The identifiers of the names that this conversion added to the memory.
+  std::vector<std::string> createdThisRun_;
   // The size of the memory's declarations as this run's conversion wrote them, kept up to date
   // by the run's stores.
   int64_t declarationBytes_ = 0;

@@ -37,6 +37,17 @@ std::string oneLine(const std::string& text) {
   return ReplaceAllB(line, "\r", "\xE2\x8F\x8E");
 }
 
+// Line number (from 1) of text, without its line ending; empty past the end.
+std::string_view lineOf(std::string_view text, int64_t number) {
+  size_t start = 0;
+  for (int64_t n = 1; n < number && start != std::string_view::npos; ++n) {
+    start = text.find('\n', start);
+    if (start != std::string_view::npos) ++start;
+  }
+  if (number < 1 || start == std::string_view::npos) return {};
+  return text.substr(start, text.find('\n', start) - start);
+}
+
 // Ends the platform's busy state when the run is over, however it ends.
 struct BusyScope {
   ~BusyScope() {
@@ -53,6 +64,7 @@ void FrmMain::doExecute(const std::string& text) {
   exPrintLine = 0;
   flgDebugRun = false;
   memoryBeforeRun_.reset();
+  createdThisRun_.clear();
   compileFailed_ = false;
   std::string run = "#start_include";
   run += EndOfLine;
@@ -65,7 +77,10 @@ void FrmMain::doExecute(const std::string& text) {
   if (flgDebugRun) writeDebugFile(script);
   runEngine(std::move(script));
   // No line ran, so no value was stored: what the conversion added or cleared is undone.
-  if (compileFailed_ && memoryBeforeRun_) mem = std::move(*memoryBeforeRun_);
+  if (compileFailed_) {
+    if (memoryBeforeRun_) mem = std::move(*memoryBeforeRun_);
+    forgetRedeclared(lineOf(script1()->Source, compileErrorLine_));
+  }
   memoryBeforeRun_.reset();
   int64_t caret = Sourcetxt()->SelStart();
   getResultText();
@@ -163,21 +178,25 @@ bool FrmMain::msg_memory_has_symbol(const std::string& name) {
 void FrmMain::msg_memory_create_symbol(const std::string& name, const std::string& type) {
   if (!MemorySource::IsKeptName(name)) return;
   keepMemoryBeforeRun();
+  createdThisRun_.emplace_back(MemorySource::IdentifierOf(name));
   Variant zero = type == "integer"  ? Variant::Int64(0)
                  : type == "string" ? Variant::String("")
                                     : Variant::Double(0);
   mem.SetValueWhere(MemorySource::ScriptForm(name), std::move(zero), &MemorySource::IsKeptName);
 }
 
+// The size of the declarations, which stores then keep up to date, counts the plain ones as
+// the conversion began and the arrays as it ends.
 std::string FrmMain::msg_memory_get_symbol_declares() {
   MemorySource::Parts parts = MemorySource::Declarations(mem);
+  declarationBytes_ = static_cast<int64_t>(parts.plain.size());
   return std::move(parts.plain);
 }
 
 std::string FrmMain::msg_memory_get_array_declares() {
-  MemorySource::Parts parts = MemorySource::Declarations(mem);
-  declarationBytes_ = static_cast<int64_t>(parts.plain.size() + parts.arrays.size());
-  return std::move(parts.arrays);
+  std::string arrays = MemorySource::ArrayDeclarations(mem);
+  declarationBytes_ += static_cast<int64_t>(arrays.size());
+  return arrays;
 }
 
 std::string FrmMain::getMemAsSource() {
@@ -188,6 +207,24 @@ std::string FrmMain::getMemAsSource() {
 // The first change of a conversion keeps the memory as it was, for a run that fails to compile.
 void FrmMain::keepMemoryBeforeRun() {
   if (!memoryBeforeRun_) memoryBeforeRun_ = mem;
+}
+
+// A compile error at a declaration of a name that the memory kept before this run, with no name
+// of it added by this run, is a clash of the prefix's or the pad's own declaration with a
+// stored value: the entry goes, or every later run would fail the same way. (A clash with a
+// name that this run added went with the run.)
+void FrmMain::forgetRedeclared(std::string_view line) {
+  const std::string text = Trim(line);
+  if (text.size() < 4 || !TextEquals(std::string_view(text).substr(0, 4), "dim ")) return;
+  const std::string declared = Trim(std::string_view(text).substr(4));
+  const std::string_view name = MemorySource::IdentifierOf(declared);
+  if (name.empty()) return;
+  for (const std::string& created : createdThisRun_)
+    if (TextEquals(created, name)) return;
+  std::vector<std::string> clashing;
+  for (int64_t i = 0; i < mem.Count(); ++i)
+    if (TextEquals(MemorySource::IdentifierOf(mem.Key(i)), name)) clashing.push_back(mem.Key(i));
+  for (const std::string& key : clashing) mem.Remove(key);
 }
 
 // The next run declares every kept entry, so a store that would carry the memory past what a

@@ -267,6 +267,15 @@ int64_t MemorySource::DeclarationBytes(std::string_view name, const Variant& val
   return bytes;
 }
 
+std::string MemorySource::ArrayDeclarations(const Dictionary& memory) {
+  if (!identifiersMayRepeat(memory)) return {};
+  return Declarations(memory).arrays;
+}
+
+std::string_view MemorySource::IdentifierOf(std::string_view name) {
+  return name.substr(0, identifierLength(name));
+}
+
 std::string MemorySource::ScriptForm(std::string_view name) {
   return ReplaceAllB(ReplaceAllB(name, "[", "("), "]", ")");
 }

@@ -23,11 +23,15 @@ class MemorySource {
     std::string arrays;
   };
   static Parts Declarations(const Dictionary& memory);
+  // The arrays part alone; at once "" for a memory without an index in any name.
+  static std::string ArrayDeclarations(const Dictionary& memory);
   // The declaration of one plain entry.
   static std::string DeclarationLine(const std::string& name, const Variant& value);
   // At least the bytes that the declaration of a plain entry takes (exactly for a number, a
   // bound for a string, which is not written out): what a store adds to every later run.
   static int64_t DeclarationBytes(std::string_view name, const Variant& value);
+  // The identifier that name begins with; empty when it begins with none.
+  static std::string_view IdentifierOf(std::string_view name);
   // The name as the script stores it: brackets turned into parentheses.
   static std::string ScriptForm(std::string_view name);
   // A script expression whose value is exactly text and which holds no line break, "[", "]"

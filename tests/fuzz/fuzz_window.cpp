@@ -12,8 +12,9 @@
 // - the pad after each run has one line per line the run registered;
 // - no escaped exception ("Unexpected error: ");
 // - an empty pad after any pad compiles, and so does the read-back run;
-// - a number or string that the memory declares comes back exactly (a Double bit for bit, any
-//   NaN as a NaN).
+// - a number or string that the memory declares, plain or as an array element, comes back
+//   exactly and with its type (a Double bit for bit, any NaN as a NaN);
+// - a run that fails to compile leaves the memory as it was.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -83,7 +84,7 @@ struct Harness {
   std::shared_ptr<FrmMain> window;
   int64_t compileErrors = 0;
   std::vector<int64_t> runtimeErrors;  // the numbers of the run-time errors, in order
-  std::set<std::string> prefixNames;   // what the prefix itself stores into a new memory
+  std::set<std::string> prefixNames;   // what the prefix itself stores, lower-cased
 };
 
 Harness* harness = nullptr;
@@ -159,8 +160,24 @@ void checkAfterRun(const RunResult& result, const std::string& pad) {
          pad);
 }
 
+// Every entry of the memory with its type and its exact value.
+std::string memoryDump() {
+  const vorline::Dictionary& mem = harness->window->mem;
+  std::string dump;
+  for (int64_t i = 0; i < mem.Count(); ++i) {
+    const Variant& v = mem.ValueAt(i);
+    char number[64];
+    std::snprintf(number, sizeof number, "%d %a %lld", static_cast<int>(v.type()),
+                  v.isNumber() ? v.toDouble() : 0.0,
+                  v.isInteger() ? static_cast<long long>(v.int64Value()) : 0LL);
+    dump += mem.Key(i) + "\t" + number + "\t" + (v.isString() ? v.stringValue() : "") + "\n";
+  }
+  return dump;
+}
+
 RunResult runPad(const std::string& text, bool byEnter, int64_t enterSelector) {
   FrmMain& w = *harness->window;
+  const std::string memoryBefore = memoryDump();
   vorline::App* app = vorline::AppStartup::Application();
   harness->platform->clearMessages();
   w.Sourcetxt()->SetText(text);
@@ -187,11 +204,13 @@ RunResult runPad(const std::string& text, bool byEnter, int64_t enterSelector) {
   result.compileErrors = harness->compileErrors - errorsBefore;
   if (!harness->runtimeErrors.empty()) result.runtimeError = harness->runtimeErrors.back();
   checkAfterRun(result, text);
+  if (result.compileErrors && memoryDump() != memoryBefore)
+    fail("a run that failed to compile changed the memory", text);
   return result;
 }
 
-// The names that the memory declares as plain variables of a number or a string, with their
-// values: the declarations decide, as they skip entries that would clash.
+// The names that the memory declares as plain variables or array elements of a number or a
+// string, with their values: the declarations decide, as they skip entries that would clash.
 std::vector<std::pair<std::string, Variant>> declaredValues() {
   FrmMain& w = *harness->window;
   std::vector<std::pair<std::string, Variant>> values;
@@ -202,9 +221,11 @@ std::vector<std::pair<std::string, Variant>> declaredValues() {
     if (end == std::string::npos) end = declarations.size();
     const std::string line = declarations.substr(at, end - at);
     at = end + 1;
-    if (line.rfind("dim ", 0) != 0) continue;
-    const std::string name = line.substr(4, line.find(" as ") - 4);
-    if (name.find_first_of("([") != std::string::npos || harness->prefixNames.count(name)) continue;
+    const bool plain = line.rfind("dim ", 0) == 0;
+    const size_t cut = plain ? line.find(" as ") : line.find(") = ") + 1;
+    const std::string name = plain ? line.substr(4, cut - 4) : line.substr(0, cut);
+    if (cut == 0 || (plain && name.find('(') != std::string::npos)) continue;
+    if (harness->prefixNames.count(vorline::Lowercase(name))) continue;
     const Variant value = w.mem.Lookup(name, Variant());
     if (value.isNumber() || value.isString()) values.emplace_back(name, value);
   }
@@ -213,6 +234,7 @@ std::vector<std::pair<std::string, Variant>> declaredValues() {
 
 bool sameValue(const Variant& before, const Variant& after) {
   if (before.isString()) return after.isString() && after.stringValue() == before.stringValue();
+  if (before.isInteger()) return after.isInteger() && after.int64Value() == before.int64Value();
   if (!after.isFloat()) return false;
   const double want = before.toDouble(), got = after.toDouble();
   if (std::isnan(want)) return std::isnan(got);
@@ -315,7 +337,7 @@ void start() {
   runPad("", false, 0);
   FrmMain& w = *harness->window;
   for (int64_t i = 0; i < w.mem.Count(); ++i)
-    if (w.mem.Key(i) != "ans") harness->prefixNames.insert(w.mem.Key(i));
+    if (w.mem.Key(i) != "ans") harness->prefixNames.insert(vorline::Lowercase(w.mem.Key(i)));
 }
 
 }  // namespace

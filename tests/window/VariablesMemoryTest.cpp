@@ -374,6 +374,17 @@ INSTANTIATE_TEST_SUITE_P(
                        "1+1",
                        "1+1 //2",
                        "@dim flag as boolean\n@flag = false"},
+        // A stored value that the prefix or the pad declares with another type goes with the
+        // first run that meets the clash.
+        AcrossRunsCase{"StoreThePrefixDeclaresOtherwise",
+                       {"@setVar \"flag\", 1", "1+1"},
+                       "1+1",
+                       "1+1 //2",
+                       "@dim flag as boolean\n@flag = false"},
+        AcrossRunsCase{"StoreThePadDeclaresOtherwise",
+                       {"@setVar \"s\", 1", "@dim s as string"},
+                       "@dim s as string\n@s = \"t\"\nprint s",
+                       "@dim s as string\n@s = \"t\"\nprint s //t"},
         // A prefixed array literal is the unprefixed one.
         AcrossRunsCase{"StringArrayLiteral",
                        {},
