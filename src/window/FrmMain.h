@@ -204,6 +204,8 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void attachEngineEvents();
   void runEngine(std::string script);
   void writeDebugFile(const std::string& script) const;
+  void appendPrint(std::string& line, const std::string& text);
+  void releaseRunRoom();
   bool saveTo(const std::shared_ptr<FolderItem>& file);
   bool chooseSetting(int64_t& setting, int64_t index, bool precision);
 

@@ -64,6 +64,17 @@ void FrmMain::doExecute(const std::string& text) {
   int64_t caret = Sourcetxt()->SelStart();
   getResultText();
   Sourcetxt()->SetSelStart(caret);
+  releaseRunRoom();
+}
+
+// When a run ends, what it held beyond its results goes back: the previous run's lines that it
+// did not take over, and room that a line grew to and no longer fills (a line that once held a
+// long run of prints keeps that room through every later run otherwise).
+void FrmMain::releaseRunRoom() {
+  constexpr size_t kMaxSpareRoom = 64 * 1024;
+  spareLines_.clear();
+  for (std::string& line : parseSource)
+    if (line.capacity() - line.size() > kMaxSpareRoom) line.shrink_to_fit();
 }
 
 void FrmMain::runEngine(std::string script) {
@@ -75,11 +86,13 @@ void FrmMain::runEngine(std::string script) {
 }
 
 // The script goes to debug_source.txt on the Desktop; a file that cannot be made is skipped.
+// Only a regular file of that name is written: a link there (to a pad, say) or a pipe is left
+// alone.
 void FrmMain::writeDebugFile(const std::string& script) const {
   std::shared_ptr<FolderItem> desktop = SpecialFolder::Desktop();
   std::shared_ptr<FolderItem> file = desktop ? desktop->Child("debug_source.txt") : nullptr;
   if (!file) return;
-  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile();
+  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile(TextOutputStream::Links::Refuse);
   if (!stream) return;
   stream->Write(script);
   stream->Close();
@@ -103,12 +116,22 @@ void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
   std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
   if (holdsLineBreak(text)) {
-    line.append(" //").append(oneLine(text));
+    appendPrint(line, oneLine(text));
     return;
   }
-  // One allocation for both parts; doubling keeps many prints on one line linear.
+  appendPrint(line, text);
+}
+
+// One allocation for both parts; doubling keeps many prints on one line linear. The room a line
+// grows by is the run's: it is charged to the run's memory budget before it is taken, so a run
+// that prints without end ends with "Out of memory" and leaves the window usable.
+void FrmMain::appendPrint(std::string& line, const std::string& text) {
   const size_t needed = line.size() + 3 + text.size();
-  if (needed > line.capacity()) line.reserve(std::max(needed, 2 * line.capacity()));
+  if (needed > line.capacity()) {
+    const size_t grown = std::max(needed, 2 * line.capacity());
+    if (myGlue) myGlue->chargeRun(static_cast<int64_t>(grown - line.capacity()));
+    line.reserve(grown);
+  }
   line.append(" //").append(text);
 }
 
