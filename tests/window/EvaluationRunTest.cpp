@@ -1,4 +1,6 @@
 // Runs that rebuild the pad from the registered lines and their printed results.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -124,6 +126,57 @@ TEST_F(EvaluationRun, DebugFileHoldsTheScriptAlsoWhenItFailsToCompile) {
   std::filesystem::remove(file);
   run("x = 1");
   EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// The debug file is written only as a regular file of its own: a link there (to the user's pad)
+// and a pipe are left alone, and the run goes on.
+TEST_F(EvaluationRun, DebugFileIsNeverWrittenThroughALinkOrIntoAPipe) {
+  namespace fs = std::filesystem;
+  const fs::path file = scratch.home() / "Desktop/debug_source.txt";
+  const fs::path mypad = scratch.write("home/mypad.vrl", "my pad\n");
+  fs::create_symlink(mypad, file);
+  EXPECT_EQ(run("pragma debug_file\n2+2"), "pragma debug_file\n2+2 //4");
+  EXPECT_TRUE(fs::is_symlink(file));
+  std::ifstream in(mypad);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), "my pad\n");
+  fs::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+  EXPECT_EQ(run("pragma debug_file\n3+3"), "pragma debug_file\n3+3 //6");
+  EXPECT_TRUE(fs::is_fifo(file));
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+struct BudgetCase {
+  const char* name;
+  const char* pad;
+};
+
+// What a run prints and what it stores through the glue count toward its memory budget: a run
+// that does either far past it (the loops hold a hundred times the budget) ends with "Out of
+// memory", the window goes on working, and the room the run's results grew to goes back when
+// it ends.
+TEST_F(EvaluationRun, PrintsAndStoresWithoutEndEndOutOfMemory) {
+  const BudgetCase cases[] = {
+      {"printing",
+       "@dim s as string = \"xxxxxxxxxxxxxxxxxxxxxxxx\"\n@for i as integer = 1 to 2000000\n@print "
+       "s\n@next"},
+      {"storing",
+       "@dim s as string = \"xxxxxxxxxxxxxxxxxxxxxxxx\"\n@for i as integer = 1 to 1000000\n"
+       "@setVar \"v\" + str(i), s + str(i)\n@next"},
+  };
+  window().script1()->Limits.maxAllocatedBytes = 1 << 20;
+  for (const BudgetCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform.clearMessages();
+    run(c.pad);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].rfind("Runtime Error: 6\nOut of memory", 0), 0u)
+        << platform.messages()[0];
+    EXPECT_EQ(run("pragma clear_memory\n2+2"), "pragma clear_memory\n2+2 //4");
+    for (const std::string& line : window().parseSource) EXPECT_LT(line.capacity(), 1u << 17);
+  }
 }
 
 // A host call that throws ends the run before the rebuild: the guard shows the error and the
