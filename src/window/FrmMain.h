@@ -205,6 +205,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void runEngine(std::string script);
   void writeDebugFile(const std::string& script) const;
   void appendPrint(std::string& line, const std::string& text);
+  void rebuildPad();
   void releaseRunRoom();
   bool saveTo(const std::shared_ptr<FolderItem>& file);
   bool chooseSetting(int64_t& setting, int64_t index, bool precision);

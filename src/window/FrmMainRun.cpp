@@ -1,6 +1,7 @@
 // FrmMain: the evaluation run, the source-line list and the variables memory.
 
 #include <algorithm>
+#include <new>
 #include <string_view>
 #include <utility>
 
@@ -62,9 +63,27 @@ void FrmMain::doExecute(const std::string& text) {
   if (flgDebugRun) writeDebugFile(script);
   runEngine(std::move(script));
   int64_t caret = Sourcetxt()->SelStart();
-  getResultText();
+  rebuildPad();
   Sourcetxt()->SetSelStart(caret);
   releaseRunRoom();
+}
+
+// A run may print up to its budget on a machine that then has no room left for the pad's text:
+// the lines come back without their results rather than the run ending in a failed
+// allocation. A registered line holds no "//", so its results begin at the first " //".
+void FrmMain::rebuildPad() {
+  try {
+    getResultText();
+    return;
+  } catch (const std::bad_alloc&) {
+  }
+  for (std::string& line : parseSource) {
+    const size_t results = line.find(" //");
+    if (results == std::string::npos) continue;
+    line.resize(results);
+    line.shrink_to_fit();
+  }
+  getResultText();
 }
 
 // When a run ends, what it held beyond its results goes back: the previous run's lines that it
