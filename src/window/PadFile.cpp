@@ -129,9 +129,10 @@ std::optional<std::string> PadFile::Read(const FolderItem& file) {
 }
 
 // A folder is never replaced, nor a file the user cannot write. A file with more than one name,
-// or one that is not a regular file, is written in place, as a rename would split its names or
-// put a regular file where the pipe or device was; so is a file in a folder that takes no new
-// file (not writable while the pad is, or a link's target folder that is not ours).
+// or one that is not a regular file, takes the in-place way, as a rename would split its names
+// or put a regular file where the pipe or device was (and in place only a regular file is
+// written, so a pipe or a device is left as it was); so does a file in a folder that takes no
+// new file (not writable while the pad is, or a link's target folder that is not ours).
 bool PadFile::Write(const FolderItem& file, const std::string& text) {
   const fs::path target = saveTarget(file);
   if (target.empty()) return false;
