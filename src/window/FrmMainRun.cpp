@@ -1,7 +1,6 @@
 // FrmMain: the evaluation run, the source-line list and the variables memory.
 
 #include <algorithm>
-#include <new>
 #include <string_view>
 #include <utility>
 
@@ -50,6 +49,7 @@ void FrmMain::doExecute(const std::string& text) {
   std::swap(parseSource, spareLines_);
   parseSource.clear();
   nextSpareLine_ = 0;
+  outputBudget_.Reset();
   exPrintLine = 0;
   flgDebugRun = false;
   std::string run = "#start_include";
@@ -63,37 +63,8 @@ void FrmMain::doExecute(const std::string& text) {
   if (flgDebugRun) writeDebugFile(script);
   runEngine(std::move(script));
   int64_t caret = Sourcetxt()->SelStart();
-  rebuildPad();
-  Sourcetxt()->SetSelStart(caret);
-  releaseRunRoom();
-}
-
-// A run may print up to its budget on a machine that then has no room left for the pad's text:
-// the lines come back without their results rather than the run ending in a failed
-// allocation. A registered line holds no "//", so its results begin at the first " //".
-void FrmMain::rebuildPad() {
-  try {
-    getResultText();
-    return;
-  } catch (const std::bad_alloc&) {
-  }
-  for (std::string& line : parseSource) {
-    const size_t results = line.find(" //");
-    if (results == std::string::npos) continue;
-    line.resize(results);
-    line.shrink_to_fit();
-  }
   getResultText();
-}
-
-// When a run ends, what it held beyond its results goes back: the previous run's lines that it
-// did not take over, and room that a line grew to and no longer fills (a line that once held a
-// long run of prints keeps that room through every later run otherwise).
-void FrmMain::releaseRunRoom() {
-  constexpr size_t kMaxSpareRoom = 64 * 1024;
-  spareLines_.clear();
-  for (std::string& line : parseSource)
-    if (line.capacity() - line.size() > kMaxSpareRoom) line.shrink_to_fit();
+  Sourcetxt()->SetSelStart(caret);
 }
 
 void FrmMain::runEngine(std::string script) {
@@ -130,28 +101,32 @@ void FrmMain::getResultText() {
 }
 
 // A print while exPrintLine names no entry (prefix code printing before any pad line, or a
-// script tagging a number of its own) has no line to go to and is dropped.
+// script tagging a number of its own) has no line to go to and is dropped. What reaches a line
+// is bounded (RunOutputBudget), so a runaway print loop cannot make the pad huge.
 void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
-  std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
-  if (holdsLineBreak(text)) {
-    appendPrint(line, oneLine(text));
-    return;
-  }
-  appendPrint(line, text);
+  const auto index = static_cast<size_t>(exPrintLine);
+  std::string flat;
+  std::string_view printed = text;
+  if (holdsLineBreak(text)) printed = flat = oneLine(text);
+  const RunOutputBudget::Share share = outputBudget_.Admit(index, printed);
+  if (share.dropped) return;
+  std::string& line = parseSource[index];
+  const size_t needed =
+      line.size() + 3 + share.keep + (share.cut ? RunOutputBudget::kMark.size() : 0);
+  reserveForPrint(line, needed);
+  line.append(" //").append(printed.substr(0, share.keep));
+  if (share.cut) line.append(RunOutputBudget::kMark);
 }
 
-// One allocation for both parts; doubling keeps many prints on one line linear. The room a line
-// grows by is the run's: it is charged to the run's memory budget before it is taken, so a run
-// that prints without end ends with "Out of memory" and leaves the window usable.
-void FrmMain::appendPrint(std::string& line, const std::string& text) {
-  const size_t needed = line.size() + 3 + text.size();
-  if (needed > line.capacity()) {
-    const size_t grown = std::max(needed, 2 * line.capacity());
-    if (myGlue) myGlue->chargeRun(static_cast<int64_t>(grown - line.capacity()));
-    line.reserve(grown);
-  }
-  line.append(" //").append(text);
+// One allocation for all parts; doubling keeps many prints on one line linear. The room a line
+// grows by is the run's: it is charged to the run's memory budget before it is taken, so what a
+// run holds in its results counts with everything else it holds.
+void FrmMain::reserveForPrint(std::string& line, size_t needed) {
+  if (needed <= line.capacity()) return;
+  const size_t grown = std::max(needed, 2 * line.capacity());
+  if (myGlue) myGlue->chargeRun(static_cast<int64_t>(grown - line.capacity()));
+  line.reserve(grown);
 }
 
 void FrmMain::script1_Print(ScriptEngine&, const std::string& text) { doPrint(text); }
