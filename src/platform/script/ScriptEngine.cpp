@@ -1,5 +1,6 @@
 #include "platform/script/ScriptEngine.h"
 
+#include <exception>
 #include <new>
 #include <stdexcept>
 
@@ -38,10 +39,11 @@ void ScriptEngine::Run() {
   } catch (const RuntimeException& e) {
     if (RuntimeError) RuntimeError(e);
   } catch (const std::bad_alloc&) {
-    // What the budget did not see (the system's own limits, a host's copy) still ends the run.
-    if (RuntimeError) RuntimeError(RuntimeException(6, "Out of memory"));
+    // What the budget did not see (the system's own limits, a host's copy) still ends the run,
+    // with "Out of memory".
+    if (RuntimeError) RuntimeError(RuntimeException::From(std::current_exception()));
   } catch (const std::length_error&) {
-    if (RuntimeError) RuntimeError(RuntimeException(6, "Out of memory"));
+    if (RuntimeError) RuntimeError(RuntimeException::From(std::current_exception()));
   }
 }
 
