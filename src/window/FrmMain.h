@@ -24,6 +24,7 @@
 #include "platform/ui/PropertyBlock.h"
 #include "platform/ui/QuitMenuItem.h"
 #include "platform/ui/Window.h"
+#include "window/RunOutputBudget.h"
 
 namespace vorline {
 
@@ -168,7 +169,8 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void doReset();
   std::string appendLine(const std::string& line);
   void getResultText();
-  // Appends " //" and text to the source-line list entry exPrintLine.
+  // Appends " //" and text to the source-line list entry exPrintLine, within the run's bounds
+  // on what reaches the pad (RunOutputBudget).
   void doPrint(const std::string& text) override;
   // setVar's store; refused with an "Out of memory" error past what a later run can declare.
   void storeVariable(const std::string& name, Variant value) override;
@@ -218,6 +220,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void keepMemoryBeforeRun();
   void forgetRedeclared(std::string_view line);
   void writeDebugFile(const std::string& script) const;
+  void reserveForPrint(std::string& line, size_t needed);
   bool saveTo(const std::shared_ptr<FolderItem>& file);
   bool chooseSetting(int64_t& setting, int64_t index, bool precision);
 
@@ -235,6 +238,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   // The size of the memory's declarations as this run's conversion wrote them, kept up to date
   // by the run's stores.
   int64_t declarationBytes_ = 0;
+  RunOutputBudget outputBudget_;
 };
 
 }  // namespace vorline

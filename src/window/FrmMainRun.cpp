@@ -61,6 +61,7 @@ void FrmMain::doExecute(const std::string& text) {
   std::swap(parseSource, spareLines_);
   parseSource.clear();
   nextSpareLine_ = 0;
+  outputBudget_.Reset();
   exPrintLine = 0;
   flgDebugRun = false;
   memoryBeforeRun_.reset();
@@ -96,11 +97,13 @@ void FrmMain::runEngine(std::string script) {
 }
 
 // The script goes to debug_source.txt on the Desktop; a file that cannot be made is skipped.
+// Only a regular file of that name is written: a link there (to a pad, say) or a pipe is left
+// alone.
 void FrmMain::writeDebugFile(const std::string& script) const {
   std::shared_ptr<FolderItem> desktop = SpecialFolder::Desktop();
   std::shared_ptr<FolderItem> file = desktop ? desktop->Child("debug_source.txt") : nullptr;
   if (!file) return;
-  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile();
+  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile(TextOutputStream::Links::Refuse);
   if (!stream) return;
   stream->Write(script);
   stream->Close();
@@ -119,18 +122,32 @@ void FrmMain::getResultText() {
 }
 
 // A print while exPrintLine names no entry (prefix code printing before any pad line, or a
-// script tagging a number of its own) has no line to go to and is dropped.
+// script tagging a number of its own) has no line to go to and is dropped. What reaches a line
+// is bounded (RunOutputBudget), so a runaway print loop cannot make the pad huge.
 void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
-  std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
-  if (holdsLineBreak(text)) {
-    line.append(" //").append(oneLine(text));
-    return;
-  }
-  // One allocation for both parts; doubling keeps many prints on one line linear.
-  const size_t needed = line.size() + 3 + text.size();
-  if (needed > line.capacity()) line.reserve(std::max(needed, 2 * line.capacity()));
-  line.append(" //").append(text);
+  const auto index = static_cast<size_t>(exPrintLine);
+  std::string flat;
+  std::string_view printed = text;
+  if (holdsLineBreak(text)) printed = flat = oneLine(text);
+  const RunOutputBudget::Share share = outputBudget_.Admit(index, printed);
+  if (share.dropped) return;
+  std::string& line = parseSource[index];
+  const size_t needed =
+      line.size() + 3 + share.keep + (share.cut ? RunOutputBudget::kMark.size() : 0);
+  reserveForPrint(line, needed);
+  line.append(" //").append(printed.substr(0, share.keep));
+  if (share.cut) line.append(RunOutputBudget::kMark);
+}
+
+// One allocation for all parts; doubling keeps many prints on one line linear. The room a line
+// grows by is the run's: it is charged to the run's memory budget before it is taken, so what a
+// run holds in its results counts with everything else it holds.
+void FrmMain::reserveForPrint(std::string& line, size_t needed) {
+  if (needed <= line.capacity()) return;
+  const size_t grown = std::max(needed, 2 * line.capacity());
+  if (myGlue) myGlue->chargeRun(static_cast<int64_t>(grown - line.capacity()));
+  line.reserve(grown);
 }
 
 void FrmMain::script1_Print(ScriptEngine&, const std::string& text) { doPrint(text); }
