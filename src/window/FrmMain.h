@@ -232,7 +232,9 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   // then fails to compile.
   std::optional<Dictionary> memoryBeforeRun_;
   bool compileFailed_ = false;
+  // The line of a compile error that declares a name twice with different types, else 0.
   int64_t compileErrorLine_ = 0;
+  static constexpr int64_t kRedeclaredCode = 20;
   // The identifiers of the names that this conversion added to the memory.
   std::vector<std::string> createdThisRun_;
   // The size of the memory's declarations as this run's conversion wrote them, kept up to date

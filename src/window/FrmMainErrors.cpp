@@ -63,7 +63,7 @@ std::string FrmMain::CompilerErrorText(int64_t code) {
 bool FrmMain::script1_CompilerError(ScriptEngine&, const ScriptLocation& location, int64_t code,
                                     const std::string&) {
   compileFailed_ = true;
-  compileErrorLine_ = location.Line;
+  compileErrorLine_ = code == kRedeclaredCode ? location.Line : 0;
   MsgBox("Error at line: " + Str(location.Line) + std::string(EndOfLine) + "[" + Str(code) + "] " +
          CompilerErrorText(code));
   DoERR();

@@ -235,7 +235,8 @@ void FrmMain::forgetRedeclared(std::string_view line) {
   if (text.size() < 4 || !TextEquals(std::string_view(text).substr(0, 4), "dim ")) return;
   const std::string declared = Trim(std::string_view(text).substr(4));
   const std::string_view name = MemorySource::IdentifierOf(declared);
-  if (name.empty()) return;
+  const std::string_view after = std::string_view(declared).substr(name.size());
+  if (name.empty() || !(after.empty() || after[0] == ' ' || after[0] == '(')) return;
   for (const std::string& created : createdThisRun_)
     if (TextEquals(created, name)) return;
   std::vector<std::string> clashing;

@@ -374,6 +374,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "1+1",
                        "1+1 //2",
                        "@dim flag as boolean\n@flag = false"},
+        AcrossRunsCase{"SyntaxErrorAtADeclarationKeepsTheName",
+                       {"ans = 2", "ans x = 7"},
+                       "ans + 1",
+                       "ans + 1 //3"},
         // A stored value that the prefix or the pad declares with another type goes with the
         // first run that meets the clash.
         AcrossRunsCase{"StoreThePrefixDeclaresOtherwise",
