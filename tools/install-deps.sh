@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential make cmake g++ clang libclang-rt-14-dev clang-format
+  build-essential make cmake pkgconf g++ clang libclang-rt-14-dev clang-format
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-en-us
