@@ -54,7 +54,8 @@ flock 9
 apt_run() { DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=600 "$@" >>"$work/apt.log" 2>&1; }
 installed() { dpkg-query -W -f='${Status}' vorline 2>/dev/null | grep -qv 'not-installed'; }
 remove() { if installed; then apt_run purge vorline; fi; }
-# A run cut short leaves the package installed; so would a failure below, but for this trap.
+# A run cut short leaves the package installed, and so would a failure below but for the trap;
+# a vorline installed before the test goes too, since the test ends by removing it.
 remove || fail "an installed vorline could not be removed: $(cat "$work/apt.log")"
 trap remove EXIT
 
