@@ -9,8 +9,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/TextOps.h"
 
-using vorline::Date;
-using vorline::Str;
+namespace vorline {
 
 namespace {
 
@@ -173,3 +172,5 @@ std::string ckGlue::date_formatDate(const std::string& format, double t) {
     text = vorline::ReplaceB(text, letter, replacement);
   return text;
 }
+
+}  // namespace vorline
