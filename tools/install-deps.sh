@@ -8,8 +8,8 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-en-us
-  xvfb xauth
-  lua5.4 python3 hyperfine
+  tzdata
+  lua5.4 python3 hyperfine valgrind
 )
 
 missing=()
