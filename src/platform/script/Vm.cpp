@@ -31,9 +31,10 @@ void concatText(Vm& vm, ScriptString& dst, const ScriptString& l, const ScriptSt
 
 }  // namespace
 
+// Direct threading through GNU labels as values; __extension__ marks each use of them as meant.
 void Vm::execute() {
   static void* const kLabels[] = {
-#define VORLINE_OP_LABEL(name, doc) &&L_##name,
+#define VORLINE_OP_LABEL(name, doc) __extension__ &&L_##name,
       VORLINE_OPCODES(VORLINE_OP_LABEL)
 #undef VORLINE_OP_LABEL
   };
@@ -59,7 +60,7 @@ void Vm::execute() {
     V = GV + base_[2];   \
     A = GA + base_[3];   \
   } while (0)
-#define DISPATCH() goto* kLabels[static_cast<size_t>(ip->op)]
+#define DISPATCH() __extension__({ goto* kLabels[static_cast<size_t>(ip->op)]; })
 #define NEXT()  \
   do {          \
     ++ip;       \
@@ -356,7 +357,7 @@ void Vm::execute() {
   }
 
   OP(CALL) {
-    const CallSite& site = program_.sites[ip->j];
+    const CallSite& site = program_.sites[static_cast<uint32_t>(ip->j)];
     const Proto* callee = &program_.protos[site.target];
     uint32_t nb = base_[0] + proto->regs[0];
     // Numbers only: no other bank to move, nothing to release on return.
@@ -390,16 +391,16 @@ void Vm::execute() {
   }
   OP(CALLB) {
     countdown -= 8;
-    callBuiltin(program_.sites[ip->j]);
+    callBuiltin(program_.sites[static_cast<uint32_t>(ip->j)]);
     NEXT();
   }
   OP(CALLC) {
     countdown -= 16;
-    callContext(program_.sites[ip->j]);
+    callContext(program_.sites[static_cast<uint32_t>(ip->j)]);
     RELOAD();  // a context method may print, which cannot move the stacks, but stay safe
     NEXT();
   }
-  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[ip->j]);
+  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[static_cast<uint32_t>(ip->j)]);
   NEXT();
   OP(RET_N) {
     Num r = N[ra];

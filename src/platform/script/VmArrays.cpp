@@ -116,7 +116,7 @@ int64_t Vm::flatIndex(const ArrayObj* a, const Num* idx, int count) {
   if (static_cast<size_t>(count) != a->bounds.size())
     RaiseError(RuntimeErrorCode::OutOfBounds, "wrong number of indexes");
   int64_t flat = 0;
-  for (int d = 0; d < count; ++d) {
+  for (size_t d = 0; d < a->bounds.size(); ++d) {
     int64_t n = a->bounds[d] + 1;
     int64_t i = idx[d].i;
     if (i < 0 || i >= n) {
