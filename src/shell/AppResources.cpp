@@ -35,8 +35,10 @@ std::string AppResources::Folder() {
   // a copy installed anywhere (or into a DESTDIR) finds its own resources.
   std::string installed =
       (here.parent_path() / VORLINE_RELATIVE_RESOURCES_DIR).lexically_normal().string();
-  if (here.empty() || FolderItem(installed).IsFolder() || !inBuildTree(here)) return installed;
-  return VORLINE_SOURCE_RESOURCES_DIR;
+  if (FolderItem(installed).IsFolder()) return installed;
+  // Only a program run from its build tree falls back on the source tree it was built from.
+  if (!here.empty() && inBuildTree(here)) return VORLINE_SOURCE_RESOURCES_DIR;
+  return installed;
 }
 
 std::string AppResources::Path(const std::string& name) { return Folder() + "/" + name; }

@@ -55,7 +55,7 @@ RuntimeException RuntimeException::From(std::exception_ptr failure) {
   } catch (const std::length_error&) {
     return RuntimeException(RuntimeErrorCode::OutOfMemory);
   } catch (const std::exception& e) {
-    return RuntimeException(RuntimeErrorCode::Failure, e.what());
+    return RuntimeException(ErrorNumberOf(RuntimeErrorCode::Failure), e.what());
   } catch (...) {
     return RuntimeException(RuntimeErrorCode::Failure);
   }
