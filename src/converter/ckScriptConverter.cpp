@@ -14,9 +14,7 @@
 #include "platform/files/TextInputStream.h"
 #include "platform/text/TextOps.h"
 
-using vorline::EndOfLine;
-using vorline::TextEquals;
-using vorline::Trim;
+namespace vorline {
 
 namespace {
 
@@ -605,3 +603,5 @@ std::string ckScriptConverter::doParseTextual(const std::string& text) {
   }
   return out;
 }
+
+}  // namespace vorline

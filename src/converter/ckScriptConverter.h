@@ -11,8 +11,8 @@
 #include "converter/ckConverterOwner.h"
 
 namespace vorline {
+
 class FolderItem;
-}
 class ckWorkingText;
 
 class ckScriptConverter {
@@ -109,3 +109,5 @@ class ckScriptConverter {
   std::string ownerText_;
   std::string postProcessed_;  // the code of a line while it is post-processed
 };
+
+}  // namespace vorline

@@ -2,6 +2,8 @@
 
 #include "platform/text/TextOps.h"
 
+namespace vorline {
+
 ckWorkingText::ckWorkingText(std::string text) : bytes_(text.size()) {
   ended_ = text.empty();
   if (!text.empty()) pieces_.push_back(Piece{std::move(text), 0, {}});
@@ -59,3 +61,5 @@ void ckWorkingText::splice(std::string block, std::string path) {
   ++splices_;
   pieces_.push_back(Piece{std::move(block), 0, std::move(path)});
 }
+
+}  // namespace vorline

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vorline {
+
 class ckWorkingText {
  public:
   static constexpr size_t kMaxSplices = 1000;
@@ -51,3 +53,5 @@ class ckWorkingText {
   size_t bytes_ = 0;           // the working text's size, splices included
   size_t splices_ = 0;
 };
+
+}  // namespace vorline

@@ -10,6 +10,7 @@
 #include "converter/ckWorkingText.h"
 #include "platform/files/ScratchFolder.h"
 
+namespace vorline {
 namespace {
 
 size_t count(const std::string& text, const std::string& what) {
@@ -206,3 +207,4 @@ TEST_F(ConverterDirectivesTest, FilesThatNeverEndOrWouldBlockSpliceNothing) {
 }
 
 }  // namespace
+}  // namespace vorline

@@ -235,7 +235,9 @@ TEST_F(EvaluationRun, RunawayRunStopsWhenThePlatformAsks) {
   platform.stopAfterBusyPolls(3);
   EXPECT_EQ(run("1\n@while true\n@wend"), "1 //1\n@while true\n@wend");
   ASSERT_EQ(platform.messages().size(), 1u);
-  EXPECT_EQ(platform.messages()[0], "Runtime Error: 8\nStopped");
+  EXPECT_EQ(
+      platform.messages()[0],
+      "Runtime Error: " + std::to_string(ErrorNumberOf(RuntimeErrorCode::Stopped)) + "\nStopped");
   EXPECT_EQ(platform.busyEnds(), 1);
 }
 

@@ -204,7 +204,7 @@ TEST_F(QtApp, SpellingChecksALongPadWhereItIsShown) {
   };
   area->editor()->moveCursor(QTextCursor::End);
   area->editor()->ensureCursorVisible();
-  EXPECT_TRUE(waitUntil(underlined, 2000));
+  EXPECT_TRUE(waitUntil(underlined));
   EXPECT_EQ(padText(), text);
 }
 
