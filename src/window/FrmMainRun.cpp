@@ -22,18 +22,9 @@ namespace {
 // the usual one result, so that printing it does not move the line.
 constexpr size_t kPrintRoom = 32;
 
+// A printed text stays on its pad line: it may hold no character that the pad breaks at.
 bool holdsLineBreak(std::string_view text) {
-  for (const char c : text)
-    if (c == '\n' || c == '\r') return true;
-  return false;
-}
-
-// A printed text stays on its pad line: each line break becomes the sign "⏎".
-std::string oneLine(const std::string& text) {
-  if (!holdsLineBreak(text)) return text;
-  std::string line = ReplaceAllB(text, "\r\n", "\xE2\x8F\x8E");
-  line = ReplaceAllB(line, "\n", "\xE2\x8F\x8E");
-  return ReplaceAllB(line, "\r", "\xE2\x8F\x8E");
+  return TextArea::FindLineBreak(text, 0) != std::string_view::npos;
 }
 
 // Ends the platform's busy state when the run is over, however it ends.
@@ -103,7 +94,7 @@ void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
   std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
   if (holdsLineBreak(text)) {
-    line.append(" //").append(oneLine(text));
+    line.append(" //").append(TextArea::OneLine(text));
     return;
   }
   // One allocation for both parts; doubling keeps many prints on one line linear.
