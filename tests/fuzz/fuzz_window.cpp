@@ -13,7 +13,9 @@
 // - no escaped exception ("Unexpected error: ");
 // - an empty pad after any pad compiles, and so does the read-back run;
 // - a number or string that the memory declares comes back exactly (a Double bit for bit, any
-//   NaN as a NaN).
+//   NaN as a NaN);
+// - a further run of the pad leaves its lines as they were, their results cut: the lines as
+//   the Qt pad shows them, broken at every character it breaks at.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -108,6 +110,7 @@ void freshFolders() {
   writeFile(includes / "prefix.vrl", harness->prefix);
   writeFile(includes / "lib.vrl", "def twice(x) x*2\nk = 3\n$s = \"[k]\"\nuse lib\n");
   writeFile(includes / "other.vrl", "use lib\nif k>2 k = k+1\n");
+  writeFile(includes / "money.vrl", "use other\ndef tax(x) x*k\n@print chr(8233) + \"m\"\n");
   fs::create_directories(harness->root / "app/data");
   fs::create_directories(harness->root / "home/Desktop");
 }
@@ -188,6 +191,18 @@ RunResult runPad(const std::string& text, bool byEnter, int64_t enterSelector) {
   if (!harness->runtimeErrors.empty()) result.runtimeError = harness->runtimeErrors.back();
   checkAfterRun(result, text);
   return result;
+}
+
+// The pad's lines as the Qt pad shows them, each cut at its first "//" and trimmed.
+std::vector<std::string> shownLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t from = 0;;) {
+    const size_t at = vorline::TextArea::FindLineBreak(text, from);
+    const std::string line = text.substr(from, at == std::string::npos ? at : at - from);
+    lines.push_back(vorline::Trim(line.substr(0, line.find("//"))));
+    if (at == std::string::npos) return lines;
+    from = at + vorline::TextArea::LineBreakAt(text, at);
+  }
 }
 
 // The names that the memory declares as plain variables of a number or a string, with their
@@ -328,10 +343,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Choices c = decode(data, size);
   resetWindow(c);
-  runPad(c.pad, c.byEnter, c.enterSelector);
+  const bool ran = runPad(c.pad, c.byEnter, c.enterSelector).ran;
   FrmMain& w = *harness->window;
   if (c.padAgain) {
-    runPad(w.Sourcetxt()->Text(), false, 0);
+    const std::vector<std::string> before = shownLines(w.Sourcetxt()->Text());
+    if (runPad(w.Sourcetxt()->Text(), false, 0).ran && ran &&
+        shownLines(w.Sourcetxt()->Text()) != before)
+      fail("a further run changed the pad's lines", c.pad);
   } else if (runPad("", false, 0).compileErrors) {
     fail("an empty pad after the pad did not compile", c.pad);
   }
