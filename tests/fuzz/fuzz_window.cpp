@@ -14,8 +14,8 @@
 // - an empty pad after any pad compiles, and so does the read-back run;
 // - a number or string that the memory declares comes back exactly (a Double bit for bit, any
 //   NaN as a NaN);
-// - a further run of the pad leaves its lines as they were, their results cut: the lines as
-//   the Qt pad shows them, broken at every character it breaks at.
+// - a further run of the pad takes the lines it shows, and leaves them as they were, their
+//   results cut: the lines as the Qt pad shows them, broken at every character it breaks at.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -193,16 +193,30 @@ RunResult runPad(const std::string& text, bool byEnter, int64_t enterSelector) {
   return result;
 }
 
-// The pad's lines as the Qt pad shows them, each cut at its first "//" and trimmed.
-std::vector<std::string> shownLines(const std::string& text) {
-  std::vector<std::string> lines;
+// Appends the lines of the text as the Qt pad shows them, each cut at its first "//" and
+// trimmed.
+void appendShownLines(const std::string& text, std::vector<std::string>& lines) {
   for (size_t from = 0;;) {
     const size_t at = vorline::TextArea::FindLineBreak(text, from);
     const std::string line = text.substr(from, at == std::string::npos ? at : at - from);
     lines.push_back(vorline::Trim(line.substr(0, line.find("//"))));
-    if (at == std::string::npos) return lines;
+    if (at == std::string::npos) return;
     from = at + vorline::TextArea::LineBreakAt(text, at);
   }
+}
+
+std::vector<std::string> shownLines(const std::string& text) {
+  std::vector<std::string> lines;
+  appendShownLines(text, lines);
+  return lines;
+}
+
+// The lines that the last run took from the pad, as the pad shows them.
+std::vector<std::string> registeredLines() {
+  std::vector<std::string> lines;
+  for (const std::string& entry : harness->window->parseSource)
+    appendShownLines(entry.substr(0, entry.find("//")), lines);
+  return lines;
 }
 
 // The names that the memory declares as plain variables of a number or a string, with their
@@ -347,9 +361,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FrmMain& w = *harness->window;
   if (c.padAgain) {
     const std::vector<std::string> before = shownLines(w.Sourcetxt()->Text());
-    if (runPad(w.Sourcetxt()->Text(), false, 0).ran && ran &&
-        shownLines(w.Sourcetxt()->Text()) != before)
-      fail("a further run changed the pad's lines", c.pad);
+    const bool again = runPad(w.Sourcetxt()->Text(), false, 0).ran;
+    if (ran && again &&
+        (registeredLines() != before || shownLines(w.Sourcetxt()->Text()) != before))
+      fail("a further run added, dropped or changed a line of the pad", c.pad);
   } else if (runPad("", false, 0).compileErrors) {
     fail("an empty pad after the pad did not compile", c.pad);
   }
