@@ -85,7 +85,7 @@ struct Harness {
   std::shared_ptr<FrmMain> window;
   int64_t compileErrors = 0;
   std::vector<int64_t> runtimeErrors;  // the numbers of the run-time errors, in order
-  std::set<std::string> prefixNames;   // what the prefix itself stores into a new memory
+  std::set<std::string> prefixNames;   // what the prefix stores into a new memory, lower case
 };
 
 Harness* harness = nullptr;
@@ -233,7 +233,9 @@ std::vector<std::pair<std::string, Variant>> declaredValues() {
     at = end + 1;
     if (line.rfind("dim ", 0) != 0) continue;
     const std::string name = line.substr(4, line.find(" as ") - 4);
-    if (name.find_first_of("([") != std::string::npos || harness->prefixNames.count(name)) continue;
+    if (name.find_first_of("([") != std::string::npos ||
+        harness->prefixNames.count(vorline::Lowercase(name)))
+      continue;
     const Variant value = w.mem.Lookup(name, Variant());
     if (value.isNumber() || value.isString()) values.emplace_back(name, value);
   }
@@ -344,7 +346,7 @@ void start() {
   runPad("", false, 0);
   FrmMain& w = *harness->window;
   for (int64_t i = 0; i < w.mem.Count(); ++i)
-    if (w.mem.Key(i) != "ans") harness->prefixNames.insert(w.mem.Key(i));
+    if (w.mem.Key(i) != "ans") harness->prefixNames.insert(vorline::Lowercase(w.mem.Key(i)));
 }
 
 }  // namespace
