@@ -1,5 +1,7 @@
 #include "converter/ckWorkingText.h"
 
+#include <algorithm>
+
 #include "platform/text/TextOps.h"
 
 namespace vorline {
@@ -38,6 +40,11 @@ bool ckWorkingText::insideSpliceOf(const std::string& path) const {
   for (const Piece& piece : pieces_)
     if (!piece.path.empty() && piece.path == path) return true;
   return false;
+}
+
+bool ckWorkingText::insideSplice() const {
+  return std::any_of(pieces_.begin(), pieces_.end(),
+                     [](const Piece& piece) { return !piece.path.empty(); });
 }
 
 bool ckWorkingText::canSplice(size_t bytes) const {
