@@ -46,11 +46,12 @@ struct alignas(64) CallSite {
       0;  // context methods: Program::paramLists[params], the arguments' types in order
 };
 
-// Run-time choice among overloads that differ only in Variant arguments: for each candidate,
-// the parameter types at the Variant positions.
+// Run-time choice among the overloads of a call with Variant arguments: for each candidate,
+// the parameter types at the Variant positions and the ranks of the other arguments.
 struct DispatchInfo {
   std::vector<uint32_t> varRegs;              // the Variant arguments' registers
   std::vector<std::vector<Type>> candidates;  // per candidate, types at those positions
+  std::vector<std::vector<int>> fixedRanks;   // per candidate, ranks of the typed arguments
 };
 
 struct Proto {

@@ -128,6 +128,7 @@ class Vm {
   // Per parameter list of the program, where its arguments sit: worked out once per run.
   std::vector<std::vector<ContextSlot>> contextSlots_;
   std::vector<Variant> args_;
+  std::vector<int> ranks_, bestRanks_;  // overload ranks of the dispatch being chosen
   std::vector<ContextArg> directArgs_;
   ContextResult directResult_;
   std::mt19937_64 rng_;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/script/Builtins.h"
+#include "platform/script/OverloadRank.h"
 #include "platform/script/VariantOps.h"
 #include "platform/script/Vm.h"
 
@@ -302,39 +303,16 @@ void Vm::callBoxed(const ContextMethod& m, const CallSite& site,
   }
 }
 
-namespace {
-
-// How well a held value fits a parameter type: the value's own kind first, then String,
-// integer, Double as the preference among the others.
-int runtimeFit(const Variant& v, Type param) {
-  bool str = param.base == BaseType::String, dbl = isFloatType(param.base),
-       integer = isIntegerType(param.base);
-  bool boolean = param.base == BaseType::Boolean, object = param.base == BaseType::Object;
-  if ((v.isString() && str) || (v.isInteger() && integer) || (v.isFloat() && dbl) ||
-      (v.type() == Variant::TypeBoolean && boolean) ||
-      (v.type() == Variant::TypeObject && object)) {
-    return 0;
-  }
-  if (object || v.type() == Variant::TypeObject) return 100;
-  if (str) return 1;
-  if (integer) return 2;
-  if (dbl) return 3;
-  return 4;
-}
-
-}  // namespace
-
+// The candidate that the held values fit best, by the checker's ranking; the first of equals.
 int64_t Vm::selectOverload(const DispatchInfo& info) {
-  int64_t best = 0;
-  int bestScore = INT32_MAX;
+  int64_t best = -1;
   for (size_t k = 0; k < info.candidates.size(); ++k) {
-    int score = 0;
-    for (size_t p = 0; p < info.varRegs.size(); ++p) {
-      score += runtimeFit(vstack_[base_[2] + info.varRegs[p]], info.candidates[k][p]);
-    }
-    if (score < bestScore) {
-      bestScore = score;
+    ranks_ = info.fixedRanks[k];
+    for (size_t p = 0; p < info.varRegs.size(); ++p)
+      ranks_.push_back(heldRank(vstack_[base_[2] + info.varRegs[p]], info.candidates[k][p]));
+    if (best < 0 || ranksBeat(ranks_, bestRanks_)) {
       best = static_cast<int64_t>(k);
+      ranks_.swap(bestRanks_);
     }
   }
   return best;

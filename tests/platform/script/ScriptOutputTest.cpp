@@ -300,6 +300,26 @@ const OutputCase kVariants[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Variants, ScriptOutput, testing::ValuesIn(kVariants), caseName);
 
+// Overloads chosen by what Variant arguments hold never narrow a value that a wider overload
+// takes whole, whether the other arguments are Variants or typed.
+const OutputCase kVariantOverloads[] = {
+    {"AbsOfHeldIntegerAndDouble",
+     "dim v(1) as variant\nv(0) = -3\nv(1) = -2.5\nprint abs(v(0))\nprint abs(v(1))", "3|2.5"},
+    {"MinMaxOfHeldIntegerAndDouble",
+     "dim v(1) as variant\nv(0) = 811330\nv(1) = 11.8\nprint min(v(0), v(1))\n"
+     "print max(v(0), v(1))",
+     "11.8|811330"},
+    {"TypedIntegerBesideHeldDouble",
+     "dim v(0) as variant\nv(0) = 11.8\nprint max(v(0), 2)\nprint min(2, v(0))", "11.8|2"},
+    {"TypedIntegerBesideHeldInteger", "dim a as variant = 5\nprint max(a, 2)\nprint max(a, 2) \\ 2",
+     "5|2"},
+    {"HeldNotANumberAndHugeDouble",
+     "dim v(1) as variant\nv(0) = (0/0)\nv(1) = 1.1e22\nprint max(v(1), 2)\nprint min(v(0), 3)",
+     "1.1e+22|3"},
+};
+INSTANTIATE_TEST_SUITE_P(VariantOverloads, ScriptOutput, testing::ValuesIn(kVariantOverloads),
+                         caseName);
+
 const OutputCase kBuiltins[] = {
     {"Maths",
      "print abs(-3)\nprint abs(-2.5)\nprint sqrt(16)\nprint floor(-1.5)\nprint ceil(1.2)\nprint "
