@@ -372,6 +372,10 @@ void Compiler::memberInto(MemberExpr* e, int64_t dst) {
 // Value conversions between static types (never to String: that is textInto).
 void Compiler::convertInto(Type from, uint32_t src, Type to, uint32_t dst) {
   Bank fb = bankOf(from), tb = bankOf(to);
+  if (isScalar(from, BaseType::UInt64) && !to.isArray() && isCheckedInteger(to.base)) {
+    emit(Op::U2I, dst, src);
+    return;
+  }
   if (from == to ||
       (fb == Bank::Num && tb == Bank::Num && isIntegerType(from) && isCheckedInteger(to.base)) ||
       (from.base == BaseType::Single && to.base == BaseType::Double)) {

@@ -77,6 +77,7 @@
   /* conversions; c of WRAP, BOX_N and UNBOX_N is the BaseType */                    \
   X(I2D, "N[a].d = double(N[b].i)")                                                  \
   X(U2D, "N[a].d = double(N[b].u)")                                                  \
+  X(U2I, "N[a].i = N[b].u, above the Int64 range is an error")                       \
   X(D2I, "N[a].i = trunc(N[b].d), out of range is an error")                         \
   X(D2U, "N[a].u = trunc(N[b].d), out of range is an error")                         \
   X(D2F, "N[a].d = float(N[b].d)")                                                   \

@@ -234,6 +234,8 @@ void Vm::execute() {
   NEXT();
   OP(U2D) N[ra].d = static_cast<double>(N[rb].u);
   NEXT();
+  OP(U2I) N[ra].i = checkedSigned(N[rb].u);
+  NEXT();
   OP(D2I) N[ra].i = checkedTruncate(N[rb].d);
   NEXT();
   OP(D2U) N[ra].u = checkedTruncateUnsigned(N[rb].d);

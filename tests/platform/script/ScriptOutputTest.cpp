@@ -320,6 +320,28 @@ const OutputCase kVariantOverloads[] = {
 INSTANTIATE_TEST_SUITE_P(VariantOverloads, ScriptOutput, testing::ValuesIn(kVariantOverloads),
                          caseName);
 
+// A UInt64 converts to a 64-bit signed integer when the value fits; held in a Variant it
+// computes as a typed UInt64 does; the narrower sized types wrap.
+const OutputCase kUnsigned[] = {
+    {"UInt64ThatFitsConverts", "dim u as uint64 = 7\ndim i as integer = u\nprint i * 2", "14"},
+    {"BitDigitsOfTheWholePattern",
+     "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\nprint hex(u)\nprint hex(-1)\n"
+     "print oct(8)\nprint bin(2.5)",
+     "8000000000000000|FFFFFFFFFFFFFFFF|10|10"},
+    {"HeldUInt64ComputesUnsigned",
+     "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\ndim v as variant = u\n"
+     "print v + 1\nprint v \\ 2\nprint v mod 10\nprint v or 1\nprint v * 2",
+     "9223372036854775809|4611686018427387904|8|9223372036854775809|0"},
+    {"MathOfUInt64TakesDouble",
+     "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\nprint abs(u)\nprint max(u, 1)",
+     "9.22337203685478e+18|9.22337203685478e+18"},
+    {"NarrowSizedTypesWrap",
+     "dim u as uint64 = 300\ndim b as uint8 = u\ndim i as integer = -1\ndim w as uint64 = i\n"
+     "print b\nprint w",
+     "44|18446744073709551615"},
+};
+INSTANTIATE_TEST_SUITE_P(Unsigned, ScriptOutput, testing::ValuesIn(kUnsigned), caseName);
+
 const OutputCase kBuiltins[] = {
     {"Maths",
      "print abs(-3)\nprint abs(-2.5)\nprint sqrt(16)\nprint floor(-1.5)\nprint ceil(1.2)\nprint "
