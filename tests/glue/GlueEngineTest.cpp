@@ -180,7 +180,7 @@ TEST_F(GlueEngine, MethodsGiveTheSameForArgumentsHeldInVariants) {
     }
     EXPECT_EQ(results[1], results[0]) << call[0] << "(" << typed << ")";
   }
-  // The cases above that fail do so for both forms.
+  // intval cannot take a UInt64 past the Int64 range: both forms above fail alike.
   run("\n" + kAns + "tagLine 0\nprint str(intval(" + big + "))\n", {"e"});
   EXPECT_EQ(runtimeError, "3 Integer overflow: 9223372036854775808 does not fit in an Integer");
 }
