@@ -336,9 +336,12 @@ const OutputCase kUnsigned[] = {
      "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\nprint abs(u)\nprint max(u, 1)",
      "9.22337203685478e+18|9.22337203685478e+18"},
     {"NarrowSizedTypesWrap",
-     "dim u as uint64 = 300\ndim b as uint8 = u\ndim i as integer = -1\ndim w as uint64 = i\n"
-     "print b\nprint w",
-     "44|18446744073709551615"},
+     "dim u as uint64 = 300\ndim b as uint8 = u\ndim i as int16 = 40000\nprint b\nprint i",
+     "44|-25536"},
+    // UInt64 is the type of bit patterns: a negative integer becomes its two's complement.
+    {"NegativeIntegerIntoUInt64KeepsItsBits",
+     "dim i as integer = -1\ndim w as uint64 = i\nprint w\nprint hex(i)",
+     "18446744073709551615|FFFFFFFFFFFFFFFF"},
 };
 INSTANTIATE_TEST_SUITE_P(Unsigned, ScriptOutput, testing::ValuesIn(kUnsigned), caseName);
 
