@@ -29,7 +29,6 @@ std::string nonFiniteText(double value) {
   return value < 0 ? "-INF" : "INF";
 }
 
-// 10 to the p as std::pow gives it, worked out once for the precisions a window offers.
 // Places after the decimal point in the value's shortest round-trip decimal (0 for a whole
 // value): 3722864671804.69 has 2, 1.6e-19 has 20.
 int64_t shortestFractionDigits(double value) {
@@ -46,15 +45,16 @@ int64_t shortestFractionDigits(double value) {
   return std::max<int64_t>(0, places - exponent);
 }
 
-// Whether rounding to p places, as a multiply, round and divide in doubles, keeps the digits
-// that the value holds: not when the value already has no more places (rounding cannot change
-// them), nor when the scaled value passes 2^53, where doubles stop holding every whole number
-// and the divide brings back digits the value never had. Format rounds the digits then.
+// Whether to round to p places by multiplying, rounding and dividing in doubles: not when the
+// value has no more places (rounding cannot change its digits), nor when the scaled value
+// passes 2^53, where doubles stop holding every whole number and the divide brings back
+// digits the value never had. Format rounds the value's own digits then.
 bool roundsByScaling(double value, double scale, int64_t p) {
   constexpr double kWholeNumbersEnd = 9007199254740992.0;  // 2^53
   return shortestFractionDigits(value) > p && std::fabs(value * scale) < kWholeNumbersEnd;
 }
 
+// 10 to the p as std::pow gives it, worked out once for the precisions a window offers.
 double tenToThe(int64_t p) {
   static const std::array<double, 15> kPowers = [] {
     std::array<double, 15> powers{};
@@ -108,7 +108,8 @@ void ckGlue::raiseERR(const std::string& message) {
 }
 
 // The one number output of the system, written with the mask "-0." and opPrecision "#"
-// (scientific with "e" in mode 1). In mode 0 the value is first rounded to that many places.
+// (scientific with "e" in mode 1). In mode 0 the value is first rounded to that many places
+// where that rounding can change its digits and holds them (roundsByScaling).
 // Scientific mode skips that rounding: it would turn every value below half a unit of the last
 // place into 0e+0, so there the mask's places apply to the mantissa (1.6e-19 stays 1.6e-19).
 // Non-finite values print as "INF", "-INF", "NAN"; a value whose scaling overflows is
