@@ -1,11 +1,12 @@
-# The two commands a newcomer needs: `make run` and `make test`.
+# `make run` and `make test`, which tools/run.sh and tools/test.sh call once make is there;
+# `make package` builds the Debian package.
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 SAN_BUILD  ?= build-asan
 SUB_BUILD  ?= build-sub
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps configure build run test unit sanitize subproject fuzz bench clean
+.PHONY: deps configure build run test unit sanitize subproject fuzz bench package clean
 
 deps:
 	./tools/install-deps.sh
@@ -44,6 +45,10 @@ fuzz: deps
 
 bench: build
 	./tools/run-bench.sh $(BUILD)
+
+# vorline_<version>_<arch>.deb in the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD) $(SUB_BUILD)
