@@ -12,7 +12,7 @@ deps:
 	./tools/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLINE_WERROR=ON
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -30,7 +30,7 @@ unit: build
 
 sanitize: deps
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DVORLINE_SANITIZE=ON -DVORLINE_BUILD_QT=OFF \
-	  -DVORLINE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	  -DVORLINE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLINE_WERROR=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(SAN_BUILD) --output-on-failure --timeout 300 -j $(JOBS)
@@ -39,7 +39,8 @@ subproject: deps
 	./tools/check-subproject.sh $(SUB_BUILD)
 
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DVORLINE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DVORLINE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVORLINE_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	./tools/run-fuzz.sh $(FUZZ_BUILD)
 

@@ -8,9 +8,9 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-en-us
-  xvfb xauth
-  lua5.4 python3 hyperfine
-  dpkg-dev file lintian desktop-file-utils appstream tzdata
+  tzdata
+  lua5.4 python3 hyperfine valgrind
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

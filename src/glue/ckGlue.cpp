@@ -15,7 +15,7 @@
 #include "platform/values/NilObjectException.h"
 #include "platform/values/OutOfMemoryException.h"
 
-using vorline::Variant;
+namespace vorline {
 
 namespace {
 
@@ -220,3 +220,5 @@ void ckGlue::printAny(int64_t number) {
 void ckGlue::printAny(double number) {
   if (owner) owner->doPrint(printNumber(number));
 }
+
+}  // namespace vorline

@@ -6,7 +6,7 @@
 #include "glue/GlueTestSupport.h"
 #include "platform/values/NilObjectException.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 namespace {
 
 using vorline::Variant;
@@ -226,4 +226,4 @@ TEST(GlueWithoutOwner, QuietMethodsDoNothingAndTheOthersFailWithNilObject) {
 }
 
 }  // namespace
-}  // namespace gluetest
+}  // namespace vorline::gluetest
