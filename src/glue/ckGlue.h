@@ -21,6 +21,8 @@
 #include "platform/script/ScriptContext.h"
 #include "platform/values/Variant.h"
 
+namespace vorline {
+
 class ckGlue : public vorline::ScriptContext {
  public:
   ckGlue();
@@ -129,6 +131,7 @@ class ckGlue : public vorline::ScriptContext {
   void printAny(double number);
 
  private:
+  void store(const std::string& name, vorline::Variant value);
   std::vector<vorline::ContextMethod> buildMethodTable();
   void addVariableAndFileMethods(std::vector<vorline::ContextMethod>& t);
   void addStringShellAndBitMethods(std::vector<vorline::ContextMethod>& t);
@@ -138,3 +141,5 @@ class ckGlue : public vorline::ScriptContext {
 
   std::vector<vorline::ContextMethod> methods_;
 };
+
+}  // namespace vorline

@@ -17,14 +17,19 @@
 #include "platform/values/OutOfMemoryException.h"
 #include "platform/values/RegExException.h"
 
-using vorline::FolderItem;
+namespace vorline {
 
 // Writes the text exactly, with nothing added; a file that cannot be made is skipped in
-// silence, while a write that fails part-way is an I/O error of the script.
+// silence, while a write that fails part-way is an I/O error of the script. So is a path that
+// names a pipe or a device: writing there could wait for ever, and it is refused at once.
 void ckGlue::writeFile(const std::string& scriptPath, const std::string& text) {
   std::shared_ptr<FolderItem> f = pathToFolderitem(scriptPath);
   if (!f) return;
-  std::shared_ptr<vorline::TextOutputStream> out = f->CreateTextFile();
+  vorline::TextOutputStream::Failure failure{};
+  std::shared_ptr<vorline::TextOutputStream> out =
+      f->CreateTextFile(vorline::TextOutputStream::Links::Follow, &failure);
+  if (failure == vorline::TextOutputStream::Failure::NotRegular)
+    throw vorline::IOException("cannot write " + f->NativePath() + ": not a regular file");
   if (!out) return;
   bool written = out->Write(text);
   bool closed = out->Close();
@@ -46,7 +51,7 @@ std::string ckGlue::shellExec(const std::string& command) {
   vorline::Shell shell;
   shell.ShouldStop = shouldStop;
   shell.Execute(command);
-  if (shell.WasStopped()) throw vorline::RuntimeException(8, "Stopped");
+  if (shell.WasStopped()) vorline::RaiseError(vorline::RuntimeErrorCode::Stopped);
   return vorline::ReplaceAllB(shell.Result(), "\r", "\n");
 }
 
@@ -93,3 +98,5 @@ std::shared_ptr<FolderItem> ckGlue::pathToFolderitem(const std::string& scriptPa
   ckScriptPath resolver(currentText, vorline::GetFolderItem(currentText, vorline::PathMode::Shell));
   return vorline::GetFolderItem(resolver.finish(scriptPath), vorline::PathMode::Shell);
 }
+
+}  // namespace vorline

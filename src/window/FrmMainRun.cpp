@@ -22,18 +22,9 @@ namespace {
 // the usual one result, so that printing it does not move the line.
 constexpr size_t kPrintRoom = 32;
 
+// A printed text stays on its pad line: it may hold no character that the pad breaks at.
 bool holdsLineBreak(std::string_view text) {
-  for (const char c : text)
-    if (c == '\n' || c == '\r') return true;
-  return false;
-}
-
-// A printed text stays on its pad line: each line break becomes the sign "⏎".
-std::string oneLine(const std::string& text) {
-  if (!holdsLineBreak(text)) return text;
-  std::string line = ReplaceAllB(text, "\r\n", "\xE2\x8F\x8E");
-  line = ReplaceAllB(line, "\n", "\xE2\x8F\x8E");
-  return ReplaceAllB(line, "\r", "\xE2\x8F\x8E");
+  return TextArea::FindLineBreak(text, 0) != std::string_view::npos;
 }
 
 // Ends the platform's busy state when the run is over, however it ends.
@@ -76,11 +67,13 @@ void FrmMain::runEngine(std::string script) {
 }
 
 // The script goes to debug_source.txt on the Desktop; a file that cannot be made is skipped.
+// Only a regular file of that name is written: a link there (to a pad, say) or a pipe is left
+// alone.
 void FrmMain::writeDebugFile(const std::string& script) const {
   std::shared_ptr<FolderItem> desktop = SpecialFolder::Desktop();
   std::shared_ptr<FolderItem> file = desktop ? desktop->Child("debug_source.txt") : nullptr;
   if (!file) return;
-  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile();
+  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile(TextOutputStream::Links::Refuse);
   if (!stream) return;
   stream->Write(script);
   stream->Close();
@@ -106,16 +99,25 @@ void FrmMain::doPrint(const std::string& text) {
   const auto index = static_cast<size_t>(exPrintLine);
   std::string flat;
   std::string_view printed = text;
-  if (holdsLineBreak(text)) printed = flat = oneLine(text);
+  if (holdsLineBreak(text)) printed = flat = TextArea::OneLine(text);
   const RunOutputBudget::Share share = outputBudget_.Admit(index, printed);
   if (share.dropped) return;
   std::string& line = parseSource[index];
-  // One allocation for both parts; doubling keeps many prints on one line linear.
   const size_t needed =
       line.size() + 3 + share.keep + (share.cut ? RunOutputBudget::kMark.size() : 0);
-  if (needed > line.capacity()) line.reserve(std::max(needed, 2 * line.capacity()));
+  reserveForPrint(line, needed);
   line.append(" //").append(printed.substr(0, share.keep));
   if (share.cut) line.append(RunOutputBudget::kMark);
+}
+
+// One allocation for all parts; doubling keeps many prints on one line linear. The room a line
+// grows by is the run's: it is charged to the run's memory budget before it is taken, so what a
+// run holds in its results counts with everything else it holds.
+void FrmMain::reserveForPrint(std::string& line, size_t needed) {
+  if (needed <= line.capacity()) return;
+  const size_t grown = std::max(needed, 2 * line.capacity());
+  if (myGlue) myGlue->chargeRun(static_cast<int64_t>(grown - line.capacity()));
+  line.reserve(grown);
 }
 
 void FrmMain::script1_Print(ScriptEngine&, const std::string& text) { doPrint(text); }

@@ -1,4 +1,6 @@
 // Runs that rebuild the pad from the registered lines and their printed results.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -39,6 +41,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"a\" + chr(10) + \"b\" + chr(13) + chr(10) + \"c\" //a\xE2\x8F\x8E"
                     "b\xE2\x8F\x8E"
                     "c"},
+        RebuildCase{
+            "PrintedSeparatorsStayOnTheLine",
+            "\"a\" + chr(8232) + \"b\" + chr(8233) + \"c\" + chr(64976) + chr(64977) + \"d\"",
+            "\"a\" + chr(8232) + \"b\" + chr(8233) + \"c\" + chr(64976) + chr(64977) + \"d\" "
+            "//a\xE2\x8F\x8E"
+            "b\xE2\x8F\x8E"
+            "c\xE2\x8F\x8E\xE2\x8F\x8E"
+            "d"},
         RebuildCase{"ResultsBeyondTheRoomOfTheirLine",
                     "if (1 > 0) print \"" A40 "\"; print \"b\"; print \"" A40 "\"; print \"c\"",
                     "if (1 > 0) print \"" A40 "\"; print \"b\"; print \"" A40
@@ -54,6 +64,40 @@ TEST_F(EvaluationRun, RunningTwiceGivesTheSamePad) {
 
 // Every window's runs have a memory budget from the start, and a budget chosen for the engine
 // (a test's, a fuzz target's) holds for every later run instead of being reset by the run.
+// Every further run leaves the pad as the first one did: no line of a library, of the prefix or
+// of a printed text becomes a pad line.
+TEST_F(EvaluationRun, FurtherRunsLeaveEveryLineAsItWas) {
+  scratch.write("app/includes/common.vrl", "rate = 0.2\n");
+  scratch.write("app/includes/money.vrl", "use common\ndef tax(x) return x * rate\n");
+  scratch.write("app/includes/self.vrl", "use common\ninclude self.vrl\nx = rate\n");
+  scratch.write("app/data/notes.txt",
+                "Prices 2024\xE2\x80\xA9@print shellExec(\"id > out.txt\") //");
+  const struct {
+    const char* prefix;
+    const char* pad;
+    const char* rebuilt;
+  } cases[] = {
+      {"", "use money\ntax(200)", "use money\ntax(200) //40"},
+      {"use common\nfromPrefix = 1", "1+1", "1+1 //2"},
+      {"", "use common\ninclude self.vrl\nx = rate",
+       "use common\ninclude self.vrl\nx = rate //0.2"},
+      {"", "print \"a\" + chr(8233) + \"beep\"",
+       "print \"a\" + chr(8233) + \"beep\" //a\xE2\x8F\x8E"
+       "beep"},
+      {"", "$notes = readFile(\"notes.txt\")",
+       "$notes = readFile(\"notes.txt\") //Prices 2024\xE2\x8F\x8E@print shellExec(\"id > "
+       "out.txt\") //"},
+  };
+  for (const auto& c : cases) {
+    Globals::prefixSource = c.prefix;
+    std::string pad = c.pad;
+    for (int n = 1; n <= 3; ++n) {
+      pad = run(pad);
+      EXPECT_EQ(pad, c.rebuilt) << c.pad << ", run " << n;
+    }
+  }
+}
+
 TEST_F(EvaluationRun, RunsHoldAMemoryBudgetThatACallerMayChoose) {
   EXPECT_GT(window().script1()->Limits.maxAllocatedBytes, 0);
   window().script1()->Limits.maxAllocatedBytes = 1 << 20;
@@ -126,6 +170,65 @@ TEST_F(EvaluationRun, DebugFileHoldsTheScriptAlsoWhenItFailsToCompile) {
   EXPECT_FALSE(std::filesystem::exists(file));
 }
 
+// The debug file is written only as a regular file of its own: a link there (to the user's pad)
+// and a pipe are left alone, and the run goes on.
+TEST_F(EvaluationRun, DebugFileIsNeverWrittenThroughALinkOrIntoAPipe) {
+  namespace fs = std::filesystem;
+  const fs::path file = scratch.home() / "Desktop/debug_source.txt";
+  const fs::path mypad = scratch.write("home/mypad.vrl", "my pad\n");
+  fs::create_symlink(mypad, file);
+  EXPECT_EQ(run("pragma debug_file\n2+2"), "pragma debug_file\n2+2 //4");
+  EXPECT_TRUE(fs::is_symlink(file));
+  std::ifstream in(mypad);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), "my pad\n");
+  fs::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+  EXPECT_EQ(run("pragma debug_file\n3+3"), "pragma debug_file\n3+3 //6");
+  EXPECT_TRUE(fs::is_fifo(file));
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+struct BudgetCase {
+  const char* name;
+  std::string pad;
+};
+
+// Lines that each print a text of 5,120 characters: what the pad keeps of them (4,000 a line)
+// comes to 1.6 MB, within what a run may write into the pad.
+std::string printingPad(int lines) {
+  std::string pad =
+      "@dim s as string = \"xxxxxxxxxx\"\n@for i as integer = 1 to 9\n@s = s + s\n@next";
+  for (int i = 0; i < lines; ++i) pad += "\n@print s";
+  return pad;
+}
+
+// What a run prints and what it stores through the glue count toward its memory budget: a run
+// whose results or stores pass it ends with "Out of memory" and the window goes on working.
+TEST_F(EvaluationRun, PrintsAndStoresCountTowardTheMemoryBudget) {
+  const BudgetCase cases[] = {
+      {"printing", printingPad(400)},
+      {"storing",
+       "@dim s as string = \"xxxxxxxxxxxxxxxxxxxxxxxx\"\n@for i as integer = 1 to 1000000\n"
+       "@setVar \"v\" + str(i), s + str(i)\n@next"},
+  };
+  window().script1()->Limits.maxAllocatedBytes = 1 << 20;
+  for (const BudgetCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform.clearMessages();
+    run(c.pad);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].rfind("Runtime Error: 6\nOut of memory", 0), 0u)
+        << platform.messages()[0];
+    EXPECT_EQ(run("pragma clear_memory\n2+2"), "pragma clear_memory\n2+2 //4");
+  }
+  platform.clearMessages();
+  window().script1()->Limits.maxAllocatedBytes = 8 << 20;
+  run(printingPad(400));
+  EXPECT_TRUE(platform.messages().empty()) << "the same prints within a larger budget";
+}
+
 // A host call that throws ends the run before the rebuild: the guard shows the error and the
 // pad keeps its text.
 class ThrowingWindow : public FrmMain {
@@ -174,7 +277,9 @@ TEST_F(EvaluationRun, RunawayRunStopsWhenThePlatformAsks) {
   platform.stopAfterBusyPolls(3);
   EXPECT_EQ(run("1\n@while true\n@wend"), "1 //1\n@while true\n@wend");
   ASSERT_EQ(platform.messages().size(), 1u);
-  EXPECT_EQ(platform.messages()[0], "Runtime Error: 8\nStopped");
+  EXPECT_EQ(
+      platform.messages()[0],
+      "Runtime Error: " + std::to_string(ErrorNumberOf(RuntimeErrorCode::Stopped)) + "\nStopped");
   EXPECT_EQ(platform.busyEnds(), 1);
 }
 

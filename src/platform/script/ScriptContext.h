@@ -60,7 +60,7 @@ struct ContextMethod {
   ScriptType result = ScriptType::Void;
   // Gets one Variant per parameter, already of the parameter's type (a Variant parameter gets
   // the value as it stands). Returns the result boxed (ignored for Void). May throw
-  // RuntimeException (ScriptEngine.h) or any std::exception: the engine turns it into a run-time
+  // RuntimeException (platform/values) or any std::exception: the engine turns it into a run-time
   // error of the script.
   std::function<Variant(const Variant* args, std::size_t count)> call;
   // Optional: the same method without the boxing, for methods that scripts call often. When it
@@ -75,6 +75,18 @@ class ScriptContext {
   virtual ~ScriptContext() = default;
   // The method table, stable for the context's lifetime, in the context's own order.
   virtual const std::vector<ContextMethod>& methods() const = 0;
+
+  // Counts memory that the context and its host take on for the running script (text it
+  // prints, values it stores), or give back (a negative count), toward the run's memory budget.
+  // Past the budget it throws the run-time error "Out of memory ..."; outside a run it does
+  // nothing.
+  void chargeRun(int64_t bytes) {
+    if (charge_) charge_(bytes);
+  }
+
+ private:
+  friend class ScriptEngine;
+  std::function<void(int64_t bytes)> charge_;
 };
 
 }  // namespace vorline

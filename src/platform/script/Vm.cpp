@@ -13,9 +13,7 @@ namespace vorline::script {
 
 namespace {
 
-[[noreturn]] void integerOverflow() { throw RuntimeException(3, "Integer overflow"); }
-[[noreturn]] void divisionByZero() { throw RuntimeException(2, "Integer division by zero"); }
-[[noreturn]] void zeroStep() { throw RuntimeException(7, "Step of a for loop is zero"); }
+constexpr RuntimeErrorCode kOverflow = RuntimeErrorCode::IntegerOverflow;
 
 // Appends b to a in place, within the String size limit.
 inline void appendText(Vm& vm, ScriptString& a, const ScriptString& b) {
@@ -33,9 +31,10 @@ void concatText(Vm& vm, ScriptString& dst, const ScriptString& l, const ScriptSt
 
 }  // namespace
 
+// Direct threading through GNU labels as values; __extension__ marks each use of them as meant.
 void Vm::execute() {
   static void* const kLabels[] = {
-#define VORLINE_OP_LABEL(name, doc) &&L_##name,
+#define VORLINE_OP_LABEL(name, doc) __extension__ &&L_##name,
       VORLINE_OPCODES(VORLINE_OP_LABEL)
 #undef VORLINE_OP_LABEL
   };
@@ -61,7 +60,7 @@ void Vm::execute() {
     V = GV + base_[2];   \
     A = GA + base_[3];   \
   } while (0)
-#define DISPATCH() goto* kLabels[static_cast<size_t>(ip->op)]
+#define DISPATCH() __extension__({ goto* kLabels[static_cast<size_t>(ip->op)]; })
 #define NEXT()  \
   do {          \
     ++ip;       \
@@ -137,29 +136,29 @@ void Vm::execute() {
   OP(CONCAT_S) concatText(*this, S[ra], S[rb], S[rc]);
   NEXT();
 
-  OP(ADD_I) if (__builtin_add_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  OP(ADD_I) if (__builtin_add_overflow(N[rb].i, N[rc].i, &N[ra].i)) RaiseError(kOverflow);
   NEXT();
-  OP(SUB_I) if (__builtin_sub_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  OP(SUB_I) if (__builtin_sub_overflow(N[rb].i, N[rc].i, &N[ra].i)) RaiseError(kOverflow);
   NEXT();
-  OP(MUL_I) if (__builtin_mul_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  OP(MUL_I) if (__builtin_mul_overflow(N[rb].i, N[rc].i, &N[ra].i)) RaiseError(kOverflow);
   NEXT();
   OP(DIV_I) {
     int64_t x = N[rb].i, y = N[rc].i;
-    if (y == 0) divisionByZero();
-    if (x == INT64_MIN && y == -1) integerOverflow();
+    if (y == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
+    if (x == INT64_MIN && y == -1) RaiseError(kOverflow);
     N[ra].i = x / y;
     NEXT();
   }
   OP(MOD_I) {
     int64_t x = N[rb].i, y = N[rc].i;
-    if (y == 0) divisionByZero();
+    if (y == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
     N[ra].i = y == -1 ? 0 : x % y;
     NEXT();
   }
-  OP(NEG_I) if (N[rb].i == INT64_MIN) integerOverflow();
+  OP(NEG_I) if (N[rb].i == INT64_MIN) RaiseError(kOverflow);
   N[ra].i = -N[rb].i;
   NEXT();
-  OP(ABS_I) if (N[rb].i == INT64_MIN) integerOverflow();
+  OP(ABS_I) if (N[rb].i == INT64_MIN) RaiseError(kOverflow);
   N[ra].i = N[rb].i < 0 ? -N[rb].i : N[rb].i;
   NEXT();
   OP(ADD_U) N[ra].u = N[rb].u + N[rc].u;
@@ -168,10 +167,10 @@ void Vm::execute() {
   NEXT();
   OP(MUL_U) N[ra].u = N[rb].u * N[rc].u;
   NEXT();
-  OP(DIV_U) if (N[rc].u == 0) divisionByZero();
+  OP(DIV_U) if (N[rc].u == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
   N[ra].u = N[rb].u / N[rc].u;
   NEXT();
-  OP(MOD_U) if (N[rc].u == 0) divisionByZero();
+  OP(MOD_U) if (N[rc].u == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
   N[ra].u = N[rb].u % N[rc].u;
   NEXT();
   OP(NEG_U) N[ra].u = 0 - N[rb].u;
@@ -332,7 +331,7 @@ void Vm::execute() {
 
   OP(FORPREP_I) {
     int64_t v = N[ra].i, lim = N[rb].i, step = N[rc].i;
-    if (step == 0) zeroStep();
+    if (step == 0) RaiseError(RuntimeErrorCode::ZeroStep);
     if (step > 0 ? v > lim : v < lim) JUMP();
     NEXT();
   }
@@ -345,7 +344,7 @@ void Vm::execute() {
   }
   OP(FORPREP_D) {
     double v = N[ra].d, lim = N[rb].d, step = N[rc].d;
-    if (step == 0) zeroStep();
+    if (step == 0) RaiseError(RuntimeErrorCode::ZeroStep);
     if (!(step > 0 ? v <= lim : v >= lim)) JUMP();  // NaN anywhere: no turn at all
     NEXT();
   }
@@ -358,7 +357,7 @@ void Vm::execute() {
   }
 
   OP(CALL) {
-    const CallSite& site = program_.sites[ip->j];
+    const CallSite& site = program_.sites[static_cast<uint32_t>(ip->j)];
     const Proto* callee = &program_.protos[site.target];
     uint32_t nb = base_[0] + proto->regs[0];
     // Numbers only: no other bank to move, nothing to release on return.
@@ -392,16 +391,16 @@ void Vm::execute() {
   }
   OP(CALLB) {
     countdown -= 8;
-    callBuiltin(program_.sites[ip->j]);
+    callBuiltin(program_.sites[static_cast<uint32_t>(ip->j)]);
     NEXT();
   }
   OP(CALLC) {
     countdown -= 16;
-    callContext(program_.sites[ip->j]);
+    callContext(program_.sites[static_cast<uint32_t>(ip->j)]);
     RELOAD();  // a context method may print, which cannot move the stacks, but stay safe
     NEXT();
   }
-  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[ip->j]);
+  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[static_cast<uint32_t>(ip->j)]);
   NEXT();
   OP(RET_N) {
     Num r = N[ra];
