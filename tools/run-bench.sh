@@ -12,7 +12,7 @@ section() { printf '\n## %s\n\n' "$1"; }
 
 section "Pad run: instructions per pad line (callgrind)"
 if command -v valgrind >/dev/null; then
-  "$root/bench/padcost/count.sh" "$build"
+  for mix in basic builtins control; do MIX=$mix "$root/bench/padcost/count.sh" "$build"; done
 else
   echo "skipped: valgrind is not installed"
 fi
