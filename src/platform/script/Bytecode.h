@@ -59,8 +59,10 @@ struct Proto {
   std::vector<int32_t> lines;                  // line of each instruction
   uint32_t regs[kBankCount] = {0, 0, 0, 0};    // frame size per bank
   uint32_t params[kBankCount] = {0, 0, 0, 0};  // parameters per bank (registers 0 ..)
-  std::vector<Num> consts;                     // copied to N[constBase ..] on entry
+  std::vector<Num> consts;                     // the operators' constants, from N[constBase]
   uint32_t constBase = 0;
+  // Copied to N[params[0] ..] on entry in one pass: zeros for the locals, then the constants.
+  std::vector<Num> entry;
   Type result;
   bool numbersOnly = false;  // no String, Variant or array registers: calls take a fast path
 };

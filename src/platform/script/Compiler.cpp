@@ -166,6 +166,9 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
 
 void Compiler::finishProto() {
   proto_->numbersOnly = proto_->regs[1] == 0 && proto_->regs[2] == 0 && proto_->regs[3] == 0;
+  if (function_ == nullptr) return;  // the main frame is set up once, at the start of a run
+  proto_->entry.assign(proto_->constBase - proto_->params[0], Num{0});
+  proto_->entry.insert(proto_->entry.end(), proto_->consts.begin(), proto_->consts.end());
 }
 
 void Compiler::addConstant(const Expr* lit) {

@@ -360,24 +360,20 @@ void Vm::execute() {
   OP(CALL) {
     const CallSite& site = program_.sites[ip->j];
     const Proto* callee = &program_.protos[site.target];
-    uint32_t nb = base_[0] + proto->regs[0];
-    // Numbers only: no other bank to move, nothing to release on return.
-    if (callee->numbersOnly && nb + callee->regs[0] <= nstack_.size() &&
-        static_cast<int64_t>(frames_.size()) < limits_.maxCallDepth) {
-      frames_.push_back(Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site});
-      // Few registers each: plain loops beat calls of memcpy and memset.
-      Num* n = GN + nb;
-      const Num* args = N + site.argBase[0];
-      for (uint32_t k = 0, e = site.argCount[0]; k < e; ++k) n[k] = args[k];
-      for (uint32_t k = callee->params[0], e = callee->constBase; k < e; ++k) n[k].i = 0;
-      const Num* consts = callee->consts.data();
-      for (uint32_t k = 0, e = static_cast<uint32_t>(callee->consts.size()); k < e; ++k)
-        n[callee->constBase + k] = consts[k];
+    uint32_t nb = base_[0] + site.argBase[0];
+    // Numbers only: the arguments are in place already, and there is nothing to release on
+    // return.
+    if (callee->numbersOnly && nb + callee->regs[0] <= nstack_.size() && frameTop_ != frameEnd_) {
+      *frameTop_++ = Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site};
+      // Few registers each: a plain loop beats a call of memcpy.
+      Num* n = GN + nb + callee->params[0];
+      const Num* entry = callee->entry.data();
+      for (size_t k = 0, e = callee->entry.size(); k < e; ++k) n[k] = entry[k];
       base_[0] = nb;
       base_[1] += proto->regs[1];
       base_[2] += proto->regs[2];
       base_[3] += proto->regs[3];
-      N = n;
+      N = GN + nb;
       proto = callee;
       ip = callee->code.data();
     } else {
@@ -405,13 +401,13 @@ void Vm::execute() {
   NEXT();
   OP(RET_N) {
     Num r = N[ra];
-    const Frame& f = frames_.back();
+    const Frame& f = frameTop_[-1];
     const CallSite* site = f.site;
     if (proto->numbersOnly) {
       std::memcpy(base_, f.base, sizeof base_);
       proto = f.proto;
       ip = f.ret;
-      frames_.pop_back();
+      --frameTop_;
       N = GN + base_[0];
     } else {
       leaveCall(proto, ip);
@@ -423,7 +419,7 @@ void Vm::execute() {
   OP(RET_S) {
     {  // the value's destructor must run before the indirect jump
       ScriptString r = std::move(S[ra]);
-      const CallSite* site = frames_.back().site;
+      const CallSite* site = frameTop_[-1].site;
       leaveCall(proto, ip);
       RELOAD();
       S[site->dst] = std::move(r);
@@ -433,7 +429,7 @@ void Vm::execute() {
   OP(RET_V) {
     {  // the value's destructor must run before the indirect jump
       Variant r = std::move(V[ra]);
-      const CallSite* site = frames_.back().site;
+      const CallSite* site = frameTop_[-1].site;
       leaveCall(proto, ip);
       RELOAD();
       V[site->dst] = std::move(r);
@@ -443,7 +439,7 @@ void Vm::execute() {
   OP(RET_A) {
     {  // the value's destructor must run before the indirect jump
       ArrayRef r = std::move(A[ra]);
-      const CallSite* site = frames_.back().site;
+      const CallSite* site = frameTop_[-1].site;
       leaveCall(proto, ip);
       RELOAD();
       A[site->dst] = std::move(r);

@@ -77,6 +77,7 @@ class Vm {
   void execute();
   void poll();
   void enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip);
+  void growFrames();
   void leaveCall(const Proto*& proto, const Instr*& ip);
   void growStacks(const uint32_t* needed);
   void releaseFrame(const Proto& p);
@@ -120,7 +121,11 @@ class Vm {
   std::vector<ScriptString> sstack_;
   std::vector<Variant> vstack_;
   std::vector<ArrayRef> astack_;
+  // The call stack: frames_ is its storage, frameTop_ the next free frame, and frameEnd_ the
+  // end of the storage or the call depth limit, whichever comes first.
   std::vector<Frame> frames_;
+  Frame* frameTop_ = nullptr;
+  Frame* frameEnd_ = nullptr;
   uint32_t base_[kBankCount] = {0, 0, 0, 0};
   int32_t countdown_ = 0;
   int64_t steps_ = 0;

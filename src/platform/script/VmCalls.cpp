@@ -47,7 +47,7 @@ void Vm::run() {
   try {
     strings_.make(program_.strings, &memory_);
     placeContextArguments();
-    frames_.reserve(256);
+    growFrames();
     uint32_t sizes[kBankCount] = {main.regs[0] + 4096, main.regs[1] + 256, main.regs[2] + 256,
                                   main.regs[3] + 256};
     growStacks(sizes);
@@ -76,7 +76,8 @@ void Vm::poll() {
 void Vm::growStacks(const uint32_t* needed) {
   for (int b = 0; b < kBankCount; ++b) {
     if (needed[b] > kMaxStackSlots[b]) {
-      raise(5, "Stack overflow: recursion deeper than " + std::to_string(frames_.size()));
+      raise(5,
+            "Stack overflow: recursion deeper than " + std::to_string(frameTop_ - frames_.data()));
     }
   }
   // The stacks count against the run's memory as they grow.
@@ -93,27 +94,37 @@ void Vm::growStacks(const uint32_t* needed) {
   grow(astack_, needed[3]);
 }
 
-// Pushes a frame above the caller's registers and moves the arguments into it.
+// The call stack grows by doubling, up to the call depth limit.
+void Vm::growFrames() {
+  size_t depth = static_cast<size_t>(frameTop_ - frames_.data());
+  auto limit = static_cast<size_t>(std::max<int64_t>(limits_.maxCallDepth, 0));
+  size_t size = std::min(std::max<size_t>(256, frames_.size() * 2), limit);
+  if (size > frames_.size()) frames_.resize(size);
+  frameTop_ = frames_.data() + depth;
+  frameEnd_ = frames_.data() + size;
+}
+
+// Pushes a frame for the callee. Its number registers begin at the call's arguments, which
+// stay where the caller put them: the caller holds nothing live above them. The other banks
+// begin above the caller's whole frame, and their arguments move there.
 void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) {
   const Proto* callee = &program_.protos[site.target];
-  if (static_cast<int64_t>(frames_.size()) >= limits_.maxCallDepth) {
-    raise(5, "Stack overflow: recursion deeper than " + std::to_string(limits_.maxCallDepth));
+  if (frameTop_ == frameEnd_) {
+    if (frameTop_ - frames_.data() >= limits_.maxCallDepth) {
+      raise(5, "Stack overflow: recursion deeper than " + std::to_string(limits_.maxCallDepth));
+    }
+    growFrames();
   }
   uint32_t nb[kBankCount], need[kBankCount];
-  bool grow = false;
-  for (int b = 0; b < kBankCount; ++b) {
-    nb[b] = base_[b] + proto->regs[b];
-    need[b] = nb[b] + callee->regs[b];
-  }
-  grow = need[0] > nstack_.size() || need[1] > sstack_.size() || need[2] > vstack_.size() ||
-         need[3] > astack_.size();
-  if (grow) growStacks(need);
-  frames_.push_back(Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site});
-  Num* callerN = nstack_.data() + base_[0];
+  nb[0] = base_[0] + site.argBase[0];
+  for (int b = 1; b < kBankCount; ++b) nb[b] = base_[b] + proto->regs[b];
+  for (int b = 0; b < kBankCount; ++b) need[b] = nb[b] + callee->regs[b];
+  if (need[0] > nstack_.size() || need[1] > sstack_.size() || need[2] > vstack_.size() ||
+      need[3] > astack_.size())
+    growStacks(need);
+  *frameTop_++ = Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site};
   Num* n = nstack_.data() + nb[0];
-  std::memcpy(n, callerN + site.argBase[0], site.argCount[0] * sizeof(Num));
-  std::memset(n + callee->params[0], 0, (callee->constBase - callee->params[0]) * sizeof(Num));
-  std::memcpy(n + callee->constBase, callee->consts.data(), callee->consts.size() * sizeof(Num));
+  std::copy(callee->entry.begin(), callee->entry.end(), n + callee->params[0]);
   for (uint32_t k = 0; k < site.argCount[1]; ++k)
     sstack_[nb[1] + k].swap(sstack_[base_[1] + site.argBase[1] + k]);
   for (uint32_t k = 0; k < site.argCount[2]; ++k)
@@ -140,11 +151,10 @@ void Vm::releaseFrame(const Proto& p) {
 
 void Vm::leaveCall(const Proto*& proto, const Instr*& ip) {
   releaseFrame(*proto);
-  const Frame& f = frames_.back();
+  const Frame& f = *--frameTop_;
   std::copy(std::begin(f.base), std::end(f.base), std::begin(base_));
   proto = f.proto;
   ip = f.ret;
-  frames_.pop_back();
 }
 
 void Vm::callBuiltin(const CallSite& site) {

@@ -199,6 +199,30 @@ const OutputCase kFunctions[] = {
      "function bump() as double\n  total = total + 1\n  return total\nend function\n\ndim total as "
      "double = 10\nprint bump()\nprint total",
      "11|11"},
+    // A callee's number registers begin at the arguments the caller put in place: the
+    // caller's values below them, and the callee's locals above them, must come out right.
+    {"RecursionWithSeveralIntegerArguments",
+     "function tak(x as integer, y as integer, z as integer) as integer\n  if y < x then\n"
+     "    return tak(tak(x - 1, y, z), tak(y - 1, z, x), tak(z - 1, x, y))\n  end if\n"
+     "  return z\nend function\nprint tak(18, 12, 6)",
+     "7"},
+    {"CallsAmongLiveTemporaries",
+     "function f(a as integer, b as integer, c as integer) as integer\n  dim t as integer\n"
+     "  t = t + a * 100 + b * 10 + c\n  return t\nend function\n"
+     "function g(x as double, y as double) as double\n  return x - y\nend function\n"
+     "dim a as integer = 3\nprint a + f(a, f(1, 2, 3) mod 10, f(0, 0, a)) * 2 + a\n"
+     "print g(g(10, 1), g(2, g(5, 4))) + g(1, 0) * 3",
+     "672|11"},
+    {"NumberAndStringFunctionsCallEachOther",
+     "function lab(n as integer) as string\n  return \"n\" + str(sq(n) + n)\nend function\n"
+     "function sq(n as integer) as integer\n  return n * n\nend function\n"
+     "print lab(3) + lab(sq(2))",
+     "n12n20"},
+    {"LocalsStartAtZeroUnderRecursion",
+     "function down(n as integer) as integer\n  dim t as integer\n"
+     "  if n > 0 then t = down(n - 1)\n  t = t * 2 + n\n  return t\nend function\n"
+     "print down(5)",
+     "57"},
     {"LocalsAreFreshEachCall",
      "function f() as double\n  dim n as double\n  n = n + 1\n  return n\nend function\nprint "
      "f()\nprint f()",
