@@ -72,6 +72,25 @@ const OutputCase kTextAndLogic[] = {
      "function loud() as boolean\n  print \"called\"\n  return true\nend function\n"
      "print false and loud()\nprint true or loud()\nprint true and loud()",
      "False|True|called|True"},
+    // A condition of if and while jumps on each part; as a value it is computed. Both must
+    // agree for every input, and the right side of and / or runs only when it decides.
+    {"ConditionsJumpAsTheirValuesSay",
+     "dim bad, taken as integer\ndim v, w as boolean\n"
+     "for i as integer = 0 to 2\n for j as integer = 0 to 2\n  for k as double = 0 to 2\n"
+     "   v = i < j or j = k and k > i or not (i = 1)\n   w = false\n"
+     "   if i < j or j = k and k > i or not (i = 1) then w = true\n"
+     "   if v <> w then bad = bad + 1\n   if w then taken = taken + 1\n"
+     "   v = (i = 0 or k < 1) and (j > 1 or k >= 2)\n   w = false\n"
+     "   if (i = 0 or k < 1) and (j > 1 or k >= 2) then w = true\n"
+     "   if v <> w then bad = bad + 1\n   if w then taken = taken + 1\n"
+     "  next\n next\nnext\nprint bad\nprint taken",
+     "0|28"},
+    {"ShortCircuitInConditions",
+     "function loud(b as boolean) as boolean\n  print \"called\"\n  return b\nend function\n"
+     "if true or loud(true) then print \"a\"\nif false or loud(false) then print \"b\"\n"
+     "if false and loud(true) or loud(true) then print \"c\"\n"
+     "dim n as integer\nwhile n < 2 or loud(false)\n  n = n + 1\nwend\nprint n",
+     "a|called|called|c|called|2"},
     {"StrOfEverything",
      "print str(3)\nprint str(3.0)\nprint str(true)\nprint str(\"x\")\nprint str(2.5e-7)",
      "3|3|True|x|2.5e-07"},
