@@ -67,10 +67,10 @@ void Vm::execute() {
     ++ip;       \
     DISPATCH(); \
   } while (0)
-#define JUMP()       \
-  do {               \
-    ip += 1 + ip->j; \
-    DISPATCH();      \
+#define JUMP()           \
+  do {                   \
+    ip = ip + 1 + ip->j; \
+    DISPATCH();          \
   } while (0)
 #define BACK()                \
   do {                        \
@@ -79,6 +79,13 @@ void Vm::execute() {
       countdown = countdown_; \
     }                         \
     JUMP();                   \
+  } while (0)
+#define LEAVE()                         \
+  do {                                  \
+    const Frame& f = leaveCall(*proto); \
+    proto = f.proto;                    \
+    ip = f.ret;                         \
+    RELOAD();                           \
   } while (0)
 #define OP(name) L_##name:
 #define ra ip->a
@@ -377,7 +384,9 @@ void Vm::execute() {
       proto = callee;
       ip = callee->code.data();
     } else {
-      enterCall(site, proto, ip);
+      enterCall(site, proto, ip + 1);
+      proto = callee;
+      ip = callee->code.data();
       RELOAD();
     }
     if (--countdown <= 0) {
@@ -410,8 +419,7 @@ void Vm::execute() {
       --frameTop_;
       N = GN + base_[0];
     } else {
-      leaveCall(proto, ip);
-      RELOAD();
+      LEAVE();
     }
     N[site->dst] = r;
     DISPATCH();
@@ -420,8 +428,7 @@ void Vm::execute() {
     {  // the value's destructor must run before the indirect jump
       ScriptString r = std::move(S[ra]);
       const CallSite* site = frameTop_[-1].site;
-      leaveCall(proto, ip);
-      RELOAD();
+      LEAVE();
       S[site->dst] = std::move(r);
     }
     DISPATCH();
@@ -430,8 +437,7 @@ void Vm::execute() {
     {  // the value's destructor must run before the indirect jump
       Variant r = std::move(V[ra]);
       const CallSite* site = frameTop_[-1].site;
-      leaveCall(proto, ip);
-      RELOAD();
+      LEAVE();
       V[site->dst] = std::move(r);
     }
     DISPATCH();
@@ -440,15 +446,13 @@ void Vm::execute() {
     {  // the value's destructor must run before the indirect jump
       ArrayRef r = std::move(A[ra]);
       const CallSite* site = frameTop_[-1].site;
-      leaveCall(proto, ip);
-      RELOAD();
+      LEAVE();
       A[site->dst] = std::move(r);
     }
     DISPATCH();
   }
   OP(RET0) {
-    leaveCall(proto, ip);
-    RELOAD();
+    LEAVE();
     DISPATCH();
   }
   OP(END) {
@@ -539,6 +543,7 @@ void Vm::execute() {
 #undef NEXT
 #undef JUMP
 #undef BACK
+#undef LEAVE
 #undef OP
 #undef ra
 #undef rb

@@ -76,9 +76,11 @@ class Vm {
 
   void execute();
   void poll();
-  void enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip);
+  // Both take and give the frame's prototype and instruction by value, so that the dispatch
+  // loop keeps them in registers.
+  void enterCall(const CallSite& site, const Proto* caller, const Instr* ret);
   void growFrames();
-  void leaveCall(const Proto*& proto, const Instr*& ip);
+  const Frame& leaveCall(const Proto& callee);
   void growStacks(const uint32_t* needed);
   void releaseFrame(const Proto& p);
   void callBuiltin(const CallSite& site);

@@ -107,7 +107,7 @@ void Vm::growFrames() {
 // Pushes a frame for the callee. Its number registers begin at the call's arguments, which
 // stay where the caller put them: the caller holds nothing live above them. The other banks
 // begin above the caller's whole frame, and their arguments move there.
-void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) {
+void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) {
   const Proto* callee = &program_.protos[site.target];
   if (frameTop_ == frameEnd_) {
     if (frameTop_ - frames_.data() >= limits_.maxCallDepth) {
@@ -117,12 +117,12 @@ void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) 
   }
   uint32_t nb[kBankCount], need[kBankCount];
   nb[0] = base_[0] + site.argBase[0];
-  for (int b = 1; b < kBankCount; ++b) nb[b] = base_[b] + proto->regs[b];
+  for (int b = 1; b < kBankCount; ++b) nb[b] = base_[b] + caller->regs[b];
   for (int b = 0; b < kBankCount; ++b) need[b] = nb[b] + callee->regs[b];
   if (need[0] > nstack_.size() || need[1] > sstack_.size() || need[2] > vstack_.size() ||
       need[3] > astack_.size())
     growStacks(need);
-  *frameTop_++ = Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site};
+  *frameTop_++ = Frame{caller, ret, {base_[0], base_[1], base_[2], base_[3]}, &site};
   Num* n = nstack_.data() + nb[0];
   std::copy(callee->entry.begin(), callee->entry.end(), n + callee->params[0]);
   for (uint32_t k = 0; k < site.argCount[1]; ++k)
@@ -132,8 +132,6 @@ void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) 
   for (uint32_t k = 0; k < site.argCount[3]; ++k)
     astack_[nb[3] + k].swap(astack_[base_[3] + site.argBase[3] + k]);
   std::copy(std::begin(nb), std::end(nb), std::begin(base_));
-  proto = callee;
-  ip = callee->code.data();
 }
 
 // Drops what the callee's frame holds, so that memory and objects go as soon as it returns.
@@ -149,12 +147,12 @@ void Vm::releaseFrame(const Proto& p) {
   for (uint32_t i = 0; i < p.regs[3]; ++i) astack_[base_[3] + i].reset();
 }
 
-void Vm::leaveCall(const Proto*& proto, const Instr*& ip) {
-  releaseFrame(*proto);
+// The frame popped, which stays valid until the next call.
+const Vm::Frame& Vm::leaveCall(const Proto& callee) {
+  releaseFrame(callee);
   const Frame& f = *--frameTop_;
   std::copy(std::begin(f.base), std::end(f.base), std::begin(base_));
-  proto = f.proto;
-  ip = f.ret;
+  return f;
 }
 
 void Vm::callBuiltin(const CallSite& site) {
