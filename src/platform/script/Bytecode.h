@@ -63,6 +63,7 @@ struct Proto {
   uint32_t constBase = 0;
   // Copied to N[params[0] ..] on entry in one pass: zeros for the locals, then the constants.
   std::vector<Num> entry;
+  uint32_t entryCount = 0;  // entry.size()
   Type result;
   bool numbersOnly = false;  // no String, Variant or array registers: calls take a fast path
 };

@@ -169,6 +169,7 @@ void Compiler::finishProto() {
   if (function_ == nullptr) return;  // the main frame is set up once, at the start of a run
   proto_->entry.assign(proto_->constBase - proto_->params[0], Num{0});
   proto_->entry.insert(proto_->entry.end(), proto_->consts.begin(), proto_->consts.end());
+  proto_->entryCount = static_cast<uint32_t>(proto_->entry.size());
 }
 
 void Compiler::addConstant(const Expr* lit) {

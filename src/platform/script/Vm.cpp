@@ -39,7 +39,9 @@ void Vm::execute() {
       VORLINE_OPCODES(VORLINE_OP_LABEL)
 #undef VORLINE_OP_LABEL
   };
-  const Proto* proto = &program_.protos[0];
+  const Proto* const protos = program_.protos.data();
+  const CallSite* const sites = program_.sites.data();
+  const Proto* proto = protos;
   const Instr* ip = proto->code.data();
   Num *N, *GN;
   ScriptString *S, *GS;
@@ -365,17 +367,17 @@ void Vm::execute() {
   }
 
   OP(CALL) {
-    const CallSite& site = program_.sites[ip->j];
-    const Proto* callee = &program_.protos[site.target];
+    const CallSite& site = sites[ip->j];
+    const Proto* callee = protos + site.target;
     uint32_t nb = base_[0] + site.argBase[0];
     // Numbers only: the arguments are in place already, and there is nothing to release on
     // return.
-    if (callee->numbersOnly && nb + callee->regs[0] <= nstack_.size() && frameTop_ != frameEnd_) {
+    if (callee->numbersOnly && nb + callee->regs[0] <= numberSlots_ && frameTop_ != frameEnd_) {
       *frameTop_++ = Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site};
       // Few registers each: a plain loop beats a call of memcpy.
       Num* n = GN + nb + callee->params[0];
-      const Num* entry = callee->entry.data();
-      for (size_t k = 0, e = callee->entry.size(); k < e; ++k) n[k] = entry[k];
+      for (const Num *e = callee->entry.data(), *end = e + callee->entryCount; e != end; ++e)
+        *n++ = *e;
       base_[0] = nb;
       base_[1] += proto->regs[1];
       base_[2] += proto->regs[2];
@@ -397,12 +399,12 @@ void Vm::execute() {
   }
   OP(CALLB) {
     countdown -= 8;
-    callBuiltin(program_.sites[ip->j]);
+    callBuiltin(sites[ip->j]);
     NEXT();
   }
   OP(CALLC) {
     countdown -= 16;
-    callContext(program_.sites[ip->j]);
+    callContext(sites[ip->j]);
     RELOAD();  // a context method may print, which cannot move the stacks, but stay safe
     NEXT();
   }

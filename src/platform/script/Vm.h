@@ -120,6 +120,7 @@ class Vm {
   MemoryBudget memory_;
   ScriptString::Constants strings_;  // the program's String constants
   std::vector<Num> nstack_;
+  size_t numberSlots_ = 0;  // nstack_.size(), for the check of every call
   std::vector<ScriptString> sstack_;
   std::vector<Variant> vstack_;
   std::vector<ArrayRef> astack_;

@@ -92,6 +92,7 @@ void Vm::growStacks(const uint32_t* needed) {
   grow(sstack_, needed[1]);
   grow(vstack_, needed[2]);
   grow(astack_, needed[3]);
+  numberSlots_ = nstack_.size();
 }
 
 // The call stack grows by doubling, up to the call depth limit.
