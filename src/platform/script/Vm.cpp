@@ -372,7 +372,7 @@ void Vm::execute() {
     uint32_t nb = base_[0] + site.argBase[0];
     // Numbers only: the arguments are in place already, and there is nothing to release on
     // return.
-    if (callee->numbersOnly && nb + callee->regs[0] <= numberSlots_ && frameTop_ != frameEnd_) {
+    if (callee->numbersOnly && nb + callee->regs[0] <= slots_[0] && frameTop_ != frameEnd_) {
       *frameTop_++ = Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site};
       // Few registers each: a plain loop beats a call of memcpy.
       Num* n = GN + nb + callee->params[0];
@@ -482,7 +482,7 @@ void Vm::execute() {
   NEXT();
   OP(AGET_N) {
     ArrayObj& a = array(A[rb]);
-    checkIndex(&a, N[rc].i);
+    if (static_cast<uint64_t>(N[rc].i) >= a.nums.size()) checkIndex(&a, N[rc].i);
     N[ra] = a.nums[static_cast<size_t>(N[rc].i)];
     NEXT();
   }
@@ -500,7 +500,7 @@ void Vm::execute() {
   }
   OP(ASET_N) {
     ArrayObj& a = array(A[ra]);
-    checkIndex(&a, N[rb].i);
+    if (static_cast<uint64_t>(N[rb].i) >= a.nums.size()) checkIndex(&a, N[rb].i);
     a.nums[static_cast<size_t>(N[rb].i)] = N[rc];
     NEXT();
   }

@@ -106,7 +106,11 @@ class Vm {
   void fillArray(ArrayObj& a, const Num* n, const ScriptString* s, const Variant* v);
   int64_t flatIndex(const ArrayObj* a, const Num* idx, int count);
   void checkIndex(const ArrayObj* a, int64_t i);
-  ArrayObj& array(const ArrayRef& a);
+  ArrayObj& array(const ArrayRef& a) {
+    if (!a) nilArray();
+    return *a;
+  }
+  [[noreturn]] void nilArray();
   void grow(ArrayObj& a, size_t extra);
   void insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s,
                      const Variant* v);
@@ -120,7 +124,6 @@ class Vm {
   MemoryBudget memory_;
   ScriptString::Constants strings_;  // the program's String constants
   std::vector<Num> nstack_;
-  size_t numberSlots_ = 0;  // nstack_.size(), for the check of every call
   std::vector<ScriptString> sstack_;
   std::vector<Variant> vstack_;
   std::vector<ArrayRef> astack_;
@@ -130,6 +133,7 @@ class Vm {
   Frame* frameTop_ = nullptr;
   Frame* frameEnd_ = nullptr;
   uint32_t base_[kBankCount] = {0, 0, 0, 0};
+  size_t slots_[kBankCount] = {0, 0, 0, 0};  // the sizes of the stacks, for the check of every call
   int32_t countdown_ = 0;
   int64_t steps_ = 0;
   std::chrono::steady_clock::time_point lastStopCheck_;

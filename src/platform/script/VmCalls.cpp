@@ -92,7 +92,10 @@ void Vm::growStacks(const uint32_t* needed) {
   grow(sstack_, needed[1]);
   grow(vstack_, needed[2]);
   grow(astack_, needed[3]);
-  numberSlots_ = nstack_.size();
+  slots_[0] = nstack_.size();
+  slots_[1] = sstack_.size();
+  slots_[2] = vstack_.size();
+  slots_[3] = astack_.size();
 }
 
 // The call stack grows by doubling, up to the call depth limit.
@@ -119,33 +122,41 @@ void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) 
   uint32_t nb[kBankCount], need[kBankCount];
   nb[0] = base_[0] + site.argBase[0];
   for (int b = 1; b < kBankCount; ++b) nb[b] = base_[b] + caller->regs[b];
-  for (int b = 0; b < kBankCount; ++b) need[b] = nb[b] + callee->regs[b];
-  if (need[0] > nstack_.size() || need[1] > sstack_.size() || need[2] > vstack_.size() ||
-      need[3] > astack_.size())
-    growStacks(need);
+  bool grow = false;
+  for (int b = 0; b < kBankCount; ++b) {
+    need[b] = nb[b] + callee->regs[b];
+    grow |= need[b] > slots_[b];
+  }
+  if (grow) growStacks(need);
   *frameTop_++ = Frame{caller, ret, {base_[0], base_[1], base_[2], base_[3]}, &site};
-  Num* n = nstack_.data() + nb[0];
-  std::copy(callee->entry.begin(), callee->entry.end(), n + callee->params[0]);
-  for (uint32_t k = 0; k < site.argCount[1]; ++k)
-    sstack_[nb[1] + k].swap(sstack_[base_[1] + site.argBase[1] + k]);
-  for (uint32_t k = 0; k < site.argCount[2]; ++k)
-    std::swap(vstack_[nb[2] + k], vstack_[base_[2] + site.argBase[2] + k]);
-  for (uint32_t k = 0; k < site.argCount[3]; ++k)
-    astack_[nb[3] + k].swap(astack_[base_[3] + site.argBase[3] + k]);
+  Num* n = nstack_.data() + nb[0] + callee->params[0];
+  for (const Num *e = callee->entry.data(), *end = e + callee->entryCount; e != end; ++e) *n++ = *e;
+  ScriptString* s = sstack_.data();
+  for (uint32_t k = 0, from = base_[1] + site.argBase[1]; k < site.argCount[1]; ++k)
+    s[nb[1] + k].swap(s[from + k]);
+  Variant* v = vstack_.data();
+  for (uint32_t k = 0, from = base_[2] + site.argBase[2]; k < site.argCount[2]; ++k)
+    std::swap(v[nb[2] + k], v[from + k]);
+  ArrayRef* a = astack_.data();
+  for (uint32_t k = 0, from = base_[3] + site.argBase[3]; k < site.argCount[3]; ++k)
+    a[nb[3] + k].swap(a[from + k]);
   std::copy(std::begin(nb), std::end(nb), std::begin(base_));
 }
 
 // Drops what the callee's frame holds, so that memory and objects go as soon as it returns.
 void Vm::releaseFrame(const Proto& p) {
+  ScriptString* s = sstack_.data() + base_[1];
   for (uint32_t i = 0; i < p.regs[1]; ++i) {
-    ScriptString& s = sstack_[base_[1] + i];
-    if (s.worthReleasing()) s.reset();
+    if (s[i].worthReleasing()) s[i].reset();
   }
+  Variant* v = vstack_.data() + base_[2];
   for (uint32_t i = 0; i < p.regs[2]; ++i) {
-    Variant& v = vstack_[base_[2] + i];
-    if (!v.isNil()) v = Variant();
+    if (!v[i].isNil()) v[i] = Variant();
   }
-  for (uint32_t i = 0; i < p.regs[3]; ++i) astack_[base_[3] + i].reset();
+  ArrayRef* a = astack_.data() + base_[3];
+  for (uint32_t i = 0; i < p.regs[3]; ++i) {
+    if (a[i]) a[i].reset();
+  }
 }
 
 // The frame popped, which stays valid until the next call.
