@@ -167,9 +167,11 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
 void Compiler::finishProto() {
   proto_->numbersOnly = proto_->regs[1] == 0 && proto_->regs[2] == 0 && proto_->regs[3] == 0;
   if (function_ == nullptr) return;  // the main frame is set up once, at the start of a run
-  proto_->entry.assign(proto_->constBase - proto_->params[0], Num{0});
-  proto_->entry.insert(proto_->entry.end(), proto_->consts.begin(), proto_->consts.end());
-  proto_->entryCount = static_cast<uint32_t>(proto_->entry.size());
+  std::vector<Num>& entries = program_.entries;
+  proto_->entry = static_cast<uint32_t>(entries.size());
+  entries.resize(entries.size() + proto_->constBase - proto_->params[0], Num{0});
+  entries.insert(entries.end(), proto_->consts.begin(), proto_->consts.end());
+  proto_->entryCount = static_cast<uint32_t>(entries.size()) - proto_->entry;
 }
 
 void Compiler::addConstant(const Expr* lit) {

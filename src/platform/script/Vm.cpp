@@ -41,6 +41,7 @@ void Vm::execute() {
   };
   const Proto* const protos = program_.protos.data();
   const CallSite* const sites = program_.sites.data();
+  const Num* const entries = program_.entries.data();
   const Proto* proto = protos;
   const Instr* ip = proto->code.data();
   Num *N, *GN;
@@ -376,7 +377,7 @@ void Vm::execute() {
       *frameTop_++ = Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site};
       // Few registers each: a plain loop beats a call of memcpy.
       Num* n = GN + nb + callee->params[0];
-      for (const Num *e = callee->entry.data(), *end = e + callee->entryCount; e != end; ++e)
+      for (const Num *e = entries + callee->entry, *end = e + callee->entryCount; e != end; ++e)
         *n++ = *e;
       base_[0] = nb;
       base_[1] += proto->regs[1];
@@ -404,8 +405,8 @@ void Vm::execute() {
   }
   OP(CALLC) {
     countdown -= 16;
+    // Only calls of script functions grow the stacks, so the registers stay where they are.
     callContext(sites[ip->j]);
-    RELOAD();  // a context method may print, which cannot move the stacks, but stay safe
     NEXT();
   }
   OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[ip->j]);

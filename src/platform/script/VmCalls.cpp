@@ -130,7 +130,8 @@ void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) 
   if (grow) growStacks(need);
   *frameTop_++ = Frame{caller, ret, {base_[0], base_[1], base_[2], base_[3]}, &site};
   Num* n = nstack_.data() + nb[0] + callee->params[0];
-  for (const Num *e = callee->entry.data(), *end = e + callee->entryCount; e != end; ++e) *n++ = *e;
+  const Num* e = program_.entries.data() + callee->entry;
+  for (const Num* end = e + callee->entryCount; e != end; ++e) *n++ = *e;
   ScriptString* s = sstack_.data();
   for (uint32_t k = 0, from = base_[1] + site.argBase[1]; k < site.argCount[1]; ++k)
     s[nb[1] + k].swap(s[from + k]);
