@@ -60,9 +60,9 @@ void Vm::execute() {
     GV = vstack_.data(); \
     GA = astack_.data(); \
     N = GN + base_[0];   \
-    S = GS + base_[1];   \
-    V = GV + base_[2];   \
-    A = GA + base_[3];   \
+    S = GS + view_[0];   \
+    V = GV + view_[1];   \
+    A = GA + view_[2];   \
   } while (0)
 #define DISPATCH() goto* kLabels[static_cast<size_t>(ip->op)]
 #define NEXT()  \
@@ -374,7 +374,11 @@ void Vm::execute() {
     // Numbers only: the arguments are in place already, and there is nothing to release on
     // return.
     if (callee->numbersOnly && nb + callee->regs[0] <= slots_[0] && frameTop_ != frameEnd_) {
-      *frameTop_++ = Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site};
+      Frame& f = *frameTop_++;  // view stays unset: the return by this path does not read it
+      f.proto = proto;
+      f.ret = ip + 1;
+      std::memcpy(f.base, base_, sizeof base_);
+      f.site = &site;
       // Few registers each: a plain loop beats a call of memcpy.
       Num* n = GN + nb + callee->params[0];
       for (const Num *e = entries + callee->entry, *end = e + callee->entryCount; e != end; ++e)
@@ -420,7 +424,7 @@ void Vm::execute() {
       proto = f.proto;
       ip = f.ret;
       --frameTop_;
-      N = GN + base_[0];
+      N = GN + base_[0];  // the other banks' registers are the caller's still: see view_
     } else {
       LEAVE();
     }

@@ -72,6 +72,7 @@ class Vm {
     const Instr* ret;
     uint32_t base[kBankCount];
     const CallSite* site;
+    uint32_t view[kBankCount - 1];  // the caller's view_; set by the general path only
   };
 
   void execute();
@@ -133,6 +134,10 @@ class Vm {
   Frame* frameTop_ = nullptr;
   Frame* frameEnd_ = nullptr;
   uint32_t base_[kBankCount] = {0, 0, 0, 0};
+  // Where the String, Variant and array registers of the running code begin: a numbers-only
+  // function has none and leaves its caller's in place, so that its calls and returns by the
+  // fast path need not touch them.
+  uint32_t view_[kBankCount - 1] = {0, 0, 0};
   size_t slots_[kBankCount] = {0, 0, 0, 0};  // the sizes of the stacks, for the check of every call
   int32_t countdown_ = 0;
   int64_t steps_ = 0;

@@ -108,9 +108,10 @@ void Vm::growFrames() {
   frameEnd_ = frames_.data() + size;
 }
 
-// Pushes a frame for the callee. Its number registers begin at the call's arguments, which
-// stay where the caller put them: the caller holds nothing live above them. The other banks
-// begin above the caller's whole frame, and their arguments move there.
+// Pushes a frame for the callee. Its registers begin, in every bank, at the call's arguments,
+// which stay where the caller put them: the caller holds nothing live above them. Above the
+// arguments lie the caller's spent temporaries: the number locals and constants are set, and
+// Variant and array registers start out nil, as a frame above the caller's would.
 void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) {
   const Proto* callee = &program_.protos[site.target];
   if (frameTop_ == frameEnd_) {
@@ -120,27 +121,27 @@ void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) 
     growFrames();
   }
   uint32_t nb[kBankCount], need[kBankCount];
-  nb[0] = base_[0] + site.argBase[0];
-  for (int b = 1; b < kBankCount; ++b) nb[b] = base_[b] + caller->regs[b];
   bool grow = false;
   for (int b = 0; b < kBankCount; ++b) {
+    nb[b] = base_[b] + site.argBase[b];
     need[b] = nb[b] + callee->regs[b];
     grow |= need[b] > slots_[b];
   }
   if (grow) growStacks(need);
-  *frameTop_++ = Frame{caller, ret, {base_[0], base_[1], base_[2], base_[3]}, &site};
+  *frameTop_++ = Frame{
+      caller, ret, {base_[0], base_[1], base_[2], base_[3]}, &site, {view_[0], view_[1], view_[2]}};
+  if (!callee->numbersOnly) std::copy(nb + 1, nb + kBankCount, view_);
   Num* n = nstack_.data() + nb[0] + callee->params[0];
   const Num* e = program_.entries.data() + callee->entry;
   for (const Num* end = e + callee->entryCount; e != end; ++e) *n++ = *e;
-  ScriptString* s = sstack_.data();
-  for (uint32_t k = 0, from = base_[1] + site.argBase[1]; k < site.argCount[1]; ++k)
-    s[nb[1] + k].swap(s[from + k]);
-  Variant* v = vstack_.data();
-  for (uint32_t k = 0, from = base_[2] + site.argBase[2]; k < site.argCount[2]; ++k)
-    std::swap(v[nb[2] + k], v[from + k]);
-  ArrayRef* a = astack_.data();
-  for (uint32_t k = 0, from = base_[3] + site.argBase[3]; k < site.argCount[3]; ++k)
-    a[nb[3] + k].swap(a[from + k]);
+  Variant* v = vstack_.data() + nb[2];
+  for (uint32_t k = callee->params[2]; k < callee->regs[2]; ++k) {
+    if (!v[k].isNil()) v[k] = Variant();
+  }
+  ArrayRef* a = astack_.data() + nb[3];
+  for (uint32_t k = callee->params[3]; k < callee->regs[3]; ++k) {
+    if (a[k]) a[k].reset();
+  }
   std::copy(std::begin(nb), std::end(nb), std::begin(base_));
 }
 
@@ -165,6 +166,7 @@ const Vm::Frame& Vm::leaveCall(const Proto& callee) {
   releaseFrame(callee);
   const Frame& f = *--frameTop_;
   std::copy(std::begin(f.base), std::end(f.base), std::begin(base_));
+  std::copy(std::begin(f.view), std::end(f.view), std::begin(view_));
   return f;
 }
 

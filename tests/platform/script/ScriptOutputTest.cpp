@@ -242,6 +242,16 @@ const OutputCase kFunctions[] = {
      "  if n > 0 then t = down(n - 1)\n  t = t * 2 + n\n  return t\nend function\n"
      "print down(5)",
      "57"},
+    // A numbers-only function leaves its caller's String registers in place; a deep one grows
+    // the stacks on the way, and one that calls a String function returns by the general path.
+    {"NumberFunctionsKeepTheCallersStrings",
+     "function depth(n as integer) as integer\n  if n = 0 then return 0\n"
+     "  return depth(n - 1) + 1\nend function\n"
+     "function twice(s as string) as string\n  return s + s\nend function\n"
+     "function both(n as integer) as integer\n  return len(twice(str(n))) + n\nend function\n"
+     "dim s as string = \"a\"\nprint s + str(depth(3000)) + \"b\" + s\n"
+     "print s + str(both(12)) + \"c\" + s",
+     "a3000ba|a16ca"},
     {"LocalsAreFreshEachCall",
      "function f() as double\n  dim n as double\n  n = n + 1\n  return n\nend function\nprint "
      "f()\nprint f()",
