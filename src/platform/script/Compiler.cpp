@@ -171,6 +171,9 @@ void Compiler::finishProto() {
   proto_->entry = static_cast<uint32_t>(entries.size());
   entries.resize(entries.size() + proto_->constBase - proto_->params[0], Num{0});
   entries.insert(entries.end(), proto_->consts.begin(), proto_->consts.end());
+  // Four at once when the frame has room: the zeros past the constants land in temporaries.
+  if (entries.size() - proto_->entry < 4 && proto_->params[0] + 4 <= proto_->regs[0])
+    entries.resize(proto_->entry + 4, Num{0});
   proto_->entryCount = static_cast<uint32_t>(entries.size()) - proto_->entry;
 }
 
