@@ -517,7 +517,8 @@ void Compiler::forStmt(ForStmt* s) {
     loadVar(v, conv);
     convertInto(v->type, conv, count, ctr);
   }
-  size_t back = emit(isInt ? Op::FORLOOP_I : Op::FORLOOP_D, ctr, lim, stp);
+  Op step = !isInt ? Op::FORLOOP_D : (s->step || s->down ? Op::FORLOOP_I : Op::FORLOOP_I1);
+  size_t back = emit(step, ctr, lim, stp);
   patchTo(back, top);
   patch(prep);
   if (!direct) {

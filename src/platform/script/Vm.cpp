@@ -353,6 +353,13 @@ void Vm::execute() {
     if (step > 0 ? next <= N[rb].i : next >= N[rb].i) BACK();
     NEXT();
   }
+  OP(FORLOOP_I1) {
+    int64_t next;
+    if (__builtin_add_overflow(N[ra].i, int64_t{1}, &next)) NEXT();
+    N[ra].i = next;
+    if (next <= N[rb].i) BACK();
+    NEXT();
+  }
   OP(FORPREP_D) {
     double v = N[ra].d, lim = N[rb].d, step = N[rc].d;
     if (step == 0) zeroStep();
