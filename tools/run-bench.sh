@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmarks under bench/ from a build folder (it builds nothing) and prints their
 # figures: the pad run's instructions per line, the Qt window's side of a run (in time and in
-# instructions), the engine's workloads against Lua 5.4, LuaJIT's interpreter, Python 3 and C++,
-# and the Google Benchmark micro-benchmarks.
+# instructions), a key in the pad after a runaway print loop, the engine's workloads against
+# Lua 5.4, LuaJIT's interpreter, Python 3 and C++, and the Google Benchmark micro-benchmarks.
 #   tools/run-bench.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,6 +24,13 @@ if [ -x "$build/bench/qtside/bench_qtside" ]; then
     echo
     "$root/bench/qtside/count.sh" "$build"
   fi
+else
+  echo "skipped: built without the Qt platform"
+fi
+
+section "A key in the pad after a runaway print loop (offscreen)"
+if [ -x "$build/bench/padkeys/bench_padkeys" ]; then
+  QT_QPA_PLATFORM=offscreen "$build/bench/padkeys/bench_padkeys" 3 31 2>/dev/null
 else
   echo "skipped: built without the Qt platform"
 fi

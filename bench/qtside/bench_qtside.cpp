@@ -8,19 +8,17 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "BenchApp.h"
 #include "app/App.h"
-#include "app/AppStartup.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtTextArea.h"
 #include "platform/ui/TextArea.h"
-#include "shell/Globals.h"
 #include "window/FrmMain.h"
 
 namespace {
@@ -82,19 +80,9 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
   const int lines = argc > 1 ? std::atoi(argv[1]) : 10000;
   const int repeats = argc > 2 ? std::atoi(argv[2]) : 5;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication qt(argc, argv);
-  QTemporaryDir home;
-  qputenv("VORLINE_HOME", home.filePath("app").toLocal8Bit());
-  qputenv("VORLINE_RESOURCES_DIR", VORLINE_BENCH_RESOURCES_DIR);
   {
-    vorline::QtPlatform platform;
-    vorline::Globals::prefixSource.clear();
-    vorline::AppStartup::_EarlyStartup();
-    vorline::App* app = vorline::AppStartup::Application();
-    app->SetQuitOnLastWindowClosed(false);
-    app->Launch({});
-    auto window = std::dynamic_pointer_cast<vorline::FrmMain>(app->FrontWindow());
+    vorline::BenchApp bench(argc, argv);
+    auto window = bench.front();
     auto area =
         window ? std::dynamic_pointer_cast<vorline::QtTextArea>(window->Sourcetxt()) : nullptr;
     if (!area) {
@@ -130,9 +118,6 @@ int main(int argc, char** argv) {
                 side / std::max(run - side, 1e-3));
     std::printf("spelling %s\n", area->checksSpelling() ? "on" : "off (no dictionary)");
     window.reset();
-    vorline::AppStartup::Shutdown();
-    vorline::Globals::prefixSource.clear();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   return 0;
 }

@@ -59,7 +59,13 @@ constexpr const char* kFile = "mnuFile";
 constexpr const char* kEdit = "mnuEdit";
 constexpr const char* kCalc = "mnuCalculator";
 
-std::string digitsText(int64_t n) { return std::to_string(n) + (n == 1 ? " Digit" : " Digits"); }
+// "&0 Digits" to "&9 Digits" take their digit as the Alt key; the digits are spent by then, so
+// "10 &Digits", "11 D&igits" and "12 Di&gits" take a letter each.
+std::string digitsText(int64_t n) {
+  std::string text = std::to_string(n) + (n == 1 ? " Digit" : " Digits");
+  const size_t at = n < 10 ? 0 : 3 + static_cast<size_t>(n - 10);
+  return text.insert(at, "&");
+}
 
 }  // namespace
 
@@ -82,17 +88,17 @@ void Menu::Untitled0() {
   buildAll(
       *this,
       {
-          {nullptr, nullptr, Kind::Title, kFile, "File", "", false, kNoMenuIndex},
-          {kFile, nullptr, Kind::About, "AboutMenu", "About VRLN...", "", true, kNoMenuIndex},
-          {kFile, nullptr, Kind::Item, "mnuNew", "New", "Cmd+N", true, kNoMenuIndex},
-          {kFile, nullptr, Kind::Item, "mnuOpen", "Open...", "Cmd+O", true, kNoMenuIndex},
+          {nullptr, nullptr, Kind::Title, kFile, "&File", "", false, kNoMenuIndex},
+          {kFile, nullptr, Kind::About, "AboutMenu", "A&bout VRLN...", "", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuNew", "&New", "Cmd+N", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuOpen", "&Open...", "Cmd+O", true, kNoMenuIndex},
           {kFile, nullptr, Kind::Separator, "UntitledSeparator", "-", nullptr, true, kNoMenuIndex},
-          {kFile, nullptr, Kind::Item, "mnuClose", "Close", "Cmd+W", true, kNoMenuIndex},
-          {kFile, nullptr, Kind::Item, "mnuSave", "Save", "Cmd+S", true, kNoMenuIndex},
-          {kFile, nullptr, Kind::Item, "mnuSaveAs", "Save As...", "Cmd+Shift+s", false,
+          {kFile, nullptr, Kind::Item, "mnuClose", "&Close", "Cmd+W", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuSave", "&Save", "Cmd+S", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Item, "mnuSaveAs", "Save &As...", "Cmd+Shift+s", false,
            kNoMenuIndex},
           {kFile, nullptr, Kind::Separator, "UntitledSeparator0", "-", nullptr, true, kNoMenuIndex},
-          {kFile, nullptr, Kind::Quit, "FileQuit", "Quit", "Cmd+Q", true, kNoMenuIndex},
+          {kFile, nullptr, Kind::Quit, "FileQuit", "&Quit", "Cmd+Q", true, kNoMenuIndex},
           {kFile, nullptr, Kind::Item, "UntitledMenu8", "", "", false, kNoMenuIndex},
       });
 }
@@ -101,29 +107,29 @@ void Menu::Untitled1() {
   buildAll(
       *this,
       {
-          {nullptr, nullptr, Kind::Title, kEdit, "Edit", "", false, kNoMenuIndex},
-          {kEdit, nullptr, Kind::Item, "EditUndo", "Undo", "Cmd+Z", false, kNoMenuIndex},
+          {nullptr, nullptr, Kind::Title, kEdit, "&Edit", "", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditUndo", "&Undo", "Cmd+Z", false, kNoMenuIndex},
           {kEdit, nullptr, Kind::Separator, "UntitledMenu3", "-", nullptr, false, kNoMenuIndex},
-          {kEdit, nullptr, Kind::Item, "EditCut", "Cut", "Cmd+X", false, kNoMenuIndex},
-          {kEdit, nullptr, Kind::Item, "EditCopy", "Copy", "Cmd+C", false, kNoMenuIndex},
-          {kEdit, nullptr, Kind::Item, "EditPaste", "Paste", "Cmd+V", false, kNoMenuIndex},
-          {kEdit, nullptr, Kind::Item, "EditClear", "Delete", "", true, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditCut", "Cu&t", "Cmd+X", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditCopy", "&Copy", "Cmd+C", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditPaste", "&Paste", "Cmd+V", false, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "EditClear", "&Delete", "", true, kNoMenuIndex},
           {kEdit, nullptr, Kind::Separator, "UntitledMenu2", "-", nullptr, false, kNoMenuIndex},
-          {kEdit, nullptr, Kind::Item, "mnuSelectAll", "Select All", "Cmd+A", true, kNoMenuIndex},
+          {kEdit, nullptr, Kind::Item, "mnuSelectAll", "Select &All", "Cmd+A", true, kNoMenuIndex},
           {kEdit, nullptr, Kind::Item, "UntitledMenu7", "", "", false, kNoMenuIndex},
       });
 }
 
 void Menu::Untitled2() {
   std::vector<Row> rows = {
-      {nullptr, nullptr, Kind::Title, kCalc, "Calculator", "", false, kNoMenuIndex},
-      {kCalc, nullptr, Kind::Item, "mnuRun", "Run", "Cmd+R", true, kNoMenuIndex},
-      {kCalc, nullptr, Kind::Item, "mnuCalculatorReset", "Reset", "", true, kNoMenuIndex},
+      {nullptr, nullptr, Kind::Title, kCalc, "&Calculator", "", false, kNoMenuIndex},
+      {kCalc, nullptr, Kind::Item, "mnuRun", "&Run", "Cmd+R", true, kNoMenuIndex},
+      {kCalc, nullptr, Kind::Item, "mnuCalculatorReset", "R&eset", "", true, kNoMenuIndex},
       {kCalc, nullptr, Kind::Separator, "UntitledSeparator1", "-", nullptr, true, kNoMenuIndex},
-      {kCalc, nullptr, Kind::Submenu, "mnuOutputMode", "Output", nullptr, true, kNoMenuIndex},
-      {kCalc, "mnuOutputMode", Kind::Item, "mnuMode", "Base 10 Floating Point", "", true, 0},
-      {kCalc, "mnuOutputMode", Kind::Item, "mnuMode", "Base 10 Scientific", "", true, 1},
-      {kCalc, nullptr, Kind::Submenu, "mnuPrecision", "Precision", nullptr, true, kNoMenuIndex},
+      {kCalc, nullptr, Kind::Submenu, "mnuOutputMode", "&Output", nullptr, true, kNoMenuIndex},
+      {kCalc, "mnuOutputMode", Kind::Item, "mnuMode", "Base 10 &Floating Point", "", true, 0},
+      {kCalc, "mnuOutputMode", Kind::Item, "mnuMode", "Base 10 &Scientific", "", true, 1},
+      {kCalc, nullptr, Kind::Submenu, "mnuPrecision", "&Precision", nullptr, true, kNoMenuIndex},
   };
   // The Precision items' texts outlive the rows that point at them.
   std::vector<std::string> digits;
@@ -133,7 +139,7 @@ void Menu::Untitled2() {
                     digits[static_cast<std::size_t>(n)].c_str(), "", true, n});
   rows.push_back(
       {kCalc, nullptr, Kind::Separator, "UntitledSeparator2", "-", nullptr, true, kNoMenuIndex});
-  rows.push_back({kCalc, nullptr, Kind::Item, "mnuViewShowVariables", "Show Variables", "", true,
+  rows.push_back({kCalc, nullptr, Kind::Item, "mnuViewShowVariables", "Show &Variables", "", true,
                   kNoMenuIndex});
   rows.push_back({kCalc, nullptr, Kind::Item, "UntitledMenu6", "", "", true, kNoMenuIndex});
   buildAll(*this, rows);

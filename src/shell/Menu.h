@@ -1,6 +1,7 @@
 // The program's one menu bar: File, Edit and Calculator, the last with the Output and Precision
 // submenus, 45 items in all. Built once on first use and shared by the application and every
 // calculator window, so check marks and enabled states are one state everywhere.
+// Each visible text marks its Alt key with "&" (underlined when Alt is held), one per menu.
 #pragma once
 
 #include <memory>

@@ -22,6 +22,7 @@
 #include "platform/ui/PropertyBlock.h"
 #include "platform/ui/QuitMenuItem.h"
 #include "platform/ui/Window.h"
+#include "window/RunOutputBudget.h"
 
 namespace vorline {
 
@@ -166,7 +167,8 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void doReset();
   std::string appendLine(const std::string& line);
   void getResultText();
-  // Appends " //" and text to the source-line list entry exPrintLine.
+  // Appends " //" and text to the source-line list entry exPrintLine, within the run's bounds
+  // on what reaches the pad (RunOutputBudget).
   void doPrint(const std::string& text) override;
 
   // ckConverterOwner
@@ -211,6 +213,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   // a pad run again has the same lines, and each one finds the room its results needed.
   std::vector<std::string> spareLines_;
   size_t nextSpareLine_ = 0;
+  RunOutputBudget outputBudget_;
 };
 
 }  // namespace vorline

@@ -38,7 +38,10 @@ void FrmMain::showVar() {
   item->SetChecked(false);
   UndoChanges();
   SaveUndo();
-  Sourcetxt()->SetEnabled(true);
+  std::shared_ptr<TextArea> pad = Sourcetxt();
+  pad->SetEnabled(true);
+  // The disabled pad lost the keyboard focus; the user goes on typing where the pad left off.
+  SetFocus(pad.get());
 }
 
 bool FrmMain::listingShows() const {

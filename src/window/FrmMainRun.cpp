@@ -49,6 +49,7 @@ void FrmMain::doExecute(const std::string& text) {
   std::swap(parseSource, spareLines_);
   parseSource.clear();
   nextSpareLine_ = 0;
+  outputBudget_.Reset();
   exPrintLine = 0;
   flgDebugRun = false;
   std::string run = "#start_include";
@@ -98,18 +99,23 @@ void FrmMain::getResultText() {
 }
 
 // A print while exPrintLine names no entry (prefix code printing before any pad line, or a
-// script tagging a number of its own) has no line to go to and is dropped.
+// script tagging a number of its own) has no line to go to and is dropped. What reaches a line
+// is bounded (RunOutputBudget), so a runaway print loop cannot make the pad huge.
 void FrmMain::doPrint(const std::string& text) {
   if (exPrintLine < 0 || exPrintLine >= static_cast<int64_t>(parseSource.size())) return;
-  std::string& line = parseSource[static_cast<size_t>(exPrintLine)];
-  if (holdsLineBreak(text)) {
-    line.append(" //").append(oneLine(text));
-    return;
-  }
+  const auto index = static_cast<size_t>(exPrintLine);
+  std::string flat;
+  std::string_view printed = text;
+  if (holdsLineBreak(text)) printed = flat = oneLine(text);
+  const RunOutputBudget::Share share = outputBudget_.Admit(index, printed);
+  if (share.dropped) return;
+  std::string& line = parseSource[index];
   // One allocation for both parts; doubling keeps many prints on one line linear.
-  const size_t needed = line.size() + 3 + text.size();
+  const size_t needed =
+      line.size() + 3 + share.keep + (share.cut ? RunOutputBudget::kMark.size() : 0);
   if (needed > line.capacity()) line.reserve(std::max(needed, 2 * line.capacity()));
-  line.append(" //").append(text);
+  line.append(" //").append(printed.substr(0, share.keep));
+  if (share.cut) line.append(RunOutputBudget::kMark);
 }
 
 void FrmMain::script1_Print(ScriptEngine&, const std::string& text) { doPrint(text); }

@@ -2,8 +2,11 @@
 // indexes, the shared instance, and the commands that reach handlers through it.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
@@ -32,44 +35,46 @@ constexpr int64_t N = kNoMenuIndex;
 
 std::vector<Row> expectedRows() {
   std::vector<Row> rows = {
-      {"", "mnuFile", Cls::Item, "File", "", false, N},
-      {"mnuFile", "AboutMenu", Cls::About, "About VRLN...", "", true, N},
-      {"mnuFile", "mnuNew", Cls::Item, "New", "Cmd+N", true, N},
-      {"mnuFile", "mnuOpen", Cls::Item, "Open...", "Cmd+O", true, N},
+      {"", "mnuFile", Cls::Item, "&File", "", false, N},
+      {"mnuFile", "AboutMenu", Cls::About, "A&bout VRLN...", "", true, N},
+      {"mnuFile", "mnuNew", Cls::Item, "&New", "Cmd+N", true, N},
+      {"mnuFile", "mnuOpen", Cls::Item, "&Open...", "Cmd+O", true, N},
       {"mnuFile", "UntitledSeparator", Cls::Item, "-", "", true, N},
-      {"mnuFile", "mnuClose", Cls::Item, "Close", "Cmd+W", true, N},
-      {"mnuFile", "mnuSave", Cls::Item, "Save", "Cmd+S", true, N},
-      {"mnuFile", "mnuSaveAs", Cls::Item, "Save As...", "Cmd+Shift+s", false, N},
+      {"mnuFile", "mnuClose", Cls::Item, "&Close", "Cmd+W", true, N},
+      {"mnuFile", "mnuSave", Cls::Item, "&Save", "Cmd+S", true, N},
+      {"mnuFile", "mnuSaveAs", Cls::Item, "Save &As...", "Cmd+Shift+s", false, N},
       {"mnuFile", "UntitledSeparator0", Cls::Item, "-", "", true, N},
-      {"mnuFile", "FileQuit", Cls::Quit, "Quit", "Cmd+Q", true, N},
+      {"mnuFile", "FileQuit", Cls::Quit, "&Quit", "Cmd+Q", true, N},
       {"mnuFile", "UntitledMenu8", Cls::Item, "", "", false, N},
-      {"", "mnuEdit", Cls::Item, "Edit", "", false, N},
-      {"mnuEdit", "EditUndo", Cls::Item, "Undo", "Cmd+Z", false, N},
+      {"", "mnuEdit", Cls::Item, "&Edit", "", false, N},
+      {"mnuEdit", "EditUndo", Cls::Item, "&Undo", "Cmd+Z", false, N},
       {"mnuEdit", "UntitledMenu3", Cls::Item, "-", "", false, N},
-      {"mnuEdit", "EditCut", Cls::Item, "Cut", "Cmd+X", false, N},
-      {"mnuEdit", "EditCopy", Cls::Item, "Copy", "Cmd+C", false, N},
-      {"mnuEdit", "EditPaste", Cls::Item, "Paste", "Cmd+V", false, N},
-      {"mnuEdit", "EditClear", Cls::Item, "Delete", "", true, N},
+      {"mnuEdit", "EditCut", Cls::Item, "Cu&t", "Cmd+X", false, N},
+      {"mnuEdit", "EditCopy", Cls::Item, "&Copy", "Cmd+C", false, N},
+      {"mnuEdit", "EditPaste", Cls::Item, "&Paste", "Cmd+V", false, N},
+      {"mnuEdit", "EditClear", Cls::Item, "&Delete", "", true, N},
       {"mnuEdit", "UntitledMenu2", Cls::Item, "-", "", false, N},
-      {"mnuEdit", "mnuSelectAll", Cls::Item, "Select All", "Cmd+A", true, N},
+      {"mnuEdit", "mnuSelectAll", Cls::Item, "Select &All", "Cmd+A", true, N},
       {"mnuEdit", "UntitledMenu7", Cls::Item, "", "", false, N},
-      {"", "mnuCalculator", Cls::Item, "Calculator", "", false, N},
-      {"mnuCalculator", "mnuRun", Cls::Item, "Run", "Cmd+R", true, N},
-      {"mnuCalculator", "mnuCalculatorReset", Cls::Item, "Reset", "", true, N},
+      {"", "mnuCalculator", Cls::Item, "&Calculator", "", false, N},
+      {"mnuCalculator", "mnuRun", Cls::Item, "&Run", "Cmd+R", true, N},
+      {"mnuCalculator", "mnuCalculatorReset", Cls::Item, "R&eset", "", true, N},
       {"mnuCalculator", "UntitledSeparator1", Cls::Item, "-", "", true, N},
-      {"mnuCalculator", "mnuOutputMode", Cls::Item, "Output", "", true, N},
-      {"mnuOutputMode", "mnuMode", Cls::Item, "Base 10 Floating Point", "", true, 0},
-      {"mnuOutputMode", "mnuMode", Cls::Item, "Base 10 Scientific", "", true, 1},
-      {"mnuCalculator", "mnuPrecision", Cls::Item, "Precision", "", true, N},
-      {"mnuPrecision", "mnupre", Cls::Item, "0 Digits", "", true, 0},
-      {"mnuPrecision", "mnupre", Cls::Item, "1 Digit", "", true, 1},
+      {"mnuCalculator", "mnuOutputMode", Cls::Item, "&Output", "", true, N},
+      {"mnuOutputMode", "mnuMode", Cls::Item, "Base 10 &Floating Point", "", true, 0},
+      {"mnuOutputMode", "mnuMode", Cls::Item, "Base 10 &Scientific", "", true, 1},
+      {"mnuCalculator", "mnuPrecision", Cls::Item, "&Precision", "", true, N},
+      {"mnuPrecision", "mnupre", Cls::Item, "&0 Digits", "", true, 0},
+      {"mnuPrecision", "mnupre", Cls::Item, "&1 Digit", "", true, 1},
   };
+  const char* digits[] = {"&2 Digits",  "&3 Digits",  "&4 Digits", "&5 Digits",
+                          "&6 Digits",  "&7 Digits",  "&8 Digits", "&9 Digits",
+                          "10 &Digits", "11 D&igits", "12 Di&gits"};
   for (int64_t n = 2; n <= 12; ++n)
-    rows.push_back(
-        {"mnuPrecision", "mnupre", Cls::Item, std::to_string(n) + " Digits", "", true, n});
+    rows.push_back({"mnuPrecision", "mnupre", Cls::Item, digits[n - 2], "", true, n});
   rows.push_back({"mnuCalculator", "UntitledSeparator2", Cls::Item, "-", "", true, N});
   rows.push_back(
-      {"mnuCalculator", "mnuViewShowVariables", Cls::Item, "Show Variables", "", true, N});
+      {"mnuCalculator", "mnuViewShowVariables", Cls::Item, "Show &Variables", "", true, N});
   rows.push_back({"mnuCalculator", "UntitledMenu6", Cls::Item, "", "", true, N});
   return rows;
 }
@@ -101,6 +106,28 @@ TEST(Menu, HoldsTheFortyFiveItemsInDisplayOrder) {
   });
   EXPECT_EQ(i, 45u);
   EXPECT_EQ(menu.Count(), 3);
+}
+
+// The Alt key of a text: the character after its one "&", lower case; 0 when it has none.
+char altKeyOf(const std::string& text) {
+  const size_t at = text.find('&');
+  if (at == std::string::npos || at + 1 >= text.size()) return 0;
+  EXPECT_EQ(text.find('&', at + 1), std::string::npos) << text;
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at + 1])));
+}
+
+// Every item that shows has an Alt key, and no two items of one menu (or titles of the bar)
+// share one, so a single key always reaches its item.
+TEST(Menu, EveryShownItemHasAnAltKeyOfItsOwnInItsMenu) {
+  Menu menu;
+  std::map<std::pair<const MenuItem*, char>, std::string> taken;
+  menu.ForEachItem([&](MenuItem& item) {
+    if (item.IsSeparator() || item.Text().empty()) return;
+    const char key = altKeyOf(item.Text());
+    EXPECT_NE(key, 0) << item.Name() << " " << item.Text();
+    auto [at, fresh] = taken.emplace(std::make_pair(item.Parent(), key), item.Text());
+    EXPECT_TRUE(fresh) << item.Text() << " and " << at->second << " share Alt+" << key;
+  });
 }
 
 TEST(Menu, TheSharedInstanceIsBuiltOnce) {

@@ -40,6 +40,15 @@ TEST_F(VariablesListing, OffRestoresThePadCaretAndSelection) {
   EXPECT_FALSE(window().mnuViewShowVariables()->Checked());
 }
 
+// The disabled pad lost the focus while the listing showed; it has it back afterwards.
+TEST_F(VariablesListing, OffGivesTheFocusBackToThePad) {
+  ASSERT_EQ(window().Focus(), &pad());
+  app.MenuItemChosen("mnuViewShowVariables");
+  EXPECT_EQ(window().Focus(), nullptr);
+  app.MenuItemChosen("mnuViewShowVariables");
+  EXPECT_EQ(window().Focus(), &pad());
+}
+
 TEST_F(VariablesListing, RunWhileListingRunsTheListing) {
   app.MenuItemChosen("mnuViewShowVariables");
   app.MenuItemChosen("mnuRun");

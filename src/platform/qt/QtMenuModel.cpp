@@ -8,11 +8,8 @@
 namespace vorline {
 namespace {
 
-QString menuText(const std::string& text) {
-  QString q = QString::fromStdString(text);
-  q.replace(QChar('&'), QStringLiteral("&&"));  // no mnemonics: "&" is a character
-  return q;
-}
+// Qt reads "&" in a menu text as the model does: the mark of the Alt key, "&&" for "&".
+QString menuText(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <stdexcept>
@@ -16,6 +15,7 @@
 #include "platform/qt/QtLabel.h"
 #include "platform/qt/QtMenuEnabler.h"
 #include "platform/qt/QtMenuModel.h"
+#include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtRectangle.h"
 #include "platform/qt/QtSpellDictionary.h"
 #include "platform/qt/QtTextArea.h"
@@ -72,10 +72,8 @@ QtPlatform::~QtPlatform() {
 
 void QtPlatform::msgBox(const std::string& text) {
   ModalScope modal(guard_);
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
-                  QString::fromStdString(text), QMessageBox::Ok, modal.active());
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  QtMessageBox::exec(modal.active(), QApplication::applicationDisplayName(),
+                     QString::fromStdString(text));
 }
 
 void QtPlatform::beep() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/qt/QtCascade.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtRunGuard.h"
 #include "platform/ui/UiServices.h"
@@ -61,6 +62,8 @@ class QtPlatform : public UiServices, public UiToolkit, public ViewWindowService
   QtRunGuard& runGuard() { return guard_; }
   // The time the run guard and the timers go by; a test may move it by hand.
   QtClock& clock() { return *clock_; }
+  // Where new windows and drawing views open.
+  QtCascade& cascade() { return cascade_; }
   // The spelling dictionary, loaded on first use.
   QtSpellDictionary& spelling();
 
@@ -84,6 +87,7 @@ class QtPlatform : public UiServices, public UiToolkit, public ViewWindowService
   std::unique_ptr<QtMenuEnabler> enabler_;
   std::vector<std::unique_ptr<QtMenuModel>> menus_;
   std::unique_ptr<QtSpellDictionary> spelling_;
+  QtCascade cascade_;
   UiToolkit* previousToolkit_ = nullptr;
   ViewWindowService* previousViewService_ = nullptr;
   QString dialogFolder_;

@@ -15,7 +15,9 @@
 #include "platform/qt/QtScreenArea.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowView.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/MenuBar.h"
+#include "platform/ui/QuitMenuItem.h"
 #include "platform/ui/Window.h"
 
 namespace vorline {
@@ -107,9 +109,8 @@ void QtWindowPeer::windowChanged(std::string_view property) {
     applyDesign();
 }
 
-// A new window opens wholly on the screen: a document window a step below and right of the
-// window in front (at the area's top left when that step would leave the screen, so that
-// File > New never cascades off it), any other window centred on the one in front.
+// A new window opens wholly on the screen: a document window takes the next step of the
+// cascade (QtCascade), any other window is centred on the one in front.
 void QtWindowPeer::placeOnScreen() {
   placed_ = true;
   QWidget* front = QApplication::activeWindow();
@@ -123,16 +124,13 @@ void QtWindowPeer::placeOnScreen() {
     view_->resize(view_->size().boundedTo(area.size().shrunkBy(frame)));
     outer = view_->size().grownBy(frame);
   }
-  QPoint wanted;
-  bool document = view_->windowType() != Qt::Dialog;
-  if (!front) {
-    wanted = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
-  } else if (document) {
-    wanted = front->frameGeometry().topLeft() + QPoint(kCascadeStep, kCascadeStep);
-    if (!QtScreenArea::holds(area, wanted, outer)) wanted = area.topLeft();
-  } else {
-    wanted = front->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2);
+  if (view_->windowType() != Qt::Dialog) {
+    view_->move(platform_.cascade().place(*view_, outer, area, front));
+    return;
   }
+  const QPoint wanted =
+      front ? front->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2)
+            : area.center() - QPoint(outer.width() / 2, outer.height() / 2);
   view_->move(QtScreenArea::fit(area, wanted, outer));
 }
 
@@ -185,7 +183,7 @@ void QtWindowPeer::applyTitle() {
   QString title = QString::fromStdString(window_.Title());
   title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
   view_->setWindowTitle(title);
-  if (viewWindow_) viewWindow_->setWindowTitle(title);  // the drawing view names its pad
+  if (viewWindow_) viewWindow_->setWindowTitle(QtViewWindow::titleFor(title));
 }
 
 void QtWindowPeer::applyMenuBar() {
@@ -241,8 +239,25 @@ void QtWindowPeer::focusChanged() {
 
 void QtWindowPeer::showView(const Picture& picture) {
   if (!view_ || closed_) return;
-  if (!viewWindow_) viewWindow_ = new QtViewWindow(view_);
-  viewWindow_->showImage(picture.Image(), view_->windowTitle());
+  if (!viewWindow_) {
+    viewWindow_ = new QtViewWindow(view_, platform_.cascade());
+    lendApplicationCommands();
+  }
+  viewWindow_->showImage(picture.Image(), QtViewWindow::titleFor(view_->windowTitle()));
+}
+
+// The commands that need no pad (the application's own, and Quit) work from the drawing view
+// with their keys, as from its pad; the pad's commands do not reach a view.
+void QtWindowPeer::lendApplicationCommands() {
+  const std::shared_ptr<MenuBar>& bar = window_.GetMenuBar();
+  Application* app = Application::Instance();
+  if (!bar || !app) return;
+  QtMenuModel& model = platform_.menuModel(bar);
+  bar->ForEachItem([&](MenuItem& item) {
+    if (item.IsSeparator() || item.Count() > 0) return;
+    if (!dynamic_cast<QuitMenuItem*>(&item) && !app->menuHandlers().Has(item.Name())) return;
+    if (QAction* action = model.actionFor(item)) viewWindow_->addAction(action);
+  });
 }
 
 }  // namespace vorline

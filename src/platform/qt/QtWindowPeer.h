@@ -43,14 +43,13 @@ class QtWindowPeer : public WindowPeer {
   QtViewWindow* viewWindow() const { return viewWindow_; }
 
  private:
-  static constexpr int kCascadeStep = 24;
-
   void applyDesign();
   void placeOnScreen();
   void applyWindowFlags();
   void applySizeLimits();
   void applyTitle();
   void applyMenuBar();
+  void lendApplicationCommands();
   void contentResized(int width, int height);
   int menuBarHeight(int width) const;
 

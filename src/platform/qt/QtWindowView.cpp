@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QShortcut>
 #include <memory>
 
 #include "platform/qt/QtContentView.h"
@@ -15,6 +17,19 @@ QtWindowView::QtWindowView(Window& window)
     : window_(window), content_(new QtContentView(window, this)) {
   setCentralWidget(content_);
   setAttribute(Qt::WA_DeleteOnClose, false);
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  QObject::connect(f10, &QShortcut::activated, this, &QtWindowView::openFirstMenu);
+}
+
+// F10 opens the first menu, as on the Linux desktops; the arrows and Esc go on from there.
+void QtWindowView::openFirstMenu() {
+  auto* bar = qobject_cast<QMenuBar*>(menuWidget());
+  if (!bar || bar->isHidden()) return;
+  for (QAction* action : bar->actions()) {
+    if (!action->isVisible() || !action->isEnabled()) continue;
+    bar->setActiveAction(action);
+    return;
+  }
 }
 
 void QtWindowView::keyPressEvent(QKeyEvent* event) {

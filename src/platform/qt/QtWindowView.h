@@ -1,6 +1,7 @@
 // The top-level widget of a window: its menu bar widget above its content. Keys that reach the
 // window itself (no text area has the focus) go to Window::DeliverKey; the title bar's close
 // button closes the window through Window::Close; coming to the front tells the application.
+// F10 opens the first menu of its menu bar.
 #pragma once
 
 #include <QMainWindow>
@@ -23,6 +24,8 @@ class QtWindowView : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
+  void openFirstMenu();
+
   Window& window_;
   QtContentView* content_;
 };

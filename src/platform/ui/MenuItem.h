@@ -29,6 +29,7 @@ class MenuItem {
 
   const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }
+  // The text shown; "&" marks the next character as the item's Alt key ("&&" is one "&").
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
   // The shortcut text ("Cmd+S"; "" for none).

@@ -30,6 +30,18 @@ void QtAppFixture::TearDown() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void QtAppFixture::duringTheRun(QObject& scope, std::function<void()> action) {
+  QMetaObject::invokeMethod(
+      &scope,
+      [this, &scope, action = std::move(action)]() mutable {
+        if (platform.runGuard().running())
+          action();
+        else
+          duringTheRun(scope, std::move(action));
+      },
+      Qt::QueuedConnection);
+}
+
 App& QtAppFixture::app() { return *AppStartup::Application(); }
 
 std::shared_ptr<FrmMain> QtAppFixture::front() {

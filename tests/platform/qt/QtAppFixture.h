@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,14 @@
 #include "window/FrmMain.h"
 
 namespace vorline::qttest {
+
+// The program's platform, except that Quit leaves the test program's event handling alone: the
+// tests never run the main loop, and Qt would end every later nested loop (a message box's, a
+// dialog's) at once.
+class FixturePlatform : public QtPlatform {
+ public:
+  void quitEventLoop(int exitCode) override { (void)exitCode; }
+};
 
 class QtAppFixture : public ::testing::Test {
  protected:
@@ -35,10 +44,16 @@ class QtAppFixture : public ::testing::Test {
   void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     pressKey(*window_, key, modifiers);
   }
+  // While a run polls, each poll moves the clock by hand on by this much.
+  static constexpr int64_t kStepPerPoll = 50;
+  // Calls the action on the first turn of the event loop while a run goes on: the first time
+  // the run guard brings the windows up to date, as it does once the run counts as long.
+  void duringTheRun(QObject& scope, std::function<void()> action);
+
   // A path in the test's own scratch folder.
   QString scratchPath(const QString& name) const { return scratch_.filePath(name); }
 
-  QtPlatform platform;
+  FixturePlatform platform;
   ModalCloser closer;
 
  private:

@@ -25,25 +25,7 @@
 namespace vorline::qttest {
 namespace {
 
-class QtApp : public QtAppFixture {
- protected:
-  // While a run polls, each poll moves the clock by hand on by this much.
-  static constexpr int64_t kStepPerPoll = 50;
-
-  // Calls the action on the first turn of the event loop while a run goes on: the first time
-  // the run guard brings the windows up to date, as it does once the run counts as long.
-  void duringTheRun(QObject& scope, std::function<void()> action) {
-    QMetaObject::invokeMethod(
-        &scope,
-        [this, &scope, action = std::move(action)]() mutable {
-          if (platform.runGuard().running())
-            action();
-          else
-            duringTheRun(scope, std::move(action));
-        },
-        Qt::QueuedConnection);
-  }
-};
+using QtApp = QtAppFixture;
 
 TEST_F(QtApp, KeypadEnterRunsTheCaretLineAndCtrlRRunsThePad) {
   type("x = 2*3");
@@ -238,7 +220,7 @@ TEST_F(QtApp, TheWindowHasItsDesign) {
   EXPECT_FALSE(dynamic_cast<QtControl&>(*window().imgERR()).view()->isVisible());
   QStringList menus;
   for (QAction* action : peer.view()->menuBar()->actions()) menus << action->text();
-  EXPECT_EQ(menus, (QStringList{"File", "Edit", "Calculator"}));
+  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Calculator"}));
   // Growing the window keeps the margins and the badge's corner.
   peer.resizeContent(700, 500);
   ASSERT_TRUE(waitUntil([&] { return window().Width() == 700 && window().Height() == 500; }));
@@ -317,8 +299,8 @@ TEST_F(QtApp, NewWindowsOpenWithinTheScreen) {
   }
 }
 
-// A picture larger than the screen: its view opens on the screen, scrolled, under the pad's
-// name, and follows the pad's name when it changes.
+// A picture larger than the screen: its view opens on the screen, scrolled, under a title that
+// names its pad, and follows the pad's name when it changes.
 TEST_F(QtApp, TheDrawingViewOpensOnTheScreenUnderThePadsName) {
   pad().SetText("@createView(3000, 2000)\n@showView\n");
   press(Qt::Key_R, Qt::ControlModifier);
@@ -329,12 +311,12 @@ TEST_F(QtApp, TheDrawingViewOpensOnTheScreenUnderThePadsName) {
   EXPECT_EQ(view->image().size(), QSize(3000, 2000));
   QRect area = view->screen()->availableGeometry();
   EXPECT_TRUE(area.contains(view->frameGeometry()));
-  EXPECT_EQ(view->windowTitle(), "untitled.vrl");
+  EXPECT_EQ(view->windowTitle(), "Plot \u2014 untitled.vrl");
   ASSERT_TRUE(activateWindow(window()));
   closer.answerDialog(scratchPath("drawing.vrl"));
   press(Qt::Key_S, Qt::ControlModifier);
   ASSERT_EQ(window().Title(), "drawing.vrl");
-  EXPECT_EQ(view->windowTitle(), "drawing.vrl");
+  EXPECT_EQ(view->windowTitle(), "Plot \u2014 drawing.vrl");
 }
 
 // Esc closes an open menu; then the keys are the pad's again, not the menu bar's (where Space

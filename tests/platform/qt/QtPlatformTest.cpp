@@ -451,7 +451,7 @@ class MenuWindow : public Window {
 
 TEST_F(QtWindowTest, EveryWindowShowsTheSameActionsAndItsStateFollowsTheModel) {
   auto bar = std::make_shared<MenuBar>();
-  auto file = menuItem("mnuFile", "File & Co");
+  auto file = menuItem("mnuFile", "&File && Co");
   bar->Append(file);
   file->Append(menuItem("cmdA", "A", "Cmd+E"));
   file->Append(menuItem("cmdEmpty", ""));
@@ -466,7 +466,8 @@ TEST_F(QtWindowTest, EveryWindowShowsTheSameActionsAndItsStateFollowsTheModel) {
   QMenuBar* barB = QtPlatform::peerOf(*b).view()->menuBar();
   ASSERT_EQ(barA->actions().size(), 1);
   EXPECT_EQ(barA->actions().first(), barB->actions().first());
-  EXPECT_EQ(barA->actions().first()->text(), "File && Co");
+  EXPECT_EQ(barA->actions().first()->text(), "&File && Co");  // Alt+F, and one "&"
+  EXPECT_EQ(barA->actions().first()->iconText(), "File & Co");
   QtMenuModel& model = harness.platform().menuModel(bar);
   QAction* item = model.actionFor(*file->Child("cmdA"));
   EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
