@@ -2,7 +2,8 @@
 # Counts the instructions of one Run of the pad-run workload at 10,000 and 100,000 lines with
 # callgrind: padrun with --runs 3 minus padrun with --runs 1 is two runs, without the start-up
 # and the reading of the file. Prints the instructions per pad line and their ratio.
-# $MIX picks the lines of the pad (basic, builtins or control; see make-pad.sh).
+# $MIX picks the lines of the pad (basic, builtins or control; see make-pad.sh), and $PADRUN
+# names another padrun to count (an older build, to compare with).
 #   bench/padcost/count.sh [BUILD_DIR] [LINES...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
