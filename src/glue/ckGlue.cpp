@@ -45,9 +45,7 @@ ckGlue::ckGlue() : methods_(buildMethodTable()) {}
 
 ckGlue::~ckGlue() = default;
 
-void ckGlue::setVar(const std::string& name, double value) {
-  if (owner) owner->mem.SetValue(name, Variant::Double(value));
-}
+void ckGlue::setVar(const std::string& name, double value) { store(name, Variant::Double(value)); }
 
 void ckGlue::tagLine(int64_t line) {
   if (owner) owner->exPrintLine = line;
@@ -163,12 +161,25 @@ void ckGlue::ResetGlue() {}
 
 double ckGlue::trunc(double value) { return std::floor(value); }
 
-void ckGlue::setVar(const std::string& name, int64_t value) {
-  if (owner) owner->mem.SetValue(name, Variant::Int64(value));
-}
+void ckGlue::setVar(const std::string& name, int64_t value) { store(name, Variant::Int64(value)); }
 
 void ckGlue::setVar(const std::string& name, const std::string& value) {
-  if (owner) owner->mem.SetValue(name, Variant::String(value));
+  store(name, Variant::String(value));
+}
+
+// What the memory holds for the run counts toward its budget: a new entry its name and its
+// room, a text its bytes; a store that passes the budget ends the run and is not made.
+void ckGlue::store(const std::string& name, Variant value) {
+  if (!owner) return;
+  constexpr int64_t kEntryBytes = 64;
+  auto textBytes = [](const Variant& v) {
+    return v.type() == Variant::TypeString ? static_cast<int64_t>(v.stringValue().size()) : 0;
+  };
+  const int64_t at = owner->mem.IndexOf(name);
+  const int64_t was = at >= 0 ? textBytes(owner->mem.ValueAt(at))
+                              : -static_cast<int64_t>(name.size()) - kEntryBytes;
+  chargeRun(textBytes(value) - was);
+  owner->mem.SetValue(name, std::move(value));
 }
 
 void ckGlue::printAny(const std::string& text) {

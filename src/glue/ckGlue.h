@@ -129,6 +129,7 @@ class ckGlue : public vorline::ScriptContext {
   void printAny(double number);
 
  private:
+  void store(const std::string& name, vorline::Variant value);
   std::vector<vorline::ContextMethod> buildMethodTable();
   void addVariableAndFileMethods(std::vector<vorline::ContextMethod>& t);
   void addStringShellAndBitMethods(std::vector<vorline::ContextMethod>& t);

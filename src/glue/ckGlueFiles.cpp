@@ -20,11 +20,16 @@
 using vorline::FolderItem;
 
 // Writes the text exactly, with nothing added; a file that cannot be made is skipped in
-// silence, while a write that fails part-way is an I/O error of the script.
+// silence, while a write that fails part-way is an I/O error of the script. So is a path that
+// names a pipe or a device: writing there could wait for ever, and it is refused at once.
 void ckGlue::writeFile(const std::string& scriptPath, const std::string& text) {
   std::shared_ptr<FolderItem> f = pathToFolderitem(scriptPath);
   if (!f) return;
-  std::shared_ptr<vorline::TextOutputStream> out = f->CreateTextFile();
+  vorline::TextOutputStream::Failure failure{};
+  std::shared_ptr<vorline::TextOutputStream> out =
+      f->CreateTextFile(vorline::TextOutputStream::Links::Follow, &failure);
+  if (failure == vorline::TextOutputStream::Failure::NotRegular)
+    throw vorline::IOException("cannot write " + f->NativePath() + ": not a regular file");
   if (!out) return;
   bool written = out->Write(text);
   bool closed = out->Close();

@@ -206,6 +206,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   void attachEngineEvents();
   void runEngine(std::string script);
   void writeDebugFile(const std::string& script) const;
+  void reserveForPrint(std::string& line, size_t needed);
   bool saveTo(const std::shared_ptr<FolderItem>& file);
   bool chooseSetting(int64_t& setting, int64_t index, bool precision);
 

@@ -76,11 +76,13 @@ void FrmMain::runEngine(std::string script) {
 }
 
 // The script goes to debug_source.txt on the Desktop; a file that cannot be made is skipped.
+// Only a regular file of that name is written: a link there (to a pad, say) or a pipe is left
+// alone.
 void FrmMain::writeDebugFile(const std::string& script) const {
   std::shared_ptr<FolderItem> desktop = SpecialFolder::Desktop();
   std::shared_ptr<FolderItem> file = desktop ? desktop->Child("debug_source.txt") : nullptr;
   if (!file) return;
-  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile();
+  std::shared_ptr<TextOutputStream> stream = file->CreateTextFile(TextOutputStream::Links::Refuse);
   if (!stream) return;
   stream->Write(script);
   stream->Close();
@@ -110,12 +112,21 @@ void FrmMain::doPrint(const std::string& text) {
   const RunOutputBudget::Share share = outputBudget_.Admit(index, printed);
   if (share.dropped) return;
   std::string& line = parseSource[index];
-  // One allocation for both parts; doubling keeps many prints on one line linear.
   const size_t needed =
       line.size() + 3 + share.keep + (share.cut ? RunOutputBudget::kMark.size() : 0);
-  if (needed > line.capacity()) line.reserve(std::max(needed, 2 * line.capacity()));
+  reserveForPrint(line, needed);
   line.append(" //").append(printed.substr(0, share.keep));
   if (share.cut) line.append(RunOutputBudget::kMark);
+}
+
+// One allocation for all parts; doubling keeps many prints on one line linear. The room a line
+// grows by is the run's: it is charged to the run's memory budget before it is taken, so what a
+// run holds in its results counts with everything else it holds.
+void FrmMain::reserveForPrint(std::string& line, size_t needed) {
+  if (needed <= line.capacity()) return;
+  const size_t grown = std::max(needed, 2 * line.capacity());
+  if (myGlue) myGlue->chargeRun(static_cast<int64_t>(grown - line.capacity()));
+  line.reserve(grown);
 }
 
 void FrmMain::script1_Print(ScriptEngine&, const std::string& text) { doPrint(text); }

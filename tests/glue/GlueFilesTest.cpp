@@ -1,4 +1,8 @@
 // Script paths, files, the pad's folder, shell, clipboard, patterns and URL encoding.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 
 #include "glue/GlueTestSupport.h"
@@ -110,6 +114,38 @@ TEST_F(GlueFixture, ReadFileOfAnEndlessFileStopsAtTheStringLimit) {
 TEST_F(GlueFixture, ReadFileTakesLatin1WhenTheFileIsNotUtf8) {
   writeBytes(root + "/app/data/latin.txt", "caf\xe9");
   EXPECT_EQ(glue.readFile("latin.txt"), "caf\xc3\xa9");
+  // Only the stray byte: the valid characters beside it stay as they are.
+  writeBytes(root + "/app/data/mixed.txt", "caf\xc3\xa9 \xcf\x80\xff");
+  EXPECT_EQ(glue.readFile("mixed.txt"), "caf\xc3\xa9 \xcf\x80\xc3\xbf");
+}
+
+// A pipe or a device would make the write wait, for ever if no one reads: the script gets an
+// I/O error at once, whether a reader is there or not, and nothing reaches the pipe.
+TEST_F(GlueFixture, WriteFileRefusesWhatIsNotARegularFile) {
+  const std::string fifo = root + "/app/data/ff";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  ::symlink(fifo.c_str(), (root + "/app/data/to-ff").c_str());
+  for (const char* name : {"ff", "to-ff", "/dev/null"}) {
+    SCOPED_TRACE(name);
+    try {
+      glue.writeFile(name, "hello");
+      ADD_FAILURE() << "written";
+    } catch (const vorline::RuntimeException& e) {
+      EXPECT_EQ(e.ErrorNumber, 12);
+      EXPECT_NE(e.Message.find("not a regular file"), std::string::npos) << e.Message;
+    }
+  }
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_THROW(glue.writeFile("ff", "hello"), vorline::RuntimeException);
+  char byte;
+  EXPECT_LE(::read(reader, &byte, 1), 0);
+  ::close(reader);
+  // A link to a regular file still writes the file it names.
+  writeBytes(root + "/app/data/real.txt", "old");
+  ::symlink((root + "/app/data/real.txt").c_str(), (root + "/app/data/to-real").c_str());
+  glue.writeFile("to-real", "new");
+  EXPECT_EQ(glue.readFile("real.txt"), "new");
 }
 
 TEST_F(GlueFixture, ShellExecTurnsCarriageReturnsIntoLineFeeds) {

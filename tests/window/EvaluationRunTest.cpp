@@ -1,4 +1,6 @@
 // Runs that rebuild the pad from the registered lines and their printed results.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -124,6 +126,65 @@ TEST_F(EvaluationRun, DebugFileHoldsTheScriptAlsoWhenItFailsToCompile) {
   std::filesystem::remove(file);
   run("x = 1");
   EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// The debug file is written only as a regular file of its own: a link there (to the user's pad)
+// and a pipe are left alone, and the run goes on.
+TEST_F(EvaluationRun, DebugFileIsNeverWrittenThroughALinkOrIntoAPipe) {
+  namespace fs = std::filesystem;
+  const fs::path file = scratch.home() / "Desktop/debug_source.txt";
+  const fs::path mypad = scratch.write("home/mypad.vrl", "my pad\n");
+  fs::create_symlink(mypad, file);
+  EXPECT_EQ(run("pragma debug_file\n2+2"), "pragma debug_file\n2+2 //4");
+  EXPECT_TRUE(fs::is_symlink(file));
+  std::ifstream in(mypad);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), "my pad\n");
+  fs::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+  EXPECT_EQ(run("pragma debug_file\n3+3"), "pragma debug_file\n3+3 //6");
+  EXPECT_TRUE(fs::is_fifo(file));
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+struct BudgetCase {
+  const char* name;
+  std::string pad;
+};
+
+// Lines that each print a text of 5,120 characters: what the pad keeps of them (4,000 a line)
+// comes to 1.6 MB, within what a run may write into the pad.
+std::string printingPad(int lines) {
+  std::string pad =
+      "@dim s as string = \"xxxxxxxxxx\"\n@for i as integer = 1 to 9\n@s = s + s\n@next";
+  for (int i = 0; i < lines; ++i) pad += "\n@print s";
+  return pad;
+}
+
+// What a run prints and what it stores through the glue count toward its memory budget: a run
+// whose results or stores pass it ends with "Out of memory" and the window goes on working.
+TEST_F(EvaluationRun, PrintsAndStoresCountTowardTheMemoryBudget) {
+  const BudgetCase cases[] = {
+      {"printing", printingPad(400)},
+      {"storing",
+       "@dim s as string = \"xxxxxxxxxxxxxxxxxxxxxxxx\"\n@for i as integer = 1 to 1000000\n"
+       "@setVar \"v\" + str(i), s + str(i)\n@next"},
+  };
+  window().script1()->Limits.maxAllocatedBytes = 1 << 20;
+  for (const BudgetCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform.clearMessages();
+    run(c.pad);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].rfind("Runtime Error: 6\nOut of memory", 0), 0u)
+        << platform.messages()[0];
+    EXPECT_EQ(run("pragma clear_memory\n2+2"), "pragma clear_memory\n2+2 //4");
+  }
+  platform.clearMessages();
+  window().script1()->Limits.maxAllocatedBytes = 8 << 20;
+  run(printingPad(400));
+  EXPECT_TRUE(platform.messages().empty()) << "the same prints within a larger budget";
 }
 
 // A host call that throws ends the run before the rebuild: the guard shows the error and the

@@ -11,6 +11,8 @@
 
 namespace vorline {
 
+static_assert(FolderItem::kMaxTextFileBytes == TextInputStream::kMaxBytes);
+
 namespace {
 
 QString toQString(const std::string& s) {
@@ -74,9 +76,11 @@ std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile(size_t maxBytes) con
   return TextInputStream::Open(path_, maxBytes);
 }
 
-std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
+std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile(
+    TextOutputStream::Links links, TextOutputStream::Failure* failure) const {
+  if (failure) *failure = TextOutputStream::Failure::Other;
   if (IsFolder()) return nullptr;
-  return TextOutputStream::Create(path_);
+  return TextOutputStream::Create(path_, links, failure);
 }
 
 bool FolderItem::CreateAsFolder() const { return QDir().mkpath(toQString(path_)); }

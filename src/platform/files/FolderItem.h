@@ -7,15 +7,18 @@
 #include <memory>
 #include <string>
 
+#include "platform/files/TextOutputStream.h"
 #include "platform/values/ScriptObject.h"
 
 namespace vorline {
 
 class TextInputStream;
-class TextOutputStream;
 
 class FolderItem : public ScriptObject {
  public:
+  // What OpenAsTextFile reads at most unless told otherwise (TextInputStream::kMaxBytes).
+  static constexpr size_t kMaxTextFileBytes = 64ull * 1024 * 1024;
+
   // The item for an absolute path (cleaned: no "." or ".." parts, no doubled "/").
   explicit FolderItem(const std::string& absolutePath);
 
@@ -44,10 +47,13 @@ class FolderItem : public ScriptObject {
   int64_t Length() const;
 
   // The file's text for reading; null when it is no readable regular file, when reading it
-  // would block, or when it holds more than maxBytes.
-  std::shared_ptr<TextInputStream> OpenAsTextFile(size_t maxBytes = SIZE_MAX) const;
-  // Creates the file, or empties an existing one, for writing; null when that fails.
-  std::shared_ptr<TextOutputStream> CreateTextFile() const;
+  // would block, or when it holds more than maxBytes (by default the most a pad may hold).
+  std::shared_ptr<TextInputStream> OpenAsTextFile(size_t maxBytes = kMaxTextFileBytes) const;
+  // Creates the file, or empties an existing regular one, for writing; null when that fails,
+  // with the reason in failure when one is given (see TextOutputStream::Create).
+  std::shared_ptr<TextOutputStream> CreateTextFile(
+      TextOutputStream::Links links = TextOutputStream::Links::Follow,
+      TextOutputStream::Failure* failure = nullptr) const;
   // Creates this folder and any missing parents; true when it exists afterwards.
   bool CreateAsFolder() const;
 

@@ -13,14 +13,12 @@ namespace vorline {
 
 namespace {
 
-// The file's bytes as UTF-8: as they are when valid, else each byte as a Latin-1 character.
-// A leading UTF-8 byte-order mark is dropped, so a first line starts with its own text.
+// The file's bytes as UTF-8: every valid sequence as it is, each other byte as a Latin-1
+// character, so that writing the text back changes only those bytes. A leading UTF-8
+// byte-order mark is dropped, so a first line starts with its own text.
 std::string decodeFileText(std::string_view raw) {
-  if (IsValidUtf8(raw)) {
-    if (raw.substr(0, 3) == "\xEF\xBB\xBF") raw.remove_prefix(3);
-    return std::string(raw);
-  }
-  return Latin1ToUtf8(raw);
+  if (raw.substr(0, 3) == "\xEF\xBB\xBF") raw.remove_prefix(3);
+  return BytesToUtf8(raw);
 }
 
 // Reads an open descriptor to its end; none when a read fails, would wait (EAGAIN on a
@@ -43,13 +41,16 @@ std::optional<std::string> readToEnd(int fd, size_t maxBytes) {
 // The bytes of a regular file. Only regular files are opened, as a device or a pipe could block
 // or never end; even so some (/proc/kmsg) wait for data and some (/proc/self/pagemap) report
 // length 0 and read on without end, so the descriptor never blocks and the length read counts.
+// A file that reports more than maxBytes (a large sparse file) is refused before any read.
 std::optional<std::string> readFileBytes(const std::string& path, size_t maxBytes) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   std::optional<std::string> bytes;
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes = readToEnd(fd, maxBytes);
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+      static_cast<uint64_t>(info.st_size) <= maxBytes)
+    bytes = readToEnd(fd, maxBytes);
   ::close(fd);
   return bytes;
 }

@@ -1,5 +1,6 @@
 // A text file open for writing. What is written reaches the file exactly, byte for byte, with
-// nothing added; Close finishes the file.
+// nothing added; Close finishes the file. Only a regular file, or a new one, is ever opened, and
+// opening never waits: a named pipe or a device at the path is refused, not written.
 #pragma once
 
 #include <memory>
@@ -11,8 +12,21 @@ namespace vorline {
 
 class TextOutputStream {
  public:
-  // Creates the file, or empties an existing one; null when that is not possible.
-  static std::shared_ptr<TextOutputStream> Create(const std::string& path);
+  // Whether a symbolic link at the path is followed to its target or refused.
+  enum class Links { Follow, Refuse };
+  // Why Create gave no stream.
+  enum class Failure {
+    None,
+    NotRegular,  // the path names something other than a regular file (a pipe, a device, a
+                 // refused link)
+    Other,       // a folder, a bad name, no permission, no room
+  };
+
+  // Creates the file, or empties an existing one; null when that is not possible, with the
+  // reason in failure when one is given.
+  static std::shared_ptr<TextOutputStream> Create(const std::string& path,
+                                                  Links links = Links::Follow,
+                                                  Failure* failure = nullptr);
   ~TextOutputStream();
   TextOutputStream(const TextOutputStream&) = delete;
   TextOutputStream& operator=(const TextOutputStream&) = delete;

@@ -75,6 +75,18 @@ class ScriptContext {
   virtual ~ScriptContext() = default;
   // The method table, stable for the context's lifetime, in the context's own order.
   virtual const std::vector<ContextMethod>& methods() const = 0;
+
+  // Counts memory that the context and its host take on for the running script (text it
+  // prints, values it stores), or give back (a negative count), toward the run's memory budget.
+  // Past the budget it throws the run-time error "Out of memory ..."; outside a run it does
+  // nothing.
+  void chargeRun(int64_t bytes) {
+    if (charge_) charge_(bytes);
+  }
+
+ private:
+  friend class ScriptEngine;
+  std::function<void(int64_t bytes)> charge_;
 };
 
 }  // namespace vorline

@@ -1,9 +1,17 @@
 #include "platform/script/ScriptEngine.h"
 
+#include <exception>
+#include <new>
+#include <stdexcept>
+
 #include "platform/script/Engine.h"
+#include "platform/script/Limits.h"
+#include "platform/script/MemoryBudget.h"
 #include "platform/script/Vm.h"
 
 namespace vorline {
+
+static_assert(ScriptEngine::kMaxSourceBytes == script::kMaxSourceBytes);
 
 ScriptEngine::ScriptEngine() = default;
 ScriptEngine::~ScriptEngine() = default;
@@ -25,11 +33,34 @@ void ScriptEngine::Run() {
   }
   script::VmHost host{Print, Beep, ShouldStop, methods};
   script::Vm vm(engine_->program(), std::move(host), Limits);
+  RunCharge charge(Context, *vm.memory());
   try {
     vm.run();
   } catch (const RuntimeException& e) {
     if (RuntimeError) RuntimeError(e);
+  } catch (const std::bad_alloc&) {
+    // What the budget did not see (the system's own limits, a host's copy) still ends the run,
+    // with "Out of memory".
+    if (RuntimeError) RuntimeError(RuntimeException::From(std::current_exception()));
+  } catch (const std::length_error&) {
+    if (RuntimeError) RuntimeError(RuntimeException::From(std::current_exception()));
   }
+}
+
+// The context charges the run's budget for as long as the run lasts, and only then.
+ScriptEngine::RunCharge::RunCharge(ScriptContext* context, script::MemoryBudget& budget)
+    : context_(context) {
+  if (!context_) return;
+  context_->charge_ = [&budget](int64_t bytes) {
+    if (bytes >= 0)
+      budget.charge(static_cast<uint64_t>(bytes));
+    else
+      budget.credit(static_cast<uint64_t>(-bytes));
+  };
+}
+
+ScriptEngine::RunCharge::~RunCharge() {
+  if (context_) context_->charge_ = nullptr;
 }
 
 }  // namespace vorline

@@ -32,10 +32,14 @@ struct ScriptLimits {
 
 namespace script {
 class Engine;
-}
+class MemoryBudget;
+}  // namespace script
 
 class ScriptEngine {
  public:
+  // The longest Source that compiles; a longer one is a compile error.
+  static constexpr int64_t kMaxSourceBytes = 64ll * 1024 * 1024;
+
   ScriptEngine();
   ~ScriptEngine();
   ScriptEngine(const ScriptEngine&) = delete;
@@ -64,6 +68,17 @@ class ScriptEngine {
   void Run();
 
  private:
+  class RunCharge {
+   public:
+    RunCharge(ScriptContext* context, script::MemoryBudget& budget);
+    ~RunCharge();
+    RunCharge(const RunCharge&) = delete;
+    RunCharge& operator=(const RunCharge&) = delete;
+
+   private:
+    ScriptContext* context_;
+  };
+
   std::unique_ptr<script::Engine> engine_;
 };
 

@@ -1,5 +1,8 @@
 #include "platform/services/Shell.h"
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <QProcess>
 #include <QStringConverter>
 #include <QStringList>
@@ -26,7 +29,11 @@ std::string decodeOutput(const QByteArray& bytes) {
   return QString::fromLatin1(bytes).toStdString();
 }
 
+// The shell leads a process group of its own, so that ending it reaches what it started too
+// (a "sleep 300" of the command would otherwise run on when the run is stopped).
 void endProcess(QProcess& process) {
+  const qint64 leader = process.processId();
+  if (leader > 0) ::kill(-static_cast<pid_t>(leader), SIGKILL);
   process.kill();
   process.waitForFinished(1000);
 }
@@ -49,6 +56,7 @@ void Shell::Execute(const std::string& command) {
   }
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
+  process.setChildProcessModifier([] { ::setpgid(0, 0); });
   process.start("/bin/sh", {"-c", QString::fromStdString(command)});
   if (!process.waitForStarted(5000)) throw IOException("cannot start /bin/sh");
   process.closeWriteChannel();

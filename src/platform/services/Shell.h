@@ -1,6 +1,7 @@
 // The shell service: runs one command line with /bin/sh -c and collects its standard output
-// and error output together, as the bytes arrive. A test or fuzz target that must start no
-// process installs a runner of its own in place of /bin/sh.
+// and error output together, as the bytes arrive. The shell runs in a process group of its own,
+// and a command that is ended early ends with the whole group. A test or fuzz target that must
+// start no process installs a runner of its own in place of /bin/sh.
 #pragma once
 
 #include <cstdint>
@@ -28,7 +29,8 @@ class Shell {
   // Asked between the short waits while the command runs; true ends the command at once.
   std::function<bool()> ShouldStop;
 
-  // Runs the command to its end (or until ShouldStop or the output limit ends it). Standard
+  // Runs the command to its end (or until ShouldStop or the output limit ends it, together
+  // with every process of its group). Standard
   // input is closed. Throws IOException when /bin/sh cannot be started, and
   // OutOfMemoryException when the output exceeds the limit.
   void Execute(const std::string& command);

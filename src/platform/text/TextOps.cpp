@@ -398,6 +398,23 @@ std::string Latin1ToUtf8(std::string_view s) {
   return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));
 }
 
+std::string BytesToUtf8(std::string_view s) {
+  if (IsValidUtf8(s)) return std::string(s);
+  std::string out;
+  out.reserve(s.size() + s.size() / 8);
+  for (size_t i = 0, len; i < s.size(); i += len) {
+    if (decodeAt(s, i, len) < kInvalidBase) {
+      out.append(s.substr(i, len));
+      continue;
+    }
+    // A byte of no valid sequence, 0x80 to 0xFF, as the Latin-1 character of that code.
+    const auto c = static_cast<unsigned char>(s[i]);
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+  return out;
+}
+
 std::string Str(int64_t value) {
   char buf[24];
   const auto r = std::to_chars(buf, buf + sizeof buf, value);

@@ -77,6 +77,9 @@ std::string SingleDisplayStr(double value);
 bool IsValidUtf8(std::string_view s);
 // The UTF-8 form of a Latin-1 text (every byte is one character).
 std::string Latin1ToUtf8(std::string_view s);
+// Bytes read as UTF-8 wherever they form a valid sequence; each byte that belongs to none is
+// read alone, as a Latin-1 character, so valid text never changes and no byte is lost.
+std::string BytesToUtf8(std::string_view s);
 
 // The platform's Val: the leading number of a text (blanks skipped, "&h" hex, "&o", "&b"),
 // 0 when there is none.

@@ -1,6 +1,9 @@
 // Files and folders: where relative names resolve, the parts of a path, reading lines and
 // writing exact bytes. Every test works in a scratch folder of its own.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -165,6 +168,44 @@ TEST_F(FileAccessTest, CreateTextFileWritesExactlyTheBytesGiven) {
   EXPECT_EQ(item->Length(), 7);
   EXPECT_EQ(GetFolderItem("includes", 0)->CreateTextFile(), nullptr);
   EXPECT_EQ(GetFolderItem("no/such/folder/x.txt", 0)->CreateTextFile(), nullptr);
+}
+
+// Only a regular file or a new one is opened, and opening never waits; what is refused keeps
+// its bytes and its kind.
+TEST_F(FileAccessTest, CreateTextFileOpensOnlyRegularFilesAndNewOnes) {
+  using Links = TextOutputStream::Links;
+  using Failure = TextOutputStream::Failure;
+  namespace fs = std::filesystem;
+  scratch.write("app/real.txt", "old");
+  fs::create_symlink(scratch.app() / "real.txt", scratch.app() / "link.txt");
+  ASSERT_EQ(::mkfifo((scratch.app() / "pipe").c_str(), 0644), 0);
+  const struct {
+    const char* name;
+    Links links;
+    Failure failure;
+  } cases[] = {
+      {"real.txt", Links::Follow, Failure::None},
+      {"real.txt", Links::Refuse, Failure::None},
+      {"new.txt", Links::Refuse, Failure::None},
+      {"link.txt", Links::Follow, Failure::None},
+      {"link.txt", Links::Refuse, Failure::NotRegular},
+      {"pipe", Links::Follow, Failure::NotRegular},
+      {"/dev/null", Links::Follow, Failure::NotRegular},
+      {"includes", Links::Follow, Failure::Other},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + (c.links == Links::Refuse ? ", links refused" : ""));
+    Failure failure = Failure::Other;
+    const auto stream = GetFolderItem(c.name, 0)->CreateTextFile(c.links, &failure);
+    EXPECT_EQ(failure, c.failure);
+    EXPECT_EQ(stream != nullptr, c.failure == Failure::None);
+  }
+  EXPECT_TRUE(fs::is_symlink(scratch.app() / "link.txt"));
+  EXPECT_TRUE(fs::is_fifo(scratch.app() / "pipe"));
+  const int reader = ::open((scratch.app() / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(GetFolderItem("pipe", 0)->CreateTextFile(), nullptr) << "a pipe with a reader";
+  ::close(reader);
 }
 
 TEST_F(FileAccessTest, CanonicalPathResolvesLinks) {

@@ -1,9 +1,11 @@
 // Limits: every script ends in a compile or run-time error, never a crash or a hang.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "platform/script/ScriptRunner.h"
+#include "platform/script/TestContext.h"
 
 namespace vorline::test {
 namespace {
@@ -258,6 +260,47 @@ TEST(ScriptLimits, ForLoopToTheLargestIntegerEnds) {
       "dim n as integer\nfor i as integer = 9223372036854775806 to 9223372036854775807\n  n = n + "
       "1\nnext\nprint n");
   EXPECT_EQ(r.output(), "2");
+}
+
+}  // namespace
+}  // namespace vorline::test
+
+namespace vorline::test {
+namespace {
+
+// What the context takes on for the run (a host's printed text, stored values) counts toward
+// the same budget as the run's own values, only while the run lasts, and what it gives back
+// counts no more.
+TEST(ScriptLimits, WhatTheContextHoldsCountsTowardTheBudget) {
+  TestContext context;
+  int64_t held = 0;
+  context.add({"hold", {ScriptType::Int64}, ScriptType::Void, [&](const Variant* a, size_t) {
+                 context.chargeRun(a[0].int64Value());
+                 held += a[0].int64Value();
+                 return Variant();
+               }});
+  auto budget = [](ScriptEngine& s) { s.Limits.maxAllocatedBytes = 1 << 20; };
+  RunResult endless = runScript("while true\n  hold 1000\nwend", &context, budget);
+  EXPECT_EQ(endless.errorNumber, 6);
+  EXPECT_EQ(endless.errorMessage.rfind("Out of memory", 0), 0u) << endless.errorMessage;
+  EXPECT_LT(held, 1 << 20);
+
+  RunResult givenBack =
+      runScript("for i as integer = 1 to 10000\n  hold 1000\n  hold -1000\nnext\nprint \"done\"",
+                &context, budget);
+  EXPECT_EQ(givenBack.runtimeErrors, 0);
+  EXPECT_EQ(givenBack.output(), "done");
+  EXPECT_NO_THROW(context.chargeRun(int64_t{1} << 40)) << "no run, no budget";
+}
+
+TEST(ScriptLimits, AnAllocationThatFailsInAHandlerEndsTheRunOutOfMemory) {
+  RunResult r = runScript("print 1\nprint 2", nullptr, [](ScriptEngine& s) {
+    s.Print = [](const std::string& t) {
+      if (t == "2") throw std::bad_alloc();
+    };
+  });
+  EXPECT_EQ(r.runtimeErrors, 1);
+  EXPECT_EQ(r.errorNumber, 6);
 }
 
 }  // namespace

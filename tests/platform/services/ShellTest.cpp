@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "platform/files/ScratchFolder.h"
 #include "platform/script/ScriptEngine.h"
@@ -55,6 +59,41 @@ TEST(Shell, AStopRequestEndsALongCommand) {
   EXPECT_TRUE(sh.WasStopped());
   EXPECT_EQ(asked, 3);
   EXPECT_FALSE(std::filesystem::exists(mark));
+}
+
+// Whether the process has ended (gone, or a zombie that nothing reaps yet); a bound that only a
+// process left running reaches.
+bool ends(pid_t pid) {
+  for (int i = 0; i < 1000; ++i) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return true;
+    const size_t close = line.rfind(')');
+    if (close != std::string::npos && line.size() > close + 2 && line[close + 2] == 'Z')
+      return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+// The shell's children end with it: a command stopped while its child sleeps leaves no
+// process behind.
+TEST(Shell, AStopEndsEveryProcessTheCommandStarted) {
+  ScratchFolder scratch;
+  const std::filesystem::path pidFile = scratch.root() / "child";
+  Shell sh;
+  sh.ShouldStop = [&] {
+    std::ifstream in(pidFile);
+    std::string pid;
+    return std::getline(in, pid) && !pid.empty();
+  };
+  sh.Execute("sleep 300 & echo $! > '" + pidFile.string() + "'; wait");
+  ASSERT_TRUE(sh.WasStopped());
+  std::ifstream in(pidFile);
+  pid_t child = 0;
+  ASSERT_TRUE(in >> child);
+  EXPECT_TRUE(ends(child)) << "sleep 300 runs on";
+  if (::kill(child, 0) == 0) ::kill(child, SIGKILL);
 }
 
 TEST(Shell, RunawayOutputIsAnErrorNotAnExhaustedMemory) {

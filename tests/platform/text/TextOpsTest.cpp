@@ -316,4 +316,24 @@ TEST(TextOpsTest, Utf8CheckAndLatin1) {
   EXPECT_EQ(Latin1ToUtf8("caf\xE9\xFF"), "caf\xC3\xA9\xC3\xBF");
 }
 
+// Only the bytes of no valid sequence turn into Latin-1 characters; every valid one stays.
+TEST(TextOpsTest, BytesToUtf8KeepsValidSequencesAndReadsStrayBytesAsLatin1) {
+  const struct {
+    const char* bytes;
+    const char* text;
+  } cases[] = {
+      {"caf\xC3\xA9 \xCF\x80", "caf\xC3\xA9 \xCF\x80"},              // all valid
+      {"caf\xC3\xA9 \xCF\x80\xFF", "caf\xC3\xA9 \xCF\x80\xC3\xBF"},  // one stray byte
+      {"\xE9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"},                        // Latin-1 beside UTF-8
+      {"\xE2\x82", "\xC3\xA2\xC2\x82"},                              // a cut sequence
+      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},                  // a surrogate
+      {"\xC0\x80", "\xC3\x80\xC2\x80"},                              // an overlong zero
+      {"\xF0\x9F\x98\x80\x80", "\xF0\x9F\x98\x80\xC2\x80"},          // a spare continuation
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(BytesToUtf8(c.bytes), c.text) << c.bytes;
+    EXPECT_TRUE(IsValidUtf8(BytesToUtf8(c.bytes)));
+  }
+}
+
 }  // namespace
