@@ -90,6 +90,17 @@ void Vm::execute() {
     ip = f.ret;                         \
     RELOAD();                           \
   } while (0)
+// A numbers-only function may have been entered by the fast path, which leaves its frame's
+// view unset: it returns without reading it, resetting only N, as its caller's other banks'
+// registers are in view still (see view_).
+#define RETURN_NUMBERS_ONLY()                 \
+  do {                                        \
+    const Frame& f = *--frameTop_;            \
+    std::memcpy(base_, f.base, sizeof base_); \
+    proto = f.proto;                          \
+    ip = f.ret;                               \
+    N = GN + base_[0];                        \
+  } while (0)
 #define OP(name) L_##name:
 #define ra ip->a
 #define rb ip->b
@@ -432,17 +443,11 @@ void Vm::execute() {
   NEXT();
   OP(RET_N) {
     Num r = N[ra];
-    const Frame& f = frameTop_[-1];
-    const CallSite* site = f.site;
-    if (proto->numbersOnly) {
-      std::memcpy(base_, f.base, sizeof base_);
-      proto = f.proto;
-      ip = f.ret;
-      --frameTop_;
-      N = GN + base_[0];  // the other banks' registers are the caller's still: see view_
-    } else {
+    const CallSite* site = frameTop_[-1].site;
+    if (proto->numbersOnly)
+      RETURN_NUMBERS_ONLY();
+    else
       LEAVE();
-    }
     N[site->dst] = r;
     DISPATCH();
   }
@@ -474,7 +479,10 @@ void Vm::execute() {
     DISPATCH();
   }
   OP(RET0) {
-    LEAVE();
+    if (proto->numbersOnly)
+      RETURN_NUMBERS_ONLY();
+    else
+      LEAVE();
     DISPATCH();
   }
   OP(END) {
@@ -566,6 +574,7 @@ void Vm::execute() {
 #undef JUMP
 #undef BACK
 #undef LEAVE
+#undef RETURN_NUMBERS_ONLY
 #undef OP
 #undef ra
 #undef rb

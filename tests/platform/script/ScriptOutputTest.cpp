@@ -252,6 +252,11 @@ const OutputCase kFunctions[] = {
      "dim s as string = \"a\"\nprint s + str(depth(3000)) + \"b\" + s\n"
      "print s + str(both(12)) + \"c\" + s",
      "a3000ba|a16ca"},
+    {"NumberSubsKeepTheCallersStrings",
+     "dim total as integer\nsub bump(x as integer)\n  total = total + x\nend sub\n"
+     "function label(s as string) as string\n  dim t as string = s + \"!\"\n  bump(len(t))\n"
+     "  return t + str(total)\nend function\nprint \"<\" + label(\"ab\") + \">\"",
+     "<ab!3>"},
     {"LocalsAreFreshEachCall",
      "function f() as double\n  dim n as double\n  n = n + 1\n  return n\nend function\nprint "
      "f()\nprint f()",
