@@ -39,7 +39,7 @@ ALLOWED = {
 }
 
 # What code outside the engine may know of it.
-SCRIPT_PUBLIC = {"ScriptEngine.h", "ScriptContext.h", "ScriptLanguage.h"}
+SCRIPT_PUBLIC = {"ScriptEngine.h", "ScriptContext.h", "ScriptLanguage.h", "Limits.h"}
 # The folders that may include Qt headers; the program's main() may too, to start Qt.
 QT_FOLDERS = {"platform/text", "platform/values", "platform/files", "platform/services",
               "platform/graphics", "platform/qt"}

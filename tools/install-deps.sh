@@ -4,12 +4,13 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake g++ clang libclang-rt-14-dev clang-format
+  build-essential make cmake pkgconf g++ clang libclang-rt-14-dev clang-format
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-en-us
-  xvfb xauth
-  lua5.4 python3 hyperfine
+  tzdata
+  lua5.4 python3 hyperfine valgrind
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include "converter/ckConverterOwner.h"
 #include "converter/ckScriptConverter.h"
 
+namespace vorline {
 namespace {
 
 // A host as cheap as the window's: a hashed memory and a counter of registered lines.
@@ -80,5 +81,6 @@ void BM_ConvertMixedPad(benchmark::State& state) {
 BENCHMARK(BM_ConvertMixedPad)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+}  // namespace vorline
 
 BENCHMARK_MAIN();

@@ -11,6 +11,7 @@
 #include "platform/text/Format.h"
 #include "platform/values/Dictionary.h"
 
+namespace vorline {
 namespace {
 
 class BenchOwner : public ckGlueOwner {
@@ -76,5 +77,6 @@ void BM_FormatDate(benchmark::State& state) {
 BENCHMARK(BM_FormatDate);
 
 }  // namespace
+}  // namespace vorline
 
 BENCHMARK_MAIN();

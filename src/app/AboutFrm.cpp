@@ -1,5 +1,6 @@
 #include "app/AboutFrm.h"
 
+#include "app/AppVersion.h"
 #include "platform/ui/Label.h"
 
 namespace vorline {
@@ -102,7 +103,8 @@ PropertyBlock AboutFrm::StaticText2Design() {
 }
 
 PropertyBlock AboutFrm::StaticText3Design() {
-  return labelDesign({"StaticText3", "1.5.2", 200, 11, 55, 42, 24.0f, true, kVersionRed, false, 2});
+  return labelDesign(
+      {"StaticText3", kAppVersion, 200, 11, 55, 42, 24.0f, true, kVersionRed, false, 2});
 }
 
 void AboutFrm::Layout() { SetProperties(WindowDesign()); }

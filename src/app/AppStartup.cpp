@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/App.h"
+#include "app/AppVersion.h"
 #include "platform/files/FolderItem.h"
 #include "platform/files/SpecialFolder.h"
 #include "platform/ui/EventGuard.h"
@@ -75,13 +76,13 @@ void AppStartup::_InitFileTypes() {
 void AppStartup::_NewAppInstance() {
   app_ = std::make_unique<App>();
   VersionData version;
-  version.majorVersion = 1;
-  version.minorVersion = 5;
-  version.bugVersion = 2;
+  version.majorVersion = kAppVersionMajor;
+  version.minorVersion = kAppVersionMinor;
+  version.bugVersion = kAppVersionPatch;
   version.nonReleaseVersion = 0;
   version.stageCode = 3;
   version.copyright = "Copyright the Vorline authors";
-  version.shortVersion = "1.5.2";
+  version.shortVersion = kAppVersion;
   version.longName = "Vorline";
   app_->_x_SetVersionData(version);
   app_->SetMenuBar(Menu::Instance());

@@ -2,13 +2,13 @@
 // start-up sequence and the event loop. Files named on the command line open, each in a window
 // of its own; without any, a new pad opens.
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "app/AppStartup.h"
+#include "app/AppVersion.h"
 #include "platform/files/FolderItem.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -18,15 +18,6 @@ namespace {
 bool haveDisplay() {
   return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
          qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-}
-
-// An installed program finds its resources beside it (<prefix>/share/vorline), wherever the
-// tree was installed to.
-void locateResources() {
-  if (qEnvironmentVariableIsSet("VORLINE_RESOURCES_DIR")) return;
-  QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("../share/vorline");
-  if (QFileInfo::exists(beside + "/err.bmp"))
-    qputenv("VORLINE_RESOURCES_DIR", QDir::cleanPath(beside).toLocal8Bit());
 }
 
 // The files of the command line; Qt has taken its own options out already.
@@ -50,9 +41,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("vorline");
   QApplication::setApplicationDisplayName("Vorline");
-  QApplication::setApplicationVersion("1.5.2");
+  QApplication::setApplicationVersion(vorline::kAppVersion);
   QGuiApplication::setDesktopFileName("vorline");
-  locateResources();
   int exitCode;
   {
     vorline::QtPlatform platform;

@@ -4,6 +4,8 @@
 
 #include "platform/text/TextOps.h"
 
+namespace vorline {
+
 namespace {
 
 // The first count numbers of values, each in decimal, joined by ", ".
@@ -73,3 +75,5 @@ std::string ckArrayLiteral::declaration() const {
   return "dim " + name_ + "(" + joinNumbers(highest_, highest_.size()) + ") as variant" +
          std::string(vorline::EndOfLine);
 }
+
+}  // namespace vorline

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vorline {
+
 class ckArrayLiteral {
  public:
   // Nesting levels past this one make the literal too deep to convert: one element line per
@@ -36,3 +38,5 @@ class ckArrayLiteral {
   std::vector<int64_t> highest_;   // per level: the highest position reached
   bool tooDeep_ = false;
 };
+
+}  // namespace vorline

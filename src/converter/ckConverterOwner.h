@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vorline {
+
 class ckConverterOwner {
  public:
   virtual ~ckConverterOwner() = default;
@@ -24,3 +26,5 @@ class ckConverterOwner {
   // Asks the host to save the finished script to its debug file before running it.
   virtual void msg_set_debug_flag(bool flag) = 0;
 };
+
+}  // namespace vorline

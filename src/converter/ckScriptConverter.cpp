@@ -14,9 +14,7 @@
 #include "platform/files/TextInputStream.h"
 #include "platform/text/TextOps.h"
 
-using vorline::EndOfLine;
-using vorline::TextEquals;
-using vorline::Trim;
+namespace vorline {
 
 namespace {
 
@@ -322,6 +320,7 @@ std::string ckScriptConverter::doParseLine(const std::string& statement) {
 std::string ckScriptConverter::convertSource(std::string text) {
   if (owner == nullptr) throw std::logic_error("ckScriptConverter: no owner set");
   flgOnInclude = false;
+  includeDepth_ = 0;
   dimDeclares.clear();
   dimBuffer = owner->msg_memory_get_symbol_declares();
   const std::string body = convert(std::move(text));
@@ -408,6 +407,7 @@ std::string ckScriptConverter::convert(std::string text) {
   output.reserve(size * 4);  // scripts run up to about four times the size of their pads
   std::string_view raw;
   while (working_->nextLine(raw)) {
+    flgOnInclude = includeDepth_ > 0 || working_->insideSplice();
     std::string_view line = trimView(raw);
     const size_t comment = line.find("//");  // quotes are not looked at
     if (comment != npos) line = trimView(line.substr(0, comment));
@@ -440,11 +440,21 @@ void ckScriptConverter::convertLine(std::string_view line, std::string& output) 
   if (rule == LineRule::Return || rule == LineRule::EndExitBeep) {
     output.append(line).append(EndOfLine);
   } else if (rule == LineRule::StartInclude || rule == LineRule::EndInclude) {
-    flgOnInclude = rule == LineRule::StartInclude;
+    followMarker(rule == LineRule::StartInclude);
   } else {
     doEmmitSourceLine(line, output);
     appendTaggedCode(rule, line, output);
   }
+}
+
+// Include blocks nest: only the marker that closes the outermost block ends include mode. The
+// markers inside a spliced file change nothing, so that no line of it leaves its block.
+void ckScriptConverter::followMarker(bool start) {
+  if (working_->insideSplice()) return;
+  if (start)
+    ++includeDepth_;
+  else if (includeDepth_ > 0)
+    --includeDepth_;
 }
 
 // Appends the code that follows the tag of a line of this rule. The line's view does not
@@ -499,7 +509,10 @@ void ckScriptConverter::spliceBlock(std::string block) {
 
 // ---- Host access from outside ----
 
-void ckScriptConverter::msg_set_include_flag(bool flag) { flgOnInclude = flag; }
+void ckScriptConverter::msg_set_include_flag(bool flag) {
+  flgOnInclude = flag;
+  includeDepth_ = flag ? 1 : 0;
+}
 
 void ckScriptConverter::msg_append_to_declares(const std::string& text) { dimDeclares += text; }
 
@@ -605,3 +618,5 @@ std::string ckScriptConverter::doParseTextual(const std::string& text) {
   }
   return out;
 }
+
+}  // namespace vorline

@@ -11,8 +11,8 @@
 #include "converter/ckConverterOwner.h"
 
 namespace vorline {
+
 class FolderItem;
-}
 class ckWorkingText;
 
 class ckScriptConverter {
@@ -85,6 +85,7 @@ class ckScriptConverter {
   enum class LineRule : int;
   static LineRule classify(std::string_view line);
   void convertLine(std::string_view line, std::string& output);
+  void followMarker(bool start);
   void appendTaggedCode(LineRule rule, std::string_view line, std::string& out);
   void appendPassiveCode(LineRule rule, std::string_view line, std::string& out);
   bool memoryHas(std::string_view name);
@@ -96,9 +97,12 @@ class ckScriptConverter {
   std::string readIncludeBlock(const vorline::FolderItem& item);
   std::string includePath(const std::string& current, std::string path);
 
-  std::string dimBuffer;    // the declarations ahead of the body
-  std::string dimDeclares;  // the function definitions that open the script
-  bool flgOnInclude = false;
+  std::string dimBuffer;      // the declarations ahead of the body
+  std::string dimDeclares;    // the function definitions that open the script
+  bool flgOnInclude = false;  // include mode of the line being converted
+  // How deep the markers of the text handed in nest; a spliced file's lines are in include
+  // mode whatever markers they hold.
+  int64_t includeDepth_ = 0;
 
   // The text still to convert during convert(); null outside a conversion.
   std::unique_ptr<ckWorkingText> working_;
@@ -109,3 +113,5 @@ class ckScriptConverter {
   std::string ownerText_;
   std::string postProcessed_;  // the code of a line while it is post-processed
 };
+
+}  // namespace vorline

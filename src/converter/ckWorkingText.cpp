@@ -1,6 +1,10 @@
 #include "converter/ckWorkingText.h"
 
+#include <algorithm>
+
 #include "platform/text/TextOps.h"
+
+namespace vorline {
 
 ckWorkingText::ckWorkingText(std::string text) : bytes_(text.size()) {
   ended_ = text.empty();
@@ -38,6 +42,11 @@ bool ckWorkingText::insideSpliceOf(const std::string& path) const {
   return false;
 }
 
+bool ckWorkingText::insideSplice() const {
+  return std::any_of(pieces_.begin(), pieces_.end(),
+                     [](const Piece& piece) { return !piece.path.empty(); });
+}
+
 bool ckWorkingText::canSplice(size_t bytes) const {
   return splices_ < kMaxSplices && bytes <= kMaxBytes &&
          bytes_ + bytes + vorline::EndOfLine.size() <= kMaxBytes;
@@ -59,3 +68,5 @@ void ckWorkingText::splice(std::string block, std::string path) {
   ++splices_;
   pieces_.push_back(Piece{std::move(block), 0, std::move(path)});
 }
+
+}  // namespace vorline

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vorline {
+
 class ckWorkingText {
  public:
   static constexpr size_t kMaxSplices = 1000;
@@ -27,6 +29,8 @@ class ckWorkingText {
 
   // Whether the line read last stands inside the splice of the file with that canonical path.
   bool insideSpliceOf(const std::string& path) const;
+  // Whether the line read last stands inside any splice.
+  bool insideSplice() const;
   // Whether a block of that many bytes may still be spliced in (splice count and size budget).
   bool canSplice(size_t bytes) const;
   // The most bytes a block may still have (0 once the splice count is spent).
@@ -51,3 +55,5 @@ class ckWorkingText {
   size_t bytes_ = 0;           // the working text's size, splices included
   size_t splices_ = 0;
 };
+
+}  // namespace vorline

@@ -14,7 +14,7 @@
 #include "platform/values/NilObjectException.h"
 #include "platform/values/OutOfMemoryException.h"
 
-using vorline::Variant;
+namespace vorline {
 
 namespace {
 
@@ -193,3 +193,5 @@ void ckGlue::printAny(int64_t number) {
 void ckGlue::printAny(double number) {
   if (owner) owner->doPrint(printNumber(number));
 }
+
+}  // namespace vorline

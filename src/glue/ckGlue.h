@@ -21,6 +21,8 @@
 #include "platform/script/ScriptContext.h"
 #include "platform/values/Variant.h"
 
+namespace vorline {
+
 class ckGlue : public vorline::ScriptContext {
  public:
   ckGlue();
@@ -139,3 +141,5 @@ class ckGlue : public vorline::ScriptContext {
 
   std::vector<vorline::ContextMethod> methods_;
 };
+
+}  // namespace vorline

@@ -9,10 +9,12 @@
 #include "platform/text/Format.h"
 #include "platform/text/TextOps.h"
 
-using vorline::Date;
-using vorline::Str;
+namespace vorline {
 
 namespace {
+
+// GCC and clang give 128-bit integers as an extension; __extension__ says it is meant.
+__extension__ using Int128 = __int128;
 
 constexpr std::array<const char*, 7> kShortDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr std::array<const char*, 7> kLongDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -128,8 +130,7 @@ double ckGlue::date_mktime(int64_t hour, int64_t minute, int64_t second, int64_t
                      "/" + Str(year != 0 ? year : d.Year());
   vorline::ParseDate(text, d);
   // Wide arithmetic: any three Int64 values give their exact sum, never a wrapped one.
-  __int128 offset =
-      static_cast<__int128>(hour) * 3600 + static_cast<__int128>(minute) * 60 + second;
+  Int128 offset = static_cast<Int128>(hour) * 3600 + static_cast<Int128>(minute) * 60 + second;
   return d.TotalSeconds() + static_cast<double>(offset);
 }
 
@@ -173,3 +174,5 @@ std::string ckGlue::date_formatDate(const std::string& format, double t) {
     text = vorline::ReplaceB(text, letter, replacement);
   return text;
 }
+
+}  // namespace vorline

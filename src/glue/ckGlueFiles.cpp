@@ -17,7 +17,7 @@
 #include "platform/values/OutOfMemoryException.h"
 #include "platform/values/RegExException.h"
 
-using vorline::FolderItem;
+namespace vorline {
 
 // Writes the text exactly, with nothing added; a file that cannot be made is skipped in
 // silence, while a write that fails part-way is an I/O error of the script. So is a path that
@@ -51,7 +51,7 @@ std::string ckGlue::shellExec(const std::string& command) {
   vorline::Shell shell;
   shell.ShouldStop = shouldStop;
   shell.Execute(command);
-  if (shell.WasStopped()) throw vorline::RuntimeException(8, "Stopped");
+  if (shell.WasStopped()) vorline::RaiseError(vorline::RuntimeErrorCode::Stopped);
   return vorline::ReplaceAllB(shell.Result(), "\r", "\n");
 }
 
@@ -98,3 +98,5 @@ std::shared_ptr<FolderItem> ckGlue::pathToFolderitem(const std::string& scriptPa
   ckScriptPath resolver(currentText, vorline::GetFolderItem(currentText, vorline::PathMode::Shell));
   return vorline::GetFolderItem(resolver.finish(scriptPath), vorline::PathMode::Shell);
 }
+
+}  // namespace vorline

@@ -8,13 +8,7 @@
 #include "platform/script/ScriptEngine.h"
 #include "platform/values/NilObjectException.h"
 
-using vorline::ContextArg;
-using vorline::ContextEntry;
-using vorline::ContextMethod;
-using vorline::ContextResult;
-using vorline::RuntimeException;
-using vorline::ScriptType;
-using vorline::Variant;
+namespace vorline {
 
 namespace {
 
@@ -41,7 +35,8 @@ Variant guarded(const Call& call, const Variant* args) {
 }
 
 void checkArity(std::size_t count, std::size_t arity) {
-  if (count != arity) throw RuntimeException(15, "wrong number of arguments for a context method");
+  if (count != arity)
+    RaiseError(RuntimeErrorCode::Failure, "wrong number of arguments for a context method");
 }
 
 template <typename Call>
@@ -329,3 +324,5 @@ void ckGlue::addDrawingAndOverloadMethods(std::vector<ContextMethod>& t) {
     glueOf(g).printAny(a[0].real);
   }));
 }
+
+}  // namespace vorline

@@ -10,6 +10,8 @@
 #include "platform/files/FolderItem.h"
 #include "platform/values/Dictionary.h"
 
+namespace vorline {
+
 class ckGlueOwner {
  public:
   virtual ~ckGlueOwner() = default;
@@ -32,3 +34,5 @@ class ckGlueOwner {
   // The shell path of the pad's folder, or of the default folder for a pad without a file.
   virtual std::string msg_get_current_path() = 0;
 };
+
+}  // namespace vorline

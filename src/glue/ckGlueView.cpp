@@ -5,6 +5,8 @@
 #include "glue/ckGlue.h"
 #include "platform/values/Color.h"
 
+namespace vorline {
+
 // A new picture replaces the old one only once it exists; a refused size leaves the old view.
 void ckGlue::createView(int64_t width, int64_t height) {
   gCanvas = std::make_shared<vorline::Picture>(width, height, 32);
@@ -64,3 +66,5 @@ void ckGlue::viewClear() {
     gCanvas->Graphics().ClearRect(0, 0, static_cast<double>(gCanvas->Width()),
                                   static_cast<double>(gCanvas->Height()));
 }
+
+}  // namespace vorline

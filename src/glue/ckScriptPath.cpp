@@ -6,6 +6,8 @@
 #include "platform/text/TextOps.h"
 #include "platform/values/NilObjectException.h"
 
+namespace vorline {
+
 ckScriptPath::ckScriptPath(std::string currentFolderText,
                            std::shared_ptr<vorline::FolderItem> currentFolder)
     : currentText_(std::move(currentFolderText)), current_(std::move(currentFolder)) {}
@@ -40,3 +42,5 @@ std::string ckScriptPath::dataPath() {
   if (!data) throw vorline::NilObjectException();
   return data->ShellPath();
 }
+
+}  // namespace vorline

@@ -14,6 +14,8 @@
 
 #include "platform/files/FolderItem.h"
 
+namespace vorline {
+
 class ckScriptPath {
  public:
   // currentFolderText: the owner's current path as it gave it; currentFolder: the item that
@@ -32,3 +34,5 @@ class ckScriptPath {
   std::string currentText_;
   std::shared_ptr<vorline::FolderItem> current_;
 };
+
+}  // namespace vorline

@@ -9,13 +9,20 @@
 namespace vorline {
 namespace {
 
-// <prefix>/share/vorline for the executable <prefix>/bin/vorline, wherever the prefix lies, so
-// a copy installed anywhere (or into a DESTDIR) finds its own resources.
-std::string installedFolder() {
+namespace fs = std::filesystem;
+
+fs::path executableFolder() {
   std::error_code error;
-  std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  fs::path executable = fs::read_symlink("/proc/self/exe", error);
   if (error) return {};
-  return (executable.parent_path().parent_path() / VORLINE_RELATIVE_RESOURCES_DIR).string();
+  return executable.parent_path();
+}
+
+// Whether the folder lies inside the build tree the program was built in.
+bool inBuildTree(const fs::path& folder) {
+  fs::path build = fs::path(VORLINE_BUILD_DIR).lexically_normal();
+  fs::path relative = folder.lexically_normal().lexically_relative(build);
+  return !relative.empty() && *relative.begin() != "..";
 }
 
 }  // namespace
@@ -23,9 +30,15 @@ std::string installedFolder() {
 std::string AppResources::Folder() {
   const char* own = std::getenv("VORLINE_RESOURCES_DIR");
   if (own && *own) return own;
-  std::string installed = installedFolder();
-  if (!installed.empty() && FolderItem(installed).IsFolder()) return installed;
-  return VORLINE_SOURCE_RESOURCES_DIR;
+  fs::path here = executableFolder();
+  // <prefix>/share/vorline for the executable <prefix>/bin/vorline, wherever the prefix lies, so
+  // a copy installed anywhere (or into a DESTDIR) finds its own resources.
+  std::string installed =
+      (here.parent_path() / VORLINE_RELATIVE_RESOURCES_DIR).lexically_normal().string();
+  if (FolderItem(installed).IsFolder()) return installed;
+  // Only a program run from its build tree falls back on the source tree it was built from.
+  if (!here.empty() && inBuildTree(here)) return VORLINE_SOURCE_RESOURCES_DIR;
+  return installed;
 }
 
 std::string AppResources::Path(const std::string& name) { return Folder() + "/" + name; }

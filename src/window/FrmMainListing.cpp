@@ -16,7 +16,7 @@ void FrmMain::PrintVar() {
     if (value.isNumber())
       text += " = " + Str(value.toDouble());
     else if (value.isString())
-      text += " = " + value.stringValue();
+      text += " = " + TextArea::OneLine(value.stringValue());  // one entry, one line
     else
       text += " = <non printable>";
     text += EndOfLine;

@@ -22,18 +22,9 @@ namespace {
 // the usual one result, so that printing it does not move the line.
 constexpr size_t kPrintRoom = 32;
 
+// A printed text stays on its pad line: it may hold no character that the pad breaks at.
 bool holdsLineBreak(std::string_view text) {
-  for (const char c : text)
-    if (c == '\n' || c == '\r') return true;
-  return false;
-}
-
-// A printed text stays on its pad line: each line break becomes the sign "⏎".
-std::string oneLine(const std::string& text) {
-  if (!holdsLineBreak(text)) return text;
-  std::string line = ReplaceAllB(text, "\r\n", "\xE2\x8F\x8E");
-  line = ReplaceAllB(line, "\n", "\xE2\x8F\x8E");
-  return ReplaceAllB(line, "\r", "\xE2\x8F\x8E");
+  return TextArea::FindLineBreak(text, 0) != std::string_view::npos;
 }
 
 // Ends the platform's busy state when the run is over, however it ends.
@@ -108,7 +99,7 @@ void FrmMain::doPrint(const std::string& text) {
   const auto index = static_cast<size_t>(exPrintLine);
   std::string flat;
   std::string_view printed = text;
-  if (holdsLineBreak(text)) printed = flat = oneLine(text);
+  if (holdsLineBreak(text)) printed = flat = TextArea::OneLine(text);
   const RunOutputBudget::Share share = outputBudget_.Admit(index, printed);
   if (share.dropped) return;
   std::string& line = parseSource[index];

@@ -7,6 +7,7 @@
 #include "converter/FakeConverterOwner.h"
 #include "converter/ckScriptConverter.h"
 
+namespace vorline {
 namespace {
 
 std::vector<std::string> splitNames(const std::string& text) {
@@ -55,3 +56,4 @@ INSTANTIATE_TEST_SUITE_P(Table, ConverterCaseTest, testing::ValuesIn(kConverterC
                          });
 
 }  // namespace
+}  // namespace vorline

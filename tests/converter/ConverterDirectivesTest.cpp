@@ -10,6 +10,7 @@
 #include "converter/ckWorkingText.h"
 #include "platform/files/ScratchFolder.h"
 
+namespace vorline {
 namespace {
 
 size_t count(const std::string& text, const std::string& what) {
@@ -131,11 +132,36 @@ TEST_F(ConverterDirectivesTest, FileTextThatIsNotUtf8IsReadAsLatin1) {
   EXPECT_EQ(count(convert("use bom"), "\nmarked\n"), 1u);
 }
 
-TEST_F(ConverterDirectivesTest, BlockGoesRightAfterTheUseLineAndOneFlagEndsIncludeMode) {
+TEST_F(ConverterDirectivesTest, BlockGoesRightAfterTheUseLineAndNestsInTheBlockAroundIt) {
   include("lib.vrl", "@L\n");
   EXPECT_EQ(converter.convertSource("#start_include\n  @A\n  use lib\n  @B\n#end_include\n"),
-            "\n" VL_ANS "\nA\n\n\nL\ntagLine 0\nB\ntagLine 1\n\n");
-  EXPECT_EQ(host.registered(), "@B\n\n");
+            "\n" VL_ANS "\nA\n\n\nL\n\nB\ntagLine 0\n\n");
+  EXPECT_EQ(host.registered(), "\n");
+}
+
+// Only the lines outside every include block are registered, whatever the files that the
+// blocks bring in hold: libraries that use libraries, stray markers, a file that brings itself
+// in after another.
+TEST_F(ConverterDirectivesTest, NoLineOfASplicedFileIsRegistered) {
+  include("common.vrl", "rate = 0.2\n");
+  include("money.vrl", "use common\ndef tax(x) return x * rate\n");
+  include("ends.vrl", "#end_include\n@ends\n#end_include\nafter_end\n");
+  include("opens.vrl", "#start_include\n@opens\n");
+  include("self.vrl", "use common\ninclude self.vrl\nx = rate\n");
+  const struct {
+    const char* pad;
+    const char* registered;
+  } cases[] = {
+      {"use money\ntax(200)", "use money\ntax(200)\n"},
+      {"use ends\nlast", "use ends\nlast\n"},
+      {"use opens\nlast", "use opens\nlast\n"},
+      {"use money\nuse money", "use money\nuse money\n\n"},
+      {"include self.vrl\nx", "include self.vrl\nx\n"},
+  };
+  for (const auto& c : cases) {
+    convert(c.pad);
+    EXPECT_EQ(host.registered(), c.registered) << c.pad;
+  }
 }
 
 TEST_F(ConverterDirectivesTest, FileThatUsesItselfIsSplicedOnce) {
@@ -206,3 +232,4 @@ TEST_F(ConverterDirectivesTest, FilesThatNeverEndOrWouldBlockSpliceNothing) {
 }
 
 }  // namespace
+}  // namespace vorline

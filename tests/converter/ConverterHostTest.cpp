@@ -9,6 +9,7 @@
 #include "converter/ckScriptConverter.h"
 #include "platform/text/TextOps.h"
 
+namespace vorline {
 namespace {
 
 class ConverterHostTest : public testing::Test {
@@ -122,3 +123,4 @@ INSTANTIATE_TEST_SUITE_P(Wording, TextualTest,
                                          TextualCase{"half of", "half of"}, TextualCase{"", ""}));
 
 }  // namespace
+}  // namespace vorline

@@ -6,6 +6,7 @@
 #include "converter/FakeConverterOwner.h"
 #include "converter/ckScriptConverter.h"
 
+namespace vorline {
 namespace {
 
 struct PostProcessingCase {
@@ -52,3 +53,4 @@ INSTANTIATE_TEST_SUITE_P(Table, ConverterPostProcessingTest, testing::ValuesIn(k
                          });
 
 }  // namespace
+}  // namespace vorline

@@ -7,6 +7,7 @@
 #include "converter/ckArrayLiteral.h"
 #include "converter/ckScriptConverter.h"
 
+namespace vorline {
 namespace {
 
 size_t count(const std::string& text, const std::string& what) {
@@ -93,3 +94,4 @@ TEST_F(ConverterRobustnessTest, ManyLinesOfMissingFiles) {
 }
 
 }  // namespace
+}  // namespace vorline

@@ -9,6 +9,8 @@
 
 #include "converter/ckConverterOwner.h"
 
+namespace vorline {
+
 class FakeConverterOwner : public ckConverterOwner {
  public:
   std::vector<std::string> memory{"ans"};  // names in the memory, in entry order
@@ -57,3 +59,5 @@ class FakeConverterOwner : public ckConverterOwner {
     return text;
   }
 };
+
+}  // namespace vorline

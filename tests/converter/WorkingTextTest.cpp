@@ -3,6 +3,7 @@
 
 #include "converter/ckWorkingText.h"
 
+namespace vorline {
 namespace {
 
 std::vector<std::string> readAll(ckWorkingText& text) {
@@ -82,3 +83,4 @@ TEST(WorkingTextTest, BudgetCountsSplicesAndBytes) {
 }
 
 }  // namespace
+}  // namespace vorline

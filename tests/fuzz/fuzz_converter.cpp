@@ -52,9 +52,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FakeConverterOwner host;
+  vorline::FakeConverterOwner host;
   host.currentPath = std::string(std::getenv("VORLINE_HOME")) + "/";
-  ckScriptConverter converter;
+  vorline::ckScriptConverter converter;
   converter.owner = &host;
   const std::string script =
       converter.convertSource(std::string(reinterpret_cast<const char*>(data), size));

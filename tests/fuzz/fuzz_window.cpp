@@ -13,7 +13,9 @@
 // - no escaped exception ("Unexpected error: ");
 // - an empty pad after any pad compiles, and so does the read-back run;
 // - a number or string that the memory declares comes back exactly (a Double bit for bit, any
-//   NaN as a NaN).
+//   NaN as a NaN);
+// - a further run of the pad takes the lines it shows, and leaves them as they were, their
+//   results cut: the lines as the Qt pad shows them, broken at every character it breaks at.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -83,7 +85,7 @@ struct Harness {
   std::shared_ptr<FrmMain> window;
   int64_t compileErrors = 0;
   std::vector<int64_t> runtimeErrors;  // the numbers of the run-time errors, in order
-  std::set<std::string> prefixNames;   // what the prefix itself stores into a new memory
+  std::set<std::string> prefixNames;   // what the prefix stores into a new memory, lower case
 };
 
 Harness* harness = nullptr;
@@ -108,6 +110,7 @@ void freshFolders() {
   writeFile(includes / "prefix.vrl", harness->prefix);
   writeFile(includes / "lib.vrl", "def twice(x) x*2\nk = 3\n$s = \"[k]\"\nuse lib\n");
   writeFile(includes / "other.vrl", "use lib\nif k>2 k = k+1\n");
+  writeFile(includes / "money.vrl", "use other\ndef tax(x) x*k\n@print chr(8233) + \"m\"\n");
   fs::create_directories(harness->root / "app/data");
   fs::create_directories(harness->root / "home/Desktop");
 }
@@ -190,6 +193,32 @@ RunResult runPad(const std::string& text, bool byEnter, int64_t enterSelector) {
   return result;
 }
 
+// Appends the lines of the text as the Qt pad shows them, each cut at its first "//" and
+// trimmed.
+void appendShownLines(const std::string& text, std::vector<std::string>& lines) {
+  for (size_t from = 0;;) {
+    const size_t at = vorline::TextArea::FindLineBreak(text, from);
+    const std::string line = text.substr(from, at == std::string::npos ? at : at - from);
+    lines.push_back(vorline::Trim(line.substr(0, line.find("//"))));
+    if (at == std::string::npos) return;
+    from = at + vorline::TextArea::LineBreakAt(text, at);
+  }
+}
+
+std::vector<std::string> shownLines(const std::string& text) {
+  std::vector<std::string> lines;
+  appendShownLines(text, lines);
+  return lines;
+}
+
+// The lines that the last run took from the pad, as the pad shows them.
+std::vector<std::string> registeredLines() {
+  std::vector<std::string> lines;
+  for (const std::string& entry : harness->window->parseSource)
+    appendShownLines(entry.substr(0, entry.find("//")), lines);
+  return lines;
+}
+
 // The names that the memory declares as plain variables of a number or a string, with their
 // values: the declarations decide, as they skip entries that would clash.
 std::vector<std::pair<std::string, Variant>> declaredValues() {
@@ -204,7 +233,9 @@ std::vector<std::pair<std::string, Variant>> declaredValues() {
     at = end + 1;
     if (line.rfind("dim ", 0) != 0) continue;
     const std::string name = line.substr(4, line.find(" as ") - 4);
-    if (name.find_first_of("([") != std::string::npos || harness->prefixNames.count(name)) continue;
+    if (name.find_first_of("([") != std::string::npos ||
+        harness->prefixNames.count(vorline::Lowercase(name)))
+      continue;
     const Variant value = w.mem.Lookup(name, Variant());
     if (value.isNumber() || value.isString()) values.emplace_back(name, value);
   }
@@ -315,7 +346,7 @@ void start() {
   runPad("", false, 0);
   FrmMain& w = *harness->window;
   for (int64_t i = 0; i < w.mem.Count(); ++i)
-    if (w.mem.Key(i) != "ans") harness->prefixNames.insert(w.mem.Key(i));
+    if (w.mem.Key(i) != "ans") harness->prefixNames.insert(vorline::Lowercase(w.mem.Key(i)));
 }
 
 }  // namespace
@@ -328,10 +359,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Choices c = decode(data, size);
   resetWindow(c);
-  runPad(c.pad, c.byEnter, c.enterSelector);
+  const bool ran = runPad(c.pad, c.byEnter, c.enterSelector).ran;
   FrmMain& w = *harness->window;
   if (c.padAgain) {
-    runPad(w.Sourcetxt()->Text(), false, 0);
+    const std::vector<std::string> before = shownLines(w.Sourcetxt()->Text());
+    const bool again = runPad(w.Sourcetxt()->Text(), false, 0).ran;
+    if (ran && again &&
+        (registeredLines() != before || shownLines(w.Sourcetxt()->Text()) != before))
+      fail("a further run added, dropped or changed a line of the pad", c.pad);
   } else if (runPad("", false, 0).compileErrors) {
     fail("an empty pad after the pad did not compile", c.pad);
   }

@@ -3,7 +3,7 @@
 
 #include "glue/GlueTestSupport.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 namespace {
 
 // Tuesday 8 December 2026, 19:05:09 UTC.
@@ -216,4 +216,4 @@ TEST_F(GlueDates, DayAndMonthNamesAtTheEndsOfTheirTables) {
 }
 
 }  // namespace
-}  // namespace gluetest
+}  // namespace vorline::gluetest

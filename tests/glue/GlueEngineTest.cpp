@@ -5,7 +5,7 @@
 #include "glue/GlueTestSupport.h"
 #include "platform/script/ScriptEngine.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 namespace {
 
 // The window's side: doPrint appends " //" and the text to the line being run.
@@ -185,4 +185,4 @@ TEST_F(GlueEngine, DrawingFromAScriptPersistsInTheView) {
 }
 
 }  // namespace
-}  // namespace gluetest
+}  // namespace vorline::gluetest

@@ -10,7 +10,7 @@
 #include "platform/script/ScriptEngine.h"
 #include "platform/values/NilObjectException.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 namespace {
 
 std::string readBytes(const std::string& path) {
@@ -160,8 +160,8 @@ TEST_F(GlueFixture, ShellExecHonoursAStopRequest) {
     glue.shellExec("sleep 30");
     FAIL() << "no exception";
   } catch (const vorline::RuntimeException& e) {
-    EXPECT_EQ(e.ErrorNumber, 8);
-    EXPECT_EQ(e.Message, "Stopped");
+    EXPECT_EQ(e.ErrorNumber, ErrorNumberOf(RuntimeErrorCode::Stopped));
+    EXPECT_EQ(e.Message, RuntimeErrorText(RuntimeErrorCode::Stopped));
   }
 }
 
@@ -192,4 +192,4 @@ TEST_F(GlueFixture, UrlEncodeEncodesOneComponent) {
 }
 
 }  // namespace
-}  // namespace gluetest
+}  // namespace vorline::gluetest

@@ -5,7 +5,7 @@
 #include "glue/GlueTestSupport.h"
 #include "platform/script/ScriptEngine.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 namespace {
 
 using vorline::ContextMethod;
@@ -133,7 +133,7 @@ TEST_F(GlueFixture, FailuresLeaveTheTableAsNumberedRuntimeErrors) {
     find(glue, "printNumber", {A}).call(number, 1);
     FAIL() << "no exception";
   } catch (const RuntimeException& e) {
-    EXPECT_EQ(e.ErrorNumber, 4);
+    EXPECT_EQ(e.ErrorNumber, ErrorNumberOf(RuntimeErrorCode::NilObject));
     EXPECT_EQ(e.Message, "Nil object");
   }
   Variant shift[] = {Variant::UInt64(1), Variant::Int64(1), Variant::Int64(12)};
@@ -141,7 +141,7 @@ TEST_F(GlueFixture, FailuresLeaveTheTableAsNumberedRuntimeErrors) {
     find(glue, "BitwiseShiftLeftB", {U, I, I}).call(shift, 3);
     FAIL() << "no exception";
   } catch (const RuntimeException& e) {
-    EXPECT_GE(e.ErrorNumber, 10);
+    EXPECT_EQ(e.ErrorNumber, ErrorNumberOf(RuntimeErrorCode::UnsupportedFormat));
     EXPECT_NE(e.Message.find("12"), std::string::npos) << e.Message;
   }
   Variant size[] = {Variant::Int64(0), Variant::Int64(10)};
@@ -227,4 +227,4 @@ TEST_F(GlueFixture, DirectEntriesBelongToVoidMethods) {
 }
 
 }  // namespace
-}  // namespace gluetest
+}  // namespace vorline::gluetest

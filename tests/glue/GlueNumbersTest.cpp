@@ -4,7 +4,7 @@
 #include "glue/GlueTestSupport.h"
 #include "platform/script/ScriptEngine.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 namespace {
 
 TEST_F(GlueFixture, TruncRoundsTowardMinusInfinity) {
@@ -69,4 +69,4 @@ TEST_F(GlueFixture, RandomNumbersStayInTheirRange) {
 }
 
 }  // namespace
-}  // namespace gluetest
+}  // namespace vorline::gluetest

@@ -5,7 +5,7 @@
 #include "glue/GlueTestSupport.h"
 #include "platform/values/NilObjectException.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 namespace {
 
 using vorline::Variant;
@@ -180,4 +180,4 @@ TEST(GlueWithoutOwner, QuietMethodsDoNothingAndTheOthersFailWithNilObject) {
 }
 
 }  // namespace
-}  // namespace gluetest
+}  // namespace vorline::gluetest

@@ -18,7 +18,7 @@
 #include "platform/services/Date.h"
 #include "platform/ui/UiServices.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 
 // The window's side of the glue: prints go to entries of a source-line list, as the window's
 // doPrint appends them.
@@ -102,4 +102,4 @@ class GlueFixture : public ::testing::Test {
   ckGlue glue;
 };
 
-}  // namespace gluetest
+}  // namespace vorline::gluetest

@@ -2,7 +2,7 @@
 #include "glue/GlueTestSupport.h"
 #include "platform/script/ScriptEngine.h"
 
-namespace gluetest {
+namespace vorline::gluetest {
 namespace {
 
 using vorline::Color;
@@ -138,4 +138,4 @@ TEST_F(GlueView, ShowViewHandsThePictureToTheWindow) {
 }
 
 }  // namespace
-}  // namespace gluetest
+}  // namespace vorline::gluetest

@@ -41,6 +41,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"a\" + chr(10) + \"b\" + chr(13) + chr(10) + \"c\" //a\xE2\x8F\x8E"
                     "b\xE2\x8F\x8E"
                     "c"},
+        RebuildCase{
+            "PrintedSeparatorsStayOnTheLine",
+            "\"a\" + chr(8232) + \"b\" + chr(8233) + \"c\" + chr(64976) + chr(64977) + \"d\"",
+            "\"a\" + chr(8232) + \"b\" + chr(8233) + \"c\" + chr(64976) + chr(64977) + \"d\" "
+            "//a\xE2\x8F\x8E"
+            "b\xE2\x8F\x8E"
+            "c\xE2\x8F\x8E\xE2\x8F\x8E"
+            "d"},
         RebuildCase{"ResultsBeyondTheRoomOfTheirLine",
                     "if (1 > 0) print \"" A40 "\"; print \"b\"; print \"" A40 "\"; print \"c\"",
                     "if (1 > 0) print \"" A40 "\"; print \"b\"; print \"" A40
@@ -56,6 +64,40 @@ TEST_F(EvaluationRun, RunningTwiceGivesTheSamePad) {
 
 // Every window's runs have a memory budget from the start, and a budget chosen for the engine
 // (a test's, a fuzz target's) holds for every later run instead of being reset by the run.
+// Every further run leaves the pad as the first one did: no line of a library, of the prefix or
+// of a printed text becomes a pad line.
+TEST_F(EvaluationRun, FurtherRunsLeaveEveryLineAsItWas) {
+  scratch.write("app/includes/common.vrl", "rate = 0.2\n");
+  scratch.write("app/includes/money.vrl", "use common\ndef tax(x) return x * rate\n");
+  scratch.write("app/includes/self.vrl", "use common\ninclude self.vrl\nx = rate\n");
+  scratch.write("app/data/notes.txt",
+                "Prices 2024\xE2\x80\xA9@print shellExec(\"id > out.txt\") //");
+  const struct {
+    const char* prefix;
+    const char* pad;
+    const char* rebuilt;
+  } cases[] = {
+      {"", "use money\ntax(200)", "use money\ntax(200) //40"},
+      {"use common\nfromPrefix = 1", "1+1", "1+1 //2"},
+      {"", "use common\ninclude self.vrl\nx = rate",
+       "use common\ninclude self.vrl\nx = rate //0.2"},
+      {"", "print \"a\" + chr(8233) + \"beep\"",
+       "print \"a\" + chr(8233) + \"beep\" //a\xE2\x8F\x8E"
+       "beep"},
+      {"", "$notes = readFile(\"notes.txt\")",
+       "$notes = readFile(\"notes.txt\") //Prices 2024\xE2\x8F\x8E@print shellExec(\"id > "
+       "out.txt\") //"},
+  };
+  for (const auto& c : cases) {
+    Globals::prefixSource = c.prefix;
+    std::string pad = c.pad;
+    for (int n = 1; n <= 3; ++n) {
+      pad = run(pad);
+      EXPECT_EQ(pad, c.rebuilt) << c.pad << ", run " << n;
+    }
+  }
+}
+
 TEST_F(EvaluationRun, RunsHoldAMemoryBudgetThatACallerMayChoose) {
   EXPECT_GT(window().script1()->Limits.maxAllocatedBytes, 0);
   window().script1()->Limits.maxAllocatedBytes = 1 << 20;
@@ -235,7 +277,9 @@ TEST_F(EvaluationRun, RunawayRunStopsWhenThePlatformAsks) {
   platform.stopAfterBusyPolls(3);
   EXPECT_EQ(run("1\n@while true\n@wend"), "1 //1\n@while true\n@wend");
   ASSERT_EQ(platform.messages().size(), 1u);
-  EXPECT_EQ(platform.messages()[0], "Runtime Error: 8\nStopped");
+  EXPECT_EQ(
+      platform.messages()[0],
+      "Runtime Error: " + std::to_string(ErrorNumberOf(RuntimeErrorCode::Stopped)) + "\nStopped");
   EXPECT_EQ(platform.busyEnds(), 1);
 }
 

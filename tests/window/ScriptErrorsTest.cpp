@@ -57,7 +57,9 @@ TEST_F(ScriptErrors, EngineErrorsNameTheScriptLine) {
 TEST_F(ScriptErrors, RuntimeErrorShowsNumberAndMessage) {
   EXPECT_EQ(run("a = 1\nb = 1 \\ 0\nc = 2"), "a = 1 //1\nb = 1 \\ 0\nc = 2");
   ASSERT_EQ(platform.messages().size(), 1u);
-  EXPECT_EQ(platform.messages()[0], "Runtime Error: 2\nInteger division by zero");
+  EXPECT_EQ(platform.messages()[0],
+            "Runtime Error: " + std::to_string(ErrorNumberOf(RuntimeErrorCode::DivisionByZero)) +
+                "\nInteger division by zero");
   EXPECT_EQ(platform.beeps(), 1);
 }
 

@@ -27,6 +27,25 @@ TEST_F(VariablesListing, ListsStringsWithoutQuotesNumbersByStrAndOthers) {
             "Memory Variables\nans = 0\nx = 0.1\n$n = 3\ns = a \"b\"\nflag = <non printable>\n");
 }
 
+// One entry is one listing line: a value's line breaks show as the sign that results use.
+TEST_F(VariablesListing, AValuesLineBreaksStayOnItsLine) {
+  window().mem.SetValue("s", Variant::String("a\nb\r\nc\rd\xE2\x80\xA8"
+                                             "e\xE2\x80\xA9"
+                                             "f\xEF\xB7\x90"
+                                             "g\xEF\xB7\x91"
+                                             "h"));
+  window().PrintVar();
+  EXPECT_EQ(pad().Text(),
+            "Memory Variables\nans = 0\ns = a\xE2\x8F\x8E"
+            "b\xE2\x8F\x8E"
+            "c\xE2\x8F\x8E"
+            "d\xE2\x8F\x8E"
+            "e\xE2\x8F\x8E"
+            "f\xE2\x8F\x8E"
+            "g\xE2\x8F\x8E"
+            "h\n");
+}
+
 TEST_F(VariablesListing, OffRestoresThePadCaretAndSelection) {
   pad().SetText("x = 1\ny");
   pad().SetSelStart(2);

@@ -1,6 +1,7 @@
 #include "platform/qt/QtPadEdit.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <memory>
 
 #include "platform/qt/QtKeyText.h"
@@ -50,6 +51,12 @@ QKeyEvent* QtPadEdit::takePendingKey() {
 void QtPadEdit::focusInEvent(QFocusEvent* event) {
   QPlainTextEdit::focusInEvent(event);
   if (area_ && area_->window()) area_->window()->SetFocus(area_);
+}
+
+void QtPadEdit::insertFromMimeData(const QMimeData* source) {
+  if (!area_ || !source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
+  area_->ReplaceSelection(source->text().toStdString());
+  ensureCursorVisible();
 }
 
 }  // namespace vorline

@@ -26,6 +26,8 @@ class QtPadEdit : public QPlainTextEdit {
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  // Dropped text goes in as the area writes text, so that its line breaks read back as they are.
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   QtTextArea* area_;

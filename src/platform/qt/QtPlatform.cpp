@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/files/FolderItem.h"
 #include "platform/graphics/Picture.h"
@@ -160,6 +161,10 @@ QtSpellDictionary& QtPlatform::spelling() {
   if (!spelling_)
     spelling_ = std::make_unique<QtSpellDictionary>(QtSpellDictionary::defaultLanguages());
   return *spelling_;
+}
+
+void QtPlatform::setSpelling(std::unique_ptr<QtSpellDictionary> dictionary) {
+  spelling_ = std::move(dictionary);
 }
 
 // A menu closed with Esc leaves its menu bar holding the keys (Space and Return would open a

@@ -66,6 +66,9 @@ class QtPlatform : public UiServices, public UiToolkit, public ViewWindowService
   QtCascade& cascade() { return cascade_; }
   // The spelling dictionary, loaded on first use.
   QtSpellDictionary& spelling();
+  // A dictionary of the caller's own in place of the installed one (a test's words), for the
+  // text areas made after it.
+  void setSpelling(std::unique_ptr<QtSpellDictionary> dictionary);
 
   // The beeps so far; the menu commands chosen so far and whether the last one was handled.
   int beeps() const { return beeps_; }

@@ -43,13 +43,61 @@ QString editorText(const std::string& text) {
     q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     q.replace(QChar('\r'), QChar('\n'));
   }
-  q.replace(QChar::ParagraphSeparator, QChar('\n'));
   return q;
+}
+
+// The editor makes a new block at a line break and at U+2029, U+FDD0 and U+FDD1 alike. Each
+// block other than the first remembers, in its format, which of them began it (none for a line
+// break), so that the text reads back as it was written.
+constexpr int kBreakProperty = QTextFormat::UserProperty + 1;
+
+bool startsBlock(QChar c) {
+  return c == QChar('\n') || c == QChar::ParagraphSeparator || c == QChar(0xFDD0) ||
+         c == QChar(0xFDD1);
+}
+
+QChar blockBreak(const QTextBlock& block) {
+  const QVariant mark = block.blockFormat().property(kBreakProperty);
+  return mark.isValid() ? QChar(static_cast<char16_t>(mark.toInt())) : QChar('\n');
+}
+
+// Removes the selection. The editor gives the block that is left the format of the block where
+// the removal ends when it starts at a block's start; the block that is left starts where the
+// block of the removal's start did, and keeps its mark.
+void removeExact(QTextCursor& cursor) {
+  if (!cursor.hasSelection()) return;
+  const QTextBlockFormat kept = cursor.document()->findBlock(cursor.selectionStart()).blockFormat();
+  cursor.removeSelectedText();
+  if (cursor.blockFormat() != kept) cursor.setBlockFormat(kept);
+}
+
+// Inserts the text at the cursor, each character that starts a block making one that
+// remembers it.
+void insertExact(QTextCursor& cursor, const QString& text, const QTextCharFormat& format) {
+  removeExact(cursor);
+  qsizetype from = 0;
+  for (qsizetype i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && !startsBlock(text.at(i))) continue;
+    if (i > from) cursor.insertText(text.mid(from, i - from), format);
+    if (i == text.size()) break;
+    QTextBlockFormat block = cursor.blockFormat();
+    block.clearProperty(kBreakProperty);
+    if (text.at(i) != QChar('\n')) block.setProperty(kBreakProperty, text.at(i).unicode());
+    cursor.insertBlock(block, format);
+    from = i + 1;
+  }
+}
+
+// Inserts the text as typing does, with the character format the cursor has.
+void insertExact(QTextCursor& cursor, const QString& text) {
+  insertExact(cursor, text, cursor.charFormat());
 }
 
 void insertTyped(QPlainTextEdit& edit, const QString& text) {
   QTextCursor cursor = edit.textCursor();
-  cursor.insertText(text);
+  cursor.beginEditBlock();
+  insertExact(cursor, text);
+  cursor.endEditBlock();
   edit.setTextCursor(cursor);
   edit.ensureCursorVisible();
 }
@@ -70,12 +118,18 @@ QtTextArea::~QtTextArea() {
 
 QWidget* QtTextArea::view() const { return edit_; }
 
-// The editor's text, with its paragraph separators as line breaks; positions in it are the
+// The editor's text, every character as it was written (the editor's plain text would give a
+// no-break space as a space and every block's start as a line break); positions in it are the
 // editor's cursor positions.
 QString QtTextArea::rawText() const {
   if (!edit_) return QString();
-  QString text = edit_->document()->toRawText();
-  text.replace(QChar::ParagraphSeparator, QChar('\n'));
+  const QTextDocument& document = *edit_->document();
+  QString text;
+  text.reserve(document.characterCount());
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    if (block != document.begin()) text += blockBreak(block);
+    text += block.text();
+  }
   return text;
 }
 
@@ -99,7 +153,7 @@ void QtTextArea::SetText(const std::string& text) {
       cursor.setPosition(static_cast<int>(edit->start));
       if (edit->removed > 0)
         cursor.setPosition(static_cast<int>(edit->start + edit->removed), QTextCursor::KeepAnchor);
-      cursor.insertText(edit->inserted.toString(), format);
+      insertExact(cursor, edit->inserted.toString(), format);
     }
     cursor.endEditBlock();
   }
@@ -143,7 +197,7 @@ void QtTextArea::ReplaceSelection(const std::string& text) {
   if (!edit_) return;
   QTextCursor cursor = edit_->textCursor();
   cursor.beginEditBlock();
-  cursor.insertText(editorText(text));
+  insertExact(cursor, editorText(text));
   cursor.endEditBlock();
   edit_->setTextCursor(cursor);
 }
@@ -164,6 +218,9 @@ void QtTextArea::TypeKey(const std::string& key) {
   if (!event) return typeWithoutEvent(key);
   if (key == Keys::Return || key == Keys::Enter) {
     if (editable()) insertTyped(*edit_, QStringLiteral("\n"));
+  } else if ((key == Keys::Backspace || key == Keys::Delete) &&
+             !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    typeWithoutEvent(key);  // a block that a separator began keeps it
   } else if (key != Keys::Escape) {
     edit_->typeKey(event);
   }
@@ -185,10 +242,17 @@ void QtTextArea::typeWithoutEvent(const std::string& key) {
   if (key == Keys::Return || key == Keys::Enter || key == "\n")
     return insertTyped(*edit_, QStringLiteral("\n"));
   if (key == Keys::Backspace || key == Keys::Delete) {
-    if (key == Keys::Backspace)
+    const bool back = key == Keys::Backspace;
+    const int from = cursor.hasSelection() ? cursor.selectionStart()
+                                           : std::max(cursor.position() - (back ? 1 : 0), 0);
+    const QTextBlockFormat kept = edit_->document()->findBlock(from).blockFormat();
+    cursor.beginEditBlock();
+    if (back)
       cursor.deletePreviousChar();
     else
       cursor.deleteChar();
+    if (cursor.blockFormat() != kept) cursor.setBlockFormat(kept);  // as removeExact keeps it
+    cursor.endEditBlock();
     edit_->setTextCursor(cursor);
     return;
   }

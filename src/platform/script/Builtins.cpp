@@ -3,10 +3,10 @@
 #include <chrono>
 #include <cmath>
 
-#include "platform/script/ScriptEngine.h"
 #include "platform/script/Vm.h"
 #include "platform/text/Format.h"
 #include "platform/text/TextOps.h"
+#include "platform/values/RuntimeException.h"
 
 namespace vorline::script {
 

@@ -555,7 +555,8 @@ CallSite Compiler::beginSite(const CallInfo* call) {
   if (call->kind == CalleeKind::Context) site.params = contextParams(call);
   for (const Type& p : call->params) ++site.argCount[static_cast<size_t>(bankOf(p))];
   for (int b = 0; b < kBankCount; ++b)
-    site.argBase[b] = site.argCount[b] ? temp(static_cast<Bank>(b), site.argCount[b]) : next_[b];
+    site.argBase[b] = site.argCount[b] ? temp(static_cast<Bank>(b), site.argCount[b])
+                                       : next_[static_cast<size_t>(b)];
   return site;
 }
 

@@ -1,8 +1,23 @@
-// The engine's fixed limits. Each one turns into a compile error or a run-time error when a
-// script reaches it, never into a crash.
+// The engine's limits: the budgets a caller sets for each run, and the fixed limits. Each one
+// turns into a compile error or a run-time error when a script reaches it, never into a crash.
 #pragma once
 
 #include <cstdint>
+
+namespace vorline {
+
+// The engine's run-time budgets. Reaching one ends the run with a run-time error.
+struct ScriptLimits {
+  int64_t maxCallDepth = 10000;                   // "Stack overflow: recursion deeper than N"
+  int64_t maxStringBytes = 256ll * 1024 * 1024;   // "Out of memory: ..." for a longer String
+  int64_t maxArrayElements = 64ll * 1024 * 1024;  // per array
+  int64_t maxSteps = 0;  // loop turns and calls; 0: no limit (the fuzzer sets one)
+  // Memory a run holds at once (Strings, counted once however many values share one, arrays
+  // and register stacks); 0: no limit. The window sets a quarter of the machine's memory.
+  int64_t maxAllocatedBytes = 0;
+};
+
+}  // namespace vorline
 
 namespace vorline::script {
 

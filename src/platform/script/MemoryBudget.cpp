@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "platform/script/ScriptEngine.h"
+#include "platform/values/RuntimeException.h"
 
 namespace vorline::script {
 
 void MemoryBudget::fail() const {
-  throw RuntimeException(
-      6, "Out of memory: the run holds more than " + std::to_string(limit_) + " bytes");
+  RaiseError(RuntimeErrorCode::OutOfMemory,
+             "the run holds more than " + std::to_string(limit_) + " bytes");
 }
 
 }  // namespace vorline::script

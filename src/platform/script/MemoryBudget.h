@@ -10,7 +10,7 @@ class MemoryBudget {
  public:
   explicit MemoryBudget(int64_t limit = 0) : limit_(limit > 0 ? static_cast<uint64_t>(limit) : 0) {}
 
-  // Fails (run-time error 6) when this many more bytes would pass the limit.
+  // Fails (run-time error OutOfMemory) when this many more bytes would pass the limit.
   void require(uint64_t bytes) const {
     if (limit_ != 0 && (bytes > limit_ || held_ > limit_ - bytes)) fail();
   }

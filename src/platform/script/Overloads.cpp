@@ -60,7 +60,8 @@ std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
   const Callables* c = findCallables(name);
   if (!c) return out;
   auto sameParams = [&out](const std::vector<Type>& p) {
-    return std::any_of(out.begin(), out.end(), [&p](const Candidate& c) { return *c.params == p; });
+    return std::any_of(out.begin(), out.end(),
+                       [&p](const Candidate& seen) { return *seen.params == p; });
   };
   for (FuncDecl* f : c->functions) {
     if (!f->hidden)

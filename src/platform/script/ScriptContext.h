@@ -60,7 +60,7 @@ struct ContextMethod {
   ScriptType result = ScriptType::Void;
   // Gets one Variant per parameter, already of the parameter's type (a Variant parameter gets
   // the value as it stands). Returns the result boxed (ignored for Void). May throw
-  // RuntimeException (ScriptEngine.h) or any std::exception: the engine turns it into a run-time
+  // RuntimeException (platform/values) or any std::exception: the engine turns it into a run-time
   // error of the script.
   std::function<Variant(const Variant* args, std::size_t count)> call;
   // Optional: the same method without the boxing, for methods that scripts call often. When it

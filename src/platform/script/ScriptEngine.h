@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/script/Limits.h"
 #include "platform/script/ScriptContext.h"
 #include "platform/values/RuntimeException.h"
 
@@ -17,17 +18,6 @@ namespace vorline {
 struct ScriptLocation {
   int64_t Line = 0;    // line of the generated script, from 1
   int64_t Column = 0;  // from 1, 0 when unknown
-};
-
-// The engine's run-time budgets. Reaching one ends the run with a run-time error.
-struct ScriptLimits {
-  int64_t maxCallDepth = 10000;                   // "Stack overflow: recursion deeper than N"
-  int64_t maxStringBytes = 256ll * 1024 * 1024;   // "Out of memory: ..." for a longer String
-  int64_t maxArrayElements = 64ll * 1024 * 1024;  // per array
-  int64_t maxSteps = 0;  // loop turns and calls; 0: no limit (the fuzzer sets one)
-  // Memory a run holds at once (Strings, counted once however many values share one, arrays
-  // and register stacks); 0: no limit. The window sets a quarter of the machine's memory.
-  int64_t maxAllocatedBytes = 0;
 };
 
 namespace script {
@@ -58,7 +48,7 @@ class ScriptEngine {
   std::function<void()> Beep;
 
   // Called by the running script at least every few milliseconds of execution; answering true
-  // ends the run with the run-time error 8 "Stopped".
+  // ends the run with the run-time error Stopped.
   std::function<bool()> ShouldStop;
 
   // Budgets of each run; the defaults suit pads.

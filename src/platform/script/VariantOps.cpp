@@ -3,15 +3,15 @@
 #include <charconv>
 #include <cmath>
 
-#include "platform/script/ScriptEngine.h"
 #include "platform/text/TextOps.h"
+#include "platform/values/RuntimeException.h"
 
 namespace vorline::script {
 
 namespace {
 
 [[noreturn]] void conversionError(const std::string& what) {
-  throw RuntimeException(9, "Type conversion: " + what);
+  RaiseError(RuntimeErrorCode::TypeConversion, what);
 }
 
 // A Variant's number for an operator: a String through Val, an object is an error.
@@ -33,28 +33,25 @@ Variant integerResult(const Variant& a, const Variant& b, int64_t r) {
   return Variant::Integer(r);
 }
 
-[[noreturn]] void overflow() { throw RuntimeException(3, "Integer overflow"); }
-[[noreturn]] void divisionByZero() { throw RuntimeException(2, "Integer division by zero"); }
-
 Variant integerBinary(Tok op, const Variant& a, const Variant& b) {
   int64_t x = a.int64Value(), y = b.int64Value(), r = 0;
   switch (op) {
     case Tok::Plus:
-      if (__builtin_add_overflow(x, y, &r)) overflow();
+      if (__builtin_add_overflow(x, y, &r)) RaiseError(RuntimeErrorCode::IntegerOverflow);
       break;
     case Tok::Minus:
-      if (__builtin_sub_overflow(x, y, &r)) overflow();
+      if (__builtin_sub_overflow(x, y, &r)) RaiseError(RuntimeErrorCode::IntegerOverflow);
       break;
     case Tok::Star:
-      if (__builtin_mul_overflow(x, y, &r)) overflow();
+      if (__builtin_mul_overflow(x, y, &r)) RaiseError(RuntimeErrorCode::IntegerOverflow);
       break;
     case Tok::Backslash:
-      if (y == 0) divisionByZero();
-      if (x == INT64_MIN && y == -1) overflow();
+      if (y == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
+      if (x == INT64_MIN && y == -1) RaiseError(RuntimeErrorCode::IntegerOverflow);
       r = x / y;
       break;
     case Tok::KwMod:
-      if (y == 0) divisionByZero();
+      if (y == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
       r = y == -1 ? 0 : x % y;
       break;
     case Tok::KwAnd:
@@ -176,7 +173,7 @@ Variant variantNegate(const Variant& a) {
   Variant x = asNumber(a);
   if (x.isInteger()) {
     if (x.isUnsigned()) return Variant::UInt64(0 - x.uint64Value());
-    if (x.int64Value() == INT64_MIN) overflow();
+    if (x.int64Value() == INT64_MIN) RaiseError(RuntimeErrorCode::IntegerOverflow);
     return x.type() == Variant::TypeInt64 ? Variant::Int64(-x.int64Value())
                                           : Variant::Integer(-x.int64Value());
   }
@@ -238,7 +235,7 @@ Variant unboxObject(const Variant& v) {
 
 int64_t checkedTruncate(double d) {
   if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) {
-    throw RuntimeException(3, "Integer overflow: " + DisplayStr(d) + " does not fit in an Integer");
+    RaiseError(RuntimeErrorCode::IntegerOverflow, DisplayStr(d) + " does not fit in an Integer");
   }
   return static_cast<int64_t>(d);
 }
@@ -246,7 +243,7 @@ int64_t checkedTruncate(double d) {
 uint64_t checkedTruncateUnsigned(double d) {
   if (d < 0) return static_cast<uint64_t>(checkedTruncate(d));
   if (!(d < 18446744073709551616.0)) {
-    throw RuntimeException(3, "Integer overflow: " + DisplayStr(d) + " does not fit in a UInt64");
+    RaiseError(RuntimeErrorCode::IntegerOverflow, DisplayStr(d) + " does not fit in a UInt64");
   }
   return static_cast<uint64_t>(d);
 }

@@ -13,9 +13,7 @@ namespace vorline::script {
 
 namespace {
 
-[[noreturn]] void integerOverflow() { throw RuntimeException(3, "Integer overflow"); }
-[[noreturn]] void divisionByZero() { throw RuntimeException(2, "Integer division by zero"); }
-[[noreturn]] void zeroStep() { throw RuntimeException(7, "Step of a for loop is zero"); }
+constexpr RuntimeErrorCode kOverflow = RuntimeErrorCode::IntegerOverflow;
 
 // Appends b to a in place, within the String size limit.
 inline void appendText(Vm& vm, ScriptString& a, const ScriptString& b) {
@@ -33,9 +31,10 @@ void concatText(Vm& vm, ScriptString& dst, const ScriptString& l, const ScriptSt
 
 }  // namespace
 
+// Direct threading through GNU labels as values; __extension__ marks each use of them as meant.
 void Vm::execute() {
   static void* const kLabels[] = {
-#define VORLINE_OP_LABEL(name, doc) &&L_##name,
+#define VORLINE_OP_LABEL(name, doc) __extension__ &&L_##name,
       VORLINE_OPCODES(VORLINE_OP_LABEL)
 #undef VORLINE_OP_LABEL
   };
@@ -64,7 +63,7 @@ void Vm::execute() {
     V = GV + view_[1];   \
     A = GA + view_[2];   \
   } while (0)
-#define DISPATCH() goto* kLabels[static_cast<size_t>(ip->op)]
+#define DISPATCH() __extension__({ goto* kLabels[static_cast<size_t>(ip->op)]; })
 #define NEXT()  \
   do {          \
     ++ip;       \
@@ -158,29 +157,29 @@ void Vm::execute() {
   OP(CONCAT_S) concatText(*this, S[ra], S[rb], S[rc]);
   NEXT();
 
-  OP(ADD_I) if (__builtin_add_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  OP(ADD_I) if (__builtin_add_overflow(N[rb].i, N[rc].i, &N[ra].i)) RaiseError(kOverflow);
   NEXT();
-  OP(SUB_I) if (__builtin_sub_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  OP(SUB_I) if (__builtin_sub_overflow(N[rb].i, N[rc].i, &N[ra].i)) RaiseError(kOverflow);
   NEXT();
-  OP(MUL_I) if (__builtin_mul_overflow(N[rb].i, N[rc].i, &N[ra].i)) integerOverflow();
+  OP(MUL_I) if (__builtin_mul_overflow(N[rb].i, N[rc].i, &N[ra].i)) RaiseError(kOverflow);
   NEXT();
   OP(DIV_I) {
     int64_t x = N[rb].i, y = N[rc].i;
-    if (y == 0) divisionByZero();
-    if (x == INT64_MIN && y == -1) integerOverflow();
+    if (y == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
+    if (x == INT64_MIN && y == -1) RaiseError(kOverflow);
     N[ra].i = x / y;
     NEXT();
   }
   OP(MOD_I) {
     int64_t x = N[rb].i, y = N[rc].i;
-    if (y == 0) divisionByZero();
+    if (y == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
     N[ra].i = y == -1 ? 0 : x % y;
     NEXT();
   }
-  OP(NEG_I) if (N[rb].i == INT64_MIN) integerOverflow();
+  OP(NEG_I) if (N[rb].i == INT64_MIN) RaiseError(kOverflow);
   N[ra].i = -N[rb].i;
   NEXT();
-  OP(ABS_I) if (N[rb].i == INT64_MIN) integerOverflow();
+  OP(ABS_I) if (N[rb].i == INT64_MIN) RaiseError(kOverflow);
   N[ra].i = N[rb].i < 0 ? -N[rb].i : N[rb].i;
   NEXT();
   OP(ADD_U) N[ra].u = N[rb].u + N[rc].u;
@@ -189,10 +188,10 @@ void Vm::execute() {
   NEXT();
   OP(MUL_U) N[ra].u = N[rb].u * N[rc].u;
   NEXT();
-  OP(DIV_U) if (N[rc].u == 0) divisionByZero();
+  OP(DIV_U) if (N[rc].u == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
   N[ra].u = N[rb].u / N[rc].u;
   NEXT();
-  OP(MOD_U) if (N[rc].u == 0) divisionByZero();
+  OP(MOD_U) if (N[rc].u == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
   N[ra].u = N[rb].u % N[rc].u;
   NEXT();
   OP(NEG_U) N[ra].u = 0 - N[rb].u;
@@ -353,7 +352,7 @@ void Vm::execute() {
 
   OP(FORPREP_I) {
     int64_t v = N[ra].i, lim = N[rb].i, step = N[rc].i;
-    if (step == 0) zeroStep();
+    if (step == 0) RaiseError(RuntimeErrorCode::ZeroStep);
     if (step > 0 ? v > lim : v < lim) JUMP();
     NEXT();
   }
@@ -373,7 +372,7 @@ void Vm::execute() {
   }
   OP(FORPREP_D) {
     double v = N[ra].d, lim = N[rb].d, step = N[rc].d;
-    if (step == 0) zeroStep();
+    if (step == 0) RaiseError(RuntimeErrorCode::ZeroStep);
     if (!(step > 0 ? v <= lim : v >= lim)) JUMP();  // NaN anywhere: no turn at all
     NEXT();
   }
@@ -386,7 +385,7 @@ void Vm::execute() {
   }
 
   OP(CALL) {
-    const CallSite& site = sites[ip->j];
+    const CallSite& site = sites[static_cast<uint32_t>(ip->j)];
     const Proto* callee = protos + site.target;
     uint32_t nb = base_[0] + site.argBase[0];
     // Numbers only: the arguments are in place already, and there is nothing to release on
@@ -430,16 +429,16 @@ void Vm::execute() {
   }
   OP(CALLB) {
     countdown -= 8;
-    callBuiltin(sites[ip->j]);
+    callBuiltin(sites[static_cast<uint32_t>(ip->j)]);
     NEXT();
   }
   OP(CALLC) {
     countdown -= 16;
     // Only calls of script functions grow the stacks, so the registers stay where they are.
-    callContext(sites[ip->j]);
+    callContext(sites[static_cast<uint32_t>(ip->j)]);
     NEXT();
   }
-  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[ip->j]);
+  OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[static_cast<uint32_t>(ip->j)]);
   NEXT();
   OP(RET_N) {
     Num r = N[ra];

@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "platform/script/Bytecode.h"
+#include "platform/script/Limits.h"
 #include "platform/script/MemoryBudget.h"
 #include "platform/script/ScriptContext.h"
-#include "platform/script/ScriptEngine.h"
 #include "platform/script/ScriptString.h"
+#include "platform/values/RuntimeException.h"
 #include "platform/values/Variant.h"
 
 namespace vorline::script {
@@ -64,7 +65,6 @@ class Vm {
   // A String of this many bytes may be made; otherwise "Out of memory".
   void checkStringSize(uint64_t bytes);
   MemoryBudget* memory() { return &memory_; }
-  [[noreturn]] void raise(int64_t number, const std::string& message);
 
  private:
   struct Frame {

@@ -43,7 +43,7 @@ void ArrayObj::settle() {
   budget->settle(std::exchange(charged, now), now);
 }
 
-void Vm::nilArray() { raise(4, "Nil object: the array has not been made"); }
+void Vm::nilArray() { RaiseError(RuntimeErrorCode::NilObject, "the array has not been made"); }
 
 namespace {
 
@@ -63,10 +63,10 @@ int64_t elementCount(const Num* bounds, int dims, int64_t limit) {
 
 ArrayRef Vm::newArray(BaseType elem, const Num* bounds, int dims) {
   int64_t total = elementCount(bounds, dims, limits_.maxArrayElements);
-  if (total == -2) raise(1, "Out of bounds: an array bound below -1");
+  if (total == -2) RaiseError(RuntimeErrorCode::OutOfBounds, "an array bound below -1");
   if (total < 0 || total > limits_.maxArrayElements) {
-    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) +
-                 " elements");
+    RaiseError(RuntimeErrorCode::OutOfMemory,
+               "an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
   }
   auto a = std::make_shared<ArrayObj>(&memory_);
   a->elem = elem;
@@ -104,21 +104,21 @@ void Vm::fillArray(ArrayObj& a, const Num* n, const ScriptString* s, const Varia
 
 void Vm::checkIndex(const ArrayObj* a, int64_t i) {
   if (i < 0 || static_cast<uint64_t>(i) >= a->size()) {
-    raise(1, "Out of bounds: index " + std::to_string(i) + " of an array of " +
-                 std::to_string(a->size()));
+    RaiseError(RuntimeErrorCode::OutOfBounds,
+               "index " + std::to_string(i) + " of an array of " + std::to_string(a->size()));
   }
 }
 
 int64_t Vm::flatIndex(const ArrayObj* a, const Num* idx, int count) {
   if (static_cast<size_t>(count) != a->bounds.size())
-    raise(1, "Out of bounds: wrong number of indexes");
+    RaiseError(RuntimeErrorCode::OutOfBounds, "wrong number of indexes");
   int64_t flat = 0;
-  for (int d = 0; d < count; ++d) {
+  for (size_t d = 0; d < a->bounds.size(); ++d) {
     int64_t n = a->bounds[d] + 1;
     int64_t i = idx[d].i;
     if (i < 0 || i >= n) {
-      raise(1,
-            "Out of bounds: index " + std::to_string(i) + " of an array of " + std::to_string(n));
+      RaiseError(RuntimeErrorCode::OutOfBounds,
+                 "index " + std::to_string(i) + " of an array of " + std::to_string(n));
     }
     flat = flat * n + i;
   }
@@ -127,8 +127,8 @@ int64_t Vm::flatIndex(const ArrayObj* a, const Num* idx, int count) {
 
 void Vm::grow(ArrayObj& a, size_t extra) {
   if (a.size() + extra > static_cast<uint64_t>(limits_.maxArrayElements)) {
-    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) +
-                 " elements");
+    RaiseError(RuntimeErrorCode::OutOfMemory,
+               "an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
   }
   // A vector that grows may double its storage.
   size_t elementBytes = a.bank() == Bank::Str
@@ -144,12 +144,13 @@ void Vm::grow(ArrayObj& a, size_t extra) {
 // Inserts at index at (-1: at the end) of a one-dimensional array.
 void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s,
                        const Variant* v) {
-  if (a.bounds.size() != 1) raise(1, "Out of bounds: only one-dimensional arrays grow");
+  if (a.bounds.size() != 1)
+    RaiseError(RuntimeErrorCode::OutOfBounds, "only one-dimensional arrays grow");
   size_t size = a.size();
   if (at == -1) at = static_cast<int64_t>(size);
   if (at < 0 || static_cast<uint64_t>(at) > size) {
-    raise(1,
-          "Out of bounds: index " + std::to_string(at) + " of an array of " + std::to_string(size));
+    RaiseError(RuntimeErrorCode::OutOfBounds,
+               "index " + std::to_string(at) + " of an array of " + std::to_string(size));
   }
   grow(a, 1);
   auto pos = static_cast<size_t>(at);
@@ -164,7 +165,8 @@ void Vm::insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString
 }
 
 void Vm::removeElement(ArrayObj& a, int64_t at) {
-  if (a.bounds.size() != 1) raise(1, "Out of bounds: only one-dimensional arrays shrink");
+  if (a.bounds.size() != 1)
+    RaiseError(RuntimeErrorCode::OutOfBounds, "only one-dimensional arrays shrink");
   checkIndex(&a, at);
   auto pos = static_cast<std::ptrdiff_t>(at);
   switch (a.bank()) {
@@ -186,10 +188,10 @@ void Vm::removeElement(ArrayObj& a, int64_t at) {
 // New bounds; a one-dimensional array keeps its elements up to the new size.
 void Vm::redimArray(ArrayObj& a, const Num* bounds, int dims) {
   int64_t total = elementCount(bounds, dims, limits_.maxArrayElements);
-  if (total == -2) raise(1, "Out of bounds: an array bound below -1");
+  if (total == -2) RaiseError(RuntimeErrorCode::OutOfBounds, "an array bound below -1");
   if (total < 0 || total > limits_.maxArrayElements) {
-    raise(6, "Out of memory: an array of more than " + std::to_string(limits_.maxArrayElements) +
-                 " elements");
+    RaiseError(RuntimeErrorCode::OutOfMemory,
+               "an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
   }
   auto n = static_cast<size_t>(total);
   if (n > a.size()) grow(a, n - a.size());

@@ -26,16 +26,12 @@ Vm::Vm(const Program& program, VmHost host, const ScriptLimits& limits)
       memory_(limits.maxAllocatedBytes),
       rng_(std::random_device{}()) {}
 
-void Vm::raise(int64_t number, const std::string& message) {
-  throw RuntimeException(number, message);
-}
-
 double Vm::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
 
 void Vm::checkStringSize(uint64_t bytes) {
   if (bytes > static_cast<uint64_t>(limits_.maxStringBytes)) {
-    raise(6, "Out of memory: a String longer than " + std::to_string(limits_.maxStringBytes) +
-                 " bytes");
+    RaiseError(RuntimeErrorCode::OutOfMemory,
+               "a String longer than " + std::to_string(limits_.maxStringBytes) + " bytes");
   }
 }
 
@@ -64,19 +60,19 @@ void Vm::poll() {
   countdown_ = kPollInterval;
   steps_ += kPollInterval;
   if (limits_.maxSteps > 0 && steps_ >= limits_.maxSteps)
-    raise(8, "Stopped: the script ran out of steps");
+    RaiseError(RuntimeErrorCode::Stopped, "the script ran out of steps");
   if (!host_.shouldStop) return;
   auto now = std::chrono::steady_clock::now();
   if (now - lastStopCheck_ < kStopCheckPeriod) return;
   lastStopCheck_ = now;
-  if (host_.shouldStop()) raise(8, "Stopped");
+  if (host_.shouldStop()) RaiseError(RuntimeErrorCode::Stopped);
 }
 
 void Vm::growStacks(const uint32_t* needed) {
   for (int b = 0; b < kBankCount; ++b) {
     if (needed[b] > kMaxStackSlots[b]) {
-      raise(5,
-            "Stack overflow: recursion deeper than " + std::to_string(frameTop_ - frames_.get()));
+      RaiseError(RuntimeErrorCode::StackOverflow,
+                 "recursion deeper than " + std::to_string(frameTop_ - frames_.get()));
     }
   }
   // The stacks count against the run's memory as they grow.
@@ -120,7 +116,8 @@ void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) 
   const Proto* callee = &program_.protos[site.target];
   if (frameTop_ == frameEnd_) {
     if (frameTop_ - frames_.get() >= limits_.maxCallDepth) {
-      raise(5, "Stack overflow: recursion deeper than " + std::to_string(limits_.maxCallDepth));
+      RaiseError(RuntimeErrorCode::StackOverflow,
+                 "recursion deeper than " + std::to_string(limits_.maxCallDepth));
     }
     growFrames();
   }
@@ -245,7 +242,7 @@ Num normalized(BaseType type, Num n) {
 // and Variants by reference to their registers, which nothing changes while the method runs.
 void Vm::callContext(const CallSite& site) {
   if (!host_.context || site.target >= host_.context->size())
-    raise(4, "Nil object: there is no context");
+    RaiseError(RuntimeErrorCode::NilObject, "there is no context");
   const ContextMethod& m = (*host_.context)[site.target];
   const std::vector<ContextSlot>& slots = contextSlots_[site.params];
   if (!m.direct) return callBoxed(m, site, slots);

@@ -34,7 +34,7 @@ class Date {
   int64_t DayOfYear() const { return fields_.dayOfYear; }    // 1 .. 366
   int64_t WeekOfYear() const { return fields_.weekOfYear; }  // ISO 8601 week, 1 .. 53
   // Offset of the moment's local time from UTC, in hours (Berlin in winter: 1).
-  double GMTOffset() const { return fields_.offsetSeconds / 3600.0; }
+  double GMTOffset() const { return static_cast<double>(fields_.offsetSeconds) / 3600.0; }
 
   // The locale's text forms; ShortTime and LongTime use plain blanks, LongTime names no zone.
   std::string ShortDate() const;

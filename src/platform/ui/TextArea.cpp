@@ -5,6 +5,37 @@
 
 namespace vorline {
 
+size_t TextArea::LineBreakAt(std::string_view text, size_t at) {
+  if (at >= text.size()) return 0;
+  const char c = text[at];
+  if (c == '\n') return 1;
+  if (c == '\r') return at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+  if (c != '\xE2' && c != '\xEF') return 0;
+  const std::string_view three = text.substr(at, 3);
+  const bool breaks = three == "\xE2\x80\xA8" || three == "\xE2\x80\xA9" ||
+                      three == "\xEF\xB7\x90" || three == "\xEF\xB7\x91";
+  return breaks ? 3 : 0;
+}
+
+size_t TextArea::FindLineBreak(std::string_view text, size_t from) {
+  for (size_t at = text.find_first_of("\n\r\xE2\xEF", from); at != std::string_view::npos;
+       at = text.find_first_of("\n\r\xE2\xEF", at + 1))
+    if (LineBreakAt(text, at) > 0) return at;
+  return std::string_view::npos;
+}
+
+std::string TextArea::OneLine(std::string_view text) {
+  std::string line;
+  line.reserve(text.size());
+  size_t from = 0;
+  for (size_t at = FindLineBreak(text, 0); at != std::string_view::npos;
+       at = FindLineBreak(text, from)) {
+    line.append(text, from, at - from).append("\xE2\x8F\x8E");
+    from = at + LineBreakAt(text, at);
+  }
+  return line.append(text, from);
+}
+
 std::string TextArea::SelText() const { return Mid(Text(), SelStart() + 1, SelLength()); }
 
 void TextArea::SelectAll() {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/ui/Control.h"
 
@@ -29,6 +30,15 @@ class TextArea : public Control {
   virtual bool CanUndo() const = 0;
   // Takes back the last change of the text, the program's writes included.
   virtual void Undo() = 0;
+
+  // The bytes of the line break that starts at byte `at` of the text, 0 for none: LF, CR LF,
+  // CR, and the characters that the Qt editor shows as a break (U+2028) or breaks a line at
+  // (U+2029, and U+FDD0 and U+FDD1, which it takes as the bounds of a frame).
+  static size_t LineBreakAt(std::string_view text, size_t at);
+  // The byte where the first line break from `from` on starts; npos for none.
+  static size_t FindLineBreak(std::string_view text, size_t from);
+  // The text kept on one line: each line break shown as the sign "⏎".
+  static std::string OneLine(std::string_view text);
 
   std::string SelText() const;
   void SelectAll();

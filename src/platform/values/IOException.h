@@ -12,7 +12,8 @@ namespace vorline {
 
 class IOException : public RuntimeException {
  public:
-  explicit IOException(const std::string& what) : RuntimeException(12, "I/O error: " + what) {}
+  explicit IOException(const std::string& what)
+      : RuntimeException(RuntimeErrorCode::IOError, what) {}
 };
 
 }  // namespace vorline

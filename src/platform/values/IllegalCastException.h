@@ -11,7 +11,7 @@ namespace vorline {
 class IllegalCastException : public RuntimeException {
  public:
   explicit IllegalCastException(const std::string& what = "Illegal cast")
-      : RuntimeException(15, what) {}
+      : RuntimeException(RuntimeErrorCode::Failure, what) {}
 };
 
 }  // namespace vorline

@@ -14,7 +14,7 @@ namespace vorline {
 class InvalidArgumentException : public RuntimeException {
  public:
   explicit InvalidArgumentException(const std::string& what)
-      : RuntimeException(13, "Invalid argument: " + what) {}
+      : RuntimeException(RuntimeErrorCode::InvalidArgument, what) {}
 };
 
 }  // namespace vorline

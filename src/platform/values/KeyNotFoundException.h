@@ -13,7 +13,7 @@ namespace vorline {
 class KeyNotFoundException : public RuntimeException {
  public:
   explicit KeyNotFoundException(std::string_view key)
-      : RuntimeException(11, "Key not found: " + std::string(key)) {}
+      : RuntimeException(RuntimeErrorCode::KeyNotFound, key) {}
 };
 
 }  // namespace vorline

@@ -10,7 +10,8 @@ namespace vorline {
 
 class NilObjectException : public RuntimeException {
  public:
-  explicit NilObjectException(const std::string& what = "Nil object") : RuntimeException(4, what) {}
+  explicit NilObjectException(const std::string& detail = {})
+      : RuntimeException(RuntimeErrorCode::NilObject, detail) {}
 };
 
 }  // namespace vorline

@@ -13,8 +13,8 @@ namespace vorline {
 class OutOfBoundsException : public RuntimeException {
  public:
   OutOfBoundsException(int64_t index, int64_t count)
-      : RuntimeException(1, "Out of bounds: index " + std::to_string(index) + " of " +
-                                std::to_string(count) + " entries") {}
+      : RuntimeException(RuntimeErrorCode::OutOfBounds, "index " + std::to_string(index) + " of " +
+                                                            std::to_string(count) + " entries") {}
 };
 
 }  // namespace vorline

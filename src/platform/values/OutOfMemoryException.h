@@ -13,7 +13,7 @@ namespace vorline {
 class OutOfMemoryException : public RuntimeException {
  public:
   explicit OutOfMemoryException(const std::string& what)
-      : RuntimeException(6, "Out of memory: " + what) {}
+      : RuntimeException(RuntimeErrorCode::OutOfMemory, what) {}
 };
 
 }  // namespace vorline

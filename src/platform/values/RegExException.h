@@ -12,7 +12,8 @@ namespace vorline {
 
 class RegExException : public RuntimeException {
  public:
-  explicit RegExException(const std::string& what) : RuntimeException(14, what) {}
+  explicit RegExException(const std::string& what)
+      : RuntimeException(RuntimeErrorCode::RegExError, what) {}
 };
 
 }  // namespace vorline

@@ -4,19 +4,60 @@
 
 namespace vorline {
 
+namespace {
+
+enum class Shows { Prefixed, Own };
+
+struct ErrorRow {
+  std::string_view text;
+  Shows shows;
+};
+
+ErrorRow rowOf(RuntimeErrorCode code) {
+  switch (code) {
+#define VORLINE_RUNTIME_ERROR_ROW(name, number, text, shows) \
+  case RuntimeErrorCode::name:                               \
+    return {text, Shows::shows};
+    VORLINE_RUNTIME_ERRORS(VORLINE_RUNTIME_ERROR_ROW)
+#undef VORLINE_RUNTIME_ERROR_ROW
+  }
+  return {"Unknown failure", Shows::Own};
+}
+
+std::string messageOf(RuntimeErrorCode code, std::string_view detail) {
+  ErrorRow row = rowOf(code);
+  if (detail.empty()) return std::string(row.text);
+  if (row.shows == Shows::Own) return std::string(detail);
+  std::string message(row.text);
+  message += ": ";
+  message += detail;
+  return message;
+}
+
+}  // namespace
+
+std::string_view RuntimeErrorText(RuntimeErrorCode code) { return rowOf(code).text; }
+
+RuntimeException::RuntimeException(RuntimeErrorCode code, std::string_view detail)
+    : RuntimeException(ErrorNumberOf(code), messageOf(code, detail)) {}
+
+void RaiseError(RuntimeErrorCode code, std::string_view detail) {
+  throw RuntimeException(code, detail);
+}
+
 RuntimeException RuntimeException::From(std::exception_ptr failure) {
   try {
     std::rethrow_exception(failure);
   } catch (const RuntimeException& e) {
     return e;
   } catch (const std::bad_alloc&) {
-    return RuntimeException(6, "Out of memory");
+    return RuntimeException(RuntimeErrorCode::OutOfMemory);
   } catch (const std::length_error&) {
-    return RuntimeException(6, "Out of memory");
+    return RuntimeException(RuntimeErrorCode::OutOfMemory);
   } catch (const std::exception& e) {
-    return RuntimeException(15, e.what());
+    return RuntimeException(ErrorNumberOf(RuntimeErrorCode::Failure), e.what());
   } catch (...) {
-    return RuntimeException(15, "Unknown failure");
+    return RuntimeException(RuntimeErrorCode::Failure);
   }
 }
 

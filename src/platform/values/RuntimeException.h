@@ -7,6 +7,9 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+
+#include "platform/values/RuntimeErrors.h"
 
 namespace vorline {
 
@@ -14,12 +17,17 @@ class RuntimeException : public std::runtime_error {
  public:
   RuntimeException(int64_t number, const std::string& message)
       : std::runtime_error(message), ErrorNumber(number), Message(message) {}
+  // One of our own errors: its number, and its text with the detail as the table says.
+  explicit RuntimeException(RuntimeErrorCode code, std::string_view detail = {});
   int64_t ErrorNumber;
   std::string Message;
 
   // The run-time error for any failure: a RuntimeException stays as it is, a failed allocation
-  // is 6 "Out of memory", anything else is 15 with its own message.
+  // is OutOfMemory, anything else is Failure with its own message.
   static RuntimeException From(std::exception_ptr failure);
 };
+
+// Throws one of our own errors; the one place each of them is raised from.
+[[noreturn]] void RaiseError(RuntimeErrorCode code, std::string_view detail = {});
 
 }  // namespace vorline

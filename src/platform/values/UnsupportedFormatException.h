@@ -13,7 +13,7 @@ namespace vorline {
 class UnsupportedFormatException : public RuntimeException {
  public:
   explicit UnsupportedFormatException(const std::string& what)
-      : RuntimeException(10, "Unsupported format: " + what) {}
+      : RuntimeException(RuntimeErrorCode::UnsupportedFormat, what) {}
 };
 
 }  // namespace vorline

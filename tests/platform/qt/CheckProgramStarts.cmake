@@ -1,13 +1,11 @@
-# Starts the program on the offscreen platform in an application folder of its own and checks
-# that it is still running after two seconds (no abort at start-up), then ends it.
+# Starts the program on the offscreen platform in an application folder of its own, waits until
+# its first start has copied the prefix into that folder, and checks that it is still running
+# then (no abort at start-up) before it is ended.
 file(REMOVE_RECURSE "${HOME_DIR}")
 execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen VORLINE_HOME=${HOME_DIR} timeout --preserve-status -s TERM 2 ${PROGRAM}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen VORLINE_HOME=${HOME_DIR}
+          ${CMAKE_CURRENT_LIST_DIR}/StartAndWait.sh ${HOME_DIR}/includes/prefix.vrl "" ${PROGRAM}
   RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-# timeout ends a program that is still running with SIGTERM (143); any other code is a failure.
-if(NOT result EQUAL 143)
-  message(FATAL_ERROR "the program did not keep running (exit ${result}): ${err}")
-endif()
-if(NOT EXISTS "${HOME_DIR}/includes/prefix.vrl")
-  message(FATAL_ERROR "a first start did not copy the prefix into the application folder")
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "a first start of the program failed: ${err}")
 endif()

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/AppStartup.h"
+#include "platform/qt/TestDictionary.h"
 #include "shell/Globals.h"
 #include "shell/_x_img_err.h"
 
@@ -14,6 +15,8 @@ void QtAppFixture::SetUp() {
   qputenv("VORLINE_HOME", scratch_.filePath("app").toLocal8Bit());
   qputenv("VORLINE_RESOURCES_DIR", VORLINE_TEST_RESOURCES_DIR);
   platform.setDialogFolder(scratch_.path());
+  // The pads' prose is checked against the test's own words, not what the system has installed.
+  platform.setSpelling(TestDictionary("3\nthe\nquick\nfox\n").release());
   Globals::prefixSource.clear();
   AppStartup::_EarlyStartup();
   app().SetQuitOnLastWindowClosed(false);

@@ -3,12 +3,14 @@
 // dialogs.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -29,6 +31,7 @@
 #include "platform/qt/QtMenuModel.h"
 #include "platform/qt/QtSpellDictionary.h"
 #include "platform/qt/QtSpellHighlighter.h"
+#include "platform/qt/QtTextArea.h"
 #include "platform/qt/QtTimer.h"
 #include "platform/qt/QtViewWindow.h"
 #include "platform/qt/QtWindowPeer.h"
@@ -136,6 +139,32 @@ TEST_F(QtWindowTest, TextKeepsEveryCharacterAndCarriageReturnsBecomeLineBreaks) 
   pad->SetSelStart(5);
   pad->SetSelLength(3);
   EXPECT_EQ(pad->SelText(), "wo\n");
+}
+
+// The characters that the pad's table takes as line breaks are the editor's own: those it
+// makes a block at and those that its layout breaks a line at, among the controls, the spaces,
+// the separators and the non-characters.
+TEST_F(QtWindowTest, TheLineBreaksOfThePadAreTheEditorsOwn) {
+  auto pad = open()->pad();
+  auto* edit = dynamic_cast<QtTextArea&>(*pad).editor();
+  edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  std::vector<char32_t> candidates;
+  for (char32_t c = 1; c < 0x100; ++c) candidates.push_back(c);
+  for (char32_t c = 0x2000; c < 0x2070; ++c) candidates.push_back(c);
+  for (char32_t c = 0xFDD0; c < 0xFDF0; ++c) candidates.push_back(c);
+  for (char32_t c = 0xFFF0; c <= 0xFFFF; ++c) candidates.push_back(c);
+  for (char32_t c : {0x1680, 0x180E, 0x3000, 0xFEFF}) candidates.push_back(c);
+  for (const char32_t c : candidates) {
+    const std::string text = "ab" + QString::fromUcs4(&c, 1).toStdString() + "cd";
+    edit->setPlainText(QString::fromStdString(text));
+    int lines = 0;
+    QTextDocument& document = *edit->document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+      document.documentLayout()->blockBoundingRect(block);  // lays the block out
+      lines += block.layout()->lineCount();
+    }
+    EXPECT_EQ(lines > 1, TextArea::LineBreakAt(text, 2) > 0) << std::hex << "U+" << int(c);
+  }
 }
 
 TEST_F(QtWindowTest, EachWriteOfTheProgramIsOneUndoStep) {

@@ -24,6 +24,8 @@ class TestDictionary {
         std::make_unique<QtSpellDictionary>(QStringList{"xx_TEST"}, QStringList{folder_.path()});
   }
   QtSpellDictionary& operator*() { return *dictionary_; }
+  // The loaded dictionary, for an owner of its own (the words stay loaded without the folder).
+  std::unique_ptr<QtSpellDictionary> release() { return std::move(dictionary_); }
   QtSpellDictionary* operator->() { return dictionary_.get(); }
 
  private:

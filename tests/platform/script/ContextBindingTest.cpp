@@ -134,7 +134,7 @@ TEST_F(ContextBinding, HostObjects) {
 TEST_F(ContextBinding, AnObjectIsNoNumber) {
   RunResult r = run("dim v as variant = pathToFolderitem(\"x\")\ndim d as double\nprint 1\nd = v");
   EXPECT_EQ(r.runtimeErrors, 1);
-  EXPECT_EQ(r.errorNumber, 9);
+  EXPECT_EQ(r.errorNumber, ErrorNumberOf(RuntimeErrorCode::TypeConversion));
   EXPECT_EQ(r.output(), "1");
 }
 
@@ -145,7 +145,7 @@ TEST_F(ContextBinding, MethodFailuresBecomeRunTimeErrors) {
   EXPECT_EQ(own.output(), "1");
   RunResult plain = run("failWith 0");
   EXPECT_EQ(plain.runtimeErrors, 1);
-  EXPECT_EQ(plain.errorNumber, 15);
+  EXPECT_EQ(plain.errorNumber, ErrorNumberOf(RuntimeErrorCode::Failure));
   EXPECT_EQ(plain.errorMessage, "plain failure");
 }
 

@@ -46,7 +46,8 @@ const std::map<std::string, Outcome> kExpected = {
     {"ReturnEndExitBeepAreNotRegistered", {11, 16}},  // endx
     {"PadMarkerSwitchesIncludeModeOn", {15, 14}},     // a bare "b" line in include mode
     {"MarkersCountOnlyAsWholeLines", {15, 14}},
-    {"NestedBlockEndsIncludeModeEarly", {15, 12}},
+    {"IncludeBlocksNest", {15, 12}},
+    {"EndMarkerOutsideEveryBlockChangesNothing", {15, 12}},
     {"IntegerPrefixInsideAConditional", {2, 12}},  // if 1 then
     {"EmptyNameIsRegisteredAsWritten", {1, 11}},
     {"EmptyValue", {1, 12}},

@@ -80,7 +80,7 @@ TEST(ScriptLimits, CallDepth) {
   RunResult r = runScript(
       "function f(n as double) as double\n  return f(n + 1) + 1\nend function\nprint f(0)", nullptr,
       [](ScriptEngine& s) { s.Limits.maxCallDepth = 50; });
-  EXPECT_EQ(r.errorNumber, 5);
+  EXPECT_EQ(r.errorNumber, ErrorNumberOf(RuntimeErrorCode::StackOverflow));
   EXPECT_EQ(r.errorMessage, "Stack overflow: recursion deeper than 50");
 }
 
@@ -88,33 +88,35 @@ TEST(ScriptLimits, StringSize) {
   auto small = [](ScriptEngine& s) { s.Limits.maxStringBytes = 1000; };
   const char* doubling = "dim s as string = \"x\"\nwhile true\n  s = s + s\nwend";
   RunResult r = runScript(doubling, nullptr, small);
-  EXPECT_EQ(r.errorNumber, 6);
+  EXPECT_EQ(r.errorNumber, ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
   RunResult concat =
       runScript("dim s as string = \"x\"\ndim t as string\nwhile true\n  t = s + s\n  s = t\nwend",
                 nullptr, small);
-  EXPECT_EQ(concat.errorNumber, 6);
+  EXPECT_EQ(concat.errorNumber, ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
   RunResult replace = runScript(
       "dim s as string = \"aaaaaaaaaaaaaaaaaaaa\"\nwhile true\n  s = replaceall(s, \"a\", "
       "\"aaaa\")\nwend",
       nullptr, small);
-  EXPECT_EQ(replace.errorNumber, 6);
+  EXPECT_EQ(replace.errorNumber, ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
 }
 
 TEST(ScriptLimits, ArraySize) {
   auto small = [](ScriptEngine& s) { s.Limits.maxArrayElements = 100; };
-  EXPECT_EQ(runScript("dim a(100) as double", nullptr, small).errorNumber, 6);
+  EXPECT_EQ(runScript("dim a(100) as double", nullptr, small).errorNumber,
+            ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
   EXPECT_EQ(runScript("dim a(99) as double\nprint a.count", nullptr, small).output(), "100");
   EXPECT_EQ(runScript("dim a() as string\nwhile true\n  a.append \"x\"\nwend", nullptr, small)
                 .errorNumber,
-            6);
-  EXPECT_EQ(runScript("dim a() as string\nredim a(1000)", nullptr, small).errorNumber, 6);
+            ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
+  EXPECT_EQ(runScript("dim a() as string\nredim a(1000)", nullptr, small).errorNumber,
+            ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
 }
 
 TEST(ScriptLimits, AllocationBudget) {
   RunResult r = runScript(
       "dim a() as string\ndim s as string = \"0123456789\"\nwhile true\n  a.append s + s\nwend",
       nullptr, [](ScriptEngine& s) { s.Limits.maxAllocatedBytes = 100000; });
-  EXPECT_EQ(r.errorNumber, 6);
+  EXPECT_EQ(r.errorNumber, ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
 }
 
 // The budget counts what a run holds at once: a recursion that keeps an array per call ends
@@ -127,7 +129,7 @@ TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
       "then return 0\n"
       "  return deep(n - 1) + 1\nend function\nprint \"start\"\nprint str(deep(1000))",
       nullptr, budget);
-  EXPECT_EQ(deep.errorNumber, 6);
+  EXPECT_EQ(deep.errorNumber, ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
   EXPECT_EQ(deep.output(), "start");
   EXPECT_EQ(deep.errorMessage.rfind("Out of memory", 0), 0u) << deep.errorMessage;
 
@@ -167,22 +169,22 @@ TEST(ScriptLimits, MemoryBudgetCountsWhatTheRunHolds) {
       "dim s as string = \"x\"\nwhile len(s) < 100000\n  s = s + s\nwend\ndim v(1000) as variant\n"
       "for i as integer = 0 to 1000\n  v(i) = s\nnext",
       nullptr, budget);
-  EXPECT_EQ(variants.errorNumber, 6);
+  EXPECT_EQ(variants.errorNumber, ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
   RunResult growing =
       runScript("dim s as string = \"x\"\nwhile true\n  s = s + s\nwend", nullptr, budget);
-  EXPECT_EQ(growing.errorNumber, 6);
+  EXPECT_EQ(growing.errorNumber, ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
   RunResult copies = runScript(
       "dim s as string = \"x\"\nwhile len(s) < 100000\n  s = s + s\nwend\ndim a() as string\nwhile "
       "true\n"
       "  a.append s + \"!\"\nwend",
       nullptr, budget);
-  EXPECT_EQ(copies.errorNumber, 6);
+  EXPECT_EQ(copies.errorNumber, ErrorNumberOf(RuntimeErrorCode::OutOfMemory));
 }
 
 TEST(ScriptLimits, StepBudget) {
   RunResult r = runScript("print 1\nwhile true\nwend", nullptr,
                           [](ScriptEngine& s) { s.Limits.maxSteps = 100000; });
-  EXPECT_EQ(r.errorNumber, 8);
+  EXPECT_EQ(r.errorNumber, ErrorNumberOf(RuntimeErrorCode::Stopped));
   EXPECT_EQ(r.output(), "1");
 }
 
@@ -191,7 +193,7 @@ TEST(ScriptHostHook, StopsARunawayLoop) {
   RunResult r =
       runScript("dim n as integer\nwhile true\n  n = n + 1\nwend", nullptr,
                 [&calls](ScriptEngine& s) { s.ShouldStop = [&calls]() { return ++calls == 3; }; });
-  EXPECT_EQ(r.errorNumber, 8);
+  EXPECT_EQ(r.errorNumber, ErrorNumberOf(RuntimeErrorCode::Stopped));
   EXPECT_EQ(r.errorMessage, "Stopped");
   EXPECT_EQ(calls, 3);
 }
@@ -203,9 +205,9 @@ TEST(ScriptHostHook, StopsRecursionAndForLoops) {
       "1)\n"
       "end function\nprint f(60)",
       nullptr, stop);
-  EXPECT_EQ(rec.errorNumber, 8);
+  EXPECT_EQ(rec.errorNumber, ErrorNumberOf(RuntimeErrorCode::Stopped));
   RunResult loop = runScript("for i as integer = 1 to 9223372036854775807\nnext", nullptr, stop);
-  EXPECT_EQ(loop.errorNumber, 8);
+  EXPECT_EQ(loop.errorNumber, ErrorNumberOf(RuntimeErrorCode::Stopped));
 }
 
 // No register or constant limit below the size of the stacks.

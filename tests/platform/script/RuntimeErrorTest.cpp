@@ -10,7 +10,7 @@ namespace {
 struct RuntimeCase {
   const char* name;
   const char* source;
-  int64_t number;
+  RuntimeErrorCode code;
   const char* message;  // the start of the message
   const char* printed;  // what ran before the failure
 };
@@ -22,7 +22,7 @@ TEST_P(RuntimeErrors, EndTheRunKeepingWhatRan) {
   RunResult r = runScript(c.source);
   ASSERT_EQ(r.compileErrors, 0) << r.errorInfo;
   EXPECT_EQ(r.runtimeErrors, 1);
-  EXPECT_EQ(r.errorNumber, c.number) << r.errorMessage;
+  EXPECT_EQ(r.errorNumber, ErrorNumberOf(c.code)) << r.errorMessage;
   EXPECT_EQ(r.errorMessage.rfind(c.message, 0), 0u) << r.errorMessage;
   EXPECT_EQ(r.output(), c.printed);
 }
@@ -31,39 +31,47 @@ std::string caseName(const testing::TestParamInfo<RuntimeCase>& info) { return i
 
 const RuntimeCase kCases[] = {
     {"IntegerOverflowOnAdd", "dim i as integer = 9223372036854775807\nprint 1\ni = i + 1\nprint 2",
-     3, "Integer overflow", "1"},
-    {"IntegerOverflowOnMultiply", "dim i as integer = 4611686018427387904\ni = i * 2", 3,
+     RuntimeErrorCode::IntegerOverflow, "Integer overflow", "1"},
+    {"IntegerOverflowOnMultiply", "dim i as integer = 4611686018427387904\ni = i * 2",
+     RuntimeErrorCode::IntegerOverflow, "Integer overflow", ""},
+    {"IntegerOverflowOnNegate", "dim i as integer = -9223372036854775807\ni = i - 1\ni = -i",
+     RuntimeErrorCode::IntegerOverflow, "Integer overflow", ""},
+    {"IntegerOverflowInVariants", "dim v as variant = 9223372036854775807\nv = v + 1",
+     RuntimeErrorCode::IntegerOverflow, "Integer overflow", ""},
+    {"DoubleTooLargeForInteger", "dim i as integer\ni = 1e300", RuntimeErrorCode::IntegerOverflow,
      "Integer overflow", ""},
-    {"IntegerOverflowOnNegate", "dim i as integer = -9223372036854775807\ni = i - 1\ni = -i", 3,
+    {"NaNToInteger", "dim i as integer\ni = (0/0)", RuntimeErrorCode::IntegerOverflow,
      "Integer overflow", ""},
-    {"IntegerOverflowInVariants", "dim v as variant = 9223372036854775807\nv = v + 1", 3,
-     "Integer overflow", ""},
-    {"DoubleTooLargeForInteger", "dim i as integer\ni = 1e300", 3, "Integer overflow", ""},
-    {"NaNToInteger", "dim i as integer\ni = (0/0)", 3, "Integer overflow", ""},
-    {"IntegerDivisionByZero", "dim z as integer\nprint 1\nprint 1 \\ z", 2,
-     "Integer division by zero", "1"},
-    {"ModByZero", "dim z as integer\nprint 5 mod z", 2, "Integer division by zero", ""},
-    {"VariantDivisionByZero", "dim a as variant = 1\ndim b as variant = 0\nprint a \\ b", 2,
+    {"IntegerDivisionByZero", "dim z as integer\nprint 1\nprint 1 \\ z",
+     RuntimeErrorCode::DivisionByZero, "Integer division by zero", "1"},
+    {"ModByZero", "dim z as integer\nprint 5 mod z", RuntimeErrorCode::DivisionByZero,
      "Integer division by zero", ""},
-    {"IndexPastTheEnd", "dim a(2) as double\nprint a(5)", 1,
+    {"VariantDivisionByZero", "dim a as variant = 1\ndim b as variant = 0\nprint a \\ b",
+     RuntimeErrorCode::DivisionByZero, "Integer division by zero", ""},
+    {"IndexPastTheEnd", "dim a(2) as double\nprint a(5)", RuntimeErrorCode::OutOfBounds,
      "Out of bounds: index 5 of an array of 3", ""},
-    {"NegativeIndex", "dim a(2) as double\ndim i as integer = -1\na(i) = 1", 1, "Out of bounds",
-     ""},
-    {"SecondDimension", "dim m(1, 1) as double\nprint m(0, 2)", 1,
+    {"NegativeIndex", "dim a(2) as double\ndim i as integer = -1\na(i) = 1",
+     RuntimeErrorCode::OutOfBounds, "Out of bounds", ""},
+    {"SecondDimension", "dim m(1, 1) as double\nprint m(0, 2)", RuntimeErrorCode::OutOfBounds,
      "Out of bounds: index 2 of an array of 2", ""},
-    {"RemoveFromEmpty", "dim a() as double\na.remove 0", 1, "Out of bounds", ""},
-    {"ArrayNeverMade", "sub f()\n  a(0) = 1\nend sub\nf\ndim a(1) as double", 4, "Nil object", ""},
+    {"RemoveFromEmpty", "dim a() as double\na.remove 0", RuntimeErrorCode::OutOfBounds,
+     "Out of bounds", ""},
+    {"ArrayNeverMade", "sub f()\n  a(0) = 1\nend sub\nf\ndim a(1) as double",
+     RuntimeErrorCode::NilObject, "Nil object", ""},
     {"DeepRecursion",
-     "function f(n as double) as double\n  return f(n + 1)\nend function\nprint f(0)", 5,
-     "Stack overflow", ""},
+     "function f(n as double) as double\n  return f(n + 1)\nend function\nprint f(0)",
+     RuntimeErrorCode::StackOverflow, "Stack overflow", ""},
     {"DeepRecursionWithStrings",
-     "function f(s as string) as string\n  return f(s + \"x\")\nend function\nprint f(\"\")", 5,
-     "Stack overflow", ""},
-    {"HugeArray", "dim a(100000000000) as double", 6, "Out of memory", ""},
-    {"HugeTwoDimensionalArray", "dim a(4000000000, 4000000000) as double", 6, "Out of memory", ""},
-    {"ZeroStep", "for i as integer = 1 to 10 step 0\nnext", 7, "Step of a for loop is zero", ""},
-    {"ZeroDoubleStep", "dim s as double\nfor x as double = 0 to 1 step s\nnext", 7,
+     "function f(s as string) as string\n  return f(s + \"x\")\nend function\nprint f(\"\")",
+     RuntimeErrorCode::StackOverflow, "Stack overflow", ""},
+    {"HugeArray", "dim a(100000000000) as double", RuntimeErrorCode::OutOfMemory, "Out of memory",
+     ""},
+    {"HugeTwoDimensionalArray", "dim a(4000000000, 4000000000) as double",
+     RuntimeErrorCode::OutOfMemory, "Out of memory", ""},
+    {"ZeroStep", "for i as integer = 1 to 10 step 0\nnext", RuntimeErrorCode::ZeroStep,
      "Step of a for loop is zero", ""},
+    {"ZeroDoubleStep", "dim s as double\nfor x as double = 0 to 1 step s\nnext",
+     RuntimeErrorCode::ZeroStep, "Step of a for loop is zero", ""},
 };
 INSTANTIATE_TEST_SUITE_P(Engine, RuntimeErrors, testing::ValuesIn(kCases), caseName);
 
@@ -74,7 +82,9 @@ TEST(RuntimeErrorsInEvents, APrintHandlerThatThrowsEndsTheRun) {
     };
   });
   EXPECT_EQ(r.runtimeErrors, 1);
-  EXPECT_EQ(r.errorNumber, 15);  // a failure of no kind of its own, as from a method
+  EXPECT_EQ(r.errorNumber,
+            ErrorNumberOf(
+                RuntimeErrorCode::Failure));  // a failure of no kind of its own, as from a method
   EXPECT_EQ(r.errorMessage, "no room");
 }
 

@@ -190,6 +190,50 @@ TEST_P(UiContract, TextAndSelectionCountCharactersNotBytes) {
   EXPECT_EQ(pad->SelLength(), 9);
 }
 
+// The pad reads back every character as it was written: the separators that the Qt editor
+// makes blocks of or shows as a break, and a no-break space, which its plain text turns into
+// a space.
+TEST_P(UiContract, TextReadsBackEveryCharacterAsItWasWritten) {
+  auto w = openWindow();
+  auto pad = w->pad();
+  // U+2029, U+2028, U+FDD0 and U+FDD1, U+00A0, and separators of both kinds side by side.
+  const std::string cases[] = {
+      "a\u2029b", "a\u2028b", "a\uFDD0b\uFDD1c", "1\u00A0000", "\u2029\n\u2029x\n",
+  };
+  for (const std::string& written : cases) {
+    pad->SetText(written);
+    EXPECT_EQ(pad->Text(), written);
+    pad->SetText("x");
+    pad->SelectAll();
+    pad->ReplaceSelection(written);
+    EXPECT_EQ(pad->Text(), written);
+  }
+  // A program's write that changes only some separators; typing and deleting line breaks next
+  // to a line that a separator began.
+  pad->SetText("a\u2029b\nc");
+  pad->SetText("a\nb\u2029c");
+  EXPECT_EQ(pad->Text(), "a\nb\u2029c");
+  pad->SetText("a\u2029bc");
+  pad->SetSelStart(3);
+  ui->press(*w, Key::Return);
+  ui->type(*w, "d");
+  EXPECT_EQ(pad->Text(), "a\u2029b\ndc");
+  pad->SetSelStart(0);
+  ui->press(*w, Key::Return);
+  EXPECT_EQ(pad->Text(), "\na\u2029b\ndc");
+  pad->SetSelStart(1);
+  ui->press(*w, Key::Backspace);
+  EXPECT_EQ(pad->Text(), "a\u2029b\ndc");
+  pad->SetText("a\n\u2029b");
+  pad->SetSelStart(3);
+  ui->press(*w, Key::Backspace);
+  EXPECT_EQ(pad->Text(), "a\nb");
+  pad->SetText("a\n\u2029b");
+  pad->SetSelStart(2);
+  ui->press(*w, Key::Backspace);
+  EXPECT_EQ(pad->Text(), "a\u2029b");
+}
+
 TEST_P(UiContract, TypingReplacesTheSelection) {
   auto w = openWindow();
   auto pad = w->pad();
