@@ -128,10 +128,9 @@ class Vm {
   std::vector<ScriptString> sstack_;
   std::vector<Variant> vstack_;
   std::vector<ArrayRef> astack_;
-  // The call stack: frames_ is its storage (left unset until pushed), frameTop_ the next free
-  // frame, and frameEnd_ the end of the storage or the call depth limit, whichever comes first.
-  std::unique_ptr<Frame[]> frames_;
-  size_t frameCapacity_ = 0;
+  // The call stack: frames_ is its storage, frameTop_ the next free frame, and frameEnd_ the
+  // end of the storage or the call depth limit, whichever comes first.
+  std::vector<Frame> frames_;
   Frame* frameTop_ = nullptr;
   Frame* frameEnd_ = nullptr;
   uint32_t base_[kBankCount] = {0, 0, 0, 0};

@@ -72,7 +72,7 @@ void Vm::growStacks(const uint32_t* needed) {
   for (int b = 0; b < kBankCount; ++b) {
     if (needed[b] > kMaxStackSlots[b]) {
       RaiseError(RuntimeErrorCode::StackOverflow,
-                 "recursion deeper than " + std::to_string(frameTop_ - frames_.get()));
+                 "recursion deeper than " + std::to_string(frameTop_ - frames_.data()));
     }
   }
   // The stacks count against the run's memory as they grow.
@@ -95,17 +95,12 @@ void Vm::growStacks(const uint32_t* needed) {
 
 // The call stack is made at the first call and grows by doubling, up to the call depth limit.
 void Vm::growFrames() {
-  size_t depth = static_cast<size_t>(frameTop_ - frames_.get());
+  size_t depth = static_cast<size_t>(frameTop_ - frames_.data());
   auto limit = static_cast<size_t>(std::max<int64_t>(limits_.maxCallDepth, 0));
-  size_t size = std::min(std::max<size_t>(256, frameCapacity_ * 2), limit);
-  if (size > frameCapacity_) {
-    std::unique_ptr<Frame[]> grown(new Frame[size]);
-    std::copy(frames_.get(), frames_.get() + depth, grown.get());
-    frames_ = std::move(grown);
-    frameCapacity_ = size;
-  }
-  frameTop_ = frames_.get() + depth;
-  frameEnd_ = frames_.get() + frameCapacity_;
+  size_t size = std::min(std::max<size_t>(256, frames_.size() * 2), limit);
+  if (size > frames_.size()) frames_.resize(size);
+  frameTop_ = frames_.data() + depth;
+  frameEnd_ = frames_.data() + frames_.size();
 }
 
 // Pushes a frame for the callee. Its registers begin, in every bank, at the call's arguments,
@@ -115,7 +110,7 @@ void Vm::growFrames() {
 void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) {
   const Proto* callee = &program_.protos[site.target];
   if (frameTop_ == frameEnd_) {
-    if (frameTop_ - frames_.get() >= limits_.maxCallDepth) {
+    if (frameTop_ - frames_.data() >= limits_.maxCallDepth) {
       RaiseError(RuntimeErrorCode::StackOverflow,
                  "recursion deeper than " + std::to_string(limits_.maxCallDepth));
     }
