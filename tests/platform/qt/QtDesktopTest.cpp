@@ -51,7 +51,9 @@ class QtDesktop : public QtAppFixture {
     pressKey(window, Qt::Key_R, Qt::ControlModifier);
     QtViewWindow* view = QtPlatform::peerOf(window).viewWindow();
     EXPECT_NE(view, nullptr);
-    if (view) EXPECT_TRUE(waitUntil([view] { return view->isVisible() && !view->handingBack(); }));
+    if (view) {
+      EXPECT_TRUE(waitUntil([view] { return view->isVisible() && !view->handingBack(); }));
+    }
     return view;
   }
   static bool bringToFront(QWidget* widget) {
@@ -206,8 +208,9 @@ TEST_F(QtDesktop, NewWindowsAndViewsTakeTheNextStepOfTheCascade) {
   QList<QPoint> places;
   for (const auto& shown : app().Windows()) {
     places << viewOf(*shown)->frameGeometry().topLeft();
-    if (places.size() > 1)
+    if (places.size() > 1) {
       EXPECT_NE(places.last(), places[places.size() - 2]) << "window " << places.size();
+    }
   }
   EXPECT_EQ(QSet<QPoint>(places.begin(), places.end()).size(), places.size());
 
