@@ -450,7 +450,8 @@ void Compiler::textInto(Type from, uint32_t src, uint32_t dst) {
   }
 }
 
-// Jumps taken when cond is false; comparisons of numbers fuse with the jump.
+// Jumps taken when cond is false; comparisons of numbers fuse with the jump, and Boolean and
+// and or become jumps, as their short circuit allows.
 std::vector<size_t> Compiler::jumpIfFalse(Expr* cond) {
   if (cond->kind == ExprKind::Binary) {
     auto* b = static_cast<BinaryExpr*>(cond);
@@ -469,6 +470,15 @@ std::vector<size_t> Compiler::jumpIfFalse(Expr* cond) {
         std::vector<size_t> more = jumpIfFalse(*it);
         out.insert(out.end(), more.begin(), more.end());
       }
+      return out;
+    }
+    if (b->op == Tok::KwOr && cond->type.base == BaseType::Boolean) {
+      // a or b: a false tries b, a true jumps over b's test.
+      std::vector<size_t> tryRight = jumpIfFalse(b->lhs);
+      size_t taken = emit(Op::JMP);
+      patchAll(tryRight);
+      std::vector<size_t> out = jumpIfFalse(b->rhs);
+      patch(taken);
       return out;
     }
     BaseType t = b->lhs->type.base;
