@@ -2,7 +2,8 @@
 # Runs the benchmarks under bench/ from a build folder (it builds nothing) and prints their
 # figures: the pad run's instructions per line, the Qt window's side of a run (in time and in
 # instructions), a key in the pad after a runaway print loop, the engine's workloads against
-# Lua 5.4, LuaJIT's interpreter, Python 3 and C++, and the Google Benchmark micro-benchmarks.
+# Lua 5.4, LuaJIT (its interpreter and its JIT), Python 3 and C++, and the Google Benchmark
+# micro-benchmarks. The pad run is counted for each mix of lines of bench/padcost/make-pad.sh.
 #   tools/run-bench.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,7 +13,7 @@ section() { printf '\n## %s\n\n' "$1"; }
 
 section "Pad run: instructions per pad line (callgrind)"
 if command -v valgrind >/dev/null; then
-  "$root/bench/padcost/count.sh" "$build"
+  for mix in basic builtins control; do MIX=$mix "$root/bench/padcost/count.sh" "$build"; done
 else
   echo "skipped: valgrind is not installed"
 fi

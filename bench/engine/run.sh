@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Runs the seven workloads in our language, Lua 5.4, LuaJIT's interpreter (luajit -joff, where
-# it is installed), Python 3 and C++ side by side with hyperfine, checks that each prints the
-# expected checksum, subtracts each runtime's start-up (its empty program) and prints the
-# medians and the ratios.
+# Runs the workloads in our language, Lua 5.4, LuaJIT (its interpreter, luajit -joff, and its
+# JIT, where it is installed), Python 3 and C++ side by side with hyperfine, checks that each
+# prints the expected checksum, subtracts each runtime's start-up (its empty program) and prints
+# the medians and the ratios.
 #   bench/engine/run.sh [BUILD_DIR] [RUNS]
 # $SCRIPTRUN names another scriptrun to time as "ours" (an older build, to compare with).
+# $BEFORE names an older scriptrun to time in the same run as "before", for a before/after.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
@@ -17,7 +18,7 @@ cpp="$build/bench/engine/bench_engine"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-workloads=(loop fib plot strings arrays integrate strdoubles)
+workloads=(loop fib plot strings arrays integrate strdoubles tak andor arraycalls strbuild)
 declare -A expected=(
   [loop]="99999944999997"
   [fib]="832040"
@@ -26,15 +27,22 @@ declare -A expected=(
   [arrays]="78498 37550402023"
   [integrate]="3.14159265358999"
   [strdoubles]="4317473 42857.1428571429"
+  [tak]="10"
+  [andor]="1086956"
+  [arraycalls]="50030717062"
+  [strbuild]="1467000 300"
 )
 runtimes=(ours lua python cpp)
-[ -n "$luajit" ] && runtimes+=(luajit)
+[ -n "$luajit" ] && runtimes+=(luajit jit)
+[ -n "${BEFORE:-}" ] && runtimes+=(before)
 
 command_of() {  # runtime workload
   case $1 in
     ours) echo "$ours $here/$2.vrl" ;;
     lua) echo "$lua $here/$2.lua" ;;
     luajit) echo "$luajit -joff $here/$2.lua" ;;
+    jit) echo "$luajit $here/$2.lua" ;;
+    before) echo "$BEFORE $here/$2.vrl" ;;
     python) echo "$python $here/$2.py" ;;
     cpp) echo "${cpp}_$2_cpp" ;;
   esac
@@ -63,21 +71,19 @@ def medians(w):
     data = json.load(open(os.path.join(out, w + ".json")))
     return {r["command"]: r["median"] for r in data["results"]}
 base = medians("empty")
-jit = "luajit" in base
-head = "| workload | ours | Lua 5.4 |" + (" LuaJIT -joff |" if jit else "") + " Python 3 | C++ -O2 | ours/Lua |"
-head += (" ours/LuaJIT |" if jit else "") + " ours/Python | ours/C++ |"
+names = {"before": "ours before", "ours": "ours", "lua": "Lua 5.4", "luajit": "LuaJIT -joff",
+         "jit": "LuaJIT JIT", "python": "Python 3", "cpp": "C++ -O2"}
+shown = [r for r in names if r in base]
+ratios = [r for r in ("before", "lua", "luajit", "jit", "python", "cpp") if r in base]
+head = "| workload |" + "".join(" %s |" % names[r] for r in shown)
+head += "".join(" ours/%s |" % ("before" if r == "before" else names[r].split()[0] + (" -joff" if r == "luajit" else " JIT" if r == "jit" else "")) for r in ratios)
 print(head)
 print("|" + "---|" * (head.count("|") - 1))
 for w in workloads:
     m = medians(w)
     t = {r: max(m[r] - base[r], 1e-6) for r in m}
-    row = "| %s | %.4f s | %.4f s |" % (w, t["ours"], t["lua"])
-    if jit: row += " %.4f s |" % t["luajit"]
-    row += " %.4f s | %.4f s | %.2f |" % (t["python"], t["cpp"], t["ours"] / t["lua"])
-    if jit: row += " %.2f |" % (t["ours"] / t["luajit"])
-    row += " %.2f | %.1f |" % (t["ours"] / t["python"], t["ours"] / t["cpp"])
+    row = "| %s |" % w + "".join(" %.4f s |" % t[r] for r in shown)
+    row += "".join((" %.2f |" if r != "cpp" else " %.1f |") % (t["ours"] / t[r]) for r in ratios)
     print(row)
-line = "start-up (empty program): ours %.4f s, Lua %.4f s, " % (base["ours"], base["lua"])
-if jit: line += "LuaJIT %.4f s, " % base["luajit"]
-print(line + "Python %.4f s, C++ %.4f s" % (base["python"], base["cpp"]))
+print("start-up (empty program): " + ", ".join("%s %.4f s" % (names[r], base[r]) for r in shown))
 PY

@@ -2,6 +2,8 @@
 # Counts the instructions of one Run of the pad-run workload at 10,000 and 100,000 lines with
 # callgrind: padrun with --runs 3 minus padrun with --runs 1 is two runs, without the start-up
 # and the reading of the file. Prints the instructions per pad line and their ratio.
+# $MIX picks the lines of the pad (basic, builtins or control; see make-pad.sh), and $PADRUN
+# names another padrun to count (an older build, to compare with).
 #   bench/padcost/count.sh [BUILD_DIR] [LINES...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -9,7 +11,8 @@ build=$(cd "${1:-$here/../../build}" && pwd)
 shift || true
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(10000 100000)
-padrun="$build/tools/padrun/padrun"
+padrun="${PADRUN:-$build/tools/padrun/padrun}"
+mix=${MIX:-basic}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -21,9 +24,9 @@ instructions() {  # pad runs
 }
 
 declare -A perLine
-printf "| pad lines | instructions per run | per pad line |\n|---|---|---|\n"
+printf "mix %s\n| pad lines | instructions per run | per pad line |\n|---|---|---|\n" "$mix"
 for n in "${sizes[@]}"; do
-  "$here/make-pad.sh" "$n" >"$work/pad.vrl"
+  "$here/make-pad.sh" "$n" "$mix" >"$work/pad.vrl"
   one=$(instructions "$work/pad.vrl" 1)
   three=$(instructions "$work/pad.vrl" 3)
   run=$(((three - one) / 2))

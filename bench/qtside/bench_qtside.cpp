@@ -2,8 +2,9 @@
 // (QT_QPA_PLATFORM=offscreen): a pad of the pad-run workload goes through Calculator > Run in
 // the real calculator window; then, apart, the window's own work alone: setting the rebuilt
 // text over the pad's, the spelling highlighter and a repaint. Prints the medians of both and
-// their ratio.
-//   bench_qtside [LINES] [REPEATS]
+// their ratio. A PAD file, when given, is the pad instead (of LINES lines, as
+// bench/padcost/make-pad.sh writes another mix).
+//   bench_qtside [LINES] [REPEATS] [PAD]
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,6 +50,13 @@ std::string workloadPad(int lines) {
     }
   }
   return pad;
+}
+
+std::string readPad(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 // Everything the event loop still has to do, a repaint of the pad included.
@@ -90,7 +100,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     QPlainTextEdit& edit = *area->editor();
-    const std::string pad = workloadPad(lines);
+    const std::string pad = argc > 3 ? readPad(argv[3]) : workloadPad(lines);
     area->SetText(pad);
     window->_mnuRun_Action();  // the memory holds every variable from now on, as in daily use
     settle(edit);

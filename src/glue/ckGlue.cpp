@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -26,6 +27,31 @@ constexpr int64_t kMaxPaddedBytes = 64ll * 1024 * 1024;
 std::string nonFiniteText(double value) {
   if (std::isnan(value)) return "NAN";
   return value < 0 ? "-INF" : "INF";
+}
+
+// Places after the decimal point in the value's shortest round-trip decimal (0 for a whole
+// value): 3722864671804.69 has 2, 1.6e-19 has 20.
+int64_t shortestFractionDigits(double value) {
+  char buf[64];
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+  const std::string_view text(buf, static_cast<size_t>(r.ptr - buf));
+  const size_t e = text.find('e');
+  const std::string_view mantissa = text.substr(0, e);
+  const int64_t places = mantissa.size() > 2 ? static_cast<int64_t>(mantissa.size()) - 2 : 0;
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                  exponent);
+  return std::max<int64_t>(0, places - exponent);
+}
+
+// Whether to round to p places by multiplying, rounding and dividing in doubles: not when the
+// value has no more places (rounding cannot change its digits), nor when the scaled value
+// passes 2^53, where doubles stop holding every whole number and the divide brings back
+// digits the value never had. Format rounds the value's own digits then.
+bool roundsByScaling(double value, double scale, int64_t p) {
+  constexpr double kWholeNumbersEnd = 9007199254740992.0;  // 2^53
+  return shortestFractionDigits(value) > p && std::fabs(value * scale) < kWholeNumbersEnd;
 }
 
 // 10 to the p as std::pow gives it, worked out once for the precisions a window offers.
@@ -80,7 +106,8 @@ void ckGlue::raiseERR(const std::string& message) {
 }
 
 // The one number output of the system, written with the mask "-0." and opPrecision "#"
-// (scientific with "e" in mode 1). In mode 0 the value is first rounded to that many places.
+// (scientific with "e" in mode 1). In mode 0 the value is first rounded to that many places
+// where that rounding can change its digits and holds them (roundsByScaling).
 // Scientific mode skips that rounding: it would turn every value below half a unit of the last
 // place into 0e+0, so there the mask's places apply to the mantissa (1.6e-19 stays 1.6e-19).
 // Non-finite values print as "INF", "-INF", "NAN"; a value whose scaling overflows is
@@ -96,7 +123,7 @@ std::string ckGlue::printNumber(double value) {
   double scale = tenToThe(p);
   if (!std::isfinite(value)) return nonFiniteText(value);
   const bool scientific = owner->opViewMode != 0;
-  if (scale > 0 && !scientific) {
+  if (scale > 0 && !scientific && roundsByScaling(value, scale, p)) {
     double scaled = std::round(value * scale) / scale;
     if (std::isfinite(scaled)) value = scaled;
   }

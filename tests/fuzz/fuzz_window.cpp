@@ -230,11 +230,14 @@ std::vector<std::string> shownLines(const std::string& text) {
   return lines;
 }
 
-// The lines that the last run took from the pad, as the pad shows them.
+// The lines that the last run took from the pad, as the pad shows them. The converter splits
+// at LF, so the CR of a CRLF break stays on its line's entry: it is that break, not one more.
 std::vector<std::string> registeredLines() {
   std::vector<std::string> lines;
-  for (const std::string& entry : harness->window->parseSource)
-    appendShownLines(entry.substr(0, entry.find("//")), lines);
+  for (std::string_view entry : harness->window->parseSource) {
+    if (!entry.empty() && entry.back() == '\r') entry.remove_suffix(1);
+    appendShownLines(std::string(entry.substr(0, entry.find("//"))), lines);
+  }
   return lines;
 }
 

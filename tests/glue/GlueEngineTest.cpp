@@ -134,6 +134,57 @@ TEST_F(GlueEngine, GlueFunctionsInsideExpressions) {
   }
 }
 
+// The glue's methods given their arguments in Variants (elements of a Variant array, as
+// array literals make them) give what they give for typed arguments, value or error; a
+// UInt64 past the Int64 range fails where an Int64 parameter cannot hold it.
+TEST_F(GlueEngine, MethodsGiveTheSameForArgumentsHeldInVariants) {
+  const std::string big = "BitwiseShiftLeft(1, 63)";
+  const std::vector<std::vector<std::string>> calls = {
+      {"intval", "5.9"},
+      {"intval", "-7"},
+      {"intval", big},
+      {"trunc", "-2.5"},
+      {"trunc", "7"},
+      {"stringPad", "\"7\"", "\"0\"", "3"},
+      {"stringPad", "\"7\"", "\"ab\"", "3.9", "true"},
+      {"stringField", "12"},
+      {"BitwiseShiftLeft", "1", "63"},
+      {"BitwiseShiftRight", big, "3"},
+      {"BitwiseOnesComplement", "0"},
+      {"BitwiseShiftRightB", "255", "4", "8"},
+      {"date_IsLeapYear", "2024"},
+      {"date_IsLeapYear", "2023.5"},
+      {"day", "1796756709"},
+      {"date_mktime", "19", "5", "9", "12", "8", "2026", "0"},
+      {"SQLDateTime", "1796756709"},
+      {"date_formatDate", "\"D, d M Y\"", "1796756709"},
+      {"urlEncode", "\"a b&c\""},
+      {"rnd", "4", "4"},
+      {"printNumber", "2.71828"},
+      {"printNumber", big},
+      {"rgex", "\"ABC\"", "\"b\"", "false"}};
+  for (const std::vector<std::string>& call : calls) {
+    std::string typed, held, decl = "dim v(" + std::to_string(call.size()) + ") as variant\n";
+    for (size_t i = 1; i < call.size(); ++i) {
+      decl += "v(" + std::to_string(i) + ") = " + call[i] + "\n";
+      typed += (i > 1 ? ", " : "") + call[i];
+      held += (i > 1 ? ", v(" : "v(") + std::to_string(i) + ")";
+    }
+    std::string results[2];
+    for (int form = 0; form < 2; ++form) {
+      const std::string args = form ? held : typed;
+      run("\n" + kAns + decl + "tagLine 0\nprint str(" + call[0] + "(" + args + "))\n", {"e"});
+      results[form] = pad.parseSource[0] + " " + compileError + runtimeError;
+      compileError.clear();
+      runtimeError.clear();
+    }
+    EXPECT_EQ(results[1], results[0]) << call[0] << "(" << typed << ")";
+  }
+  // intval cannot take a UInt64 past the Int64 range: both forms above fail alike.
+  run("\n" + kAns + "tagLine 0\nprint str(intval(" + big + "))\n", {"e"});
+  EXPECT_EQ(runtimeError, "3 Integer overflow: 9223372036854775808 does not fit in an Integer");
+}
+
 TEST_F(GlueEngine, TheGluesOwnErrorsLetTheScriptGoOn) {
   std::string script = "\n" + kAns +
                        "tagLine 0\nprintAny1 true\n"

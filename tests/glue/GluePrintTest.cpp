@@ -1,4 +1,5 @@
 // Variables, line tags, printing and the number output.
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -86,6 +87,51 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{kInf, 0, 0, "INF"}, NumberCase{kInf, 12, 1, "INF"},
         NumberCase{-kInf, 0, 0, "-INF"}, NumberCase{-kInf, 12, 1, "-INF"},
         NumberCase{std::nan(""), 0, 1, "NAN"}, NumberCase{std::nan(""), 12, 0, "NAN"}));
+
+// Past 2^53 for the value scaled by 10^precision, rounding by multiplying and dividing in
+// doubles would bring in digits the value does not hold; below it the rounding is the same
+// as ever (1.005 is a little under 1.005, so it rounds down).
+INSTANTIATE_TEST_SUITE_P(
+    ScaledPastWholeDoubles, PrintNumberTest,
+    ::testing::Values(NumberCase{989714256950687, 4, 0, "989714256950687"},
+                      NumberCase{3722864671804.69, 4, 0, "3722864671804.69"},
+                      NumberCase{123456789012345, 12, 0, "123456789012345"},
+                      NumberCase{-989714256950687, 4, 0, "-989714256950687"},
+                      NumberCase{9007199254740993.0, 0, 0, "9007199254740992"},
+                      NumberCase{989714256950687, 4, 1, "9.8971e+14"},
+                      NumberCase{3722864671804.69, 12, 1, "3.722864671805e+12"},
+                      NumberCase{1.005, 2, 0, "1"}, NumberCase{0.125, 2, 0, "0.13"},
+                      NumberCase{1234567.891, 2, 0, "1234567.89"},
+                      NumberCase{900719925.4740993, 6, 0, "900719925.474099"}));
+
+// Every whole number and every value of two places between 10^12 and 10^15 that a Double
+// holds shows as its own decimal, at every precision that keeps its places.
+TEST_F(GlueFixture, PrintNumberShowsTheDigitsAValueOfFewPlacesHolds) {
+  uint64_t state = 12345;
+  auto next = [&state] {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return state >> 11;
+  };
+  int wrong = 0;
+  for (int i = 0; i < 4000; ++i) {
+    const int64_t whole = 1000000000000 + static_cast<int64_t>(next() % 999000000000000);
+    const int64_t cents = static_cast<int64_t>(next() % 100);
+    for (bool withCents : {false, true}) {
+      const double value =
+          withCents ? static_cast<double>(whole / 100) + cents / 100.0 : static_cast<double>(whole);
+      char buf[64];
+      auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+      const std::string expected(buf, r.ptr);
+      for (int64_t p = withCents ? 2 : 0; p <= 12; p += 2) {
+        owner.opPrecision = p;
+        const std::string shown = glue.printNumber(Variant::Double(value));
+        if (shown != expected && ++wrong <= 5)
+          ADD_FAILURE() << expected << " at precision " << p << " shows " << shown;
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
 
 TEST_F(GlueFixture, PrintNumberWritesAHugeWholeValueWithoutBinaryDigits) {
   const std::string expected = "1" + std::string(300, '0');  // not 1000000000000000052504...

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <utility>
+#include <vector>
 
 namespace vorline {
 
@@ -21,6 +24,9 @@ class QtPadEdit : public QPlainTextEdit {
   QKeyEvent* takePendingKey();
   // The editor's own handling of a key event.
   void typeKey(QKeyEvent* event) { QPlainTextEdit::keyPressEvent(event); }
+  // The numbers of the first and the last block with a line in the viewport, from the
+  // blocks' layout geometry (a hit test would shape a long line for nothing).
+  std::pair<int, int> shownBlocks() const;
 
  protected:
   bool event(QEvent* event) override;
@@ -30,6 +36,9 @@ class QtPadEdit : public QPlainTextEdit {
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
+  void keepShownGlyphs();
+
+  std::vector<QTextBlock> keepingGlyphs_;
   QtTextArea* area_;
   QKeyEvent* pending_ = nullptr;
 };

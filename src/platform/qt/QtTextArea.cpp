@@ -311,9 +311,7 @@ void QtTextArea::applySpelling() {
 // The block numbers in the viewport, for the highlighter's lazy check.
 void QtTextArea::showSpellingRange() {
   if (!edit_ || !highlighter_) return;
-  const int first = edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
-  const int last = edit_->cursorForPosition(QPoint(0, std::max(edit_->viewport()->height() - 1, 0)))
-                       .blockNumber();
+  auto [first, last] = edit_->shownBlocks();
   highlighter_->setShownBlocks(first, last);
 }
 

@@ -15,6 +15,8 @@ namespace {
 const Type kInt(BaseType::Integer);
 const Type kDbl(BaseType::Double);
 const Type kStr(BaseType::String);
+// The digits of hex, oct and bin are those of the 64-bit pattern, which a UInt64 holds whole.
+const Type kU64(BaseType::UInt64);
 
 double roundHalfAway(double x) { return std::round(x); }
 double sinD(double x) { return std::sin(x); }
@@ -164,9 +166,9 @@ std::vector<BuiltinDef> makeBuiltins() {
       {"val", {kStr}, kDbl, valB},
       {"cdbl", {kStr}, kDbl, valB},
       {"format", {kDbl, kStr}, kStr, formatB},
-      {"hex", {kInt}, kStr, hexB},
-      {"oct", {kInt}, kStr, octB},
-      {"bin", {kInt}, kStr, binB},
+      {"hex", {kU64}, kStr, hexB},
+      {"oct", {kU64}, kStr, octB},
+      {"bin", {kU64}, kStr, binB},
       {"len", {kStr}, kInt, lenB},
       {"left", {kStr, kInt}, kStr, leftB},
       {"right", {kStr, kInt}, kStr, rightB},

@@ -46,11 +46,12 @@ struct alignas(64) CallSite {
       0;  // context methods: Program::paramLists[params], the arguments' types in order
 };
 
-// Run-time choice among overloads that differ only in Variant arguments: for each candidate,
-// the parameter types at the Variant positions.
+// Run-time choice among the overloads of a call with Variant arguments: for each candidate,
+// the parameter types at the Variant positions and the ranks of the other arguments.
 struct DispatchInfo {
   std::vector<uint32_t> varRegs;              // the Variant arguments' registers
   std::vector<std::vector<Type>> candidates;  // per candidate, types at those positions
+  std::vector<std::vector<int>> fixedRanks;   // per candidate, ranks of the typed arguments
 };
 
 struct Proto {
@@ -59,8 +60,12 @@ struct Proto {
   std::vector<int32_t> lines;                  // line of each instruction
   uint32_t regs[kBankCount] = {0, 0, 0, 0};    // frame size per bank
   uint32_t params[kBankCount] = {0, 0, 0, 0};  // parameters per bank (registers 0 ..)
-  std::vector<Num> consts;                     // copied to N[constBase ..] on entry
+  std::vector<Num> consts;                     // the operators' constants, from N[constBase]
   uint32_t constBase = 0;
+  // Program::entries[entry .. entry + entryCount), copied to N[params[0] ..] on entry in one
+  // pass: zeros for the locals, then the constants.
+  uint32_t entry = 0;
+  uint32_t entryCount = 0;
   Type result;
   bool numbersOnly = false;  // no String, Variant or array registers: calls take a fast path
 };
@@ -72,6 +77,7 @@ struct Program {
   std::vector<std::vector<Type>> paramLists;  // one per context method called, shared by its sites
   std::vector<std::string> strings;
   std::vector<Num> numbers;  // constants loaded by LOADK_N
+  std::vector<Num> entries;  // the functions' entry registers, back to back
 };
 
 // A readable listing of a prototype, for tests and debugging.

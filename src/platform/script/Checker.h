@@ -10,6 +10,7 @@
 #include "platform/script/Ast.h"
 #include "platform/script/Bytecode.h"
 #include "platform/script/CompileError.h"
+#include "platform/script/OverloadRank.h"
 #include "platform/script/ScriptContext.h"
 #include "platform/script/SymbolMap.h"
 
@@ -17,8 +18,8 @@ namespace vorline::script {
 
 enum class Special : uint32_t { ToString, Ubound, Beep };
 
-// A resolved call. Dispatch: the candidates that differ only in Variant arguments, chosen at
-// run time; its arguments at variantArgs stay Variants.
+// A resolved call. Dispatch: the candidates that a call with Variant arguments may take,
+// chosen at run time; its arguments at variantArgs stay Variants.
 struct CallInfo {
   CalleeKind kind = CalleeKind::Script;
   uint32_t target = 0;
@@ -154,11 +155,6 @@ class Checker {
   std::optional<CompileError> error_;
 };
 
-// How well an argument of type `arg` fits a parameter of type `param`: 0 exact, then integer
-// to integer, integer to Double, Double to integer, to a Variant; kRankRuntime for a Variant
-// argument whose fit is known only at run time; -1 when it does not fit.
-inline constexpr int kRankRuntime = 5;
-int conversionRank(Type arg, Type param);
 bool isConvertible(Type from, Type to);
 
 }  // namespace vorline::script

@@ -166,6 +166,15 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
 
 void Compiler::finishProto() {
   proto_->numbersOnly = proto_->regs[1] == 0 && proto_->regs[2] == 0 && proto_->regs[3] == 0;
+  if (function_ == nullptr) return;  // the main frame is set up once, at the start of a run
+  std::vector<Num>& entries = program_.entries;
+  proto_->entry = static_cast<uint32_t>(entries.size());
+  entries.resize(entries.size() + proto_->constBase - proto_->params[0], Num{0});
+  entries.insert(entries.end(), proto_->consts.begin(), proto_->consts.end());
+  // Four at once when the frame has room: the zeros past the constants land in temporaries.
+  if (entries.size() - proto_->entry < 4 && proto_->params[0] + 4 <= proto_->regs[0])
+    entries.resize(proto_->entry + 4, Num{0});
+  proto_->entryCount = static_cast<uint32_t>(entries.size()) - proto_->entry;
 }
 
 void Compiler::addConstant(const Expr* lit) {
@@ -508,7 +517,8 @@ void Compiler::forStmt(ForStmt* s) {
     loadVar(v, conv);
     convertInto(v->type, conv, count, ctr);
   }
-  size_t back = emit(isInt ? Op::FORLOOP_I : Op::FORLOOP_D, ctr, lim, stp);
+  Op step = !isInt ? Op::FORLOOP_D : (s->step || s->down ? Op::FORLOOP_I : Op::FORLOOP_I1);
+  size_t back = emit(step, ctr, lim, stp);
   patchTo(back, top);
   patch(prep);
   if (!direct) {

@@ -15,6 +15,8 @@
 
 namespace vorline::script {
 
+struct BuiltinDef;
+
 // The instruction that reads a script-wide variable of a bank into a register.
 inline Op getGlobalOp(Bank b) {
   switch (b) {
@@ -131,6 +133,7 @@ class Compiler {
   void candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst);
   uint32_t contextParams(const CallInfo* call);
   void dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst);
+  void emitInline(const BuiltinDef& def, uint32_t a, uint32_t b, int64_t dst, Type result);
   void inlineCall(CallInfo* call, List<Expr*>& args, int64_t dst);
   bool isTemp(Bank b, uint32_t reg) const;
   bool inFrame(const VarInfo* v) const { return !v->global || function_ == nullptr; }

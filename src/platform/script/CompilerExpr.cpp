@@ -372,6 +372,10 @@ void Compiler::memberInto(MemberExpr* e, int64_t dst) {
 // Value conversions between static types (never to String: that is textInto).
 void Compiler::convertInto(Type from, uint32_t src, Type to, uint32_t dst) {
   Bank fb = bankOf(from), tb = bankOf(to);
+  if (isScalar(from, BaseType::UInt64) && !to.isArray() && isCheckedInteger(to.base)) {
+    emit(Op::U2I, dst, src);
+    return;
+  }
   if (from == to ||
       (fb == Bank::Num && tb == Bank::Num && isIntegerType(from) && isCheckedInteger(to.base)) ||
       (from.base == BaseType::Single && to.base == BaseType::Double)) {
@@ -446,7 +450,8 @@ void Compiler::textInto(Type from, uint32_t src, uint32_t dst) {
   }
 }
 
-// Jumps taken when cond is false; comparisons of numbers fuse with the jump.
+// Jumps taken when cond is false; comparisons of numbers fuse with the jump, and Boolean and
+// and or become jumps, as their short circuit allows.
 std::vector<size_t> Compiler::jumpIfFalse(Expr* cond) {
   if (cond->kind == ExprKind::Binary) {
     auto* b = static_cast<BinaryExpr*>(cond);
@@ -465,6 +470,15 @@ std::vector<size_t> Compiler::jumpIfFalse(Expr* cond) {
         std::vector<size_t> more = jumpIfFalse(*it);
         out.insert(out.end(), more.begin(), more.end());
       }
+      return out;
+    }
+    if (b->op == Tok::KwOr && cond->type.base == BaseType::Boolean) {
+      // a or b: a false tries b, a true jumps over b's test.
+      std::vector<size_t> tryRight = jumpIfFalse(b->lhs);
+      size_t taken = emit(Op::JMP);
+      patchAll(tryRight);
+      std::vector<size_t> out = jumpIfFalse(b->rhs);
+      patch(taken);
       return out;
     }
     BaseType t = b->lhs->type.base;
@@ -562,8 +576,17 @@ void Compiler::finishSite(const CallInfo* call, CallSite& site, int64_t dst) {
   emit(op, 0, 0, 0, static_cast<int32_t>(program_.sites.size() - 1));
 }
 
-// A call of one dispatch candidate with the arguments already in registers.
+// A call of one dispatch candidate with the arguments already in registers. A built-in that
+// is one instruction has no function to call: its instruction gets the converted arguments.
 void Compiler::candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst) {
+  if (call->kind == CalleeKind::Builtin && builtins()[call->target].inlineOp != Op::Count) {
+    uint32_t regs[2] = {0, 0};
+    for (size_t i = 0; i < args.size() && i < 2; ++i) {
+      regs[i] = temp(call->params[i]);
+      convertInto(args[i].type, args[i].reg, call->params[i], regs[i]);
+    }
+    return emitInline(builtins()[call->target], regs[0], regs[1], dst, call->result);
+  }
   CallSite site = beginSite(call);
   ArgSlots slots{site};
   for (size_t i = 0; i < args.size(); ++i)
@@ -581,6 +604,12 @@ void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
     std::vector<Type> types;
     for (uint8_t p : call->variantArgs) types.push_back(c->params[p]);
     info.candidates.push_back(std::move(types));
+    std::vector<int> ranks;
+    for (uint32_t i = 0; i < args.count; ++i) {
+      if (!isScalar(args[i]->type, BaseType::Variant))
+        ranks.push_back(conversionRank(args[i]->type, c->params[i]));
+    }
+    info.fixedRanks.push_back(std::move(ranks));
   }
   program_.dispatch.push_back(std::move(info));
   uint32_t sel = temp(Bank::Num);
@@ -608,10 +637,13 @@ void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
 }
 
 void Compiler::inlineCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
-  const BuiltinDef& def = builtins()[call->target];
   uint32_t a = args.count > 0 ? expr(args[0]) : 0;
   uint32_t b = args.count > 1 ? expr(args[1]) : 0;
-  uint32_t d = dst >= 0 ? static_cast<uint32_t>(dst) : temp(call->result);
+  emitInline(builtins()[call->target], a, b, dst, call->result);
+}
+
+void Compiler::emitInline(const BuiltinDef& def, uint32_t a, uint32_t b, int64_t dst, Type result) {
+  uint32_t d = dst >= 0 ? static_cast<uint32_t>(dst) : temp(result);
   emit(def.inlineOp, d, a, b, def.mathIndex);
 }
 

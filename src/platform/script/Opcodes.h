@@ -77,6 +77,7 @@
   /* conversions; c of WRAP, BOX_N and UNBOX_N is the BaseType */                    \
   X(I2D, "N[a].d = double(N[b].i)")                                                  \
   X(U2D, "N[a].d = double(N[b].u)")                                                  \
+  X(U2I, "N[a].i = N[b].u, above the Int64 range is an error")                       \
   X(D2I, "N[a].i = trunc(N[b].d), out of range is an error")                         \
   X(D2U, "N[a].u = trunc(N[b].d), out of range is an error")                         \
   X(D2F, "N[a].d = float(N[b].d)")                                                   \
@@ -129,6 +130,7 @@
   X(JNE_K, "if N[a].i <> c: pc += j")                                                \
   X(FORPREP_I, "var N[a], limit N[b], step N[c]: step 0 is an error; skip: pc += j") \
   X(FORLOOP_I, "N[a].i += N[c].i; while within N[b]: pc += j (back), polls")         \
+  X(FORLOOP_I1, "as FORLOOP_I with a step of 1, which need not be read")             \
   X(FORPREP_D, "as FORPREP_I on doubles")                                            \
   X(FORLOOP_D, "as FORLOOP_I on doubles")                                            \
   /* calls: a is the call site */                                                    \

@@ -3,32 +3,29 @@
 
 #include "platform/script/Builtins.h"
 #include "platform/script/Checker.h"
+#include "platform/script/OverloadRank.h"
 
 namespace vorline::script {
 
-int conversionRank(Type arg, Type param) {
-  if (arg == param) return 0;
-  if (arg.isArray() || param.isArray()) return -1;
-  if (arg.base == BaseType::Variant)
-    return param.base == BaseType::Void || param.base == BaseType::Nil ? -1 : kRankRuntime;
-  if (param.base == BaseType::Variant) return arg.base == BaseType::Void ? -1 : 4;
-  if (isIntegerType(arg.base) && isIntegerType(param.base)) return 1;
-  if (isFloatType(arg.base) && isFloatType(param.base)) return 1;
-  if (isIntegerType(arg.base) && isFloatType(param.base)) return 2;
-  if (isFloatType(arg.base) && isIntegerType(param.base)) return 3;
-  if (arg.base == BaseType::Nil && param.base == BaseType::Object) return 0;
-  return -1;
-}
-
 namespace {
 
-// A beats B when its worst conversion is better, then its next worst, and so on: min(2.5, 1)
-// takes the Double overload, which converts 1 to Double, over the Integer one, which would
-// truncate 2.5.
-bool beats(std::vector<int> a, std::vector<int> b) {
-  std::sort(a.begin(), a.end(), std::greater<int>());
-  std::sort(b.begin(), b.end(), std::greater<int>());
-  return a < b;
+bool beats(std::vector<int> a, std::vector<int> b) { return ranksBeat(a, b); }
+
+// With Variant arguments, A is better than B for every value they may hold: at no argument
+// worse, at one better. Two run-time fits compare only when their parameter types agree.
+bool dominates(const std::vector<Type>& pa, const std::vector<int>& a, const std::vector<Type>& pb,
+               const std::vector<int>& b) {
+  bool better = false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] == kRankRuntime && b[i] == kRankRuntime) {
+      if (pa[i] != pb[i]) return false;
+    } else if (a[i] == kRankRuntime || a[i] > b[i]) {
+      return false;
+    } else {
+      better = better || a[i] < b[i];
+    }
+  }
+  return better;
 }
 
 std::string argTypes(const List<Expr*>& args) {
@@ -165,14 +162,23 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
   if (fits.empty())
     fail(kErrIncompatibleParams, line,
          "'" + spelling(name) + "' does not take (" + argTypes(args) + ")");
+  // A Variant argument leaves the choice among the overloads that may fit it best to the run,
+  // which ranks them by the same rule with the types the Variants hold.
+  const bool atRunTime = std::any_of(ranks.begin(), ranks.end(), [](const std::vector<int>& r) {
+    return std::find(r.begin(), r.end(), kRankRuntime) != r.end();
+  });
   std::vector<const Candidate*> best;
   for (size_t i = 0; i < fits.size(); ++i) {
     bool beaten = false;
-    for (size_t k = 0; k < fits.size() && !beaten; ++k)
-      beaten = k != i && beats(ranks[k], ranks[i]);
+    for (size_t k = 0; k < fits.size() && !beaten; ++k) {
+      beaten =
+          k != i && (atRunTime ? dominates(*fits[k]->params, ranks[k], *fits[i]->params, ranks[i])
+                               : beats(ranks[k], ranks[i]));
+    }
     if (!beaten) best.push_back(fits[i]);
   }
-  CallInfo* call = best.size() == 1 ? makeCallInfo(*best[0]) : makeDispatch(best, args);
+  CallInfo* call =
+      best.size() == 1 ? makeCallInfo(*best[0]) : (atRunTime ? makeDispatch(best, args) : nullptr);
   if (!call)
     fail(kErrIncompatibleParams, line,
          "The call of '" + spelling(name) + "' with (" + argTypes(args) + ") is ambiguous");
@@ -180,25 +186,17 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
   return call;
 }
 
-// Overloads that differ only where a Variant argument stands are chosen at run time by the
-// value it holds; nullptr when they differ anywhere else (a real tie).
+// The overloads that a call with Variant arguments may take, chosen when it runs by what the
+// Variants hold; the other arguments keep their types here and are converted per candidate.
 CallInfo* Checker::makeDispatch(const std::vector<const Candidate*>& best, List<Expr*>& args) {
-  std::vector<uint8_t> variantPositions;
-  for (uint32_t i = 0; i < args.count; ++i) {
-    bool isVariant = isScalar(args[i]->type, BaseType::Variant);
-    for (const Candidate* c : best) {
-      if (isVariant && (*c->params)[i].base == BaseType::Variant) return nullptr;  // would be exact
-      if (!isVariant && (*c->params)[i] != (*best[0]->params)[i]) return nullptr;
-    }
-    if (isVariant) variantPositions.push_back(static_cast<uint8_t>(i));
-  }
-  if (variantPositions.empty()) return nullptr;
   script_.calls.push_back(std::make_unique<CallInfo>());
   CallInfo* d = script_.calls.back().get();
   d->kind = CalleeKind::Dispatch;
-  d->variantArgs = variantPositions;
-  d->params = *best[0]->params;
-  for (uint8_t p : variantPositions) d->params[p] = Type(BaseType::Variant);
+  for (uint32_t i = 0; i < args.count; ++i) {
+    d->params.push_back(args[i]->type);
+    if (isScalar(args[i]->type, BaseType::Variant))
+      d->variantArgs.push_back(static_cast<uint8_t>(i));
+  }
   d->result = best[0]->result;
   for (const Candidate* c : best) {
     d->candidates.push_back(makeCallInfo(*c));

@@ -33,7 +33,34 @@ Variant integerResult(const Variant& a, const Variant& b, int64_t r) {
   return Variant::Integer(r);
 }
 
+// With a UInt64 on either side the operation is unsigned and wraps, as for typed operands.
+Variant unsignedBinary(Tok op, uint64_t x, uint64_t y) {
+  switch (op) {
+    case Tok::Plus:
+      return Variant::UInt64(x + y);
+    case Tok::Minus:
+      return Variant::UInt64(x - y);
+    case Tok::Star:
+      return Variant::UInt64(x * y);
+    case Tok::Backslash:
+      if (y == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
+      return Variant::UInt64(x / y);
+    case Tok::KwMod:
+      if (y == 0) RaiseError(RuntimeErrorCode::DivisionByZero);
+      return Variant::UInt64(x % y);
+    case Tok::KwAnd:
+      return Variant::UInt64(x & y);
+    case Tok::KwOr:
+      return Variant::UInt64(x | y);
+    case Tok::KwXor:
+      return Variant::UInt64(x ^ y);
+    default:
+      return Variant::Double(0);
+  }
+}
+
 Variant integerBinary(Tok op, const Variant& a, const Variant& b) {
+  if (a.isUnsigned() || b.isUnsigned()) return unsignedBinary(op, a.uint64Value(), b.uint64Value());
   int64_t x = a.int64Value(), y = b.int64Value(), r = 0;
   switch (op) {
     case Tok::Plus:
@@ -115,11 +142,6 @@ Variant variantBinary(Tok op, const Variant& a, const Variant& b) {
     if (!y.isInteger()) y = Variant::Integer(checkedTruncate(y.toDouble()));
   }
   bool ints = x.isInteger() && y.isInteger() && op != Tok::Slash && op != Tok::Caret;
-  if (ints && x.isUnsigned() && y.isUnsigned() && op != Tok::Backslash && op != Tok::KwMod) {
-    uint64_t p = x.uint64Value(), q = y.uint64Value();
-    uint64_t r = op == Tok::Plus ? p + q : (op == Tok::Minus ? p - q : p * q);
-    return Variant::UInt64(r);
-  }
   if (ints) return integerBinary(op, x, y);
   return doubleBinary(op, x.toDouble(), y.toDouble());
 }
@@ -221,7 +243,11 @@ Num unboxNumber(BaseType type, const Variant& v) {
       n.u = v.isFloat() || v.isString() ? checkedTruncateUnsigned(v.toDouble()) : v.toUInt64();
       break;
     default:
-      n.i = v.isFloat() || v.isString() ? checkedTruncate(v.toDouble()) : v.toInt64();
+      if (v.isFloat() || v.isString())
+        n.i = checkedTruncate(v.toDouble());
+      else
+        n.i =
+            v.isUnsigned() && isCheckedInteger(type) ? checkedSigned(v.uint64Value()) : v.toInt64();
       n.i = wrapToWidth(type, n.i);
       break;
   }
@@ -238,6 +264,13 @@ int64_t checkedTruncate(double d) {
     RaiseError(RuntimeErrorCode::IntegerOverflow, DisplayStr(d) + " does not fit in an Integer");
   }
   return static_cast<int64_t>(d);
+}
+
+int64_t checkedSigned(uint64_t u) {
+  if (u > static_cast<uint64_t>(INT64_MAX))
+    RaiseError(RuntimeErrorCode::IntegerOverflow,
+               std::to_string(u) + " does not fit in an Integer");
+  return static_cast<int64_t>(u);
 }
 
 uint64_t checkedTruncateUnsigned(double d) {

@@ -25,5 +25,7 @@ Variant unboxObject(const Variant& v);
 // Double to a 64-bit integer, truncating toward zero; out of range is a run-time error.
 int64_t checkedTruncate(double d);
 uint64_t checkedTruncateUnsigned(double d);
+// A UInt64 as a 64-bit signed integer; a value above its range is a run-time error.
+int64_t checkedSigned(uint64_t u);
 
 }  // namespace vorline::script

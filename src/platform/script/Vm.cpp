@@ -38,7 +38,10 @@ void Vm::execute() {
       VORLINE_OPCODES(VORLINE_OP_LABEL)
 #undef VORLINE_OP_LABEL
   };
-  const Proto* proto = &program_.protos[0];
+  const Proto* const protos = program_.protos.data();
+  const CallSite* const sites = program_.sites.data();
+  const Num* const entries = program_.entries.data();
+  const Proto* proto = protos;
   const Instr* ip = proto->code.data();
   Num *N, *GN;
   ScriptString *S, *GS;
@@ -56,9 +59,9 @@ void Vm::execute() {
     GV = vstack_.data(); \
     GA = astack_.data(); \
     N = GN + base_[0];   \
-    S = GS + base_[1];   \
-    V = GV + base_[2];   \
-    A = GA + base_[3];   \
+    S = GS + view_[0];   \
+    V = GV + view_[1];   \
+    A = GA + view_[2];   \
   } while (0)
 #define DISPATCH() __extension__({ goto* kLabels[static_cast<size_t>(ip->op)]; })
 #define NEXT()  \
@@ -66,10 +69,10 @@ void Vm::execute() {
     ++ip;       \
     DISPATCH(); \
   } while (0)
-#define JUMP()       \
-  do {               \
-    ip += 1 + ip->j; \
-    DISPATCH();      \
+#define JUMP()           \
+  do {                   \
+    ip = ip + 1 + ip->j; \
+    DISPATCH();          \
   } while (0)
 #define BACK()                \
   do {                        \
@@ -78,6 +81,24 @@ void Vm::execute() {
       countdown = countdown_; \
     }                         \
     JUMP();                   \
+  } while (0)
+#define LEAVE()                         \
+  do {                                  \
+    const Frame& f = leaveCall(*proto); \
+    proto = f.proto;                    \
+    ip = f.ret;                         \
+    RELOAD();                           \
+  } while (0)
+// A numbers-only function may have been entered by the fast path, which leaves its frame's
+// view unset: it returns without reading it, resetting only N, as its caller's other banks'
+// registers are in view still (see view_).
+#define RETURN_NUMBERS_ONLY()                 \
+  do {                                        \
+    const Frame& f = *--frameTop_;            \
+    std::memcpy(base_, f.base, sizeof base_); \
+    proto = f.proto;                          \
+    ip = f.ret;                               \
+    N = GN + base_[0];                        \
   } while (0)
 #define OP(name) L_##name:
 #define ra ip->a
@@ -233,6 +254,8 @@ void Vm::execute() {
   NEXT();
   OP(U2D) N[ra].d = static_cast<double>(N[rb].u);
   NEXT();
+  OP(U2I) N[ra].i = checkedSigned(N[rb].u);
+  NEXT();
   OP(D2I) N[ra].i = checkedTruncate(N[rb].d);
   NEXT();
   OP(D2U) N[ra].u = checkedTruncateUnsigned(N[rb].d);
@@ -342,6 +365,13 @@ void Vm::execute() {
     if (step > 0 ? next <= N[rb].i : next >= N[rb].i) BACK();
     NEXT();
   }
+  OP(FORLOOP_I1) {
+    int64_t next;
+    if (__builtin_add_overflow(N[ra].i, int64_t{1}, &next)) NEXT();
+    N[ra].i = next;
+    if (next <= N[rb].i) BACK();
+    NEXT();
+  }
   OP(FORPREP_D) {
     double v = N[ra].d, lim = N[rb].d, step = N[rc].d;
     if (step == 0) RaiseError(RuntimeErrorCode::ZeroStep);
@@ -357,30 +387,40 @@ void Vm::execute() {
   }
 
   OP(CALL) {
-    const CallSite& site = program_.sites[static_cast<uint32_t>(ip->j)];
-    const Proto* callee = &program_.protos[site.target];
-    uint32_t nb = base_[0] + proto->regs[0];
-    // Numbers only: no other bank to move, nothing to release on return.
-    if (callee->numbersOnly && nb + callee->regs[0] <= nstack_.size() &&
-        static_cast<int64_t>(frames_.size()) < limits_.maxCallDepth) {
-      frames_.push_back(Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site});
-      // Few registers each: plain loops beat calls of memcpy and memset.
-      Num* n = GN + nb;
-      const Num* args = N + site.argBase[0];
-      for (uint32_t k = 0, e = site.argCount[0]; k < e; ++k) n[k] = args[k];
-      for (uint32_t k = callee->params[0], e = callee->constBase; k < e; ++k) n[k].i = 0;
-      const Num* consts = callee->consts.data();
-      for (uint32_t k = 0, e = static_cast<uint32_t>(callee->consts.size()); k < e; ++k)
-        n[callee->constBase + k] = consts[k];
+    const CallSite& site = sites[static_cast<uint32_t>(ip->j)];
+    const Proto* callee = protos + site.target;
+    uint32_t nb = base_[0] + site.argBase[0];
+    // Numbers only: the arguments are in place already, and there is nothing to release on
+    // return.
+    if (callee->numbersOnly && nb + callee->regs[0] <= slots_[0] && frameTop_ != frameEnd_) {
+      Frame& f = *frameTop_++;  // view stays unset: the return by this path does not read it
+      f.proto = proto;
+      f.ret = ip + 1;
+      std::memcpy(f.base, base_, sizeof base_);
+      f.site = &site;
+      // Mostly four registers at once, as the compiler pads the entry where the frame has room;
+      // otherwise a plain loop, as so few beat a call of memcpy.
+      Num* n = GN + nb + callee->params[0];
+      const Num* e = entries + callee->entry;
+      if (callee->entryCount == 4) {
+        n[0] = e[0];
+        n[1] = e[1];
+        n[2] = e[2];
+        n[3] = e[3];
+      } else {
+        for (const Num* end = e + callee->entryCount; e != end; ++e) *n++ = *e;
+      }
       base_[0] = nb;
       base_[1] += proto->regs[1];
       base_[2] += proto->regs[2];
       base_[3] += proto->regs[3];
-      N = n;
+      N = GN + nb;
       proto = callee;
       ip = callee->code.data();
     } else {
-      enterCall(site, proto, ip);
+      enterCall(site, proto, ip + 1);
+      proto = callee;
+      ip = callee->code.data();
       RELOAD();
     }
     if (--countdown <= 0) {
@@ -391,40 +431,32 @@ void Vm::execute() {
   }
   OP(CALLB) {
     countdown -= 8;
-    callBuiltin(program_.sites[static_cast<uint32_t>(ip->j)]);
+    callBuiltin(sites[static_cast<uint32_t>(ip->j)]);
     NEXT();
   }
   OP(CALLC) {
     countdown -= 16;
-    callContext(program_.sites[static_cast<uint32_t>(ip->j)]);
-    RELOAD();  // a context method may print, which cannot move the stacks, but stay safe
+    // Only calls of script functions grow the stacks, so the registers stay where they are.
+    callContext(sites[static_cast<uint32_t>(ip->j)]);
     NEXT();
   }
   OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[static_cast<uint32_t>(ip->j)]);
   NEXT();
   OP(RET_N) {
     Num r = N[ra];
-    const Frame& f = frames_.back();
-    const CallSite* site = f.site;
-    if (proto->numbersOnly) {
-      std::memcpy(base_, f.base, sizeof base_);
-      proto = f.proto;
-      ip = f.ret;
-      frames_.pop_back();
-      N = GN + base_[0];
-    } else {
-      leaveCall(proto, ip);
-      RELOAD();
-    }
+    const CallSite* site = frameTop_[-1].site;
+    if (proto->numbersOnly)
+      RETURN_NUMBERS_ONLY();
+    else
+      LEAVE();
     N[site->dst] = r;
     DISPATCH();
   }
   OP(RET_S) {
     {  // the value's destructor must run before the indirect jump
       ScriptString r = std::move(S[ra]);
-      const CallSite* site = frames_.back().site;
-      leaveCall(proto, ip);
-      RELOAD();
+      const CallSite* site = frameTop_[-1].site;
+      LEAVE();
       S[site->dst] = std::move(r);
     }
     DISPATCH();
@@ -432,9 +464,8 @@ void Vm::execute() {
   OP(RET_V) {
     {  // the value's destructor must run before the indirect jump
       Variant r = std::move(V[ra]);
-      const CallSite* site = frames_.back().site;
-      leaveCall(proto, ip);
-      RELOAD();
+      const CallSite* site = frameTop_[-1].site;
+      LEAVE();
       V[site->dst] = std::move(r);
     }
     DISPATCH();
@@ -442,16 +473,17 @@ void Vm::execute() {
   OP(RET_A) {
     {  // the value's destructor must run before the indirect jump
       ArrayRef r = std::move(A[ra]);
-      const CallSite* site = frames_.back().site;
-      leaveCall(proto, ip);
-      RELOAD();
+      const CallSite* site = frameTop_[-1].site;
+      LEAVE();
       A[site->dst] = std::move(r);
     }
     DISPATCH();
   }
   OP(RET0) {
-    leaveCall(proto, ip);
-    RELOAD();
+    if (proto->numbersOnly)
+      RETURN_NUMBERS_ONLY();
+    else
+      LEAVE();
     DISPATCH();
   }
   OP(END) {
@@ -479,7 +511,7 @@ void Vm::execute() {
   NEXT();
   OP(AGET_N) {
     ArrayObj& a = array(A[rb]);
-    checkIndex(&a, N[rc].i);
+    if (static_cast<uint64_t>(N[rc].i) >= a.nums.size()) checkIndex(&a, N[rc].i);
     N[ra] = a.nums[static_cast<size_t>(N[rc].i)];
     NEXT();
   }
@@ -497,7 +529,7 @@ void Vm::execute() {
   }
   OP(ASET_N) {
     ArrayObj& a = array(A[ra]);
-    checkIndex(&a, N[rb].i);
+    if (static_cast<uint64_t>(N[rb].i) >= a.nums.size()) checkIndex(&a, N[rb].i);
     a.nums[static_cast<size_t>(N[rb].i)] = N[rc];
     NEXT();
   }
@@ -542,6 +574,8 @@ void Vm::execute() {
 #undef NEXT
 #undef JUMP
 #undef BACK
+#undef LEAVE
+#undef RETURN_NUMBERS_ONLY
 #undef OP
 #undef ra
 #undef rb

@@ -72,12 +72,16 @@ class Vm {
     const Instr* ret;
     uint32_t base[kBankCount];
     const CallSite* site;
+    uint32_t view[kBankCount - 1];  // the caller's view_; set by the general path only
   };
 
   void execute();
   void poll();
-  void enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip);
-  void leaveCall(const Proto*& proto, const Instr*& ip);
+  // Both take and give the frame's prototype and instruction by value, so that the dispatch
+  // loop keeps them in registers.
+  void enterCall(const CallSite& site, const Proto* caller, const Instr* ret);
+  void growFrames();
+  const Frame& leaveCall(const Proto& callee);
   void growStacks(const uint32_t* needed);
   void releaseFrame(const Proto& p);
   void callBuiltin(const CallSite& site);
@@ -103,7 +107,11 @@ class Vm {
   void fillArray(ArrayObj& a, const Num* n, const ScriptString* s, const Variant* v);
   int64_t flatIndex(const ArrayObj* a, const Num* idx, int count);
   void checkIndex(const ArrayObj* a, int64_t i);
-  ArrayObj& array(const ArrayRef& a);
+  ArrayObj& array(const ArrayRef& a) {
+    if (!a) nilArray();
+    return *a;
+  }
+  [[noreturn]] void nilArray();
   void grow(ArrayObj& a, size_t extra);
   void insertElement(ArrayObj& a, int64_t at, const Num* n, const ScriptString* s,
                      const Variant* v);
@@ -120,14 +128,24 @@ class Vm {
   std::vector<ScriptString> sstack_;
   std::vector<Variant> vstack_;
   std::vector<ArrayRef> astack_;
+  // The call stack: frames_ is its storage, frameTop_ the next free frame, and frameEnd_ the
+  // end of the storage or the call depth limit, whichever comes first.
   std::vector<Frame> frames_;
+  Frame* frameTop_ = nullptr;
+  Frame* frameEnd_ = nullptr;
   uint32_t base_[kBankCount] = {0, 0, 0, 0};
+  // Where the String, Variant and array registers of the running code begin: a numbers-only
+  // function has none and leaves its caller's in place, so that its calls and returns by the
+  // fast path need not touch them.
+  uint32_t view_[kBankCount - 1] = {0, 0, 0};
+  size_t slots_[kBankCount] = {0, 0, 0, 0};  // the sizes of the stacks, for the check of every call
   int32_t countdown_ = 0;
   int64_t steps_ = 0;
   std::chrono::steady_clock::time_point lastStopCheck_;
   // Per parameter list of the program, where its arguments sit: worked out once per run.
   std::vector<std::vector<ContextSlot>> contextSlots_;
   std::vector<Variant> args_;
+  std::vector<int> ranks_, bestRanks_;  // overload ranks of the dispatch being chosen
   std::vector<ContextArg> directArgs_;
   ContextResult directResult_;
   std::mt19937_64 rng_;

@@ -43,10 +43,7 @@ void ArrayObj::settle() {
   budget->settle(std::exchange(charged, now), now);
 }
 
-ArrayObj& Vm::array(const ArrayRef& a) {
-  if (!a) RaiseError(RuntimeErrorCode::NilObject, "the array has not been made");
-  return *a;
-}
+void Vm::nilArray() { RaiseError(RuntimeErrorCode::NilObject, "the array has not been made"); }
 
 namespace {
 

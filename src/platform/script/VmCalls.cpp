@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/script/Builtins.h"
+#include "platform/script/OverloadRank.h"
 #include "platform/script/VariantOps.h"
 #include "platform/script/Vm.h"
 
@@ -43,7 +44,6 @@ void Vm::run() {
   try {
     strings_.make(program_.strings, &memory_);
     placeContextArguments();
-    frames_.reserve(256);
     uint32_t sizes[kBankCount] = {main.regs[0] + 4096, main.regs[1] + 256, main.regs[2] + 256,
                                   main.regs[3] + 256};
     growStacks(sizes);
@@ -73,7 +73,7 @@ void Vm::growStacks(const uint32_t* needed) {
   for (int b = 0; b < kBankCount; ++b) {
     if (needed[b] > kMaxStackSlots[b]) {
       RaiseError(RuntimeErrorCode::StackOverflow,
-                 "recursion deeper than " + std::to_string(frames_.size()));
+                 "recursion deeper than " + std::to_string(frameTop_ - frames_.data()));
     }
   }
   // The stacks count against the run's memory as they grow.
@@ -88,61 +88,83 @@ void Vm::growStacks(const uint32_t* needed) {
   grow(sstack_, needed[1]);
   grow(vstack_, needed[2]);
   grow(astack_, needed[3]);
+  slots_[0] = nstack_.size();
+  slots_[1] = sstack_.size();
+  slots_[2] = vstack_.size();
+  slots_[3] = astack_.size();
 }
 
-// Pushes a frame above the caller's registers and moves the arguments into it.
-void Vm::enterCall(const CallSite& site, const Proto*& proto, const Instr*& ip) {
+// The call stack is made at the first call and grows by doubling, up to the call depth limit.
+void Vm::growFrames() {
+  size_t depth = static_cast<size_t>(frameTop_ - frames_.data());
+  auto limit = static_cast<size_t>(std::max<int64_t>(limits_.maxCallDepth, 0));
+  size_t size = std::min(std::max<size_t>(256, frames_.size() * 2), limit);
+  if (size > frames_.size()) frames_.resize(size);
+  frameTop_ = frames_.data() + depth;
+  frameEnd_ = frames_.data() + frames_.size();
+}
+
+// Pushes a frame for the callee. Its registers begin, in every bank, at the call's arguments,
+// which stay where the caller put them: the caller holds nothing live above them. Above the
+// arguments lie the caller's spent temporaries: the number locals and constants are set, and
+// Variant and array registers start out nil, as a frame above the caller's would.
+void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) {
   const Proto* callee = &program_.protos[site.target];
-  if (static_cast<int64_t>(frames_.size()) >= limits_.maxCallDepth) {
-    RaiseError(RuntimeErrorCode::StackOverflow,
-               "recursion deeper than " + std::to_string(limits_.maxCallDepth));
+  if (frameTop_ == frameEnd_) {
+    if (frameTop_ - frames_.data() >= limits_.maxCallDepth) {
+      RaiseError(RuntimeErrorCode::StackOverflow,
+                 "recursion deeper than " + std::to_string(limits_.maxCallDepth));
+    }
+    growFrames();
   }
   uint32_t nb[kBankCount], need[kBankCount];
   bool grow = false;
   for (int b = 0; b < kBankCount; ++b) {
-    nb[b] = base_[b] + proto->regs[b];
+    nb[b] = base_[b] + site.argBase[b];
     need[b] = nb[b] + callee->regs[b];
+    grow |= need[b] > slots_[b];
   }
-  grow = need[0] > nstack_.size() || need[1] > sstack_.size() || need[2] > vstack_.size() ||
-         need[3] > astack_.size();
   if (grow) growStacks(need);
-  frames_.push_back(Frame{proto, ip + 1, {base_[0], base_[1], base_[2], base_[3]}, &site});
-  Num* callerN = nstack_.data() + base_[0];
-  Num* n = nstack_.data() + nb[0];
-  std::memcpy(n, callerN + site.argBase[0], site.argCount[0] * sizeof(Num));
-  std::memset(n + callee->params[0], 0, (callee->constBase - callee->params[0]) * sizeof(Num));
-  std::memcpy(n + callee->constBase, callee->consts.data(), callee->consts.size() * sizeof(Num));
-  for (uint32_t k = 0; k < site.argCount[1]; ++k)
-    sstack_[nb[1] + k].swap(sstack_[base_[1] + site.argBase[1] + k]);
-  for (uint32_t k = 0; k < site.argCount[2]; ++k)
-    std::swap(vstack_[nb[2] + k], vstack_[base_[2] + site.argBase[2] + k]);
-  for (uint32_t k = 0; k < site.argCount[3]; ++k)
-    astack_[nb[3] + k].swap(astack_[base_[3] + site.argBase[3] + k]);
+  *frameTop_++ = Frame{
+      caller, ret, {base_[0], base_[1], base_[2], base_[3]}, &site, {view_[0], view_[1], view_[2]}};
+  if (!callee->numbersOnly) std::copy(nb + 1, nb + kBankCount, view_);
+  Num* n = nstack_.data() + nb[0] + callee->params[0];
+  const Num* e = program_.entries.data() + callee->entry;
+  for (const Num* end = e + callee->entryCount; e != end; ++e) *n++ = *e;
+  Variant* v = vstack_.data() + nb[2];
+  for (uint32_t k = callee->params[2]; k < callee->regs[2]; ++k) {
+    if (!v[k].isNil()) v[k] = Variant();
+  }
+  ArrayRef* a = astack_.data() + nb[3];
+  for (uint32_t k = callee->params[3]; k < callee->regs[3]; ++k) {
+    if (a[k]) a[k].reset();
+  }
   std::copy(std::begin(nb), std::end(nb), std::begin(base_));
-  proto = callee;
-  ip = callee->code.data();
 }
 
 // Drops what the callee's frame holds, so that memory and objects go as soon as it returns.
 void Vm::releaseFrame(const Proto& p) {
+  ScriptString* s = sstack_.data() + base_[1];
   for (uint32_t i = 0; i < p.regs[1]; ++i) {
-    ScriptString& s = sstack_[base_[1] + i];
-    if (s.worthReleasing()) s.reset();
+    if (s[i].worthReleasing()) s[i].reset();
   }
+  Variant* v = vstack_.data() + base_[2];
   for (uint32_t i = 0; i < p.regs[2]; ++i) {
-    Variant& v = vstack_[base_[2] + i];
-    if (!v.isNil()) v = Variant();
+    if (!v[i].isNil()) v[i] = Variant();
   }
-  for (uint32_t i = 0; i < p.regs[3]; ++i) astack_[base_[3] + i].reset();
+  ArrayRef* a = astack_.data() + base_[3];
+  for (uint32_t i = 0; i < p.regs[3]; ++i) {
+    if (a[i]) a[i].reset();
+  }
 }
 
-void Vm::leaveCall(const Proto*& proto, const Instr*& ip) {
-  releaseFrame(*proto);
-  const Frame& f = frames_.back();
+// The frame popped, which stays valid until the next call.
+const Vm::Frame& Vm::leaveCall(const Proto& callee) {
+  releaseFrame(callee);
+  const Frame& f = *--frameTop_;
   std::copy(std::begin(f.base), std::end(f.base), std::begin(base_));
-  proto = f.proto;
-  ip = f.ret;
-  frames_.pop_back();
+  std::copy(std::begin(f.view), std::end(f.view), std::begin(view_));
+  return f;
 }
 
 void Vm::callBuiltin(const CallSite& site) {
@@ -300,39 +322,16 @@ void Vm::callBoxed(const ContextMethod& m, const CallSite& site,
   }
 }
 
-namespace {
-
-// How well a held value fits a parameter type: the value's own kind first, then String,
-// integer, Double as the preference among the others.
-int runtimeFit(const Variant& v, Type param) {
-  bool str = param.base == BaseType::String, dbl = isFloatType(param.base),
-       integer = isIntegerType(param.base);
-  bool boolean = param.base == BaseType::Boolean, object = param.base == BaseType::Object;
-  if ((v.isString() && str) || (v.isInteger() && integer) || (v.isFloat() && dbl) ||
-      (v.type() == Variant::TypeBoolean && boolean) ||
-      (v.type() == Variant::TypeObject && object)) {
-    return 0;
-  }
-  if (object || v.type() == Variant::TypeObject) return 100;
-  if (str) return 1;
-  if (integer) return 2;
-  if (dbl) return 3;
-  return 4;
-}
-
-}  // namespace
-
+// The candidate that the held values fit best, by the checker's ranking; the first of equals.
 int64_t Vm::selectOverload(const DispatchInfo& info) {
-  int64_t best = 0;
-  int bestScore = INT32_MAX;
+  int64_t best = -1;
   for (size_t k = 0; k < info.candidates.size(); ++k) {
-    int score = 0;
-    for (size_t p = 0; p < info.varRegs.size(); ++p) {
-      score += runtimeFit(vstack_[base_[2] + info.varRegs[p]], info.candidates[k][p]);
-    }
-    if (score < bestScore) {
-      bestScore = score;
+    ranks_ = info.fixedRanks[k];
+    for (size_t p = 0; p < info.varRegs.size(); ++p)
+      ranks_.push_back(heldRank(vstack_[base_[2] + info.varRegs[p]], info.candidates[k][p]));
+    if (best < 0 || ranksBeat(ranks_, bestRanks_)) {
       best = static_cast<int64_t>(k);
+      ranks_.swap(bestRanks_);
     }
   }
   return best;

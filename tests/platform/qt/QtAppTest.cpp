@@ -243,6 +243,48 @@ TEST_F(QtApp, SpellingChecksALongPadWhereItIsShown) {
   EXPECT_EQ(padText(), text);
 }
 
+// The blocks that count as shown are those with a line in the viewport: the one cut by its
+// bottom edge is checked at once, the one just below it waits until it shows.
+TEST_F(QtApp, SpellingChecksTheBlockCutByTheViewportsEdge) {
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "# teh fox\n";
+  pad().SetText(text);
+  auto* area = dynamic_cast<QtTextArea*>(&pad());
+  ASSERT_TRUE(area && area->checksSpelling());
+  QPlainTextEdit& edit = *area->editor();
+  const int height = edit.viewport()->height();
+  QTextBlock cut = edit.document()->firstBlock();
+  while (cut.next().isValid() && edit.cursorRect(QTextCursor(cut.next())).top() < height)
+    cut = cut.next();
+  ASSERT_TRUE(cut.next().isValid());
+  auto underlined = [](const QTextBlock& block) { return !block.layout()->formats().isEmpty(); };
+  EXPECT_TRUE(underlined(cut));
+  EXPECT_FALSE(underlined(cut.next()));
+  EXPECT_EQ(edit.cursorForPosition(QPoint(0, height - 1)).block(), cut);
+}
+
+// A long line keeps its laid-out glyphs while it shows, so that a key in it does not shape it
+// again and again, and lets go of them when it leaves the view.
+TEST_F(QtApp, ALongLineKeepsItsGlyphsOnlyWhileItShows) {
+  std::string text = "p = 1 //";
+  for (int i = 0; i < 1000; ++i) text += "x //";
+  for (int i = 0; i < 500; ++i) text += "\n# the fox";
+  pad().SetText(text);
+  auto* area = dynamic_cast<QtTextArea*>(&pad());
+  ASSERT_TRUE(area);
+  QPlainTextEdit& edit = *area->editor();
+  QTextBlock longLine = edit.document()->firstBlock();
+  ASSERT_TRUE(waitUntil([&] { return longLine.layout()->cacheEnabled(); }, 2000));
+  EXPECT_FALSE(longLine.next().layout()->cacheEnabled());  // a short line shapes cheaply
+  edit.moveCursor(QTextCursor::End);
+  edit.ensureCursorVisible();
+  EXPECT_TRUE(waitUntil([&] { return !longLine.layout()->cacheEnabled(); }, 2000));
+  edit.moveCursor(QTextCursor::Start);
+  edit.ensureCursorVisible();
+  EXPECT_TRUE(waitUntil([&] { return longLine.layout()->cacheEnabled(); }, 2000));
+  EXPECT_EQ(padText(), text);
+}
+
 TEST_F(QtApp, TheWindowHasItsDesign) {
   QtWindowPeer& peer = QtPlatform::peerOf(window());
   EXPECT_EQ(peer.content()->size(), QSize(524, 357));

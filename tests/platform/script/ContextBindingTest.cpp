@@ -81,6 +81,18 @@ TEST_F(ContextBinding, VariantArgumentsPickTheOverloadAtRunTime) {
             "printAny String t");
 }
 
+// Int64 does not hold every UInt64, Double does (to its precision): a UInt64 argument takes
+// the Double overload rather than turn negative.
+TEST_F(ContextBinding, UInt64ArgumentsTakeTheOverloadThatHoldsThem) {
+  RunResult r =
+      run("printAny BitwiseShiftLeft(1, 63)\nsetVar \"n\", BitwiseShiftLeft(1, 3)\n"
+          "dim v as variant = BitwiseShiftLeft(1, 63)\nprintAny v");
+  ASSERT_EQ(r.compileErrors, 0) << r.errorInfo;
+  EXPECT_EQ(ctx.log(),
+            "printAny Double 9.22337203685478e+18 | setVar n Double 8 | "
+            "printAny Double 9.22337203685478e+18");
+}
+
 TEST_F(ContextBinding, VariantParameterGetsTheValueAsItStands) {
   RunResult r =
       run("dim n as integer = 2\ndim k as int64 = 2\nprintAny1 n\nprintAny1 k\nprintAny1 "

@@ -42,6 +42,19 @@ const RuntimeCase kCases[] = {
      "Integer overflow", ""},
     {"NaNToInteger", "dim i as integer\ni = (0/0)", RuntimeErrorCode::IntegerOverflow,
      "Integer overflow", ""},
+    // A UInt64 past the Int64 range does not turn negative in a 64-bit signed integer.
+    {"UInt64TooLargeForInteger",
+     "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\nprint u\ndim i as integer = u",
+     RuntimeErrorCode::IntegerOverflow, "Integer overflow: 9223372036854775808 does not fit",
+     "9223372036854775808"},
+    {"HeldUInt64TooLargeForInt64",
+     "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\ndim v as variant = u\n"
+     "dim k as int64 = v",
+     RuntimeErrorCode::IntegerOverflow, "Integer overflow: 9223372036854775808 does not fit", ""},
+    {"UInt64TooLargeForAnIntegerParameter",
+     "function f(x as integer) as integer\n  return x\nend function\ndim u as uint64 = 1\n"
+     "u = u * 4611686018427387904 * 2\nprint f(u)",
+     RuntimeErrorCode::IntegerOverflow, "Integer overflow", ""},
     {"IntegerDivisionByZero", "dim z as integer\nprint 1\nprint 1 \\ z",
      RuntimeErrorCode::DivisionByZero, "Integer division by zero", "1"},
     {"ModByZero", "dim z as integer\nprint 5 mod z", RuntimeErrorCode::DivisionByZero,

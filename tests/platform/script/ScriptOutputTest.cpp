@@ -72,6 +72,25 @@ const OutputCase kTextAndLogic[] = {
      "function loud() as boolean\n  print \"called\"\n  return true\nend function\n"
      "print false and loud()\nprint true or loud()\nprint true and loud()",
      "False|True|called|True"},
+    // A condition of if and while jumps on each part; as a value it is computed. Both must
+    // agree for every input, and the right side of and / or runs only when it decides.
+    {"ConditionsJumpAsTheirValuesSay",
+     "dim bad, taken as integer\ndim v, w as boolean\n"
+     "for i as integer = 0 to 2\n for j as integer = 0 to 2\n  for k as double = 0 to 2\n"
+     "   v = i < j or j = k and k > i or not (i = 1)\n   w = false\n"
+     "   if i < j or j = k and k > i or not (i = 1) then w = true\n"
+     "   if v <> w then bad = bad + 1\n   if w then taken = taken + 1\n"
+     "   v = (i = 0 or k < 1) and (j > 1 or k >= 2)\n   w = false\n"
+     "   if (i = 0 or k < 1) and (j > 1 or k >= 2) then w = true\n"
+     "   if v <> w then bad = bad + 1\n   if w then taken = taken + 1\n"
+     "  next\n next\nnext\nprint bad\nprint taken",
+     "0|28"},
+    {"ShortCircuitInConditions",
+     "function loud(b as boolean) as boolean\n  print \"called\"\n  return b\nend function\n"
+     "if true or loud(true) then print \"a\"\nif false or loud(false) then print \"b\"\n"
+     "if false and loud(true) or loud(true) then print \"c\"\n"
+     "dim n as integer\nwhile n < 2 or loud(false)\n  n = n + 1\nwend\nprint n",
+     "a|called|called|c|called|2"},
     {"StrOfEverything",
      "print str(3)\nprint str(3.0)\nprint str(true)\nprint str(\"x\")\nprint str(2.5e-7)",
      "3|3|True|x|2.5e-07"},
@@ -199,6 +218,45 @@ const OutputCase kFunctions[] = {
      "function bump() as double\n  total = total + 1\n  return total\nend function\n\ndim total as "
      "double = 10\nprint bump()\nprint total",
      "11|11"},
+    // A callee's number registers begin at the arguments the caller put in place: the
+    // caller's values below them, and the callee's locals above them, must come out right.
+    {"RecursionWithSeveralIntegerArguments",
+     "function tak(x as integer, y as integer, z as integer) as integer\n  if y < x then\n"
+     "    return tak(tak(x - 1, y, z), tak(y - 1, z, x), tak(z - 1, x, y))\n  end if\n"
+     "  return z\nend function\nprint tak(18, 12, 6)",
+     "7"},
+    {"CallsAmongLiveTemporaries",
+     "function f(a as integer, b as integer, c as integer) as integer\n  dim t as integer\n"
+     "  t = t + a * 100 + b * 10 + c\n  return t\nend function\n"
+     "function g(x as double, y as double) as double\n  return x - y\nend function\n"
+     "dim a as integer = 3\nprint a + f(a, f(1, 2, 3) mod 10, f(0, 0, a)) * 2 + a\n"
+     "print g(g(10, 1), g(2, g(5, 4))) + g(1, 0) * 3",
+     "672|11"},
+    {"NumberAndStringFunctionsCallEachOther",
+     "function lab(n as integer) as string\n  return \"n\" + str(sq(n) + n)\nend function\n"
+     "function sq(n as integer) as integer\n  return n * n\nend function\n"
+     "print lab(3) + lab(sq(2))",
+     "n12n20"},
+    {"LocalsStartAtZeroUnderRecursion",
+     "function down(n as integer) as integer\n  dim t as integer\n"
+     "  if n > 0 then t = down(n - 1)\n  t = t * 2 + n\n  return t\nend function\n"
+     "print down(5)",
+     "57"},
+    // A numbers-only function leaves its caller's String registers in place; a deep one grows
+    // the stacks on the way, and one that calls a String function returns by the general path.
+    {"NumberFunctionsKeepTheCallersStrings",
+     "function depth(n as integer) as integer\n  if n = 0 then return 0\n"
+     "  return depth(n - 1) + 1\nend function\n"
+     "function twice(s as string) as string\n  return s + s\nend function\n"
+     "function both(n as integer) as integer\n  return len(twice(str(n))) + n\nend function\n"
+     "dim s as string = \"a\"\nprint s + str(depth(3000)) + \"b\" + s\n"
+     "print s + str(both(12)) + \"c\" + s",
+     "a3000ba|a16ca"},
+    {"NumberSubsKeepTheCallersStrings",
+     "dim total as integer\nsub bump(x as integer)\n  total = total + x\nend sub\n"
+     "function label(s as string) as string\n  dim t as string = s + \"!\"\n  bump(len(t))\n"
+     "  return t + str(total)\nend function\nprint \"<\" + label(\"ab\") + \">\"",
+     "<ab!3>"},
     {"LocalsAreFreshEachCall",
      "function f() as double\n  dim n as double\n  n = n + 1\n  return n\nend function\nprint "
      "f()\nprint f()",
@@ -299,6 +357,51 @@ const OutputCase kVariants[] = {
      "3.5|a1"},
 };
 INSTANTIATE_TEST_SUITE_P(Variants, ScriptOutput, testing::ValuesIn(kVariants), caseName);
+
+// Overloads chosen by what Variant arguments hold never narrow a value that a wider overload
+// takes whole, whether the other arguments are Variants or typed.
+const OutputCase kVariantOverloads[] = {
+    {"AbsOfHeldIntegerAndDouble",
+     "dim v(1) as variant\nv(0) = -3\nv(1) = -2.5\nprint abs(v(0))\nprint abs(v(1))", "3|2.5"},
+    {"MinMaxOfHeldIntegerAndDouble",
+     "dim v(1) as variant\nv(0) = 811330\nv(1) = 11.8\nprint min(v(0), v(1))\n"
+     "print max(v(0), v(1))",
+     "11.8|811330"},
+    {"TypedIntegerBesideHeldDouble",
+     "dim v(0) as variant\nv(0) = 11.8\nprint max(v(0), 2)\nprint min(2, v(0))", "11.8|2"},
+    {"TypedIntegerBesideHeldInteger", "dim a as variant = 5\nprint max(a, 2)\nprint max(a, 2) \\ 2",
+     "5|2"},
+    {"HeldNotANumberAndHugeDouble",
+     "dim v(1) as variant\nv(0) = (0/0)\nv(1) = 1.1e22\nprint max(v(1), 2)\nprint min(v(0), 3)",
+     "1.1e+22|3"},
+};
+INSTANTIATE_TEST_SUITE_P(VariantOverloads, ScriptOutput, testing::ValuesIn(kVariantOverloads),
+                         caseName);
+
+// A UInt64 converts to a 64-bit signed integer when the value fits; held in a Variant it
+// computes as a typed UInt64 does; the narrower sized types wrap.
+const OutputCase kUnsigned[] = {
+    {"UInt64ThatFitsConverts", "dim u as uint64 = 7\ndim i as integer = u\nprint i * 2", "14"},
+    {"BitDigitsOfTheWholePattern",
+     "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\nprint hex(u)\nprint hex(-1)\n"
+     "print oct(8)\nprint bin(2.5)",
+     "8000000000000000|FFFFFFFFFFFFFFFF|10|10"},
+    {"HeldUInt64ComputesUnsigned",
+     "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\ndim v as variant = u\n"
+     "print v + 1\nprint v \\ 2\nprint v mod 10\nprint v or 1\nprint v * 2",
+     "9223372036854775809|4611686018427387904|8|9223372036854775809|0"},
+    {"MathOfUInt64TakesDouble",
+     "dim u as uint64 = 1\nu = u * 4611686018427387904 * 2\nprint abs(u)\nprint max(u, 1)",
+     "9.22337203685478e+18|9.22337203685478e+18"},
+    {"NarrowSizedTypesWrap",
+     "dim u as uint64 = 300\ndim b as uint8 = u\ndim i as int16 = 40000\nprint b\nprint i",
+     "44|-25536"},
+    // UInt64 is the type of bit patterns: a negative integer becomes its two's complement.
+    {"NegativeIntegerIntoUInt64KeepsItsBits",
+     "dim i as integer = -1\ndim w as uint64 = i\nprint w\nprint hex(i)",
+     "18446744073709551615|FFFFFFFFFFFFFFFF"},
+};
+INSTANTIATE_TEST_SUITE_P(Unsigned, ScriptOutput, testing::ValuesIn(kUnsigned), caseName);
 
 const OutputCase kBuiltins[] = {
     {"Maths",

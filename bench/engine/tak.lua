@@ -1,0 +1,8 @@
+-- tak: the Takeuchi function on integers, tak(26, 18, 9): deep recursion with three arguments
+local function tak(x, y, z)
+  if y < x then
+    return tak(tak(x - 1, y, z), tak(y - 1, z, x), tak(z - 1, x, y))
+  end
+  return z
+end
+print(tak(26, 18, 9))
