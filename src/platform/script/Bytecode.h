@@ -68,6 +68,9 @@ struct Proto {
   uint32_t entryCount = 0;
   Type result;
   bool numbersOnly = false;  // no String, Variant or array registers: calls take a fast path
+  // No Variant registers, and no String or array registers but its parameters: calls take a
+  // fast path too, which has no temporaries to clear on entry.
+  bool paramsOnly = false;
 };
 
 struct Program {

@@ -166,6 +166,8 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
 
 void Compiler::finishProto() {
   proto_->numbersOnly = proto_->regs[1] == 0 && proto_->regs[2] == 0 && proto_->regs[3] == 0;
+  proto_->paramsOnly = !proto_->numbersOnly && proto_->regs[2] == 0 &&
+                       proto_->regs[1] == proto_->params[1] && proto_->regs[3] == proto_->params[3];
   if (function_ == nullptr) return;  // the main frame is set up once, at the start of a run
   std::vector<Num>& entries = program_.entries;
   proto_->entry = static_cast<uint32_t>(entries.size());

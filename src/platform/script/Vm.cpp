@@ -100,6 +100,33 @@ void Vm::execute() {
     ip = f.ret;                               \
     N = GN + base_[0];                        \
   } while (0)
+// A parameters-only function drops its String and array arguments, as releaseFrame would, and
+// restores its caller's view; LEAVE does the same, by the general loops.
+#define RETURN_PARAMS_ONLY()                                      \
+  do {                                                            \
+    for (uint32_t k = 0; k < proto->params[1]; ++k) {             \
+      if (S[k].worthReleasing()) S[k].reset();                    \
+    }                                                             \
+    for (uint32_t k = 0; k < proto->params[3]; ++k) A[k].reset(); \
+    const Frame& f = *--frameTop_;                                \
+    std::memcpy(base_, f.base, sizeof base_);                     \
+    std::memcpy(view_, f.view, sizeof view_);                     \
+    proto = f.proto;                                              \
+    ip = f.ret;                                                   \
+    N = GN + base_[0];                                            \
+    S = GS + view_[0];                                            \
+    V = GV + view_[1];                                            \
+    A = GA + view_[2];                                            \
+  } while (0)
+#define RETURN_ANY()            \
+  do {                          \
+    if (proto->numbersOnly)     \
+      RETURN_NUMBERS_ONLY();    \
+    else if (proto->paramsOnly) \
+      RETURN_PARAMS_ONLY();     \
+    else                        \
+      LEAVE();                  \
+  } while (0)
 #define OP(name) L_##name:
 #define ra ip->a
 #define rb ip->b
@@ -398,23 +425,30 @@ void Vm::execute() {
       f.ret = ip + 1;
       std::memcpy(f.base, base_, sizeof base_);
       f.site = &site;
-      // Mostly four registers at once, as the compiler pads the entry where the frame has room;
-      // otherwise a plain loop, as so few beat a call of memcpy.
-      Num* n = GN + nb + callee->params[0];
-      const Num* e = entries + callee->entry;
-      if (callee->entryCount == 4) {
-        n[0] = e[0];
-        n[1] = e[1];
-        n[2] = e[2];
-        n[3] = e[3];
-      } else {
-        for (const Num* end = e + callee->entryCount; e != end; ++e) *n++ = *e;
-      }
+      setEntry(GN + nb, entries, *callee);
       base_[0] = nb;
       base_[1] += proto->regs[1];
       base_[2] += proto->regs[2];
       base_[3] += proto->regs[3];
       N = GN + nb;
+      proto = callee;
+      ip = callee->code.data();
+    } else if (callee->paramsOnly && paramsFit(site, *callee)) {
+      // Its registers are the arguments and the number locals: only these are set.
+      Frame& f = *frameTop_++;
+      f.proto = proto;
+      f.ret = ip + 1;
+      std::memcpy(f.base, base_, sizeof base_);
+      f.site = &site;
+      std::memcpy(f.view, view_, sizeof view_);
+      setEntry(GN + nb, entries, *callee);
+      base_[0] = nb;
+      for (int b = 1; b < kBankCount; ++b) base_[b] += site.argBase[b];
+      std::memcpy(view_, base_ + 1, sizeof view_);
+      N = GN + nb;
+      S = GS + base_[1];
+      V = GV + base_[2];
+      A = GA + base_[3];
       proto = callee;
       ip = callee->code.data();
     } else {
@@ -445,10 +479,7 @@ void Vm::execute() {
   OP(RET_N) {
     Num r = N[ra];
     const CallSite* site = frameTop_[-1].site;
-    if (proto->numbersOnly)
-      RETURN_NUMBERS_ONLY();
-    else
-      LEAVE();
+    RETURN_ANY();
     N[site->dst] = r;
     DISPATCH();
   }
@@ -480,10 +511,7 @@ void Vm::execute() {
     DISPATCH();
   }
   OP(RET0) {
-    if (proto->numbersOnly)
-      RETURN_NUMBERS_ONLY();
-    else
-      LEAVE();
+    RETURN_ANY();
     DISPATCH();
   }
   OP(END) {

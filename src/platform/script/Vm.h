@@ -81,6 +81,29 @@ class Vm {
   // loop keeps them in registers.
   void enterCall(const CallSite& site, const Proto* caller, const Instr* ret);
   void growFrames();
+  // Sets the number locals and constants of a frame whose registers begin at n, from
+  // Program::entries: mostly four
+  // at once, as the compiler pads the entry where the frame has room; otherwise a plain loop,
+  // as so few beat a call of memcpy.
+  static void setEntry(Num* n, const Num* entries, const Proto& callee) {
+    n += callee.params[0];
+    const Num* e = entries + callee.entry;
+    if (callee.entryCount == 4) {
+      n[0] = e[0];
+      n[1] = e[1];
+      n[2] = e[2];
+      n[3] = e[3];
+    } else {
+      for (const Num* end = e + callee.entryCount; e != end; ++e) *n++ = *e;
+    }
+  }
+  // The parameters-only callee's registers lie within the stacks, and the call stack has room.
+  bool paramsFit(const CallSite& site, const Proto& callee) const {
+    for (int b = 0; b < kBankCount; ++b) {
+      if (base_[b] + site.argBase[b] + callee.regs[b] > slots_[b]) return false;
+    }
+    return frameTop_ != frameEnd_;
+  }
   const Frame& leaveCall(const Proto& callee);
   void growStacks(const uint32_t* needed);
   void releaseFrame(const Proto& p);

@@ -119,6 +119,7 @@ void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) 
   }
   uint32_t nb[kBankCount], need[kBankCount];
   bool grow = false;
+#pragma GCC unroll 4
   for (int b = 0; b < kBankCount; ++b) {
     nb[b] = base_[b] + site.argBase[b];
     need[b] = nb[b] + callee->regs[b];
@@ -132,11 +133,11 @@ void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) 
   const Num* e = program_.entries.data() + callee->entry;
   for (const Num* end = e + callee->entryCount; e != end; ++e) *n++ = *e;
   Variant* v = vstack_.data() + nb[2];
-  for (uint32_t k = callee->params[2]; k < callee->regs[2]; ++k) {
+  for (uint32_t k = callee->params[2], end = callee->regs[2]; k < end; ++k) {
     if (!v[k].isNil()) v[k] = Variant();
   }
   ArrayRef* a = astack_.data() + nb[3];
-  for (uint32_t k = callee->params[3]; k < callee->regs[3]; ++k) {
+  for (uint32_t k = callee->params[3], end = callee->regs[3]; k < end; ++k) {
     if (a[k]) a[k].reset();
   }
   std::copy(std::begin(nb), std::end(nb), std::begin(base_));

@@ -269,6 +269,17 @@ const OutputCase kFunctions[] = {
      "function rep(n as integer) as string\n  if n = 0 then return \"\"\n  return \"ab\" + rep(n - "
      "1)\nend function\nprint rep(3)",
      "ababab"},
+    // Functions whose String and array registers are only their parameters: a deep one grows
+    // the stacks on the way, and one returns its String parameter.
+    {"ParameterOnlyFunctions",
+     "function count(a() as integer, n as integer) as integer\n  if n = 0 then return a(0)\n"
+     "  a(0) = a(0) + 1\n  return count(a, n - 1)\nend function\n"
+     "function pick(s as string, t as string, first as boolean) as string\n"
+     "  if first then return s\n  return t\nend function\n"
+     "sub put(a() as string, s as string, i as integer)\n  a(i) = s\nend sub\n"
+     "dim a(0) as integer\ndim b(1) as string\ndim s as string = \"x\"\n"
+     "put(b, pick(\"p\", s, false), 1)\nprint s + str(count(a, 3000)) + b(1) + s + str(a(0))",
+     "x3000xx3000"},
     {"ArrayParameter",
      "function total(a() as double) as double\n  dim s as double\n  for each v as double in a\n"
      "    s = s + v\n  next\n  return s\nend function\ndim a(2) as double\na(0) = 1\na(1) = "
