@@ -427,9 +427,11 @@ void Vm::execute() {
       f.site = &site;
       setEntry(GN + nb, entries, *callee);
       base_[0] = nb;
-      base_[1] += proto->regs[1];
-      base_[2] += proto->regs[2];
-      base_[3] += proto->regs[3];
+      if (!proto->numbersOnly) {  // a numbers-only caller has no other registers to step over
+        base_[1] += proto->regs[1];
+        base_[2] += proto->regs[2];
+        base_[3] += proto->regs[3];
+      }
       N = GN + nb;
       proto = callee;
       ip = callee->code.data();
