@@ -244,8 +244,12 @@ void FrmMain::storeVariable(const std::string& name, Variant value) {
     throw OutOfMemoryException("the variables memory keeps at most " + Str(kMaxMemoryEntries) +
                                " variables");
   if (MemorySource::IsKeptName(name)) {
-    int64_t bytes = declarationBytes_ + MemorySource::DeclarationBytes(name, value);
-    if (index >= 0) bytes -= MemorySource::DeclarationBytes(name, mem.ValueAt(index));
+    // A pad run again stores mostly the values it stored before: those change no declaration.
+    int64_t bytes = declarationBytes_;
+    if (index < 0 || !MemorySource::DeclaresAlike(mem.ValueAt(index), value)) {
+      bytes += MemorySource::DeclarationBytes(name, value);
+      if (index >= 0) bytes -= MemorySource::DeclarationBytes(name, mem.ValueAt(index));
+    }
     if (bytes > kMaxMemoryDeclarationBytes)
       throw OutOfMemoryException("the variables memory keeps at most " +
                                  Str(kMaxMemoryDeclarationBytes) + " bytes of declarations");
