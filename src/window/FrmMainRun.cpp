@@ -255,7 +255,10 @@ void FrmMain::storeVariable(const std::string& name, Variant value) {
                                  Str(kMaxMemoryDeclarationBytes) + " bytes of declarations");
     declarationBytes_ = bytes;
   }
-  mem.SetValue(name, std::move(value));
+  if (index >= 0)
+    mem.SetValueAt(index, std::move(value));
+  else
+    mem.SetValue(name, std::move(value));
 }
 
 void FrmMain::msg_memory_reset() {
