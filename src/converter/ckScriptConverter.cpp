@@ -124,8 +124,11 @@ ckScriptConverter::LineRule ckScriptConverter::classify(std::string_view line) {
   if (line[0] == '@') return Rule::Raw;
   if (mayStartKeyword(line[0])) {
     const std::string_view word = firstWord(line);
+    // An ASCII word equals a keyword only at its length; others may fold to another length.
+    const bool ascii = std::all_of(word.begin(), word.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     for (const auto& [keyword, rule] : keywords)
-      if (TextEquals(word, keyword)) return rule;
+      if ((!ascii || word.size() == keyword.size()) && TextEquals(word, keyword)) return rule;
   }
   if (line[0] == '#') {
     if (TextEquals(line, "#start_include")) return Rule::StartInclude;
