@@ -294,6 +294,7 @@ std::string_view MemorySource::IdentifierOf(std::string_view name) {
 }
 
 std::string MemorySource::ScriptForm(std::string_view name) {
+  if (name.find_first_of("[]") == std::string_view::npos) return std::string(name);  // nearly all
   return ReplaceAllB(ReplaceAllB(name, "[", "("), "]", ")");
 }
 
