@@ -238,8 +238,7 @@ void FrmMain::forgetRedeclared(std::string_view line) {
 
 // The next run declares every kept entry, so a store that would carry the memory past what a
 // script may declare (with room left for the prefix and the pad) ends the run instead.
-void FrmMain::storeVariable(const std::string& name, Variant value) {
-  const int64_t index = mem.IndexOf(name);
+void FrmMain::storeVariable(const std::string& name, int64_t index, Variant value) {
   if (index < 0 && mem.Count() >= kMaxMemoryEntries)
     throw OutOfMemoryException("the variables memory keeps at most " + Str(kMaxMemoryEntries) +
                                " variables");
@@ -255,10 +254,7 @@ void FrmMain::storeVariable(const std::string& name, Variant value) {
                                  Str(kMaxMemoryDeclarationBytes) + " bytes of declarations");
     declarationBytes_ = bytes;
   }
-  if (index >= 0)
-    mem.SetValueAt(index, std::move(value));
-  else
-    mem.SetValue(name, std::move(value));
+  ckGlueOwner::storeVariable(name, index, std::move(value));
 }
 
 void FrmMain::msg_memory_reset() {
