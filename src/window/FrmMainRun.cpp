@@ -28,6 +28,31 @@ bool holdsLineBreak(std::string_view text) {
   return TextArea::FindLineBreak(text, 0) != std::string_view::npos;
 }
 
+bool isIncludeMarker(std::string_view line) {
+  const std::string trimmed = Trim(line);
+  return TextEquals(trimmed, "#start_include") || TextEquals(trimmed, "#end_include");
+}
+
+// The prefix runs as one include block. A marker line in it would open a block that hides
+// every pad line, or close the block early so that the rest of the prefix shows in the pad;
+// each becomes an empty line, which the block ignores just as it did the marker. The prefix
+// changes only when it is read, so the result is kept.
+const std::string& prefixAsOneBlock() {
+  static std::string source, block;
+  if (source == Globals::prefixSource) return block;
+  source = Globals::prefixSource;
+  block.clear();
+  for (size_t from = 0; from < source.size();) {
+    size_t end = source.find('\n', from);
+    if (end == std::string::npos) end = source.size();
+    const std::string_view line(source.data() + from, end - from);
+    if (!isIncludeMarker(line)) block += line;
+    if (end < source.size()) block += '\n';
+    from = end + 1;
+  }
+  return block;
+}
+
 // Line number (from 1) of text, without its line ending; empty past the end.
 std::string_view lineOf(std::string_view text, int64_t number) {
   size_t start = 0;
@@ -60,7 +85,7 @@ void FrmMain::doExecute(const std::string& text) {
   compileFailed_ = false;
   std::string run = "#start_include";
   run += EndOfLine;
-  run += Globals::prefixSource;
+  run += prefixAsOneBlock();
   run += EndOfLine;
   run += "#end_include";
   run += EndOfLine;

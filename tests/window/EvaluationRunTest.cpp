@@ -65,7 +65,7 @@ TEST_F(EvaluationRun, RunningTwiceGivesTheSamePad) {
 // Every window's runs have a memory budget from the start, and a budget chosen for the engine
 // (a test's, a fuzz target's) holds for every later run instead of being reset by the run.
 // Every further run leaves the pad as the first one did: no line of a library, of the prefix or
-// of a printed text becomes a pad line.
+// of a printed text becomes a pad line, and a marker line in the prefix hides no pad line.
 TEST_F(EvaluationRun, FurtherRunsLeaveEveryLineAsItWas) {
   scratch.write("app/includes/common.vrl", "rate = 0.2\n");
   scratch.write("app/includes/money.vrl", "use common\ndef tax(x) return x * rate\n");
@@ -84,6 +84,8 @@ TEST_F(EvaluationRun, FurtherRunsLeaveEveryLineAsItWas) {
       {"", "print \"a\" + chr(8233) + \"beep\"",
        "print \"a\" + chr(8233) + \"beep\" //a\xE2\x8F\x8E"
        "beep"},
+      {"#start_include\nhidden = 1", "1+1\nx = 2", "1+1 //2\nx = 2 //2"},
+      {"  #END_INCLUDE  \nleaked = 1", "1+1", "1+1 //2"},
       {"", "$notes = readFile(\"notes.txt\")",
        "$notes = readFile(\"notes.txt\") //Prices 2024\xE2\x8F\x8E@print shellExec(\"id > "
        "out.txt\") //"},
