@@ -30,6 +30,24 @@ std::string_view trimView(std::string_view s) {
 // The text before the first blank: only a blank ends a first word, a tab does not.
 std::string_view firstWord(std::string_view s) { return s.substr(0, s.find(' ')); }
 
+// The first word of a line, to compare with keywords (ASCII, compared as TextEquals does): an
+// ASCII word can only equal a keyword of its length; a word with other characters may fold to
+// another length.
+class FirstWord {
+ public:
+  explicit FirstWord(std::string_view line)
+      : word_(firstWord(line)), ascii_(std::all_of(word_.begin(), word_.end(), [](char c) {
+          return static_cast<unsigned char>(c) < 0x80;
+        })) {}
+  bool is(std::string_view keyword) const {
+    return (!ascii_ || word_.size() == keyword.size()) && TextEquals(word_, keyword);
+  }
+
+ private:
+  std::string_view word_;
+  bool ascii_;
+};
+
 // The fields of s at every sep, as CountFields and NthField cut them: none for the empty text.
 std::vector<std::string_view> splitFields(std::string_view s, char sep) {
   std::vector<std::string_view> fields;
@@ -64,9 +82,9 @@ size_t firstExpressionLength(std::string_view text) {
 
 // 2 for a statement whose first word is "if", 4 for "when", else 0: the keyword's length.
 size_t conditionalKeywordLength(std::string_view statement) {
-  const std::string_view word = firstWord(statement);
-  if (TextEquals(word, "if")) return 2;
-  if (TextEquals(word, "when")) return 4;
+  const FirstWord word(statement);
+  if (word.is("if")) return 2;
+  if (word.is("when")) return 4;
   return 0;
 }
 
@@ -123,9 +141,9 @@ ckScriptConverter::LineRule ckScriptConverter::classify(std::string_view line) {
       {"beep", Rule::EndExitBeep}};
   if (line[0] == '@') return Rule::Raw;
   if (mayStartKeyword(line[0])) {
-    const std::string_view word = firstWord(line);
+    const FirstWord word(line);
     for (const auto& [keyword, rule] : keywords)
-      if (TextEquals(word, keyword)) return rule;
+      if (word.is(keyword)) return rule;
   }
   if (line[0] == '#') {
     if (TextEquals(line, "#start_include")) return Rule::StartInclude;
@@ -292,19 +310,19 @@ std::string ckScriptConverter::doParseConditional(const std::string& line, size_
 // The code of one statement of a function or conditional body.
 std::string ckScriptConverter::doParseLine(const std::string& statement) {
   if (statement.empty()) return std::string(EndOfLine);
-  const std::string_view word = firstWord(statement);
-  if (TextEquals(word, "def")) {
+  const FirstWord word(statement);
+  if (word.is("def")) {
     doParseFunction(statement);
     return {};
   }
-  if (TextEquals(word, "dim")) {
+  if (word.is("dim")) {
     doParseDIM(statement);
     return {};
   }
-  if (TextEquals(word, "if")) return doParseIF(statement);
-  if (TextEquals(word, "when")) return doParseWhen(statement);
+  if (word.is("if")) return doParseIF(statement);
+  if (word.is("when")) return doParseWhen(statement);
   for (const char* keyword : {"print", "return", "end", "exit", "beep"})
-    if (TextEquals(word, keyword)) return withEol(statement);
+    if (word.is(keyword)) return withEol(statement);
   if (holdsOneAssignment(statement)) {
     std::string code;
     doParseAssigment(statement, false, code);

@@ -206,7 +206,7 @@ void ckGlue::store(const std::string& name, Variant value) {
   const int64_t was = at >= 0 ? textBytes(owner->mem.ValueAt(at))
                               : -static_cast<int64_t>(name.size()) - kEntryBytes;
   chargeRun(textBytes(value) - was);
-  owner->storeVariable(name, std::move(value));
+  owner->storeVariable(name, at, std::move(value));
 }
 
 void ckGlue::printAny(const std::string& text) {

@@ -28,10 +28,14 @@ class ckGlueOwner {
   // The pad's file; null for a pad never opened or saved.
   std::shared_ptr<vorline::FolderItem> theFile;
 
-  // Stores a value of setVar into mem. The window refuses, with a RuntimeException, a store
+  // Stores a value of setVar into mem; index is the name's entry there, -1 for none (the
+  // caller has looked it up already). The window refuses, with a RuntimeException, a store
   // that no later run could declare.
-  virtual void storeVariable(const std::string& name, vorline::Variant value) {
-    mem.SetValue(name, std::move(value));
+  virtual void storeVariable(const std::string& name, int64_t index, vorline::Variant value) {
+    if (index >= 0)
+      mem.SetValueAt(index, std::move(value));
+    else
+      mem.SetValue(name, std::move(value));
   }
   // Appends " //" and the text to the source-line list entry exPrintLine.
   virtual void doPrint(const std::string& text) = 0;

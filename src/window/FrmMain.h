@@ -173,7 +173,7 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   // on what reaches the pad (RunOutputBudget).
   void doPrint(const std::string& text) override;
   // setVar's store; refused with an "Out of memory" error past what a later run can declare.
-  void storeVariable(const std::string& name, Variant value) override;
+  void storeVariable(const std::string& name, int64_t index, Variant value) override;
 
   // What the memory may hold so that a run of an empty pad can still declare all of it: the
   // entries within the engine's variables, with room for the prefix's and the pad's own, and

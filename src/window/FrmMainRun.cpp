@@ -263,20 +263,23 @@ void FrmMain::forgetRedeclared(std::string_view line) {
 
 // The next run declares every kept entry, so a store that would carry the memory past what a
 // script may declare (with room left for the prefix and the pad) ends the run instead.
-void FrmMain::storeVariable(const std::string& name, Variant value) {
-  const int64_t index = mem.IndexOf(name);
+void FrmMain::storeVariable(const std::string& name, int64_t index, Variant value) {
   if (index < 0 && mem.Count() >= kMaxMemoryEntries)
     throw OutOfMemoryException("the variables memory keeps at most " + Str(kMaxMemoryEntries) +
                                " variables");
   if (MemorySource::IsKeptName(name)) {
-    int64_t bytes = declarationBytes_ + MemorySource::DeclarationBytes(name, value);
-    if (index >= 0) bytes -= MemorySource::DeclarationBytes(name, mem.ValueAt(index));
+    // A pad run again stores mostly the values it stored before: those change no declaration.
+    int64_t bytes = declarationBytes_;
+    if (index < 0 || !MemorySource::DeclaresAlike(mem.ValueAt(index), value)) {
+      bytes += MemorySource::DeclarationBytes(name, value);
+      if (index >= 0) bytes -= MemorySource::DeclarationBytes(name, mem.ValueAt(index));
+    }
     if (bytes > kMaxMemoryDeclarationBytes)
       throw OutOfMemoryException("the variables memory keeps at most " +
                                  Str(kMaxMemoryDeclarationBytes) + " bytes of declarations");
     declarationBytes_ = bytes;
   }
-  mem.SetValue(name, std::move(value));
+  ckGlueOwner::storeVariable(name, index, std::move(value));
 }
 
 void FrmMain::msg_memory_reset() {

@@ -1,6 +1,8 @@
 #include "window/MemorySource.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <limits>
 #include <map>
 #include <unordered_map>
@@ -256,8 +258,13 @@ MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
 // chr() piece of at most 8 bytes, joined by at most 5 more (a " + " and a pair of parentheses),
 // and ends a quoted run of 2 more.
 int64_t MemorySource::DeclarationBytes(std::string_view name, const Variant& value) {
-  if (!value.isString())
-    return static_cast<int64_t>(DeclarationLine(std::string(name), value).size());
+  if (!value.isString()) {
+    // "dim ", " as " and " = " around the name, the type word and the value.
+    std::string text;
+    appendValue(text, value);
+    return static_cast<int64_t>(11 + name.size() + std::strlen(typeWord(value)) + text.size() +
+                                EndOfLine.size());
+  }
   const std::string& text = value.stringValue();
   int64_t bytes = static_cast<int64_t>(name.size() + text.size()) + 20;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -265,6 +272,16 @@ int64_t MemorySource::DeclarationBytes(std::string_view name, const Variant& val
     if (isSpecial(text, i)) bytes += 15;
   }
   return bytes;
+}
+
+bool MemorySource::DeclaresAlike(const Variant& old, const Variant& value) {
+  if (old.type() != value.type() || old.isUnsigned() != value.isUnsigned()) return false;
+  if (value.isInteger()) return old.int64Value() == value.int64Value();
+  if (value.isFloat())
+    return std::bit_cast<uint64_t>(old.doubleValue()) ==
+           std::bit_cast<uint64_t>(value.doubleValue());
+  if (value.isString()) return old.stringValue() == value.stringValue();
+  return false;
 }
 
 std::string MemorySource::ArrayDeclarations(const Dictionary& memory) {
@@ -277,6 +294,7 @@ std::string_view MemorySource::IdentifierOf(std::string_view name) {
 }
 
 std::string MemorySource::ScriptForm(std::string_view name) {
+  if (name.find_first_of("[]") == std::string_view::npos) return std::string(name);  // nearly all
   return ReplaceAllB(ReplaceAllB(name, "[", "("), "]", ")");
 }
 

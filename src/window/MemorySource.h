@@ -30,6 +30,8 @@ class MemorySource {
   // At least the bytes that the declaration of a plain entry takes (exactly for a number, a
   // bound for a string, which is not written out): what a store adds to every later run.
   static int64_t DeclarationBytes(std::string_view name, const Variant& value);
+  // Whether value is declared exactly as old is: the same type word and the same value text.
+  static bool DeclaresAlike(const Variant& old, const Variant& value);
   // The identifier that name begins with; empty when it begins with none.
   static std::string_view IdentifierOf(std::string_view name);
   // The name as the script stores it: brackets turned into parentheses.

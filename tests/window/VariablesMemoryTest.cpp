@@ -26,6 +26,41 @@ TEST_F(VariablesMemory, IntegerValueIsStoredAsInt64AndComesBackAsInteger) {
   EXPECT_EQ(memory("n").int64Value(), 8);
 }
 
+// The count a store is charged must be the length of the line the number is declared with.
+TEST_F(VariablesMemory, NumberDeclarationBytesAreTheLengthOfTheLine) {
+  const std::vector<Variant> values = {
+      Variant::Int64(7),     Variant::Int64(std::numeric_limits<int64_t>::min()),
+      Variant::UInt64(1),    Variant::Double(0.1),
+      Variant::Double(-0.0), Variant::Double(1e300),
+      Variant::Double(NAN),  Variant::Double(-INFINITY),
+      Variant::Single(2.5f), Variant::Boolean(true)};
+  for (const Variant& value : values)
+    EXPECT_EQ(MemorySource::DeclarationBytes("abc", value),
+              static_cast<int64_t>(MemorySource::DeclarationLine("abc", value).size()))
+        << MemorySource::DeclarationLine("abc", value);
+}
+
+TEST_F(VariablesMemory, DeclaresAlikeOnlyWhenTypeAndValueTextAgree) {
+  struct Case {
+    Variant old, value;
+    bool alike;
+  };
+  const std::vector<Case> cases = {
+      {Variant::Int64(3), Variant::Int64(3), true},
+      {Variant::Int64(3), Variant::Int64(4), false},
+      {Variant::Int64(3), Variant::Double(3), false},
+      {Variant::Int64(-1), Variant::UInt64(std::numeric_limits<uint64_t>::max()), false},
+      {Variant::Double(0.0), Variant::Double(-0.0), false},
+      {Variant::Double(2.5), Variant::Double(2.5), true},
+      {Variant::String("a"), Variant::String("a"), true},
+      {Variant::String("a"), Variant::String("A"), false},
+      {Variant::String(""), Variant::Int64(0), false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(MemorySource::DeclaresAlike(c.old, c.value), c.alike)
+        << MemorySource::DeclarationLine("v", c.old) << MemorySource::DeclarationLine("v", c.value);
+}
+
 TEST_F(VariablesMemory, NegativeZeroIsDeclaredWithADoubleLiteral) {
   window().mem.SetValue("z", Variant::Double(-0.0));
   EXPECT_NE(window().getMemAsSource().find("dim z as double = -0.0\n"), std::string::npos);

@@ -150,7 +150,8 @@ class Checker {
   std::vector<Sym> localNames_;   // the names set in locals_, to clear them for the next function
   FuncDecl* function_ = nullptr;  // the function being checked; null in the main code
   std::vector<LoopWord> loops_;
-  bool sawOperator_ = false;  // in the statement being checked, for Stmt::hasOperators
+  std::vector<BinaryExpr*> chain_;  // the operator chains being checked, innermost last
+  bool sawOperator_ = false;        // in the statement being checked, for Stmt::hasOperators
   Sym symStr_, symCstr_, symUbound_, symBeep_;
   std::optional<CompileError> error_;
 };

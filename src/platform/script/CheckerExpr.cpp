@@ -148,16 +148,20 @@ Type Checker::integerResult(Type a, Type b) const {
 
 // A chain a + b + c ... is checked in a loop from its innermost left operand out, so that a
 // long chain (a pasted column of numbers) costs no stack.
+// The chain is kept on one stack for the whole check (an operand's own chains go above it and
+// are gone when it is checked), so that no expression allocates one.
 Expr* Checker::checkBinary(BinaryExpr* e) {
-  std::vector<BinaryExpr*> chain;
+  const size_t base = chain_.size();
   Expr* x = e;
   for (; x->kind == ExprKind::Binary; x = static_cast<BinaryExpr*>(x)->lhs)
-    chain.push_back(static_cast<BinaryExpr*>(x));
+    chain_.push_back(static_cast<BinaryExpr*>(x));
   Expr* left = check(x);
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    (*it)->lhs = left;
-    left = checkOperator(*it);
+  for (size_t i = chain_.size(); i-- > base;) {
+    BinaryExpr* op = chain_[i];
+    op->lhs = left;
+    left = checkOperator(op);
   }
+  chain_.resize(base);
   return left;
 }
 

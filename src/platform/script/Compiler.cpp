@@ -138,6 +138,9 @@ void Compiler::compileFunction(FuncDecl* f) {
   function_ = f;
   line_ = f->line;
   beginProto(*proto_, f->locals, f->params.count, f->body);
+  // Most functions are a line or two: room for them up front spares growing the code in steps.
+  proto_->code.reserve(4 + 4 * f->body.count);
+  proto_->lines.reserve(4 + 4 * f->body.count);
   block(f->body);
   returnDefault();
   finishProto();

@@ -255,7 +255,14 @@ int64_t CountFields(std::string_view s, std::string_view sep) {
   return count;
 }
 
-std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
+// One copy, not one for each end.
+std::string Trim(std::string_view s) {
+  size_t n = s.size();
+  while (n > 0 && isBlank(s[n - 1])) --n;
+  size_t i = 0;
+  while (i < n && isBlank(s[i])) ++i;
+  return std::string(s.substr(i, n - i));
+}
 
 std::string LTrim(std::string_view s) {
   size_t i = 0;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/values/Variant.h"
@@ -29,6 +30,11 @@ class Dictionary {
   // Entries by index, 0 to Count() - 1; throws RuntimeException (OutOfBounds) outside.
   const std::string& Key(int64_t index) const { return entryAt(index).key; }
   const Variant& ValueAt(int64_t index) const { return entryAt(index).value; }
+  // Sets the value of the entry at index, as SetValue of its key does, without looking it up.
+  void SetValueAt(int64_t index, Variant value) {
+    entryAt(index);  // throws outside the entries
+    entries_[static_cast<size_t>(index)].value = std::move(value);
+  }
   // The index of key's entry, or -1 when there is none.
   int64_t IndexOf(std::string_view key) const;
 

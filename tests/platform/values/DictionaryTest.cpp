@@ -43,13 +43,14 @@ TEST(Dictionary, EntriesKeepInsertionOrderAcrossReplacementAndRemoval) {
   Dictionary d;
   for (const char* k : {"ans", "x", "y", "z"}) d.SetValue(k, Variant::Int64(0));
   d.SetValue("X", Variant::String("replaced"));
+  d.SetValueAt(3, Variant::Int64(4));
   d.Remove("y");
   ASSERT_EQ(d.Count(), 3);
   EXPECT_EQ(d.Key(0), "ans");
   EXPECT_EQ(d.Key(1), "x");
   EXPECT_EQ(d.ValueAt(1).stringValue(), "replaced");
   EXPECT_EQ(d.Key(2), "z");
-  EXPECT_EQ(d.Value("Z").int64Value(), 0);  // the index still finds entries after the removal
+  EXPECT_EQ(d.Value("Z").int64Value(), 4);  // the index still finds entries after the removal
 }
 
 TEST(Dictionary, MissingKeysAndIndexesAreRuntimeErrors) {
@@ -59,6 +60,7 @@ TEST(Dictionary, MissingKeysAndIndexesAreRuntimeErrors) {
   EXPECT_THROW(d.Remove("b"), RuntimeException);
   EXPECT_THROW(d.Key(1), RuntimeException);
   EXPECT_THROW(d.ValueAt(-1), RuntimeException);
+  EXPECT_THROW(d.SetValueAt(1, Variant::Int64(2)), RuntimeException);
   EXPECT_EQ(d.Lookup("b", Variant::Int64(7)).int64Value(), 7);
 }
 
