@@ -27,6 +27,14 @@ std::string_view trimView(std::string_view s) {
   return s.substr(begin, end - begin);
 }
 
+// The part of a line that is converted: trimmed, and cut at its first "//" (quotes are not
+// looked at).
+std::string_view codeOf(std::string_view raw) {
+  std::string_view line = trimView(raw);
+  const size_t comment = line.find("//");
+  return comment == npos ? line : trimView(line.substr(0, comment));
+}
+
 // The text before the first blank: only a blank ends a first word, a tab does not.
 std::string_view firstWord(std::string_view s) { return s.substr(0, s.find(' ')); }
 
@@ -428,9 +436,7 @@ std::string ckScriptConverter::convert(std::string text) {
   std::string_view raw;
   while (working_->nextLine(raw)) {
     flgOnInclude = includeDepth_ > 0 || working_->insideSplice();
-    std::string_view line = trimView(raw);
-    const size_t comment = line.find("//");  // quotes are not looked at
-    if (comment != npos) line = trimView(line.substr(0, comment));
+    const std::string_view line = codeOf(raw);
     if (line.empty()) {
       if (!flgOnInclude) doEmmitSourceLine(line, output);
       continue;
@@ -452,6 +458,13 @@ void ckScriptConverter::postProcessFrom(std::string& text, size_t start) {
   postProcessed_.assign(code);
   text.resize(start);
   appendConverted(text, postProcessed_);
+}
+
+bool ckScriptConverter::IsIncludeMarker(std::string_view line) {
+  const std::string_view code = codeOf(line);
+  if (code.empty()) return false;
+  const LineRule rule = classify(code);
+  return rule == LineRule::StartInclude || rule == LineRule::EndInclude;
 }
 
 // Appends the code of one non-empty line, its tag first where the rule tags.

@@ -46,6 +46,8 @@ class ckScriptConverter {
  public:
   // The whole script for the text of one run.
   virtual std::string convertSource(std::string text);
+  // Whether the line opens or closes an include block, as the conversion reads it.
+  static bool IsIncludeMarker(std::string_view line);
 
  private:
   virtual std::string doConvertString(const std::string& text);

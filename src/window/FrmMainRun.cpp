@@ -28,11 +28,6 @@ bool holdsLineBreak(std::string_view text) {
   return TextArea::FindLineBreak(text, 0) != std::string_view::npos;
 }
 
-bool isIncludeMarker(std::string_view line) {
-  const std::string trimmed = Trim(line);
-  return TextEquals(trimmed, "#start_include") || TextEquals(trimmed, "#end_include");
-}
-
 // The prefix runs as one include block. A marker line in it would open a block that hides
 // every pad line, or close the block early so that the rest of the prefix shows in the pad;
 // each becomes an empty line, which the block ignores just as it did the marker. The prefix
@@ -46,7 +41,7 @@ const std::string& prefixAsOneBlock() {
     size_t end = source.find('\n', from);
     if (end == std::string::npos) end = source.size();
     const std::string_view line(source.data() + from, end - from);
-    if (!isIncludeMarker(line)) block += line;
+    if (!ckScriptConverter::IsIncludeMarker(line)) block += line;
     if (end < source.size()) block += '\n';
     from = end + 1;
   }

@@ -86,6 +86,7 @@ TEST_F(EvaluationRun, FurtherRunsLeaveEveryLineAsItWas) {
        "beep"},
       {"#start_include\nhidden = 1", "1+1\nx = 2", "1+1 //2\nx = 2 //2"},
       {"  #END_INCLUDE  \nleaked = 1", "1+1", "1+1 //2"},
+      {"#start_include // the rest is mine\nhidden = 1", "1+1", "1+1 //2"},
       {"", "$notes = readFile(\"notes.txt\")",
        "$notes = readFile(\"notes.txt\") //Prices 2024\xE2\x8F\x8E@print shellExec(\"id > "
        "out.txt\") //"},
