@@ -231,14 +231,16 @@ std::vector<std::string> shownLines(const std::string& text) {
 }
 
 // The lines that the last run took from the pad, as the pad shows them. The converter splits
-// at LF, so the CR of a CRLF break stays on its line's entry: it is that break, not one more.
+// at LF, so the entries are joined as the pad joins them again before they are split where the
+// pad breaks: the CR of a CRLF break is that break, and a CR of its own is one.
 std::vector<std::string> registeredLines() {
-  std::vector<std::string> lines;
-  for (std::string_view entry : harness->window->parseSource) {
-    if (!entry.empty() && entry.back() == '\r') entry.remove_suffix(1);
-    appendShownLines(std::string(entry.substr(0, entry.find("//"))), lines);
+  if (harness->window->parseSource.empty()) return {};
+  std::string text;
+  for (const std::string& entry : harness->window->parseSource) {
+    if (&entry != &harness->window->parseSource.front()) text += '\n';
+    text.append(entry, 0, entry.find("//"));
   }
-  return lines;
+  return shownLines(text);
 }
 
 // The names that the memory declares as plain variables or array elements of a number or a
