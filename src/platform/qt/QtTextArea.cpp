@@ -64,11 +64,18 @@ QChar blockBreak(const QTextBlock& block) {
 // Removes the selection. The editor gives the block that is left the format of the block where
 // the removal ends when it starts at a block's start; the block that is left starts where the
 // block of the removal's start did, and keeps its mark.
+// Runs a removal that starts at from, and gives the block that is left the format of the block
+// where the removal started.
+template <typename Remove>
+void removeKeepingMark(QTextCursor& cursor, int from, Remove remove) {
+  const QTextBlockFormat kept = cursor.document()->findBlock(from).blockFormat();
+  remove();
+  if (cursor.blockFormat() != kept) cursor.setBlockFormat(kept);
+}
+
 void removeExact(QTextCursor& cursor) {
   if (!cursor.hasSelection()) return;
-  const QTextBlockFormat kept = cursor.document()->findBlock(cursor.selectionStart()).blockFormat();
-  cursor.removeSelectedText();
-  if (cursor.blockFormat() != kept) cursor.setBlockFormat(kept);
+  removeKeepingMark(cursor, cursor.selectionStart(), [&] { cursor.removeSelectedText(); });
 }
 
 // Inserts the text at the cursor, each character that starts a block making one that
@@ -245,13 +252,9 @@ void QtTextArea::typeWithoutEvent(const std::string& key) {
     const bool back = key == Keys::Backspace;
     const int from = cursor.hasSelection() ? cursor.selectionStart()
                                            : std::max(cursor.position() - (back ? 1 : 0), 0);
-    const QTextBlockFormat kept = edit_->document()->findBlock(from).blockFormat();
     cursor.beginEditBlock();
-    if (back)
-      cursor.deletePreviousChar();
-    else
-      cursor.deleteChar();
-    if (cursor.blockFormat() != kept) cursor.setBlockFormat(kept);  // as removeExact keeps it
+    removeKeepingMark(cursor, from,
+                      [&] { back ? cursor.deletePreviousChar() : cursor.deleteChar(); });
     cursor.endEditBlock();
     edit_->setTextCursor(cursor);
     return;

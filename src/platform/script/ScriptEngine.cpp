@@ -1,8 +1,6 @@
 #include "platform/script/ScriptEngine.h"
 
-#include <exception>
 #include <new>
-#include <stdexcept>
 
 #include "platform/script/Engine.h"
 #include "platform/script/Limits.h"
@@ -37,13 +35,9 @@ void ScriptEngine::Run() {
   try {
     vm.run();
   } catch (const RuntimeException& e) {
+    // The run gives every failure as a run-time error; an allocation that the budget did not
+    // see (the system's own limits, a host's copy) is "Out of memory".
     if (RuntimeError) RuntimeError(e);
-  } catch (const std::bad_alloc&) {
-    // What the budget did not see (the system's own limits, a host's copy) still ends the run,
-    // with "Out of memory".
-    if (RuntimeError) RuntimeError(RuntimeException::From(std::current_exception()));
-  } catch (const std::length_error&) {
-    if (RuntimeError) RuntimeError(RuntimeException::From(std::current_exception()));
   }
 }
 

@@ -606,6 +606,8 @@ void Vm::execute() {
 #undef BACK
 #undef LEAVE
 #undef RETURN_NUMBERS_ONLY
+#undef RETURN_PARAMS_ONLY
+#undef RETURN_ANY
 #undef OP
 #undef ra
 #undef rb

@@ -72,7 +72,7 @@ class Vm {
     const Instr* ret;
     uint32_t base[kBankCount];
     const CallSite* site;
-    uint32_t view[kBankCount - 1];  // the caller's view_; set by the general path only
+    uint32_t view[kBankCount - 1];  // the caller's view_; left unset by the numbers-only path
   };
 
   void execute();
@@ -82,9 +82,8 @@ class Vm {
   void enterCall(const CallSite& site, const Proto* caller, const Instr* ret);
   void growFrames();
   // Sets the number locals and constants of a frame whose registers begin at n, from
-  // Program::entries: mostly four
-  // at once, as the compiler pads the entry where the frame has room; otherwise a plain loop,
-  // as so few beat a call of memcpy.
+  // Program::entries: mostly four at once, as the compiler pads the entry where the frame has
+  // room; otherwise a plain loop, as so few beat a call of memcpy.
   static void setEntry(Num* n, const Num* entries, const Proto& callee) {
     n += callee.params[0];
     const Num* e = entries + callee.entry;

@@ -21,7 +21,7 @@ ErrorRow rowOf(RuntimeErrorCode code) {
     VORLINE_RUNTIME_ERRORS(VORLINE_RUNTIME_ERROR_ROW)
 #undef VORLINE_RUNTIME_ERROR_ROW
   }
-  return {"Unknown failure", Shows::Own};
+  return rowOf(RuntimeErrorCode::Failure);
 }
 
 std::string messageOf(RuntimeErrorCode code, std::string_view detail) {
