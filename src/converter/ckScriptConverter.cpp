@@ -203,12 +203,11 @@ void ckScriptConverter::doParseAssigment(std::string_view line, bool printFlag, 
   if (printFlag && !flgOnInclude) out.append("printAny ").append(typed.name).append(EndOfLine);
 }
 
-// The owner takes names and lines as strings; one reused string carries them.
 bool ckScriptConverter::memoryHas(std::string_view name) {
-  ownerText_.assign(name);
-  return owner->msg_memory_has_symbol(ownerText_);
+  return owner->msg_memory_has_symbol(name);
 }
 
+// The owner takes a new name as a string; one reused string carries it.
 void ckScriptConverter::memoryCreate(std::string_view name, std::string_view type) {
   ownerText_.assign(name);
   owner->msg_memory_create_symbol(ownerText_, std::string(type));
@@ -410,8 +409,7 @@ void ckScriptConverter::doEmmitSourceLine(std::string_view line, std::string& ou
     out.append(EndOfLine);
     return;
   }
-  ownerText_.assign(line);
-  const int64_t index = owner->msg_append_source_line(ownerText_);
+  const int64_t index = owner->msg_append_source_line(line);
   constexpr std::string_view kTag = "tagLine ";
   char tag[kTag.size() + 24];
   kTag.copy(tag, kTag.size());

@@ -200,11 +200,9 @@ struct KeptArray {
 
 // Whether two kept names of the memory can name one variable. Its keys differ in more than
 // ASCII letter case, so only a name with an index or with letters beyond ASCII can meet another.
+// The memory knows which bytes its keys hold without walking them.
 bool identifiersMayRepeat(const Dictionary& memory) {
-  for (int64_t i = 0; i < memory.Count(); ++i)
-    for (const char c : memory.Key(i))
-      if (c == '[' || c == '(' || static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
+  return memory.KeyByteSeen('[') || memory.KeyByteSeen('(') || memory.NonAsciiKeyByteSeen();
 }
 
 }  // namespace
@@ -293,8 +291,12 @@ std::string_view MemorySource::IdentifierOf(std::string_view name) {
   return name.substr(0, identifierLength(name));
 }
 
+bool MemorySource::HasBrackets(std::string_view name) {
+  return std::any_of(name.begin(), name.end(), [](char c) { return c == '[' || c == ']'; });
+}
+
 std::string MemorySource::ScriptForm(std::string_view name) {
-  if (name.find_first_of("[]") == std::string_view::npos) return std::string(name);  // nearly all
+  if (!HasBrackets(name)) return std::string(name);  // nearly all
   return ReplaceAllB(ReplaceAllB(name, "[", "("), "]", ")");
 }
 
