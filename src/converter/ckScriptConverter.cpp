@@ -253,19 +253,21 @@ ckScriptConverter::TypedName ckScriptConverter::splitTypedName(std::string_view 
 // ---- Function definitions and one-line conditionals ----
 
 // def NAME(PARAMETERS) STATEMENTS: one function of the script, appended to the definitions.
+// The parts are views of the line: the header is written straight into the definitions.
 void ckScriptConverter::doParseFunction(const std::string& line) {
-  const std::string text = Trim(vorline::NthField(line, "def", 2));
-  const std::string head = doParseFirstExpression(text);
-  const std::string body = Trim(std::string_view(text).substr(head.size()));
-  const std::string params = Trim(vorline::NthField(Trim(vorline::NthField(head, "(", 2)), ")", 1));
-  const std::string name = Trim(vorline::NthField(head, "(", 1));
-  std::string list;
+  const std::string_view text = trimView(vorline::NthFieldView(line, "def", 2));
+  const std::string_view head = text.substr(0, firstExpressionLength(text));
+  const std::string_view body = trimView(text.substr(head.size()));
+  const std::string_view params =
+      trimView(vorline::NthFieldView(trimView(vorline::NthFieldView(head, "(", 2)), ")", 1));
+  const std::string_view name = trimView(vorline::NthFieldView(head, "(", 1));
+  dimDeclares.append("function ").append(name).append("(");
   const std::vector<std::string_view> fields = splitFields(params, ',');
   for (size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) list += ", ";
-    list += Trim(fields[i]) + " as double";
+    if (i > 0) dimDeclares += ", ";
+    dimDeclares.append(trimView(fields[i])).append(" as double");
   }
-  dimDeclares += withEol("function " + name + "(" + list + ")" + " as double");
+  dimDeclares.append(") as double").append(EndOfLine);
   for (const std::string_view statement : splitFields(body, ';')) {
     const std::string code = doParseLine(Trim(statement));
     dimDeclares += code;

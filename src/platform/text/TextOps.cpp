@@ -254,12 +254,16 @@ int64_t InStr(int64_t start, std::string_view s, std::string_view find) {
 }
 
 std::string NthField(std::string_view s, std::string_view sep, int64_t n) {
+  return std::string(NthFieldView(s, sep, n));
+}
+
+std::string_view NthFieldView(std::string_view s, std::string_view sep, int64_t n) {
   if (n < 1) return {};
-  if (sep.empty()) return n == 1 ? std::string(s) : std::string();
+  if (sep.empty()) return n == 1 ? s : std::string_view();
   size_t begin = 0;
   for (int64_t field = 1;; ++field) {
     const Match m = findNoCase(s, sep, begin);
-    if (field == n) return std::string(s.substr(begin, m.pos == npos ? npos : m.pos - begin));
+    if (field == n) return s.substr(begin, m.pos == npos ? npos : m.pos - begin);
     if (m.pos == npos) return {};
     begin = m.end;
   }
