@@ -209,10 +209,11 @@ bool identifiersMayRepeat(const Dictionary& memory) {
 
 // Whether a name is kept is asked of each entry once in its life: the memory keeps the answer.
 // Entries that would declare one variable twice with different shapes or types (a name used
-// once plain and once with an index) keep the first; a clash would fail every run.
-MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
+// once plain and once with an index) keep the first; a clash would fail every run. Without
+// `plain` the plain declarations are left unwritten: only the arrays are wanted.
+MemorySource::Parts MemorySource::declarations(const Dictionary& memory, bool plain) {
   Parts parts;
-  parts.plain.reserve(static_cast<size_t>(memory.Count()) * 40);
+  if (plain) parts.plain.reserve(static_cast<size_t>(memory.Count()) * 40);
   const bool mayRepeat = identifiersMayRepeat(memory);
   struct Shape {
     int64_t shape;
@@ -226,7 +227,7 @@ MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
     if (!memory.KeyPasses(i, &IsKeptName)) continue;
     const Variant& value = memory.ValueAt(i);
     if (!mayRepeat) {
-      appendDeclaration(parts.plain, name, value);
+      if (plain) appendDeclaration(parts.plain, name, value);
       continue;
     }
     const std::string_view identifier = std::string_view(name).substr(0, identifierLength(name));
@@ -237,7 +238,7 @@ MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
     auto [known, fresh] = shapes.emplace(identifierKey(identifier), Shape{shape, arrays.size()});
     if (!fresh && known->second.shape != shape) continue;
     if (index.empty()) {
-      appendDeclaration(parts.plain, name, value);
+      if (plain) appendDeclaration(parts.plain, name, value);
       continue;
     }
     if (fresh) {
@@ -282,9 +283,13 @@ bool MemorySource::DeclaresAlike(const Variant& old, const Variant& value) {
   return false;
 }
 
+MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
+  return declarations(memory, true);
+}
+
 std::string MemorySource::ArrayDeclarations(const Dictionary& memory) {
   if (!identifiersMayRepeat(memory)) return {};
-  return Declarations(memory).arrays;
+  return declarations(memory, false).arrays;
 }
 
 std::string_view MemorySource::IdentifierOf(std::string_view name) {

@@ -48,6 +48,10 @@ class MemorySource {
   // is no reserved word, optionally followed by one index in brackets or parentheses whose
   // bounds are whole numbers within the engine's array limits.
   static bool IsKeptName(std::string_view name);
+
+ private:
+  // Declarations, with the plain part written only when asked for.
+  static Parts declarations(const Dictionary& memory, bool plain);
 };
 
 }  // namespace vorline
