@@ -50,6 +50,7 @@ class Checker {
   struct Resolution {
     uint64_t argTypes;
     uint32_t argCount;
+    bool exact;  // every argument has its parameter's type: none is converted
     CallInfo* call;
   };
   // Everything of one name that can be called, and the calls of it resolved so far.
@@ -107,7 +108,9 @@ class Checker {
   Expr* checkMethodCall(CallExpr* e, const VarInfo* v);
   Expr* checkIndex(CallExpr* e, VarInfo* array);
   Expr* checkMember(MemberExpr* e);
-  Expr* coerce(Expr* e, Type to, int line);
+  // e as a `to`; inline for the usual case, a value of that type already.
+  Expr* coerce(Expr* e, Type to, int line) { return e->type == to ? e : convert(e, to, line); }
+  Expr* convert(Expr* e, Type to, int line);
   Expr* toText(Expr* e, int line);
   void requireValue(const Expr* e, int line);
   Expr* foldConversion(Expr* e, Type to);
@@ -128,6 +131,7 @@ class Checker {
   void convertArgs(CallInfo* call, List<Expr*>& args, int line);
   [[noreturn]] void failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line);
   bool hasCandidates(Sym name);
+  static uint64_t typeKey(Type t, uint32_t arg);
   static uint64_t argTypesKey(const List<Expr*>& args);
 
   [[noreturn]] void fail(int code, int line, std::string message);

@@ -360,9 +360,8 @@ Expr* Checker::checkMember(MemberExpr* e) {
   return e;
 }
 
-Expr* Checker::coerce(Expr* e, Type to, int line) {
+Expr* Checker::convert(Expr* e, Type to, int line) {
   Type from = e->type;
-  if (from == to) return e;
   requireValue(e, line);
   if (!isConvertible(from, to)) failConversion(from, to, line);
   if (Expr* folded = foldConversion(e, to)) return folded;

@@ -89,7 +89,7 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
   if (cached) {
     for (const Resolution& r : known->resolved) {
       if (r.argCount == args.count && r.argTypes == types) {
-        convertArgs(r.call, args, line);
+        if (!r.exact) convertArgs(r.call, args, line);
         return r.call;
       }
     }
@@ -97,17 +97,22 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
   std::vector<Candidate> cands = candidates(name);
   if (cands.empty()) return resolveSpecial(name, args, line);
   CallInfo* call = chooseOverload(cands, args, name, line);
-  if (cached) callablesOf(name).resolved.push_back(Resolution{types, args.count, call});
+  if (cached) {
+    uint64_t params = 0;
+    for (uint32_t i = 0; i < args.count; ++i) params |= typeKey(call->params[i], i);
+    callablesOf(name).resolved.push_back(Resolution{types, args.count, params == types, call});
+  }
   return call;
 }
 
 // 16 bits per argument: its base type and its dimensions.
+uint64_t Checker::typeKey(Type t, uint32_t arg) {
+  return (uint64_t{static_cast<uint8_t>(t.base)} << 8 | t.dims) << (16 * arg);
+}
+
 uint64_t Checker::argTypesKey(const List<Expr*>& args) {
   uint64_t key = 0;
-  for (uint32_t i = 0; i < args.count; ++i) {
-    const Type t = args[i]->type;
-    key |= (uint64_t{static_cast<uint8_t>(t.base)} << 8 | t.dims) << (16 * i);
-  }
+  for (uint32_t i = 0; i < args.count; ++i) key |= typeKey(args[i]->type, i);
   return key;
 }
 
