@@ -306,7 +306,7 @@ const char* Lexer::lexEscapedString(const char* p, Token& t) {
 }
 
 // Operators, &h, &o and &b literals, and characters that start no token.
-inline const char* Lexer::lexOther(const char* p, Token& t) {
+[[gnu::always_inline]] inline const char* Lexer::lexOther(const char* p, Token& t) {
   const char c = *p;
   const char n = p[1];
   switch (c) {
