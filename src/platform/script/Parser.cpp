@@ -52,7 +52,11 @@ const char* tokenText(Tok t) {
 }  // namespace
 
 Parser::Parser(const std::vector<Token>& tokens, Script& script)
-    : tokens_(tokens), script_(script), arena_(script.arena) {}
+    : tokens_(tokens),
+      cur_(tokens.data()),
+      last_(tokens.data() + tokens.size() - 1),
+      script_(script),
+      arena_(script.arena) {}
 
 std::optional<CompileError> Parser::parse() {
   try {
@@ -63,8 +67,7 @@ std::optional<CompileError> Parser::parse() {
 }
 
 const Token& Parser::peek(size_t n) const {
-  size_t i = std::min(pos_ + n, tokens_.size() - 1);
-  return tokens_[i];
+  return n <= static_cast<size_t>(last_ - cur_) ? cur_[n] : *last_;
 }
 
 bool Parser::accept(Tok k) {
@@ -631,7 +634,7 @@ Stmt* Parser::parseRedim() {
 // name = e | name(i) = e | name | name args | name(args) | a.member [args]
 Stmt* Parser::parseCallOrAssign() {
   int line = cur().line;
-  size_t start = pos_;
+  const Token* start = cur_;
   Sym name = cur().id;
   advance();
   if (accept(Tok::Eq)) {
@@ -647,7 +650,7 @@ Stmt* Parser::parseCallOrAssign() {
       static_cast<MemberExpr*>(e)->args = parseCommandArgs();
       return makeCall(e, line);
     }
-    pos_ = start + 1;  // "f (a) + 1, b": a command call whose first argument has parentheses
+    cur_ = start + 1;  // "f (a) + 1, b": a command call whose first argument has parentheses
   }
   auto* call = arena_.make<CallExpr>(name, parseCommandArgs());
   call->parens = false;
