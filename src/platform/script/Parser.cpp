@@ -184,7 +184,7 @@ FuncDecl* Parser::parseFunction() {
 // Statements up to a line for which isEnd answers true (not consumed).
 Block Parser::parseBlock(int openLine, const char* what, bool (Parser::*isEnd)() const) {
   if (++blockDepth_ > kMaxBlockDepth) fail(kErrTooDeep, cur().line, "Blocks are nested too deeply");
-  std::vector<Stmt*> body;
+  const size_t base = stmtStack_.size();
   while (true) {
     if (accept(Tok::Newline)) continue;
     if (cur().kind == Tok::Eof)
@@ -193,11 +193,11 @@ Block Parser::parseBlock(int openLine, const char* what, bool (Parser::*isEnd)()
     if (cur().kind == Tok::KwFunction || cur().kind == Tok::KwSub) {
       fail(kErrSyntax, cur().line, "A function cannot stand inside another block");
     }
-    if (Stmt* s = parseStatement(false)) body.push_back(s);
+    if (Stmt* s = parseStatement(false)) stmtStack_.push_back(s);
     expectEndOfStatement();
   }
   --blockDepth_;
-  return toList(arena_, body);
+  return popList(arena_, stmtStack_, base);
 }
 
 bool Parser::atEndIf() const {
@@ -390,9 +390,9 @@ Stmt* Parser::parseIf() {
     s->arms = toList(arena_, one);
     return parseInlineIf(s);
   }
-  std::vector<IfArm> arms;
+  const size_t base = armStack_.size();
   arm.body = parseBlock(s->line, "end if", &Parser::atEndIf);
-  arms.push_back(arm);
+  armStack_.push_back(arm);
   while (cur().kind == Tok::KwElseIf) {
     int line = cur().line;
     advance();
@@ -401,7 +401,7 @@ Stmt* Parser::parseIf() {
     expect(Tok::KwThen, "'then'");
     expectEndOfStatement();
     more.body = parseBlock(line, "end if", &Parser::atEndIf);
-    arms.push_back(more);
+    armStack_.push_back(more);
   }
   if (accept(Tok::KwElse)) {
     // "else if c then" on one line is an elseif.
@@ -412,7 +412,7 @@ Stmt* Parser::parseIf() {
   }
   advance();  // end
   expect(Tok::KwIf, "'end if'");
-  s->arms = toList(arena_, arms);
+  s->arms = popList(arena_, armStack_, base);
   return s;
 }
 

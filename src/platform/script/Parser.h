@@ -102,10 +102,12 @@ class Parser {
   Arena& arena_;
   int blockDepth_ = 0;
   int exprDepth_ = 0;
-  // Scratch stacks for the lists being read (arguments nest), so that reading one allocates
-  // nothing once they have grown.
+  // Scratch stacks for the lists being read (arguments and blocks nest), so that reading one
+  // allocates nothing once they have grown.
   std::vector<Expr*> argStack_;
   std::vector<DimItem> dimStack_;
+  std::vector<Stmt*> stmtStack_;
+  std::vector<IfArm> armStack_;
   // Names met where a type is expected, looked up by their spelling once each.
   SymbolMap<TypeWord> typeWords_;
   std::optional<CompileError> error_;
