@@ -126,6 +126,7 @@ class Checker {
   CallInfo* resolveSpecial(Sym name, List<Expr*>& args, int line);
   CallInfo* chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name,
                            int line);
+  bool fitsAlone(const Candidate& c, const List<Expr*>& args, int line);
   CallInfo* makeDispatch(const std::vector<const Candidate*>& best, List<Expr*>& args);
   CallInfo* makeCallInfo(const Candidate& c);
   void convertArgs(CallInfo* call, List<Expr*>& args, int line);

@@ -146,6 +146,11 @@ CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {
 
 CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name,
                                   int line) {
+  if (cands.size() == 1 && fitsAlone(cands[0], args, line)) {
+    CallInfo* call = makeCallInfo(cands[0]);
+    convertArgs(call, args, line);
+    return call;
+  }
   std::vector<const Candidate*> fits;
   std::vector<std::vector<int>> ranks;
   bool anyArity = false;
@@ -189,6 +194,17 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
          "The call of '" + spelling(name) + "' with (" + argTypes(args) + ") is ambiguous");
   convertArgs(call, args, line);
   return call;
+}
+
+// Whether the arguments fit the one candidate there is, which is then the best: a script
+// function's call, nearly always. The ranking of the general case gives the errors.
+bool Checker::fitsAlone(const Candidate& c, const List<Expr*>& args, int line) {
+  if (c.params->size() != args.count) return false;
+  for (uint32_t i = 0; i < args.count; ++i) {
+    requireValue(args[i], line);
+    if (conversionRank(args[i]->type, (*c.params)[i]) < 0) return false;
+  }
+  return true;
 }
 
 // The overloads that a call with Variant arguments may take, chosen when it runs by what the
