@@ -121,7 +121,8 @@ class Checker {
   // calls and overloads (Overloads.cpp)
   Callables& callablesOf(Sym name);
   const Callables* findCallables(Sym name) const;
-  std::vector<Candidate> candidates(Sym name) const;
+  // In candidates_, which the next call reuses.
+  const std::vector<Candidate>& candidates(Sym name);
   CallInfo* resolveCall(Sym name, List<Expr*>& args, int line);
   CallInfo* resolveSpecial(Sym name, List<Expr*>& args, int line);
   CallInfo* chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name,
@@ -148,6 +149,7 @@ class Checker {
   const std::vector<ContextMethod>* context_;
   SymbolMap<uint32_t> callableIndex_;  // 1 + the name's entry in callables_; 0: none
   std::vector<Callables> callables_;
+  std::vector<Candidate> candidates_;
   std::vector<std::vector<Type>> contextParams_;
   std::vector<std::vector<Type>> funcParams_;
   SymbolMap<VarInfo*> globals_;

@@ -52,8 +52,9 @@ const Checker::Callables* Checker::findCallables(Sym name) const {
 
 // Script functions first; a context method or built-in with the same parameter types as an
 // earlier candidate is hidden by it.
-std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
-  std::vector<Candidate> out;
+const std::vector<Checker::Candidate>& Checker::candidates(Sym name) {
+  std::vector<Candidate>& out = candidates_;
+  out.clear();
   const Callables* c = findCallables(name);
   if (!c) return out;
   auto sameParams = [&out](const std::vector<Type>& p) {
@@ -94,7 +95,7 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
       }
     }
   }
-  std::vector<Candidate> cands = candidates(name);
+  const std::vector<Candidate>& cands = candidates(name);
   if (cands.empty()) return resolveSpecial(name, args, line);
   CallInfo* call = chooseOverload(cands, args, name, line);
   if (cached) {

@@ -145,7 +145,8 @@ FuncDecl* Parser::parseFunction() {
   f->isSub = cur().kind == Tok::KwSub;
   advance();
   f->name = expectName("a function name");
-  std::vector<Param> params;
+  std::vector<Param>& params = paramStack_;  // functions do not nest: no base to keep
+  params.clear();
   if (accept(Tok::LParen) && !accept(Tok::RParen)) {
     do {
       Param p;

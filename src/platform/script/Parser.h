@@ -108,6 +108,7 @@ class Parser {
   std::vector<DimItem> dimStack_;
   std::vector<Stmt*> stmtStack_;
   std::vector<IfArm> armStack_;
+  std::vector<Param> paramStack_;
   // Names met where a type is expected, looked up by their spelling once each.
   SymbolMap<TypeWord> typeWords_;
   std::optional<CompileError> error_;
