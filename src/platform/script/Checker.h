@@ -71,7 +71,13 @@ class Checker {
   VarInfo* newVar(Sym name, Type type, int line, bool global);
   VarInfo* declareLocal(Sym name, Type type, int line, bool isConst);
   VarInfo* hiddenVar(Type type, int line);
-  VarInfo* lookupVar(Sym name) const;
+  // Inline: every name of every expression is looked up.
+  VarInfo* lookupVar(Sym name) const {
+    if (function_) {
+      if (VarInfo* v = locals_.get(name)) return v;
+    }
+    return globals_.get(name);
+  }
   void checkFunction(FuncDecl* f);
 
   // statements (Checker.cpp)
