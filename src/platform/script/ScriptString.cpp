@@ -62,8 +62,9 @@ int64_t ScriptString::length() const {
   return buf_->length;
 }
 
-void ScriptString::assignNew(std::string text, MemoryBudget* budget) {
+void ScriptString::assignNew(std::string text, MemoryBudget* budget, int64_t length) {
   *this = make(std::move(text), budget);
+  buf_->length = length;
 }
 
 namespace {

@@ -55,6 +55,13 @@ class ScriptString {
     buf_->text = std::move(text);
     changed();
   }
+  // A copy of text, which lies outside every String, written into this value's own buffer
+  // when no other value shares it; its length in characters when the caller knows it.
+  void assignCopy(std::string_view text, MemoryBudget* budget, int64_t length = -1) {
+    if (!unique()) return assignNew(std::string(text), budget, length);
+    buf_->text.assign(text.data(), text.size());
+    changed(length);
+  }
   // l + r; either may be this value.
   void assignConcat(const ScriptString& l, const ScriptString& r, MemoryBudget* budget);
   // Appends in place when no other value shares the buffer; more may be this value.
@@ -97,7 +104,7 @@ class ScriptString {
     if (now != buf_->charged) recharge(now);
   }
   void recharge(uint64_t now);
-  void assignNew(std::string text, MemoryBudget* budget);
+  void assignNew(std::string text, MemoryBudget* budget, int64_t length = -1);
   void appendSlowly(const ScriptString& more, MemoryBudget* budget);
   void release() {
     if (buf_ && --buf_->refs == 0) destroy(buf_);

@@ -305,11 +305,18 @@ void Vm::execute() {
   NEXT();
   OP(STR_U) S[ra].assign(std::to_string(N[rb].u), M);
   NEXT();
-  OP(STR_D) S[ra].assign(DisplayStr(N[rb].d), M);
+  OP(STR_D) {
+    char text[kDisplayStrChars];
+    const size_t n = WriteDisplayStr(N[rb].d, text);
+    S[ra].assignCopy(std::string_view(text, n), M, static_cast<int64_t>(n));  // ASCII
+  }
   NEXT();
   OP(STR_F) S[ra].assign(SingleDisplayStr(N[rb].d), M);
   NEXT();
-  OP(STR_B) S[ra].assign(N[rb].i ? "True" : "False", M);
+  OP(STR_B) {
+    const std::string_view text = N[rb].i ? "True" : "False";
+    S[ra].assignCopy(text, M, static_cast<int64_t>(text.size()));
+  }
   NEXT();
   OP(STR_V) S[ra].assign(V[rb].toString(), M);
   NEXT();

@@ -70,6 +70,9 @@ std::string Str(double value);
 // zeros, plain notation for 1e-5 <= |x| < 1e15, else "d.ddde+NN"; -0 as "0"; "INF", "-INF",
 // "NAN".
 std::string DisplayStr(double value);
+// DisplayStr written into out, which has room for kDisplayStrChars; the text's length.
+inline constexpr size_t kDisplayStrChars = 32;
+size_t WriteDisplayStr(double value, char* out);
 // The display form of a Single: the digits a float holds (0.1, not 0.100000001490116).
 std::string SingleDisplayStr(double value);
 
