@@ -67,12 +67,6 @@ void ScriptString::assignNew(std::string text, MemoryBudget* budget, int64_t len
   buf_->length = length;
 }
 
-namespace {
-
-int64_t sumOfLengths(int64_t a, int64_t b) { return a < 0 || b < 0 ? -1 : a + b; }
-
-}  // namespace
-
 void ScriptString::assignConcat(const ScriptString& l, const ScriptString& r,
                                 MemoryBudget* budget) {
   int64_t length = sumOfLengths(l.knownLength(), r.knownLength());

@@ -67,8 +67,9 @@ class ScriptString {
   // Appends in place when no other value shares the buffer; more may be this value.
   void append(const ScriptString& more, MemoryBudget* budget) {
     size_t n = more.size();
-    // The common case: nobody shares the buffer, it has room, and its length is not kept.
-    if (n != 0 && unique() && buf_->length < 0 && buf_->text.capacity() - buf_->text.size() >= n) {
+    // The common case: nobody shares the buffer and it has room; a length kept stays kept.
+    if (n != 0 && unique() && buf_->text.capacity() - buf_->text.size() >= n) {
+      if (buf_->length >= 0) buf_->length = sumOfLengths(buf_->length, more.knownLength());
       buf_->text.append(more.buf_->text.data(), n);
       return;
     }
@@ -97,6 +98,7 @@ class ScriptString {
   bool unique() const { return buf_ && buf_->refs == 1; }
   // The length when it is known or cheap to count, else -1.
   int64_t knownLength() const;
+  static int64_t sumOfLengths(int64_t a, int64_t b) { return a < 0 || b < 0 ? -1 : a + b; }
   // After the text changed: its length (-1: unknown), and a charge of what it holds now.
   void changed(int64_t length = -1) {
     buf_->length = length;

@@ -423,10 +423,13 @@ std::string BytesToUtf8(std::string_view s) {
   return out;
 }
 
+size_t WriteStr(int64_t value, char* out) {
+  return static_cast<size_t>(std::to_chars(out, out + kIntegerStrChars, value).ptr - out);
+}
+
 std::string Str(int64_t value) {
-  char buf[24];
-  const auto r = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, r.ptr);
+  char buf[kIntegerStrChars];
+  return std::string(buf, WriteStr(value, buf));
 }
 
 std::string Str(double value) {

@@ -61,6 +61,9 @@ int TextCompare(std::string_view a, std::string_view b);
 
 // Str of an integer: decimal digits, "-" first when negative.
 std::string Str(int64_t value);
+// Str of an integer written into out, which has room for kIntegerStrChars; the text's length.
+inline constexpr size_t kIntegerStrChars = 20;
+size_t WriteStr(int64_t value, char* out);
 inline std::string Str(int value) { return Str(static_cast<int64_t>(value)); }
 // Str of a Double: the shortest literal that reads back to the same Double; whole values have
 // no fraction ("6"), except -0, which is "-0.0" so that it reads back negative; +infinity
