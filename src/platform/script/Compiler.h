@@ -172,8 +172,9 @@ class Compiler {
   BitsIndex constRegs_;   // bit pattern -> register
   BitsIndex numberPool_;  // bit pattern -> its index in Program::numbers
   std::vector<Loop> loops_;
-  uint32_t one_ = 0;       // register of the Integer constant 1
-  Expr* ready_ = nullptr;  // a chain's left operand compiled already, in readyReg_
+  uint32_t one_ = 0;                // register of the Integer constant 1
+  std::vector<BinaryExpr*> chain_;  // the links of the chains being compiled, innermost last
+  Expr* ready_ = nullptr;           // a chain's left operand compiled already, in readyReg_
   uint32_t readyReg_ = 0;
   std::optional<CompileError> error_;
 };
