@@ -569,11 +569,10 @@ void Compiler::finishSite(const CallInfo* call, CallSite& site, int64_t dst) {
   if (call->result.base != BaseType::Void) {
     site.dst = (dst >= 0 ? static_cast<uint32_t>(dst) : temp(call->result));
   }
-  Op op = call->kind == CalleeKind::Script
-              ? Op::CALL
-              : (call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC);
   program_.sites.push_back(site);
-  emit(op, 0, 0, 0, static_cast<int32_t>(program_.sites.size() - 1));
+  auto index = static_cast<int32_t>(program_.sites.size() - 1);
+  if (call->kind == CalleeKind::Script) return emitScriptCall(site.dst, index);
+  emit(call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC, 0, 0, 0, index);
 }
 
 // A call of one dispatch candidate with the arguments already in registers. A built-in that
