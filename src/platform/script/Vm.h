@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/script/Bytecode.h"
+#include "platform/script/CountedRef.h"
 #include "platform/script/Limits.h"
 #include "platform/script/MemoryBudget.h"
 #include "platform/script/ScriptContext.h"
@@ -37,6 +38,7 @@ struct ArrayObj {
   MemoryBudget* budget;
   uint64_t charged = 0;
   uint64_t variantText = 0;  // bytes of the texts that the Variant elements hold
+  uint32_t refs = 1;         // the ArrayRefs that name it
 
   size_t size() const;
   Bank bank() const { return bankOf(Type(elem)); }
@@ -47,7 +49,7 @@ struct ArrayObj {
   // Charges what the element storage holds now.
   void settle();
 };
-using ArrayRef = std::shared_ptr<ArrayObj>;
+using ArrayRef = CountedRef<ArrayObj>;
 
 struct VmHost {
   std::function<void(const std::string&)> print;
