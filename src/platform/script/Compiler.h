@@ -131,6 +131,8 @@ class Compiler {
   std::vector<size_t> jumpIfFalse(Expr* cond);
   size_t jumpIfTrue(Expr* cond);
   void callInto(CallInfo* call, List<Expr*>& args, int64_t dst);
+  int64_t numberVariable(const Expr* e) const;
+  void scriptCallInto(CallInfo* call, List<Expr*>& args, int64_t dst);
   CallSite beginSite(const CallInfo* call);
   void finishSite(const CallInfo* call, CallSite& site, int64_t dst);
   void candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst);

@@ -8,6 +8,7 @@
 #define VORLINE_OPCODES(X)                                                           \
   /* moves and loads */                                                              \
   X(MOVE_N, "N[a] = N[b]")                                                           \
+  X(MOVE2_N, "N[a] = N[b], N[a + 1] = N[c]")                                         \
   X(MOVE_S, "S[a] = S[b]")                                                           \
   X(TAKE_S, "S[a] = move(S[b])")                                                     \
   X(MOVE_V, "V[a] = V[b]")                                                           \

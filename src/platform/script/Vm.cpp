@@ -166,6 +166,12 @@ void Vm::execute() {
 
   OP(MOVE_N) N[ra] = N[rb];
   NEXT();
+  OP(MOVE2_N) {
+    Num x = N[rb], y = N[rc];
+    N[ra] = x;
+    N[ra + 1] = y;
+    NEXT();
+  }
   OP(MOVE_S) S[ra] = S[rb];
   NEXT();
   OP(TAKE_S) S[ra] = std::move(S[rb]);
