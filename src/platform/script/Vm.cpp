@@ -134,9 +134,8 @@ void Vm::execute() {
     if (fits(base_[0] + site.argBase[0], callee)) [[likely]] {  \
       Frame& f = *frameTop_++;                                  \
       f.ret = ip + 1;                                           \
-      std::memcpy(f.base, base_, sizeof base_);                 \
       std::memcpy(f.view, view_, sizeof view_);                 \
-      stepBases(base_, site.argBase);                           \
+      stepBases(base_, site.argBase, f.base);                   \
       N = GN + base_[0];                                        \
       VIEW;                                                     \
       setEntry(N, callee);                                      \
@@ -467,8 +466,7 @@ void Vm::execute() {
     if (fits(nb, callee)) [[likely]] {
       Frame& f = *frameTop_++;
       f.ret = ip + 1;
-      std::memcpy(f.base, base_, sizeof base_);
-      stepBases(base_, site.argBase);
+      stepBases(base_, site.argBase, f.base);
       N = GN + nb;
       setEntry(N, callee);
     } else {

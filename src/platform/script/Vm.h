@@ -84,7 +84,7 @@ class Vm {
   void enterCall(const CallSite& site, const Instr* ret);
   void growFrames();
   // What a call of a script function reads of its prototype, at hand in one place.
-  struct Callee {
+  struct alignas(64) Callee {
     const Instr* code;
     const Num* entry;  // Program::entries of the prototype
     uint32_t regs[kBankCount];
@@ -99,12 +99,14 @@ class Vm {
     std::memcpy(n, e, 4 * sizeof(Num));
     for (uint32_t k = 4; k < callee.entryCount; k += 4) std::memcpy(n + k, e + k, 4 * sizeof(Num));
   }
-  // Every bank's base steps by the site's argument registers, four lanes at once.
-  static void stepBases(uint32_t* base, const uint32_t* by) {
+  // Every bank's base, kept in saved, steps by the site's argument registers, four lanes at
+  // once.
+  static void stepBases(uint32_t* base, const uint32_t* by, uint32_t* saved) {
     using Lanes = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
     Lanes b, d;
     std::memcpy(&b, base, sizeof b);
     std::memcpy(&d, by, sizeof d);
+    std::memcpy(saved, &b, sizeof b);
     b += d;
     std::memcpy(base, &b, sizeof b);
   }
