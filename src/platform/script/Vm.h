@@ -31,6 +31,7 @@ struct ArrayObj {
   ~ArrayObj() { budget->credit(charged); }
 
   BaseType elem = BaseType::Double;
+  uint32_t refs = 1;  // the ArrayRefs that name it; beside elem, where the object has room
   std::vector<int64_t> bounds;  // upper bound of each dimension, -1 when empty
   std::vector<Num> nums;
   std::vector<ScriptString> strs;
@@ -38,7 +39,6 @@ struct ArrayObj {
   MemoryBudget* budget;
   uint64_t charged = 0;
   uint64_t variantText = 0;  // bytes of the texts that the Variant elements hold
-  uint32_t refs = 1;         // the ArrayRefs that name it
 
   size_t size() const;
   Bank bank() const { return bankOf(Type(elem)); }

@@ -45,8 +45,11 @@ void Vm::run() {
     strings_.make(program_.strings, &memory_);
     placeContextArguments();
     placeCallees();
+    // A script without arrays needs no array stack: its array registers are never reached.
+    bool arrays = false;
+    for (const Proto& p : program_.protos) arrays |= p.regs[3] != 0;
     uint32_t sizes[kBankCount] = {main.regs[0] + 4096, main.regs[1] + 256, main.regs[2] + 256,
-                                  main.regs[3] + 256};
+                                  arrays ? main.regs[3] + 256 : 0};
     growStacks(sizes);
     std::copy(main.consts.begin(), main.consts.end(), nstack_.begin() + main.constBase);
     execute();
