@@ -32,6 +32,7 @@ std::string nonFiniteText(double value) {
 // Places after the decimal point in the value's shortest round-trip decimal (0 for a whole
 // value): 3722864671804.69 has 2, 1.6e-19 has 20.
 int64_t shortestFractionDigits(double value) {
+  if (std::trunc(value) == value) return 0;  // the common whole value, without writing it
   char buf[64];
   const auto r =
       std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);

@@ -78,8 +78,9 @@ List<T> toList(Arena& arena, const std::vector<T>& v) {
 
 // The items a list gathers above `base` on a scratch stack that nested lists share, moved to
 // the arena; the stack is cut back to base.
+// Inline: the parser ends every argument list here, most of one or two items.
 template <class T>
-List<T> popList(Arena& arena, std::vector<T>& stack, size_t base) {
+[[gnu::always_inline]] inline List<T> popList(Arena& arena, std::vector<T>& stack, size_t base) {
   List<T> l = toList(arena, stack.data() + base, stack.size() - base);
   stack.resize(base);
   return l;

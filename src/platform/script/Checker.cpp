@@ -189,13 +189,6 @@ VarInfo* Checker::hiddenVar(Type type, int line) {
   return newVar(kNoName, type, line, function_ == nullptr);
 }
 
-VarInfo* Checker::lookupVar(Sym name) const {
-  if (function_) {
-    if (VarInfo* v = locals_.get(name)) return v;
-  }
-  return globals_.get(name);
-}
-
 void Checker::checkFunction(FuncDecl* f) {
   function_ = f;
   for (Sym name : localNames_) locals_.at(name) = nullptr;

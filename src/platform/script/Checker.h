@@ -50,6 +50,7 @@ class Checker {
   struct Resolution {
     uint64_t argTypes;
     uint32_t argCount;
+    bool exact;  // every argument has its parameter's type: none is converted
     CallInfo* call;
   };
   // Everything of one name that can be called, and the calls of it resolved so far.
@@ -70,7 +71,13 @@ class Checker {
   VarInfo* newVar(Sym name, Type type, int line, bool global);
   VarInfo* declareLocal(Sym name, Type type, int line, bool isConst);
   VarInfo* hiddenVar(Type type, int line);
-  VarInfo* lookupVar(Sym name) const;
+  // Inline: every name of every expression is looked up.
+  VarInfo* lookupVar(Sym name) const {
+    if (function_) {
+      if (VarInfo* v = locals_.get(name)) return v;
+    }
+    return globals_.get(name);
+  }
   void checkFunction(FuncDecl* f);
 
   // statements (Checker.cpp)
@@ -107,7 +114,9 @@ class Checker {
   Expr* checkMethodCall(CallExpr* e, const VarInfo* v);
   Expr* checkIndex(CallExpr* e, VarInfo* array);
   Expr* checkMember(MemberExpr* e);
-  Expr* coerce(Expr* e, Type to, int line);
+  // e as a `to`; inline for the usual case, a value of that type already.
+  Expr* coerce(Expr* e, Type to, int line) { return e->type == to ? e : convert(e, to, line); }
+  Expr* convert(Expr* e, Type to, int line);
   Expr* toText(Expr* e, int line);
   void requireValue(const Expr* e, int line);
   Expr* foldConversion(Expr* e, Type to);
@@ -118,16 +127,19 @@ class Checker {
   // calls and overloads (Overloads.cpp)
   Callables& callablesOf(Sym name);
   const Callables* findCallables(Sym name) const;
-  std::vector<Candidate> candidates(Sym name) const;
+  // In candidates_, which the next call reuses.
+  const std::vector<Candidate>& candidates(Sym name);
   CallInfo* resolveCall(Sym name, List<Expr*>& args, int line);
   CallInfo* resolveSpecial(Sym name, List<Expr*>& args, int line);
   CallInfo* chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name,
                            int line);
+  bool fitsAlone(const Candidate& c, const List<Expr*>& args, int line);
   CallInfo* makeDispatch(const std::vector<const Candidate*>& best, List<Expr*>& args);
   CallInfo* makeCallInfo(const Candidate& c);
   void convertArgs(CallInfo* call, List<Expr*>& args, int line);
   [[noreturn]] void failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line);
   bool hasCandidates(Sym name);
+  static uint64_t typeKey(Type t, uint32_t arg);
   static uint64_t argTypesKey(const List<Expr*>& args);
 
   [[noreturn]] void fail(int code, int line, std::string message);
@@ -143,6 +155,7 @@ class Checker {
   const std::vector<ContextMethod>* context_;
   SymbolMap<uint32_t> callableIndex_;  // 1 + the name's entry in callables_; 0: none
   std::vector<Callables> callables_;
+  std::vector<Candidate> candidates_;
   std::vector<std::vector<Type>> contextParams_;
   std::vector<std::vector<Type>> funcParams_;
   SymbolMap<VarInfo*> globals_;

@@ -360,11 +360,15 @@ Expr* Checker::checkMember(MemberExpr* e) {
   return e;
 }
 
-Expr* Checker::coerce(Expr* e, Type to, int line) {
+Expr* Checker::convert(Expr* e, Type to, int line) {
   Type from = e->type;
-  if (from == to) return e;
-  requireValue(e, line);
-  if (!isConvertible(from, to)) failConversion(from, to, line);
+  // A number literal converts to any number type, and is folded below: the commonest conversion,
+  // a literal argument of a number parameter of another type.
+  const bool numberLiteral = e->kind == ExprKind::Int || e->kind == ExprKind::Dbl;
+  if (!numberLiteral || !isNumericType(to)) {
+    requireValue(e, line);
+    if (!isConvertible(from, to)) failConversion(from, to, line);
+  }
   if (Expr* folded = foldConversion(e, to)) return folded;
   auto* c = arena_.make<ConvExpr>(e);
   c->type = to;

@@ -9,6 +9,9 @@ namespace vorline::script {
 
 namespace {
 
+// Constants a prototype has room for before it grows: 1 and a short function's few.
+constexpr size_t kFirstConsts = 4;
+
 Op setGlobalOp(Bank b) {
   switch (b) {
     case Bank::Str:
@@ -165,6 +168,7 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
   one.i = 1;
   one_ = temp(Bank::Num);
   constRegs_.insert(one.u, one_);
+  p.consts.reserve(kFirstConsts);
   p.consts.push_back(one);
   collectConstants(body);
   firstTemp_ = next_;

@@ -185,6 +185,7 @@ class Compiler {
   std::vector<CallAt> scriptCalls_;  // the calls of script functions, for specialiseCalls
   std::vector<size_t> returns_;      // the returns of the function being compiled
   uint32_t one_ = 0;                 // register of the Integer constant 1
+  std::vector<BinaryExpr*> chain_;   // the links of the chains being compiled, innermost last
   Expr* ready_ = nullptr;            // a chain's left operand compiled already, in readyReg_
   uint32_t readyReg_ = 0;
   std::optional<CompileError> error_;

@@ -131,23 +131,30 @@ void Compiler::unaryInto(UnaryExpr* e, uint32_t dst) {
 // into one register per bank (an instruction reads its operands before it writes), and each
 // is the ready left operand of the next.
 void Compiler::chainInto(BinaryExpr* e, uint32_t dst) {
-  std::vector<BinaryExpr*> chain;
-  for (Expr* x = e->lhs; x->kind == ExprKind::Binary && x != ready_;
-       x = static_cast<BinaryExpr*>(x)->lhs) {
-    chain.push_back(static_cast<BinaryExpr*>(x));
+  // On a stack that the chains inside the operands share, so that a chain allocates nothing.
+  Expr* x = e->lhs;
+  if (x->kind != ExprKind::Binary || x == ready_) {  // no chain: the commonest case
+    binaryInto(e, dst);
+    ready_ = nullptr;
+    return;
   }
+  const size_t base = chain_.size();
+  for (; x->kind == ExprKind::Binary && x != ready_; x = static_cast<BinaryExpr*>(x)->lhs)
+    chain_.push_back(static_cast<BinaryExpr*>(x));
   uint32_t acc[kBankCount] = {0, 0, 0, 0};
   bool have[kBankCount] = {false, false, false, false};
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    auto b = static_cast<size_t>(bankOf((*it)->type));
+  for (size_t i = chain_.size(); i-- > base;) {
+    BinaryExpr* link = chain_[i];
+    auto b = static_cast<size_t>(bankOf(link->type));
     if (!have[b]) {
       acc[b] = temp(static_cast<Bank>(b));
       have[b] = true;
     }
-    binaryInto(*it, acc[b]);
-    ready_ = *it;
+    binaryInto(link, acc[b]);
+    ready_ = link;
     readyReg_ = acc[b];
   }
+  chain_.resize(base);
   binaryInto(e, dst);
   ready_ = nullptr;
 }

@@ -52,6 +52,13 @@ size_t inPlaceSize(std::string_view source) {
   return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
 }
 
+// The powers of ten that a Double holds exactly.
+constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+// Up to 19 digits fit 64 bits.
+constexpr ptrdiff_t kShortDecimalDigits = 19;
+constexpr uint64_t kMaxExactMantissa = uint64_t{1} << 53;
+
 int digitValue(unsigned char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -164,10 +171,31 @@ inline const char* Lexer::lexNumber(const char* p, Token& t) {
   uint64_t v = 0;
   for (unsigned digit; (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) < 10; ++p)
     v = v * 10 + digit;
-  if (p - start > kShortIntDigits || *p == '.' || (*p | 0x20) == 'e') return lexDecimal(start, t);
+  if (p - start > kShortIntDigits || *p == '.' || (*p | 0x20) == 'e') {
+    if (*p == '.') {
+      if (const char* end = lexShortFraction(start, p, v, t)) return end;
+    }
+    return lexDecimal(start, t);
+  }
   t.kind = Tok::Int;
   t.i = static_cast<int64_t>(v);
   return p;
+}
+
+// digits.digits without an exponent, of at most 19 digits whose value fits 53 bits, nearly every
+// Double of a script: that value over an exact power of ten is rounded once, to the Double
+// nearest the literal, which from_chars gives too. v holds the digits before the point, at p;
+// null for any other literal.
+inline const char* Lexer::lexShortFraction(const char* start, const char* p, uint64_t v, Token& t) {
+  const char* q = p + 1;
+  for (unsigned digit; (digit = static_cast<unsigned char>(*q) - unsigned{'0'}) < 10; ++q)
+    v = v * 10 + digit;
+  if (q == p + 1 || q - start - 1 > kShortDecimalDigits || v > kMaxExactMantissa ||
+      (*q | 0x20) == 'e')
+    return nullptr;
+  t.kind = Tok::Dbl;
+  t.d = static_cast<double>(v) / kExactTens[q - p - 1];
+  return q;
 }
 
 // Decimal literal: digits [. digits] [e [+-] digits]. Integer unless it has a point or an
@@ -278,7 +306,7 @@ const char* Lexer::lexEscapedString(const char* p, Token& t) {
 }
 
 // Operators, &h, &o and &b literals, and characters that start no token.
-inline const char* Lexer::lexOther(const char* p, Token& t) {
+[[gnu::always_inline]] inline const char* Lexer::lexOther(const char* p, Token& t) {
   const char c = *p;
   const char n = p[1];
   switch (c) {

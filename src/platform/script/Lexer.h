@@ -66,6 +66,7 @@ class Lexer {
   const char* lexName(const char* p, Token& t);
   const char* lexWideName(const char* p, Token& t);
   const char* lexNumber(const char* p, Token& t);
+  const char* lexShortFraction(const char* start, const char* p, uint64_t v, Token& t);
   const char* lexDecimal(const char* p, Token& t);
   const char* lexRadix(const char* p, Token& t, int radix);
   const char* lexString(const char* p, Token& t);

@@ -52,8 +52,9 @@ const Checker::Callables* Checker::findCallables(Sym name) const {
 
 // Script functions first; a context method or built-in with the same parameter types as an
 // earlier candidate is hidden by it.
-std::vector<Checker::Candidate> Checker::candidates(Sym name) const {
-  std::vector<Candidate> out;
+const std::vector<Checker::Candidate>& Checker::candidates(Sym name) {
+  std::vector<Candidate>& out = candidates_;
+  out.clear();
   const Callables* c = findCallables(name);
   if (!c) return out;
   auto sameParams = [&out](const std::vector<Type>& p) {
@@ -89,25 +90,30 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
   if (cached) {
     for (const Resolution& r : known->resolved) {
       if (r.argCount == args.count && r.argTypes == types) {
-        convertArgs(r.call, args, line);
+        if (!r.exact) convertArgs(r.call, args, line);
         return r.call;
       }
     }
   }
-  std::vector<Candidate> cands = candidates(name);
+  const std::vector<Candidate>& cands = candidates(name);
   if (cands.empty()) return resolveSpecial(name, args, line);
   CallInfo* call = chooseOverload(cands, args, name, line);
-  if (cached) callablesOf(name).resolved.push_back(Resolution{types, args.count, call});
+  if (cached) {
+    uint64_t params = 0;
+    for (uint32_t i = 0; i < args.count; ++i) params |= typeKey(call->params[i], i);
+    callablesOf(name).resolved.push_back(Resolution{types, args.count, params == types, call});
+  }
   return call;
 }
 
 // 16 bits per argument: its base type and its dimensions.
+uint64_t Checker::typeKey(Type t, uint32_t arg) {
+  return (uint64_t{static_cast<uint8_t>(t.base)} << 8 | t.dims) << (16 * arg);
+}
+
 uint64_t Checker::argTypesKey(const List<Expr*>& args) {
   uint64_t key = 0;
-  for (uint32_t i = 0; i < args.count; ++i) {
-    const Type t = args[i]->type;
-    key |= (uint64_t{static_cast<uint8_t>(t.base)} << 8 | t.dims) << (16 * i);
-  }
+  for (uint32_t i = 0; i < args.count; ++i) key |= typeKey(args[i]->type, i);
   return key;
 }
 
@@ -141,6 +147,11 @@ CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {
 
 CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr*>& args, Sym name,
                                   int line) {
+  if (cands.size() == 1 && fitsAlone(cands[0], args, line)) {
+    CallInfo* call = makeCallInfo(cands[0]);
+    convertArgs(call, args, line);
+    return call;
+  }
   std::vector<const Candidate*> fits;
   std::vector<std::vector<int>> ranks;
   bool anyArity = false;
@@ -184,6 +195,17 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
          "The call of '" + spelling(name) + "' with (" + argTypes(args) + ") is ambiguous");
   convertArgs(call, args, line);
   return call;
+}
+
+// Whether the arguments fit the one candidate there is, which is then the best: a script
+// function's call, nearly always. The ranking of the general case gives the errors.
+bool Checker::fitsAlone(const Candidate& c, const List<Expr*>& args, int line) {
+  if (c.params->size() != args.count) return false;
+  for (uint32_t i = 0; i < args.count; ++i) {
+    requireValue(args[i], line);
+    if (conversionRank(args[i]->type, (*c.params)[i]) < 0) return false;
+  }
+  return true;
 }
 
 // The overloads that a call with Variant arguments may take, chosen when it runs by what the

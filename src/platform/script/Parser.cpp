@@ -52,7 +52,11 @@ const char* tokenText(Tok t) {
 }  // namespace
 
 Parser::Parser(const std::vector<Token>& tokens, Script& script)
-    : tokens_(tokens), script_(script), arena_(script.arena) {}
+    : tokens_(tokens),
+      cur_(tokens.data()),
+      last_(tokens.data() + tokens.size() - 1),
+      script_(script),
+      arena_(script.arena) {}
 
 std::optional<CompileError> Parser::parse() {
   try {
@@ -63,8 +67,7 @@ std::optional<CompileError> Parser::parse() {
 }
 
 const Token& Parser::peek(size_t n) const {
-  size_t i = std::min(pos_ + n, tokens_.size() - 1);
-  return tokens_[i];
+  return n <= static_cast<size_t>(last_ - cur_) ? cur_[n] : *last_;
 }
 
 bool Parser::accept(Tok k) {
@@ -142,7 +145,8 @@ FuncDecl* Parser::parseFunction() {
   f->isSub = cur().kind == Tok::KwSub;
   advance();
   f->name = expectName("a function name");
-  std::vector<Param> params;
+  std::vector<Param>& params = paramStack_;  // functions do not nest: no base to keep
+  params.clear();
   if (accept(Tok::LParen) && !accept(Tok::RParen)) {
     do {
       Param p;
@@ -181,7 +185,7 @@ FuncDecl* Parser::parseFunction() {
 // Statements up to a line for which isEnd answers true (not consumed).
 Block Parser::parseBlock(int openLine, const char* what, bool (Parser::*isEnd)() const) {
   if (++blockDepth_ > kMaxBlockDepth) fail(kErrTooDeep, cur().line, "Blocks are nested too deeply");
-  std::vector<Stmt*> body;
+  const size_t base = stmtStack_.size();
   while (true) {
     if (accept(Tok::Newline)) continue;
     if (cur().kind == Tok::Eof)
@@ -190,11 +194,11 @@ Block Parser::parseBlock(int openLine, const char* what, bool (Parser::*isEnd)()
     if (cur().kind == Tok::KwFunction || cur().kind == Tok::KwSub) {
       fail(kErrSyntax, cur().line, "A function cannot stand inside another block");
     }
-    if (Stmt* s = parseStatement(false)) body.push_back(s);
+    if (Stmt* s = parseStatement(false)) stmtStack_.push_back(s);
     expectEndOfStatement();
   }
   --blockDepth_;
-  return toList(arena_, body);
+  return popList(arena_, stmtStack_, base);
 }
 
 bool Parser::atEndIf() const {
@@ -387,9 +391,9 @@ Stmt* Parser::parseIf() {
     s->arms = toList(arena_, one);
     return parseInlineIf(s);
   }
-  std::vector<IfArm> arms;
+  const size_t base = armStack_.size();
   arm.body = parseBlock(s->line, "end if", &Parser::atEndIf);
-  arms.push_back(arm);
+  armStack_.push_back(arm);
   while (cur().kind == Tok::KwElseIf) {
     int line = cur().line;
     advance();
@@ -398,7 +402,7 @@ Stmt* Parser::parseIf() {
     expect(Tok::KwThen, "'then'");
     expectEndOfStatement();
     more.body = parseBlock(line, "end if", &Parser::atEndIf);
-    arms.push_back(more);
+    armStack_.push_back(more);
   }
   if (accept(Tok::KwElse)) {
     // "else if c then" on one line is an elseif.
@@ -409,7 +413,7 @@ Stmt* Parser::parseIf() {
   }
   advance();  // end
   expect(Tok::KwIf, "'end if'");
-  s->arms = toList(arena_, arms);
+  s->arms = popList(arena_, armStack_, base);
   return s;
 }
 
@@ -631,7 +635,7 @@ Stmt* Parser::parseRedim() {
 // name = e | name(i) = e | name | name args | name(args) | a.member [args]
 Stmt* Parser::parseCallOrAssign() {
   int line = cur().line;
-  size_t start = pos_;
+  const Token* start = cur_;
   Sym name = cur().id;
   advance();
   if (accept(Tok::Eq)) {
@@ -647,7 +651,7 @@ Stmt* Parser::parseCallOrAssign() {
       static_cast<MemberExpr*>(e)->args = parseCommandArgs();
       return makeCall(e, line);
     }
-    pos_ = start + 1;  // "f (a) + 1, b": a command call whose first argument has parentheses
+    cur_ = start + 1;  // "f (a) + 1, b": a command call whose first argument has parentheses
   }
   auto* call = arena_.make<CallExpr>(name, parseCommandArgs());
   call->parens = false;

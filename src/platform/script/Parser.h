@@ -78,10 +78,10 @@ class Parser {
   Expr* finish(Expr* e, int line);
 
   // tokens
-  const Token& cur() const { return tokens_[pos_]; }
+  const Token& cur() const { return *cur_; }
   const Token& peek(size_t n = 1) const;
   void advance() {
-    if (pos_ + 1 < tokens_.size()) ++pos_;
+    if (cur_ != last_) ++cur_;
   }
   bool accept(Tok k);
   void expect(Tok k, const char* what);
@@ -94,15 +94,21 @@ class Parser {
   [[noreturn]] void unexpected(const char* expected = nullptr);
 
   const std::vector<Token>& tokens_;
-  size_t pos_ = 0;
+  // The current token and the last, Eof, at which the parse stays; pointers, since every step
+  // reads them.
+  const Token* cur_;
+  const Token* last_;
   Script& script_;
   Arena& arena_;
   int blockDepth_ = 0;
   int exprDepth_ = 0;
-  // Scratch stacks for the lists being read (arguments nest), so that reading one allocates
-  // nothing once they have grown.
+  // Scratch stacks for the lists being read (arguments and blocks nest), so that reading one
+  // allocates nothing once they have grown.
   std::vector<Expr*> argStack_;
   std::vector<DimItem> dimStack_;
+  std::vector<Stmt*> stmtStack_;
+  std::vector<IfArm> armStack_;
+  std::vector<Param> paramStack_;
   // Names met where a type is expected, looked up by their spelling once each.
   SymbolMap<TypeWord> typeWords_;
   std::optional<CompileError> error_;

@@ -96,21 +96,39 @@ inline size_t nextChar(std::string_view s, size_t i) {
   return i + len;
 }
 
-// Byte offset after advancing n characters from byte offset from (clamped to the end).
+// Whether the eight bytes at s[i] are all ASCII (the caller keeps i + 8 within s).
+inline bool asciiWord(std::string_view s, size_t i) {
+  uint64_t word;
+  std::memcpy(&word, s.data() + i, sizeof word);
+  return (word & 0x8080808080808080ull) == 0;
+}
+
+// Byte offset after advancing n characters from byte offset from (clamped to the end). Runs
+// of ASCII go eight bytes at a time.
 size_t advanceChars(std::string_view s, size_t from, int64_t n) {
   size_t i = from;
   while (n > 0 && i < s.size()) {
+    if (n >= 8 && i + 8 <= s.size() && asciiWord(s, i)) {
+      i += 8;
+      n -= 8;
+      continue;
+    }
     i = nextChar(s, i);
     --n;
   }
   return i;
 }
 
-// Number of characters in s.
+// Number of characters in s. Runs of ASCII go eight bytes at a time.
 int64_t countChars(std::string_view s) {
   int64_t n = 0;
   size_t i = 0;
   while (i < s.size()) {
+    if (i + 8 <= s.size() && asciiWord(s, i)) {
+      i += 8;
+      n += 8;
+      continue;
+    }
     i = nextChar(s, i);
     ++n;
   }
@@ -236,12 +254,16 @@ int64_t InStr(int64_t start, std::string_view s, std::string_view find) {
 }
 
 std::string NthField(std::string_view s, std::string_view sep, int64_t n) {
+  return std::string(NthFieldView(s, sep, n));
+}
+
+std::string_view NthFieldView(std::string_view s, std::string_view sep, int64_t n) {
   if (n < 1) return {};
-  if (sep.empty()) return n == 1 ? std::string(s) : std::string();
+  if (sep.empty()) return n == 1 ? s : std::string_view();
   size_t begin = 0;
   for (int64_t field = 1;; ++field) {
     const Match m = findNoCase(s, sep, begin);
-    if (field == n) return std::string(s.substr(begin, m.pos == npos ? npos : m.pos - begin));
+    if (field == n) return s.substr(begin, m.pos == npos ? npos : m.pos - begin);
     if (m.pos == npos) return {};
     begin = m.end;
   }

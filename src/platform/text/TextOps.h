@@ -27,6 +27,8 @@ int64_t InStr(int64_t start, std::string_view s, std::string_view find);
 
 // Field n (from 1) of s cut at every occurrence of sep (case not counting); "" past the last.
 std::string NthField(std::string_view s, std::string_view sep, int64_t n);
+// The same field as a view of s, without a copy.
+std::string_view NthFieldView(std::string_view s, std::string_view sep, int64_t n);
 // Occurrences of sep plus one; 0 for the empty text.
 int64_t CountFields(std::string_view s, std::string_view sep);
 

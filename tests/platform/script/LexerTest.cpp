@@ -210,5 +210,77 @@ TEST(Lexer, TokensDoNotDependOnWhereTheLastLinesStart) {
   }
 }
 
+// Short literals are read by a fast path: every Double must be the one from_chars reads, bit for
+// bit, on both sides of the path's limits (19 digits, 53 bits) and past it.
+TEST(Lexer, DoublesAreThoseOfFromChars) {
+  std::vector<std::string> literals = {
+      "0.25",
+      "1.5",
+      "2.75",
+      "0.5",
+      "1.125",
+      "0.1",
+      "0.2",
+      "0.3",
+      "4.35",
+      "1e22",
+      "1e23",
+      "1e-22",
+      "1e-23",
+      "3.0e22",
+      "0.30000000000000004",
+      "9007199254740992.0",
+      "9007199254740993.0",
+      "9007199254740993e-5",
+      "18014398509481983.5",
+      "1234567890123456789.5",
+      "12345678901234567890.5",
+      "0.1234567890123456789",
+      "0.12345678901234567890123",
+      "123456789012345678901234567890.0",
+      "2.2250738585072014e-308",
+      "1.7976931348623157e308",
+      "4.9e-324",
+      "0.0",
+      "0.000",
+      "000.0001",
+      "0e999",
+      "0.0e-999",
+      "5.",
+      ".5e1",
+      "7E+02",
+      "100000000000000000000000.0",
+      "0.000000000000000000001",
+      "1.00000000000000000000001",
+  };
+  // Mantissas of 1 to 20 digits with the point anywhere and exponents around the exact range.
+  uint64_t state = 12345;
+  for (int i = 0; i < 3000; ++i) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    const int digits = 1 + static_cast<int>((state >> 33) % 20);
+    std::string mantissa;
+    for (int k = 0; k < digits; ++k) {
+      state = state * 6364136223846793005ull + 1442695040888963407ull;
+      mantissa += static_cast<char>('0' + (state >> 40) % 10);
+    }
+    const auto point = static_cast<size_t>((state >> 20) % (mantissa.size() + 1));
+    std::string literal = mantissa.substr(0, point) + "." + mantissa.substr(point);
+    if (point == mantissa.size()) literal += "0";
+    const int exponent = static_cast<int>((state >> 8) % 61) - 30;
+    if (i % 2 == 1) literal += "e" + std::to_string(exponent);
+    literals.push_back(literal);
+  }
+  for (const std::string& literal : literals) {
+    Lexed lexed(literal);
+    ASSERT_EQ(lexed.tokens[0].kind, Tok::Dbl) << literal;
+    double expected = 0;
+    std::from_chars(literal.data(), literal.data() + literal.size(), expected);
+    uint64_t want = 0, got = 0;
+    std::memcpy(&want, &expected, sizeof want);
+    std::memcpy(&got, &lexed.tokens[0].d, sizeof got);
+    EXPECT_EQ(got, want) << literal;
+  }
+}
+
 }  // namespace
 }  // namespace vorline::script

@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <regex>
+#include <vector>
 
 #include "platform/text/TextOps.h"
 
@@ -27,6 +28,30 @@ TEST(TextOpsTest, LenCountsCharactersAndEachBadByteAsOne) {
   EXPECT_EQ(Len("\xC0\x80"), 2);                  // an overlong NUL
   EXPECT_EQ(Len("\xED\xA0\x80"), 3);              // an encoded surrogate
   EXPECT_EQ(Len(std::string("a\0b", 3)), 3);
+}
+
+// Long texts, where ASCII runs are counted eight bytes at a time: every character at every
+// offset, whichever bytes surround it.
+TEST(TextOpsTest, LenAndMidAgreeOnLongMixedTexts) {
+  const std::vector<std::string> pieces = {
+      "a", "b", "c", "\xC3\xA9", "\xE6\x97\xA5", "\xF0\x9F\x98\x80", "\xFF", "\xC3"};
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    std::vector<size_t> chosen;
+    std::string text;
+    const size_t count = random() % 60;
+    for (size_t i = 0; i < count; ++i) {
+      // Mostly ASCII, so that runs of every length meet the other characters.
+      const size_t piece = random() % 4 == 0 ? random() % pieces.size() : random() % 3;
+      chosen.push_back(piece);
+      text += pieces[piece];
+    }
+    // A cut-short sequence before an ASCII byte stays one bad byte and one letter.
+    ASSERT_EQ(Len(text), static_cast<int64_t>(count)) << round;
+    for (size_t i = 0; i < count; ++i)
+      ASSERT_EQ(Mid(text, static_cast<int64_t>(i) + 1, 1), pieces[chosen[i]]) << round << " " << i;
+    ASSERT_EQ(Left(text, static_cast<int64_t>(count)), text);
+  }
 }
 
 TEST(TextOpsTest, LeftRightMidWorkInCharacters) {
