@@ -12,6 +12,34 @@ namespace {
 // Constants a prototype has room for before it grows: 1 and a short function's few.
 constexpr size_t kFirstConsts = 4;
 
+// The jumps are the rows from JMP to FORLOOP_D.
+bool isJump(Op op) { return op >= Op::JMP && op <= Op::FORLOOP_D; }
+
+// Removes the prototype's NOPs; a jump to one lands on the instruction after it.
+void dropNops(Proto& p) {
+  std::vector<int64_t> at(p.code.size() + 1);  // the new place of each instruction
+  int64_t kept = 0;
+  for (size_t k = 0; k < p.code.size(); ++k) {
+    at[k] = kept;
+    kept += p.code[k].op != Op::NOP;
+  }
+  at[p.code.size()] = kept;
+  size_t to = 0;
+  for (size_t k = 0; k < p.code.size(); ++k) {
+    Instr in = p.code[k];
+    if (in.op == Op::NOP) continue;
+    if (isJump(in.op)) {
+      int64_t target = static_cast<int64_t>(k) + 1 + in.j;
+      in.j = static_cast<int32_t>(at[static_cast<size_t>(target)] - at[k] - 1);
+    }
+    p.code[to] = in;
+    p.lines[to] = p.lines[k];
+    ++to;
+  }
+  p.code.resize(to);
+  p.lines.resize(to);
+}
+
 Op setGlobalOp(Bank b) {
   switch (b) {
     case Bank::Str:
@@ -211,18 +239,72 @@ void Compiler::emitReturn(Op op, uint32_t reg) { returns_.push_back(emit(op, reg
 // function is compiled.
 void Compiler::emitScriptCall(uint32_t dst, int32_t site) {
   size_t at = emit(Op::CALL, 0, 0, dst, site);
-  scriptCalls_.push_back({protoIndex_, at});
+  scriptCalls_.push_back({protoIndex_, at, std::exchange(arrayArg_, ArrayArg{})});
 }
 
-// Calls of numbers-only and parameters-only functions take lighter paths.
+// A function whose one array register is its parameter, which it only reads and changes the
+// elements of, and which calls no script function and sets no script-wide array, can read
+// the array through its caller's register: nothing can replace the array while it runs.
+bool Compiler::lendsArray(const Proto& p) const {
+  if (!p.paramsOnly || p.regs[1] != 0 || p.params[3] != 1) return false;
+  for (const Instr& in : p.code) {
+    switch (in.op) {
+      case Op::CALL:
+      case Op::CALLN:
+      case Op::CALLP:
+      case Op::CALLA:
+      case Op::SETG_A:
+      case Op::MOVE_A:
+      case Op::CLEAR_A:
+      case Op::GETG_A:
+      case Op::NEWARR:
+      case Op::RET_A:
+        return false;
+      default:
+        break;
+    }
+  }
+  return true;
+}
+
+// Calls of numbers-only and parameters-only functions take lighter paths. A function that
+// may read its array through its caller's register does so when every call of it passes a
+// variable: its calls name the variable, and their moves of it are dropped.
 void Compiler::specialiseCalls() {
+  std::vector<char> lends(program_.protos.size()), lent(program_.protos.size());
+  for (size_t k = 1; k < lends.size(); ++k) lends[k] = lendsArray(program_.protos[k]);
+  auto target = [this](const CallAt& at) {
+    const Instr& in = program_.protos[at.proto].code[at.pc];
+    return program_.sites[static_cast<uint32_t>(in.j)].target;
+  };
   for (const CallAt& at : scriptCalls_) {
-    Instr& in = program_.protos[at.proto].code[at.pc];
-    const Proto& callee = program_.protos[program_.sites[static_cast<uint32_t>(in.j)].target];
-    if (callee.numbersOnly)
+    if (at.array.move < 0) lends[target(at)] = 0;
+  }
+  for (const CallAt& at : scriptCalls_) {
+    Proto& caller = program_.protos[at.proto];
+    Instr& in = caller.code[at.pc];
+    const Proto& callee = program_.protos[target(at)];
+    if (lends[target(at)]) {
+      in.op = Op::CALLR;
+      in.a = at.array.from;
+      in.b = at.array.global;
+      caller.code[static_cast<size_t>(at.array.move)].op = Op::NOP;
+      lent[at.proto] = 1;
+    } else if (callee.numbersOnly) {
       in.op = Op::CALLN;
-    else if (callee.paramsOnly)
+    } else if (callee.paramsOnly) {
       in.op = callee.regs[1] == 0 ? Op::CALLA : Op::CALLP;
+    }
+  }
+  for (size_t k = 0; k < lent.size(); ++k) {
+    if (lent[k]) dropNops(program_.protos[k]);
+  }
+  for (size_t k = 1; k < lends.size(); ++k) {
+    if (!lends[k]) continue;
+    for (Instr& in : program_.protos[k].code) {
+      if (in.op == Op::RETA_N) in.op = Op::RETR_N;
+      if (in.op == Op::RETA0) in.op = Op::RETR0;
+    }
   }
 }
 

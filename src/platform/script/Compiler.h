@@ -51,6 +51,13 @@ class Compiler {
   std::optional<CompileError> compile();
 
  private:
+  // An array argument that is a variable: the move into the argument register, and the
+  // variable, which a call that lends it names instead.
+  struct ArrayArg {
+    int64_t move = -1;  // its pc, or -1: the array argument is none or not a variable
+    uint32_t from = 0;
+    bool global = false;
+  };
   struct Failure {};
   using Registers = std::array<uint32_t, kBankCount>;  // a count or a register per bank
   struct Loop {
@@ -132,6 +139,8 @@ class Compiler {
   size_t jumpIfTrue(Expr* cond);
   void callInto(CallInfo* call, List<Expr*>& args, int64_t dst);
   int64_t numberVariable(const Expr* e) const;
+  bool arrayVariableInto(const Expr* e, uint32_t to, ArrayArg& array);
+  bool lendsArray(const Proto& p) const;
   void scriptCallInto(CallInfo* call, List<Expr*>& args, int64_t dst);
   CallSite beginSite(const CallInfo* call);
   void finishSite(const CallInfo* call, CallSite& site, int64_t dst);
@@ -181,8 +190,10 @@ class Compiler {
   struct CallAt {
     uint32_t proto;
     size_t pc;
+    ArrayArg array;
   };
   std::vector<CallAt> scriptCalls_;  // the calls of script functions, for specialiseCalls
+  ArrayArg arrayArg_;                // of the call being compiled
   std::vector<size_t> returns_;      // the returns of the function being compiled
   uint32_t one_ = 0;                 // register of the Integer constant 1
   std::vector<BinaryExpr*> chain_;   // the links of the chains being compiled, innermost last

@@ -555,15 +555,30 @@ int64_t Compiler::numberVariable(const Expr* e) const {
   return v->reg;
 }
 
+// The move of an array variable to its argument register, kept in array; false when e is no
+// such variable.
+bool Compiler::arrayVariableInto(const Expr* e, uint32_t to, ArrayArg& array) {
+  if (e->kind != ExprKind::Name || e == ready_) return false;
+  const VarInfo* v = static_cast<const NameExpr*>(e)->var;
+  if (!v || bankOf(v->type) != Bank::Arr) return false;
+  bool global = !inFrame(v);
+  array.move = static_cast<int64_t>(emit(global ? Op::GETG_A : Op::MOVE_A, to, v->reg));
+  array.from = v->reg;
+  array.global = global;
+  return true;
+}
+
 // A call of a script function: two number variables in a row as arguments move in one
 // instruction.
 void Compiler::scriptCallInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
   CallSite site = beginSite(call);
   ArgSlots slots{site};
+  ArrayArg array;  // the arguments may hold calls of their own
   for (uint32_t i = 0; i < args.count; ++i) {
     uint32_t to = slots.next(call->params[i]);
     int64_t first = numberVariable(args[i]);
     int64_t second = i + 1 < args.count ? numberVariable(args[i + 1]) : -1;
+    if (bankOf(call->params[i]) == Bank::Arr && arrayVariableInto(args[i], to, array)) continue;
     if (first < 0 || second < 0 || bankOf(call->params[i]) != Bank::Num ||
         bankOf(call->params[i + 1]) != Bank::Num) {
       exprInto(args[i], to);
@@ -572,6 +587,7 @@ void Compiler::scriptCallInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
     slots.next(call->params[++i]);  // the register after to: both are numbers
     emit(Op::MOVE2_N, to, static_cast<uint32_t>(first), static_cast<uint32_t>(second));
   }
+  if (site.argCount[static_cast<size_t>(Bank::Arr)] == 1) arrayArg_ = array;
   finishSite(call, site, dst);
 }
 

@@ -7,6 +7,7 @@
 
 #define VORLINE_OPCODES(X)                                                           \
   /* moves and loads */                                                              \
+  X(NOP, "nothing: marks an instruction that the compiler drops")                    \
   X(MOVE_N, "N[a] = N[b]")                                                           \
   X(MOVE2_N, "N[a] = N[b], N[a + 1] = N[c]")                                         \
   X(MOVE_S, "S[a] = S[b]")                                                           \
@@ -115,7 +116,7 @@
   X(VNEG, "V[a] = -V[b]")                                                            \
   X(VNOT, "V[a] = not V[b]")                                                         \
   X(VTRUTH, "N[a] = V[b] as a Boolean")                                              \
-  /* jumps; backward jumps are LOOP so that the host hook is polled */               \
+  /* jumps, JMP to FORLOOP_D; backward jumps are LOOP so that the host hook polls */ \
   X(JMP, "pc += j")                                                                  \
   X(LOOP, "pc += j (backward), polls the host")                                      \
   X(JT, "if N[a].i: pc += j")                                                        \
@@ -139,6 +140,7 @@
   X(CALLN, "as CALL, of a numbers-only function")                                    \
   X(CALLP, "as CALL, of a parameters-only function")                                 \
   X(CALLA, "as CALLP, of one whose only such parameters are arrays")                 \
+  X(CALLR, "as CALLA, its one array read in place from A[a], GA[a] when b")          \
   X(CALLB, "call built-in sites[j]")                                                 \
   X(CALLC, "call context method sites[j]")                                           \
   X(VSELECT, "N[a].i = the overload of dispatch[j] that the Variants fit best")      \
@@ -154,6 +156,8 @@
   X(RETN0, "return nothing from a numbers-only function")                            \
   X(RETP0, "return nothing from a parameters-only function")                         \
   X(RETA0, "return nothing from a function that CALLA calls")                        \
+  X(RETR_N, "return N[a] from a function that CALLR calls")                          \
+  X(RETR0, "return nothing from a function that CALLR calls")                        \
   X(END, "end the script")                                                           \
   X(PRINT, "Print event with S[a]")                                                  \
   X(BEEP, "Beep event")                                                              \

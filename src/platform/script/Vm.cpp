@@ -100,12 +100,14 @@ void Vm::execute() {
 #define RETURN_ARRAYS_ONLY()                                                  \
   do {                                                                        \
     for (uint32_t k = 0, n = callees[rb].params[3]; k < n; ++k) A[k].reset(); \
-    const Frame& f = *--frameTop_;                                            \
-    std::memcpy(base_, f.base, sizeof base_);                                 \
-    std::memcpy(view_, f.view, sizeof view_);                                 \
-    ip = f.ret;                                                               \
-    N = GN + base_[0];                                                        \
-    A = GA + view_[2];                                                        \
+    RETURN_IN_PLACE();                                                        \
+  } while (0)
+// A function that CALLR calls holds nothing of its own to drop.
+#define RETURN_IN_PLACE()                                 \
+  do {                                                    \
+    std::memcpy(view_, frameTop_[-1].view, sizeof view_); \
+    RETURN_NUMBERS_ONLY();                                \
+    A = GA + view_[2];                                    \
   } while (0)
 // A parameters-only function drops its String and array arguments, as releaseFrame would, and
 // restores its caller's view; LEAVE does the same, by the general loops.
@@ -126,8 +128,8 @@ void Vm::execute() {
     }                         \
   } while (0)
 // The call of a parameters-only function: its frame, its bases at the arguments, the view
-// that VIEW sets; the general path when the stacks must grow.
-#define CALL_IN_PLACE(VIEW)                                     \
+// that VIEW sets; the general path when the stacks must grow, then ENTERED.
+#define CALL_IN_PLACE(VIEW, ENTERED)                            \
   do {                                                          \
     const CallSite& site = sites[static_cast<uint32_t>(ip->j)]; \
     const Callee& callee = callees[site.target];                \
@@ -141,6 +143,7 @@ void Vm::execute() {
       setEntry(N, callee);                                      \
     } else {                                                    \
       enterCall(site, ip + 1);                                  \
+      ENTERED;                                                  \
       RELOAD();                                                 \
     }                                                           \
     ip = callee.code;                                           \
@@ -163,6 +166,7 @@ void Vm::execute() {
   RELOAD();
   DISPATCH();
 
+  OP(NOP) NEXT();
   OP(MOVE_N) N[ra] = N[rb];
   NEXT();
   OP(MOVE2_N) {
@@ -491,10 +495,16 @@ void Vm::execute() {
   // Its registers are the arguments and the number locals: only these are set.
   OP(CALLP)
   CALL_IN_PLACE(std::memcpy(view_, base_ + 1, sizeof view_); S = GS + base_[1]; V = GV + base_[2];
-                A = GA + base_[3]);
+                A = GA + base_[3], );
   // As CALLP, where the callee's String and Variant registers are none: those banks stay in
   // view as the caller's.
-  OP(CALLA) CALL_IN_PLACE(view_[2] = base_[3]; A = GA + base_[3]);
+  OP(CALLA) CALL_IN_PLACE(view_[2] = base_[3]; A = GA + base_[3], );
+  // As CALLA, where the callee's one array register is the caller's variable itself: nothing
+  // can replace the array while the callee runs, so its count is left alone.
+  OP(CALLR) {
+    const uint32_t from = rb ? ra : view_[2] + ra;
+    CALL_IN_PLACE(view_[2] = from; A = GA + from, view_[2] = from);
+  }
   OP(CALLB) {
     countdown -= 8;
     callBuiltin(sites[static_cast<uint32_t>(ip->j)]);
@@ -512,6 +522,7 @@ void Vm::execute() {
   OP(RETN_N) RETURN_NUMBER(RETURN_NUMBERS_ONLY);
   OP(RETP_N) RETURN_NUMBER(RETURN_PARAMS_ONLY);
   OP(RETA_N) RETURN_NUMBER(RETURN_ARRAYS_ONLY);
+  OP(RETR_N) RETURN_NUMBER(RETURN_IN_PLACE);
   OP(RET_S) {
     {  // the value's destructor must run before the indirect jump
       ScriptString* const from = &S[ra];
@@ -556,6 +567,10 @@ void Vm::execute() {
   }
   OP(RETA0) {
     RETURN_ARRAYS_ONLY();
+    DISPATCH();
+  }
+  OP(RETR0) {
+    RETURN_IN_PLACE();
     DISPATCH();
   }
   OP(END) {
@@ -650,6 +665,7 @@ void Vm::execute() {
 #undef RETURN_NUMBERS_ONLY
 #undef RETURN_PARAMS_ONLY
 #undef RETURN_ARRAYS_ONLY
+#undef RETURN_IN_PLACE
 #undef CALL_IN_PLACE
 #undef RETURN_NUMBER
 #undef POLL

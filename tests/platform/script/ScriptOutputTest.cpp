@@ -294,6 +294,26 @@ const OutputCase kFunctions[] = {
      "dim a as integer = 7\ndim b as integer = 2\ndim d as double = 1.5\n"
      "print mix(a, b, d, a)\nprint mix(b, a, d, b)\nprint mix(a, a, d, 3)\nprint mix(1, b, d, a)",
      "14.5|-5.5|3|5.5"},
+    // A function that only reads and sets elements reads its array through the caller's
+    // variable: a script-wide one from the main code and from a function, a local one; and,
+    // as a function that one call passes a made array, through its own register. Jumps across
+    // the moves that such calls leave out still land.
+    {"ArraysReadInPlace",
+     "function at(a() as integer, i as integer) as integer\n  return a(i)\nend function\n"
+     "sub put(a() as integer, i as integer, v as integer)\n  a(i) = v\nend sub\n"
+     "function grown(a() as integer) as integer\n  redim a(3)\n  return ubound(a)\nend function\n"
+     "function made() as integer()\n  dim m(1) as integer\n  m(1) = 9\n  return m\nend function\n"
+     "function twice(a() as integer) as integer\n  return a(1) * 2\nend function\n"
+     "dim g(2) as integer\n"
+     "function viaGlobal() as integer\n  put(g, 0, 5)\n  return at(g, 0) + at(g, 1)\nend function\n"
+     "function viaLocal() as integer\n  dim l(1) as integer\n  put(l, 1, 7)\n  return at(l, 1)\n"
+     "end function\n"
+     "put(g, 1, 3)\nprint at(g, 1)\nprint viaGlobal()\nprint viaLocal()\nprint grown(g)\n"
+     "print ubound(g)\nprint at(g, 0)\nprint twice(g) + twice(made())\n"
+     "dim s as integer = 0\nfor k as integer = 0 to 2\n  if k > 0 then\n"
+     "    put(g, k, at(g, k - 1) + 1)\n  else\n    put(g, k, 1)\n  end if\n  s = s + at(g, k)\n"
+     "next\nprint s",
+     "3|8|7|3|3|5|24|6"},
     {"ArrayParameter",
      "function total(a() as double) as double\n  dim s as double\n  for each v as double in a\n"
      "    s = s + v\n  next\n  return s\nend function\ndim a(2) as double\na(0) = 1\na(1) = "
