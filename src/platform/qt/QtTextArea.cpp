@@ -56,6 +56,10 @@ bool startsBlock(QChar c) {
          c == QChar(0xFDD1);
 }
 
+bool holdsBlockStart(QStringView text) {
+  return std::any_of(text.begin(), text.end(), startsBlock);
+}
+
 QChar blockBreak(const QTextBlock& block) {
   const QVariant mark = block.blockFormat().property(kBreakProperty);
   return mark.isValid() ? QChar(static_cast<char16_t>(mark.toInt())) : QChar('\n');
@@ -161,7 +165,8 @@ std::string QtTextArea::Text() const { return rawText().toStdString(); }
 void QtTextArea::SetText(const std::string& text) {
   if (!edit_) return;
   const QString now = editorText(text);
-  const std::vector<QtTextEdits::Edit> edits = QtTextEdits::between(rawText(), now);
+  const QString old = rawText();
+  const std::vector<QtTextEdits::Edit> edits = QtTextEdits::between(old, now);
   if (!edits.empty()) {
     QTextCursor cursor(edit_->document());
     cursor.beginEditBlock();
@@ -173,7 +178,15 @@ void QtTextArea::SetText(const std::string& text) {
       cursor.setPosition(static_cast<int>(edit->start));
       if (edit->removed > 0)
         cursor.setPosition(static_cast<int>(edit->start + edit->removed), QTextCursor::KeepAnchor);
-      marks_ |= insertExact(cursor, edit->inserted.toString(), format);
+      const QString inserted = edit->inserted.toString();
+      // An edit inside one block (each line's edit, nearly always) leaves every block's format.
+      if (holdsBlockStart(QStringView(old).sliced(edit->start, edit->removed)) ||
+          holdsBlockStart(inserted))
+        marks_ |= insertExact(cursor, inserted, format);
+      else if (inserted.isEmpty())
+        cursor.removeSelectedText();
+      else
+        cursor.insertText(inserted, format);
     }
     cursor.endEditBlock();
   }
