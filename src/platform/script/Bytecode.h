@@ -63,7 +63,8 @@ struct Proto {
   std::vector<Num> consts;                     // the operators' constants, from N[constBase]
   uint32_t constBase = 0;
   // Program::entries[entry .. entry + entryCount), copied to N[params[0] ..] on entry in one
-  // pass: zeros for the locals, then the constants.
+  // pass: zeros for the locals, then the constants, padded to whole blocks of four that the
+  // frame holds.
   uint32_t entry = 0;
   uint32_t entryCount = 0;
   Type result;

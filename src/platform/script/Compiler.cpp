@@ -61,6 +61,7 @@ std::optional<CompileError> Compiler::compile() {
     program_.protos.resize(script_.functions.size() + 1);
     compileMain();
     for (auto& f : script_.functions) compileFunction(f.get());
+    specialiseCalls();
   } catch (const Failure&) {
   }
   return error_;
@@ -119,6 +120,7 @@ int32_t Compiler::numberConstant(Num n) {
 // ---------------------------------------------------------------- functions
 
 void Compiler::compileMain() {
+  protoIndex_ = 0;
   proto_ = &program_.protos[0];
   proto_->name = "(main)";
   function_ = nullptr;
@@ -135,7 +137,8 @@ void Compiler::compileMain() {
 }
 
 void Compiler::compileFunction(FuncDecl* f) {
-  proto_ = &program_.protos[f->index + 1];
+  protoIndex_ = f->index + 1;
+  proto_ = &program_.protos[protoIndex_];
   proto_->name = script_.symbols.spelling(f->name);
   proto_->result = f->isSub ? Type() : f->result;
   function_ = f;
@@ -171,19 +174,56 @@ void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t 
   firstTemp_ = next_;
 }
 
+// A function's returns name it, and those of a numbers-only or parameters-only function take
+// the lighter path its calls take.
 void Compiler::finishProto() {
   proto_->numbersOnly = proto_->regs[1] == 0 && proto_->regs[2] == 0 && proto_->regs[3] == 0;
   proto_->paramsOnly = !proto_->numbersOnly && proto_->regs[2] == 0 &&
                        proto_->regs[1] == proto_->params[1] && proto_->regs[3] == proto_->params[3];
   if (function_ == nullptr) return;  // the main frame is set up once, at the start of a run
+  for (size_t at : returns_) {
+    Instr& in = proto_->code[at];
+    bool value = in.op == Op::RET_N;
+    if (proto_->numbersOnly && (value || in.op == Op::RET0))
+      in.op = value ? Op::RETN_N : Op::RETN0;
+    else if (proto_->paramsOnly && (value || in.op == Op::RET0) && proto_->regs[1] == 0)
+      in.op = value ? Op::RETA_N : Op::RETA0;
+    else if (proto_->paramsOnly && (value || in.op == Op::RET0))
+      in.op = value ? Op::RETP_N : Op::RETP0;
+  }
   std::vector<Num>& entries = program_.entries;
   proto_->entry = static_cast<uint32_t>(entries.size());
   entries.resize(entries.size() + proto_->constBase - proto_->params[0], Num{0});
   entries.insert(entries.end(), proto_->consts.begin(), proto_->consts.end());
-  // Four at once when the frame has room: the zeros past the constants land in temporaries.
-  if (entries.size() - proto_->entry < 4 && proto_->params[0] + 4 <= proto_->regs[0])
-    entries.resize(proto_->entry + 4, Num{0});
-  proto_->entryCount = static_cast<uint32_t>(entries.size()) - proto_->entry;
+  // Whole blocks of four, the frame grown to hold them: the zeros past the constants land in
+  // temporaries.
+  const uint32_t count = (static_cast<uint32_t>(entries.size()) - proto_->entry + 3) & ~3u;
+  entries.resize(proto_->entry + count, Num{0});
+  proto_->entryCount = count;
+  proto_->regs[0] = std::max(proto_->regs[0], proto_->params[0] + count);
+  returns_.clear();
+}
+
+// A return names its function, for what leaving it drops; finishProto picks its kind.
+void Compiler::emitReturn(Op op, uint32_t reg) { returns_.push_back(emit(op, reg, protoIndex_)); }
+
+// A return finds the result's register in its call; the kind of call is chosen once every
+// function is compiled.
+void Compiler::emitScriptCall(uint32_t dst, int32_t site) {
+  size_t at = emit(Op::CALL, 0, 0, dst, site);
+  scriptCalls_.push_back({protoIndex_, at});
+}
+
+// Calls of numbers-only and parameters-only functions take lighter paths.
+void Compiler::specialiseCalls() {
+  for (const CallAt& at : scriptCalls_) {
+    Instr& in = program_.protos[at.proto].code[at.pc];
+    const Proto& callee = program_.protos[program_.sites[static_cast<uint32_t>(in.j)].target];
+    if (callee.numbersOnly)
+      in.op = Op::CALLN;
+    else if (callee.paramsOnly)
+      in.op = callee.regs[1] == 0 ? Op::CALLA : Op::CALLP;
+  }
 }
 
 void Compiler::addConstant(const Expr* lit) {
@@ -607,7 +647,7 @@ void Compiler::returnStmt(ReturnStmt* s) {
   }
   if (!s->value) return returnDefault();
   uint32_t r = expr(s->value);
-  emit(returnOp(bankOf(function_->result)), r);
+  emitReturn(returnOp(bankOf(function_->result)), r);
 }
 
 void Compiler::returnDefault() {
@@ -616,12 +656,12 @@ void Compiler::returnDefault() {
     return;
   }
   if (function_->isSub) {
-    emit(Op::RET0);
+    emitReturn(Op::RET0, 0);
     return;
   }
   uint32_t r = temp(function_->result);
   defaultInto(function_->result, r);
-  emit(returnOp(bankOf(function_->result)), r);
+  emitReturn(returnOp(bankOf(function_->result)), r);
 }
 
 Compiler::Loop* Compiler::findLoop(LoopWord word) {

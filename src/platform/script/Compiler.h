@@ -79,6 +79,9 @@ class Compiler {
   void beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount,
                   const Block& body);
   void finishProto();
+  void specialiseCalls();
+  void emitReturn(Op op, uint32_t reg);
+  [[gnu::noinline]] void emitScriptCall(uint32_t dst, int32_t site);
   void collectConstants(const Block& block);
   void collectConstants(const Expr* e);
   void addConstant(const Expr* lit);
@@ -128,6 +131,8 @@ class Compiler {
   std::vector<size_t> jumpIfFalse(Expr* cond);
   size_t jumpIfTrue(Expr* cond);
   void callInto(CallInfo* call, List<Expr*>& args, int64_t dst);
+  int64_t numberVariable(const Expr* e) const;
+  void scriptCallInto(CallInfo* call, List<Expr*>& args, int64_t dst);
   CallSite beginSite(const CallInfo* call);
   void finishSite(const CallInfo* call, CallSite& site, int64_t dst);
   void candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst);
@@ -165,6 +170,7 @@ class Compiler {
   static constexpr uint32_t kNoList = UINT32_MAX;
   std::vector<uint32_t> contextParams_;
   Proto* proto_ = nullptr;
+  uint32_t protoIndex_ = 0;  // proto_'s place in Program::protos
   FuncDecl* function_ = nullptr;
   int line_ = 0;
   Registers next_ = {0, 0, 0, 0};
@@ -172,9 +178,15 @@ class Compiler {
   BitsIndex constRegs_;   // bit pattern -> register
   BitsIndex numberPool_;  // bit pattern -> its index in Program::numbers
   std::vector<Loop> loops_;
-  uint32_t one_ = 0;                // register of the Integer constant 1
-  std::vector<BinaryExpr*> chain_;  // the links of the chains being compiled, innermost last
-  Expr* ready_ = nullptr;           // a chain's left operand compiled already, in readyReg_
+  struct CallAt {
+    uint32_t proto;
+    size_t pc;
+  };
+  std::vector<CallAt> scriptCalls_;  // the calls of script functions, for specialiseCalls
+  std::vector<size_t> returns_;      // the returns of the function being compiled
+  uint32_t one_ = 0;                 // register of the Integer constant 1
+  std::vector<BinaryExpr*> chain_;   // the links of the chains being compiled, innermost last
+  Expr* ready_ = nullptr;            // a chain's left operand compiled already, in readyReg_
   uint32_t readyReg_ = 0;
   std::optional<CompileError> error_;
 };

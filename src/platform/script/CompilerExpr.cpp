@@ -536,12 +536,42 @@ void Compiler::callInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
     case CalleeKind::Builtin:
       if (builtins()[call->target].inlineOp != Op::Count) return inlineCall(call, args, dst);
       break;
+    case CalleeKind::Script:
+      return scriptCallInto(call, args, dst);
     default:
       break;
   }
   CallSite site = beginSite(call);
   ArgSlots slots{site};
   for (uint32_t i = 0; i < args.count; ++i) exprInto(args[i], slots.next(call->params[i]));
+  finishSite(call, site, dst);
+}
+
+// The register of a number variable of the frame that e names, or -1.
+int64_t Compiler::numberVariable(const Expr* e) const {
+  if (e->kind != ExprKind::Name || e == ready_) return -1;
+  const VarInfo* v = static_cast<const NameExpr*>(e)->var;
+  if (!v || !inFrame(v) || bankOf(v->type) != Bank::Num) return -1;
+  return v->reg;
+}
+
+// A call of a script function: two number variables in a row as arguments move in one
+// instruction.
+void Compiler::scriptCallInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
+  CallSite site = beginSite(call);
+  ArgSlots slots{site};
+  for (uint32_t i = 0; i < args.count; ++i) {
+    uint32_t to = slots.next(call->params[i]);
+    int64_t first = numberVariable(args[i]);
+    int64_t second = i + 1 < args.count ? numberVariable(args[i + 1]) : -1;
+    if (first < 0 || second < 0 || bankOf(call->params[i]) != Bank::Num ||
+        bankOf(call->params[i + 1]) != Bank::Num) {
+      exprInto(args[i], to);
+      continue;
+    }
+    slots.next(call->params[++i]);  // the register after to: both are numbers
+    emit(Op::MOVE2_N, to, static_cast<uint32_t>(first), static_cast<uint32_t>(second));
+  }
   finishSite(call, site, dst);
 }
 
@@ -576,11 +606,10 @@ void Compiler::finishSite(const CallInfo* call, CallSite& site, int64_t dst) {
   if (call->result.base != BaseType::Void) {
     site.dst = (dst >= 0 ? static_cast<uint32_t>(dst) : temp(call->result));
   }
-  Op op = call->kind == CalleeKind::Script
-              ? Op::CALL
-              : (call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC);
   program_.sites.push_back(site);
-  emit(op, 0, 0, 0, static_cast<int32_t>(program_.sites.size() - 1));
+  auto index = static_cast<int32_t>(program_.sites.size() - 1);
+  if (call->kind == CalleeKind::Script) return emitScriptCall(site.dst, index);
+  emit(call->kind == CalleeKind::Builtin ? Op::CALLB : Op::CALLC, 0, 0, 0, index);
 }
 
 // A call of one dispatch candidate with the arguments already in registers. A built-in that

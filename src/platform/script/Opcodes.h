@@ -8,6 +8,7 @@
 #define VORLINE_OPCODES(X)                                                           \
   /* moves and loads */                                                              \
   X(MOVE_N, "N[a] = N[b]")                                                           \
+  X(MOVE2_N, "N[a] = N[b], N[a + 1] = N[c]")                                         \
   X(MOVE_S, "S[a] = S[b]")                                                           \
   X(TAKE_S, "S[a] = move(S[b])")                                                     \
   X(MOVE_V, "V[a] = V[b]")                                                           \
@@ -133,16 +134,26 @@
   X(FORLOOP_I1, "as FORLOOP_I with a step of 1, which need not be read")             \
   X(FORPREP_D, "as FORPREP_I on doubles")                                            \
   X(FORLOOP_D, "as FORLOOP_I on doubles")                                            \
-  /* calls: a is the call site */                                                    \
-  X(CALL, "call script function sites[a]")                                           \
-  X(CALLB, "call built-in sites[a]")                                                 \
-  X(CALLC, "call context method sites[a]")                                           \
+  /* calls */                                                                        \
+  X(CALL, "call script function sites[j], its result to register c")                 \
+  X(CALLN, "as CALL, of a numbers-only function")                                    \
+  X(CALLP, "as CALL, of a parameters-only function")                                 \
+  X(CALLA, "as CALLP, of one whose only such parameters are arrays")                 \
+  X(CALLB, "call built-in sites[j]")                                                 \
+  X(CALLC, "call context method sites[j]")                                           \
   X(VSELECT, "N[a].i = the overload of dispatch[j] that the Variants fit best")      \
+  /* returns: b is the function's prototype; the result goes to the call's c */      \
   X(RET_N, "return N[a]")                                                            \
+  X(RETN_N, "return N[a] from a numbers-only function")                              \
+  X(RETP_N, "return N[a] from a parameters-only function")                           \
+  X(RETA_N, "return N[a] from a function that CALLA calls")                          \
   X(RET_S, "return S[a]")                                                            \
   X(RET_V, "return V[a]")                                                            \
   X(RET_A, "return A[a]")                                                            \
   X(RET0, "return nothing")                                                          \
+  X(RETN0, "return nothing from a numbers-only function")                            \
+  X(RETP0, "return nothing from a parameters-only function")                         \
+  X(RETA0, "return nothing from a function that CALLA calls")                        \
   X(END, "end the script")                                                           \
   X(PRINT, "Print event with S[a]")                                                  \
   X(BEEP, "Beep event")                                                              \

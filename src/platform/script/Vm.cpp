@@ -40,9 +40,8 @@ void Vm::execute() {
   };
   const Proto* const protos = program_.protos.data();
   const CallSite* const sites = program_.sites.data();
-  const Num* const entries = program_.entries.data();
-  const Proto* proto = protos;
-  const Instr* ip = proto->code.data();
+  const Callee* const callees = callees_.data();
+  const Instr* ip = protos->code.data();
   Num *N, *GN;
   ScriptString *S, *GS;
   Variant *V, *GV;
@@ -74,20 +73,17 @@ void Vm::execute() {
     ip = ip + 1 + ip->j; \
     DISPATCH();          \
   } while (0)
-#define BACK()                \
-  do {                        \
-    if (--countdown <= 0) {   \
-      poll();                 \
-      countdown = countdown_; \
-    }                         \
-    JUMP();                   \
+#define BACK() \
+  do {         \
+    POLL();    \
+    JUMP();    \
   } while (0)
-#define LEAVE()                         \
-  do {                                  \
-    const Frame& f = leaveCall(*proto); \
-    proto = f.proto;                    \
-    ip = f.ret;                         \
-    RELOAD();                           \
+// A return finds the result's register in its call, the instruction before the one it
+// returns to.
+#define LEAVE()                     \
+  do {                              \
+    ip = leaveCall(protos[rb]).ret; \
+    RELOAD();                       \
   } while (0)
 // A numbers-only function may have been entered by the fast path, which leaves its frame's
 // view unset: it returns without reading it, resetting only N, as its caller's other banks'
@@ -96,36 +92,68 @@ void Vm::execute() {
   do {                                        \
     const Frame& f = *--frameTop_;            \
     std::memcpy(base_, f.base, sizeof base_); \
-    proto = f.proto;                          \
     ip = f.ret;                               \
     N = GN + base_[0];                        \
+  } while (0)
+// A function with array parameters and no other String, Variant or array registers drops
+// the arrays and restores its caller's view of them; it left the other banks' in place.
+#define RETURN_ARRAYS_ONLY()                                                  \
+  do {                                                                        \
+    for (uint32_t k = 0, n = callees[rb].params[3]; k < n; ++k) A[k].reset(); \
+    const Frame& f = *--frameTop_;                                            \
+    std::memcpy(base_, f.base, sizeof base_);                                 \
+    std::memcpy(view_, f.view, sizeof view_);                                 \
+    ip = f.ret;                                                               \
+    N = GN + base_[0];                                                        \
+    A = GA + view_[2];                                                        \
   } while (0)
 // A parameters-only function drops its String and array arguments, as releaseFrame would, and
 // restores its caller's view; LEAVE does the same, by the general loops.
 #define RETURN_PARAMS_ONLY()                                      \
   do {                                                            \
-    for (uint32_t k = 0; k < proto->params[1]; ++k) {             \
+    for (uint32_t k = 0, n = callees[rb].params[1]; k < n; ++k) { \
       if (S[k].worthReleasing()) S[k].reset();                    \
     }                                                             \
-    for (uint32_t k = 0; k < proto->params[3]; ++k) A[k].reset(); \
-    const Frame& f = *--frameTop_;                                \
-    std::memcpy(base_, f.base, sizeof base_);                     \
-    std::memcpy(view_, f.view, sizeof view_);                     \
-    proto = f.proto;                                              \
-    ip = f.ret;                                                   \
-    N = GN + base_[0];                                            \
+    RETURN_ARRAYS_ONLY();                                         \
     S = GS + view_[0];                                            \
     V = GV + view_[1];                                            \
-    A = GA + view_[2];                                            \
   } while (0)
-#define RETURN_ANY()            \
-  do {                          \
-    if (proto->numbersOnly)     \
-      RETURN_NUMBERS_ONLY();    \
-    else if (proto->paramsOnly) \
-      RETURN_PARAMS_ONLY();     \
-    else                        \
-      LEAVE();                  \
+#define POLL()                \
+  do {                        \
+    if (--countdown <= 0) {   \
+      poll();                 \
+      countdown = countdown_; \
+    }                         \
+  } while (0)
+// The call of a parameters-only function: its frame, its bases at the arguments, the view
+// that VIEW sets; the general path when the stacks must grow.
+#define CALL_IN_PLACE(VIEW)                                     \
+  do {                                                          \
+    const CallSite& site = sites[static_cast<uint32_t>(ip->j)]; \
+    const Callee& callee = callees[site.target];                \
+    if (fits(base_[0] + site.argBase[0], callee)) [[likely]] {  \
+      Frame& f = *frameTop_++;                                  \
+      f.ret = ip + 1;                                           \
+      std::memcpy(f.view, view_, sizeof view_);                 \
+      stepBases(base_, site.argBase, f.base);                   \
+      N = GN + base_[0];                                        \
+      VIEW;                                                     \
+      setEntry(N, callee);                                      \
+    } else {                                                    \
+      enterCall(site, ip + 1);                                  \
+      RELOAD();                                                 \
+    }                                                           \
+    ip = callee.code;                                           \
+    POLL();                                                     \
+    DISPATCH();                                                 \
+  } while (0)
+// Returns a number by the given way of leaving.
+#define RETURN_NUMBER(LEAVING) \
+  do {                         \
+    Num r = N[ra];             \
+    LEAVING();                 \
+    N[ip[-1].c] = r;           \
+    DISPATCH();                \
   } while (0)
 #define OP(name) L_##name:
 #define ra ip->a
@@ -137,6 +165,12 @@ void Vm::execute() {
 
   OP(MOVE_N) N[ra] = N[rb];
   NEXT();
+  OP(MOVE2_N) {
+    Num x = N[rb], y = N[rc];
+    N[ra] = x;
+    N[ra + 1] = y;
+    NEXT();
+  }
   OP(MOVE_S) S[ra] = S[rb];
   NEXT();
   OP(TAKE_S) S[ra] = std::move(S[rb]);
@@ -301,15 +335,26 @@ void Vm::execute() {
   NEXT();
   OP(UNBOX_O) V[ra] = unboxObject(V[rb]);
   NEXT();
-  OP(STR_I) S[ra].assign(Str(N[rb].i), M);
+  OP(STR_I) {
+    char text[kIntegerStrChars];
+    const size_t n = WriteStr(N[rb].i, text);
+    S[ra].assignCopy(std::string_view(text, n), M, static_cast<int64_t>(n));  // ASCII
+  }
   NEXT();
   OP(STR_U) S[ra].assign(std::to_string(N[rb].u), M);
   NEXT();
-  OP(STR_D) S[ra].assign(DisplayStr(N[rb].d), M);
+  OP(STR_D) {
+    char text[kDisplayStrChars];
+    const size_t n = WriteDisplayStr(N[rb].d, text);
+    S[ra].assignCopy(std::string_view(text, n), M, static_cast<int64_t>(n));  // ASCII
+  }
   NEXT();
   OP(STR_F) S[ra].assign(SingleDisplayStr(N[rb].d), M);
   NEXT();
-  OP(STR_B) S[ra].assign(N[rb].i ? "True" : "False", M);
+  OP(STR_B) {
+    const std::string_view text = N[rb].i ? "True" : "False";
+    S[ra].assignCopy(text, M, static_cast<int64_t>(text.size()));
+  }
   NEXT();
   OP(STR_V) S[ra].assign(V[rb].toString(), M);
   NEXT();
@@ -415,56 +460,41 @@ void Vm::execute() {
 
   OP(CALL) {
     const CallSite& site = sites[static_cast<uint32_t>(ip->j)];
-    const Proto* callee = protos + site.target;
-    uint32_t nb = base_[0] + site.argBase[0];
-    // Numbers only: the arguments are in place already, and there is nothing to release on
-    // return.
-    if (callee->numbersOnly && nb + callee->regs[0] <= slots_[0] && frameTop_ != frameEnd_) {
-      Frame& f = *frameTop_++;  // view stays unset: the return by this path does not read it
-      f.proto = proto;
-      f.ret = ip + 1;
-      std::memcpy(f.base, base_, sizeof base_);
-      f.site = &site;
-      setEntry(GN + nb, entries, *callee);
-      base_[0] = nb;
-      if (!proto->numbersOnly) {  // a numbers-only caller has no other registers to step over
-        base_[1] += proto->regs[1];
-        base_[2] += proto->regs[2];
-        base_[3] += proto->regs[3];
-      }
-      N = GN + nb;
-      proto = callee;
-      ip = callee->code.data();
-    } else if (callee->paramsOnly && paramsFit(site, *callee)) {
-      // Its registers are the arguments and the number locals: only these are set.
-      Frame& f = *frameTop_++;
-      f.proto = proto;
-      f.ret = ip + 1;
-      std::memcpy(f.base, base_, sizeof base_);
-      f.site = &site;
-      std::memcpy(f.view, view_, sizeof view_);
-      setEntry(GN + nb, entries, *callee);
-      base_[0] = nb;
-      for (int b = 1; b < kBankCount; ++b) base_[b] += site.argBase[b];
-      std::memcpy(view_, base_ + 1, sizeof view_);
-      N = GN + nb;
-      S = GS + base_[1];
-      V = GV + base_[2];
-      A = GA + base_[3];
-      proto = callee;
-      ip = callee->code.data();
-    } else {
-      enterCall(site, proto, ip + 1);
-      proto = callee;
-      ip = callee->code.data();
-      RELOAD();
-    }
-    if (--countdown <= 0) {
-      poll();
-      countdown = countdown_;
-    }
+    enterCall(site, ip + 1);
+    ip = callees[site.target].code;
+    RELOAD();
+    POLL();
     DISPATCH();
   }
+  // Numbers only: the arguments are in place already, and there is nothing to release on
+  // return. Every bank's base steps to the arguments, over the caller's registers, for the
+  // calls that the callee makes; the view stays unset, as the return by this path does not
+  // read it.
+  OP(CALLN) {
+    const CallSite& site = sites[static_cast<uint32_t>(ip->j)];
+    const Callee& callee = callees[site.target];
+    uint32_t nb = base_[0] + site.argBase[0];
+    if (fits(nb, callee)) [[likely]] {
+      Frame& f = *frameTop_++;
+      f.ret = ip + 1;
+      stepBases(base_, site.argBase, f.base);
+      N = GN + nb;
+      setEntry(N, callee);
+    } else {
+      enterCall(site, ip + 1);
+      RELOAD();
+    }
+    ip = callee.code;
+    POLL();
+    DISPATCH();
+  }
+  // Its registers are the arguments and the number locals: only these are set.
+  OP(CALLP)
+  CALL_IN_PLACE(std::memcpy(view_, base_ + 1, sizeof view_); S = GS + base_[1]; V = GV + base_[2];
+                A = GA + base_[3]);
+  // As CALLP, where the callee's String and Variant registers are none: those banks stay in
+  // view as the caller's.
+  OP(CALLA) CALL_IN_PLACE(view_[2] = base_[3]; A = GA + base_[3]);
   OP(CALLB) {
     countdown -= 8;
     callBuiltin(sites[static_cast<uint32_t>(ip->j)]);
@@ -478,42 +508,54 @@ void Vm::execute() {
   }
   OP(VSELECT) N[ra].i = selectOverload(program_.dispatch[static_cast<uint32_t>(ip->j)]);
   NEXT();
-  OP(RET_N) {
-    Num r = N[ra];
-    const CallSite* site = frameTop_[-1].site;
-    RETURN_ANY();
-    N[site->dst] = r;
-    DISPATCH();
-  }
+  OP(RET_N) RETURN_NUMBER(LEAVE);
+  OP(RETN_N) RETURN_NUMBER(RETURN_NUMBERS_ONLY);
+  OP(RETP_N) RETURN_NUMBER(RETURN_PARAMS_ONLY);
+  OP(RETA_N) RETURN_NUMBER(RETURN_ARRAYS_ONLY);
   OP(RET_S) {
     {  // the value's destructor must run before the indirect jump
-      ScriptString r = std::move(S[ra]);
-      const CallSite* site = frameTop_[-1].site;
+      ScriptString* const from = &S[ra];
+      const bool spent = ra >= protos[rb].params[1];  // not an argument register of the caller
+      ScriptString r = std::move(*from);
       LEAVE();
-      S[site->dst] = std::move(r);
+      ScriptString& dst = S[ip[-1].c];
+      dst.swap(r);
+      // The value the result replaces, when small and not shared, goes to the spent register
+      // the result came from, so that the next call building its result there reuses its buffer.
+      if (spent && from != &dst && !r.worthReleasing()) from->swap(r);
     }
     DISPATCH();
   }
   OP(RET_V) {
     {  // the value's destructor must run before the indirect jump
       Variant r = std::move(V[ra]);
-      const CallSite* site = frameTop_[-1].site;
       LEAVE();
-      V[site->dst] = std::move(r);
+      V[ip[-1].c] = std::move(r);
     }
     DISPATCH();
   }
   OP(RET_A) {
     {  // the value's destructor must run before the indirect jump
       ArrayRef r = std::move(A[ra]);
-      const CallSite* site = frameTop_[-1].site;
       LEAVE();
-      A[site->dst] = std::move(r);
+      A[ip[-1].c] = std::move(r);
     }
     DISPATCH();
   }
   OP(RET0) {
-    RETURN_ANY();
+    LEAVE();
+    DISPATCH();
+  }
+  OP(RETN0) {
+    RETURN_NUMBERS_ONLY();
+    DISPATCH();
+  }
+  OP(RETP0) {
+    RETURN_PARAMS_ONLY();
+    DISPATCH();
+  }
+  OP(RETA0) {
+    RETURN_ARRAYS_ONLY();
     DISPATCH();
   }
   OP(END) {
@@ -607,7 +649,10 @@ void Vm::execute() {
 #undef LEAVE
 #undef RETURN_NUMBERS_ONLY
 #undef RETURN_PARAMS_ONLY
-#undef RETURN_ANY
+#undef RETURN_ARRAYS_ONLY
+#undef CALL_IN_PLACE
+#undef RETURN_NUMBER
+#undef POLL
 #undef OP
 #undef ra
 #undef rb

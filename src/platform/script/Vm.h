@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <random>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/script/Bytecode.h"
+#include "platform/script/CountedRef.h"
 #include "platform/script/Limits.h"
 #include "platform/script/MemoryBudget.h"
 #include "platform/script/ScriptContext.h"
@@ -29,6 +31,7 @@ struct ArrayObj {
   ~ArrayObj() { budget->credit(charged); }
 
   BaseType elem = BaseType::Double;
+  uint32_t refs = 1;  // the ArrayRefs that name it; beside elem, where the object has room
   std::vector<int64_t> bounds;  // upper bound of each dimension, -1 when empty
   std::vector<Num> nums;
   std::vector<ScriptString> strs;
@@ -46,7 +49,7 @@ struct ArrayObj {
   // Charges what the element storage holds now.
   void settle();
 };
-using ArrayRef = std::shared_ptr<ArrayObj>;
+using ArrayRef = CountedRef<ArrayObj>;
 
 struct VmHost {
   std::function<void(const std::string&)> print;
@@ -67,41 +70,51 @@ class Vm {
   MemoryBudget* memory() { return &memory_; }
 
  private:
+  // A call's frame: what its return restores. The call is the instruction before ret, and
+  // names the result's register.
   struct Frame {
-    const Proto* proto;
     const Instr* ret;
     uint32_t base[kBankCount];
-    const CallSite* site;
     uint32_t view[kBankCount - 1];  // the caller's view_; left unset by the numbers-only path
   };
 
+  void placeCallees();
   void execute();
   void poll();
-  // Both take and give the frame's prototype and instruction by value, so that the dispatch
-  // loop keeps them in registers.
-  void enterCall(const CallSite& site, const Proto* caller, const Instr* ret);
+  void enterCall(const CallSite& site, const Instr* ret);
   void growFrames();
-  // Sets the number locals and constants of a frame whose registers begin at n, from
-  // Program::entries: mostly four at once, as the compiler pads the entry where the frame has
-  // room; otherwise a plain loop, as so few beat a call of memcpy.
-  static void setEntry(Num* n, const Num* entries, const Proto& callee) {
+  // What a call of a script function reads of its prototype, at hand in one place.
+  struct alignas(64) Callee {
+    const Instr* code;
+    const Num* entry;  // Program::entries of the prototype
+    uint32_t regs[kBankCount];
+    uint32_t params[kBankCount];
+    uint32_t entryCount;  // whole blocks of four, at least one
+  };
+  // Sets the number locals and constants of a frame whose registers begin at n, a block of
+  // four at a time.
+  static void setEntry(Num* n, const Callee& callee) {
     n += callee.params[0];
-    const Num* e = entries + callee.entry;
-    if (callee.entryCount == 4) {
-      n[0] = e[0];
-      n[1] = e[1];
-      n[2] = e[2];
-      n[3] = e[3];
-    } else {
-      for (const Num* end = e + callee.entryCount; e != end; ++e) *n++ = *e;
-    }
+    const Num* e = callee.entry;
+    std::memcpy(n, e, 4 * sizeof(Num));
+    for (uint32_t k = 4; k < callee.entryCount; k += 4) std::memcpy(n + k, e + k, 4 * sizeof(Num));
   }
-  // The parameters-only callee's registers lie within the stacks, and the call stack has room.
-  bool paramsFit(const CallSite& site, const Proto& callee) const {
-    for (int b = 0; b < kBankCount; ++b) {
-      if (base_[b] + site.argBase[b] + callee.regs[b] > slots_[b]) return false;
-    }
-    return frameTop_ != frameEnd_;
+  // Every bank's base, kept in saved, steps by the site's argument registers, four lanes at
+  // once.
+  static void stepBases(uint32_t* base, const uint32_t* by, uint32_t* saved) {
+    using Lanes = uint32_t __attribute__((vector_size(4 * sizeof(uint32_t))));
+    Lanes b, d;
+    std::memcpy(&b, base, sizeof b);
+    std::memcpy(&d, by, sizeof d);
+    std::memcpy(saved, &b, sizeof b);
+    b += d;
+    std::memcpy(base, &b, sizeof b);
+  }
+  // The callee's number registers lie within the stack, and the call stack has room. That
+  // is all a numbers-only or parameters-only callee needs: its other registers are its
+  // arguments, within the caller's frame.
+  bool fits(uint32_t numberBase, const Callee& callee) const {
+    return numberBase + callee.regs[0] <= slots_[0] && frameTop_ != frameEnd_;
   }
   const Frame& leaveCall(const Proto& callee);
   void growStacks(const uint32_t* needed);
@@ -153,6 +166,7 @@ class Vm {
   // The call stack: frames_ is its storage, frameTop_ the next free frame, and frameEnd_ the
   // end of the storage or the call depth limit, whichever comes first.
   std::vector<Frame> frames_;
+  std::vector<Callee> callees_;  // per prototype
   Frame* frameTop_ = nullptr;
   Frame* frameEnd_ = nullptr;
   uint32_t base_[kBankCount] = {0, 0, 0, 0};

@@ -68,7 +68,7 @@ ArrayRef Vm::newArray(BaseType elem, const Num* bounds, int dims) {
     RaiseError(RuntimeErrorCode::OutOfMemory,
                "an array of more than " + std::to_string(limits_.maxArrayElements) + " elements");
   }
-  auto a = std::make_shared<ArrayObj>(&memory_);
+  ArrayRef a(new ArrayObj(&memory_));
   a->elem = elem;
   for (int d = 0; d < dims; ++d) a->bounds.push_back(bounds[d].i);
   auto n = static_cast<size_t>(total);

@@ -44,8 +44,12 @@ void Vm::run() {
   try {
     strings_.make(program_.strings, &memory_);
     placeContextArguments();
+    placeCallees();
+    // A script without arrays needs no array stack: its array registers are never reached.
+    bool arrays = false;
+    for (const Proto& p : program_.protos) arrays |= p.regs[3] != 0;
     uint32_t sizes[kBankCount] = {main.regs[0] + 4096, main.regs[1] + 256, main.regs[2] + 256,
-                                  main.regs[3] + 256};
+                                  arrays ? main.regs[3] + 256 : 0};
     growStacks(sizes);
     std::copy(main.consts.begin(), main.consts.end(), nstack_.begin() + main.constBase);
     execute();
@@ -53,6 +57,19 @@ void Vm::run() {
     throw;
   } catch (...) {
     throw RuntimeException::From(std::current_exception());
+  }
+}
+
+// What calls read of each prototype, at hand; main code alone makes no such calls.
+void Vm::placeCallees() {
+  if (program_.protos.size() < 2) return;
+  callees_.reserve(program_.protos.size());
+  for (const Proto& p : program_.protos) {
+    callees_.push_back(Callee{p.code.data(),
+                              program_.entries.data() + p.entry,
+                              {p.regs[0], p.regs[1], p.regs[2], p.regs[3]},
+                              {p.params[0], p.params[1], p.params[2], p.params[3]},
+                              p.entryCount});
   }
 }
 
@@ -108,8 +125,8 @@ void Vm::growFrames() {
 // which stay where the caller put them: the caller holds nothing live above them. Above the
 // arguments lie the caller's spent temporaries: the number locals and constants are set, and
 // Variant and array registers start out nil, as a frame above the caller's would.
-void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) {
-  const Proto* callee = &program_.protos[site.target];
+void Vm::enterCall(const CallSite& site, const Instr* ret) {
+  const Callee& callee = callees_[site.target];
   if (frameTop_ == frameEnd_) {
     if (frameTop_ - frames_.data() >= limits_.maxCallDepth) {
       RaiseError(RuntimeErrorCode::StackOverflow,
@@ -122,22 +139,22 @@ void Vm::enterCall(const CallSite& site, const Proto* caller, const Instr* ret) 
 #pragma GCC unroll 4
   for (int b = 0; b < kBankCount; ++b) {
     nb[b] = base_[b] + site.argBase[b];
-    need[b] = nb[b] + callee->regs[b];
+    need[b] = nb[b] + callee.regs[b];
     grow |= need[b] > slots_[b];
   }
   if (grow) growStacks(need);
-  *frameTop_++ = Frame{
-      caller, ret, {base_[0], base_[1], base_[2], base_[3]}, &site, {view_[0], view_[1], view_[2]}};
-  if (!callee->numbersOnly) std::copy(nb + 1, nb + kBankCount, view_);
-  Num* n = nstack_.data() + nb[0] + callee->params[0];
-  const Num* e = program_.entries.data() + callee->entry;
-  for (const Num* end = e + callee->entryCount; e != end; ++e) *n++ = *e;
+  *frameTop_++ =
+      Frame{ret, {base_[0], base_[1], base_[2], base_[3]}, {view_[0], view_[1], view_[2]}};
+  // The banks the callee has no registers in stay in view as the caller's.
+#pragma GCC unroll 3
+  for (int b = 1; b < kBankCount; ++b) view_[b - 1] = callee.regs[b] != 0 ? nb[b] : view_[b - 1];
+  setEntry(nstack_.data() + nb[0], callee);
   Variant* v = vstack_.data() + nb[2];
-  for (uint32_t k = callee->params[2], end = callee->regs[2]; k < end; ++k) {
+  for (uint32_t k = callee.params[2], end = callee.regs[2]; k < end; ++k) {
     if (!v[k].isNil()) v[k] = Variant();
   }
   ArrayRef* a = astack_.data() + nb[3];
-  for (uint32_t k = callee->params[3], end = callee->regs[3]; k < end; ++k) {
+  for (uint32_t k = callee.params[3], end = callee.regs[3]; k < end; ++k) {
     if (a[k]) a[k].reset();
   }
   std::copy(std::begin(nb), std::end(nb), std::begin(base_));

@@ -280,6 +280,20 @@ const OutputCase kFunctions[] = {
      "dim a(0) as integer\ndim b(1) as string\ndim s as string = \"x\"\n"
      "put(b, pick(\"p\", s, false), 1)\nprint s + str(count(a, 3000)) + b(1) + s + str(a(0))",
      "x3000xx3000"},
+    // A function whose only String, Variant or array registers are array parameters keeps its
+    // caller's Strings in view, through a call of a function with Strings of its own.
+    {"ArrayOnlyFunctionsKeepTheCallersStrings",
+     "sub note(n as integer)\n  dim t as string = \"n\" + str(n)\n  print t\nend sub\n"
+     "function first(a() as integer) as integer\n  note(a(0))\n  return a(0) + 1\nend function\n"
+     "dim a(0) as integer\na(0) = 4\ndim s as string = \"x\"\nprint s + str(first(a)) + s",
+     "n4|x5x"},
+    // Number variables in a row as arguments: in order, swapped, one twice, beside others.
+    {"NumberVariablesAsArguments",
+     "function mix(x as integer, y as integer, z as double, w as integer) as double\n"
+     "  return (x - y) * z + w\nend function\n"
+     "dim a as integer = 7\ndim b as integer = 2\ndim d as double = 1.5\n"
+     "print mix(a, b, d, a)\nprint mix(b, a, d, b)\nprint mix(a, a, d, 3)\nprint mix(1, b, d, a)",
+     "14.5|-5.5|3|5.5"},
     {"ArrayParameter",
      "function total(a() as double) as double\n  dim s as double\n  for each v as double in a\n"
      "    s = s + v\n  next\n  return s\nend function\ndim a(2) as double\na(0) = 1\na(1) = "

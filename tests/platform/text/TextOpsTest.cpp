@@ -310,6 +310,15 @@ INSTANTIATE_TEST_SUITE_P(
                     DoubleCase{-999999999999999.0, "-999999999999999"},
                     DoubleCase{1e14, "100000000000000"}));
 
+// Each way of placing fifteen digits: a point inside, leading zeros, trailing zeros before the
+// point, a three-digit exponent.
+INSTANTIATE_TEST_SUITE_P(Placing, DisplayStrTest,
+                         testing::Values(DoubleCase{123456789012345.6, "123456789012346"},
+                                         DoubleCase{12345678901234.56, "12345678901234.6"},
+                                         DoubleCase{-0.000123, "-0.000123"},
+                                         DoubleCase{1.5e15, "1.5e+15"}, DoubleCase{1e100, "1e+100"},
+                                         DoubleCase{-0.5, "-0.5"}));
+
 struct ValCase {
   const char* text;
   double expected;
