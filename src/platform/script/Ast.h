@@ -359,7 +359,6 @@ struct Script {
   std::vector<Stmt*> mainStatements;
   std::vector<VarInfo*> globals;     // filled by the checker
   std::vector<VarInfo*> mainLocals;  // hidden temporaries of the main code (select subjects)
-  std::vector<std::unique_ptr<CallInfo>> calls;  // owned resolutions
 };
 
 }  // namespace vorline::script

@@ -20,13 +20,14 @@ enum class Special : uint32_t { ToString, Ubound, Beep };
 
 // A resolved call. Dispatch: the candidates that a call with Variant arguments may take,
 // chosen at run time; its arguments at variantArgs stay Variants.
+// In the script's arena, as its lists are: a script makes one for each function it calls.
 struct CallInfo {
   CalleeKind kind = CalleeKind::Script;
   uint32_t target = 0;
-  std::vector<Type> params;
+  List<Type> params;
   Type result;
-  std::vector<CallInfo*> candidates;
-  std::vector<uint8_t> variantArgs;
+  List<CallInfo*> candidates;
+  List<uint8_t> variantArgs;
   bool callsScript = false;
 };
 

@@ -553,7 +553,7 @@ const CallSite& Compiler::addContextShape(const CallInfo* call) {
   CallSite& shape = contextShapes_[call->target];
   shape = siteShape(call);
   shape.params = static_cast<uint32_t>(program_.paramLists.size());
-  program_.paramLists.push_back(call->params);
+  program_.paramLists.emplace_back(call->params.begin(), call->params.end());
   return shape;
 }
 
@@ -632,7 +632,7 @@ void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
   bool hasResult = call->result.base != BaseType::Void;
   int64_t res = hasResult ? (dst >= 0 ? dst : temp(call->result)) : -1;
   std::vector<size_t> ends;
-  for (size_t k = 0; k < call->candidates.size(); ++k) {
+  for (uint32_t k = 0; k < call->candidates.count; ++k) {
     CallInfo* c = call->candidates[k];
     size_t skip = emit(Op::JNE_K, sel, 0, static_cast<uint32_t>(k));
     if (!hasResult || c->result == call->result) {

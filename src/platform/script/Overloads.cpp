@@ -126,8 +126,7 @@ bool Checker::hasCandidates(Sym name) {
 
 CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {
   auto special = [this](Special s, Type result) {
-    script_.calls.push_back(std::make_unique<CallInfo>());
-    CallInfo* c = script_.calls.back().get();
+    auto* c = arena_.make<CallInfo>();
     c->kind = CalleeKind::Special;
     c->target = static_cast<uint32_t>(s);
     c->result = result;
@@ -211,30 +210,33 @@ bool Checker::fitsAlone(const Candidate& c, const List<Expr*>& args, int line) {
 // The overloads that a call with Variant arguments may take, chosen when it runs by what the
 // Variants hold; the other arguments keep their types here and are converted per candidate.
 CallInfo* Checker::makeDispatch(const std::vector<const Candidate*>& best, List<Expr*>& args) {
-  script_.calls.push_back(std::make_unique<CallInfo>());
-  CallInfo* d = script_.calls.back().get();
+  auto* d = arena_.make<CallInfo>();
   d->kind = CalleeKind::Dispatch;
+  std::vector<Type> params;
+  std::vector<uint8_t> variantArgs;
   for (uint32_t i = 0; i < args.count; ++i) {
-    d->params.push_back(args[i]->type);
-    if (isScalar(args[i]->type, BaseType::Variant))
-      d->variantArgs.push_back(static_cast<uint8_t>(i));
+    params.push_back(args[i]->type);
+    if (isScalar(args[i]->type, BaseType::Variant)) variantArgs.push_back(static_cast<uint8_t>(i));
   }
+  d->params = toList(arena_, params);
+  d->variantArgs = toList(arena_, variantArgs);
   d->result = best[0]->result;
+  std::vector<CallInfo*> candidates;
   for (const Candidate* c : best) {
-    d->candidates.push_back(makeCallInfo(*c));
+    candidates.push_back(makeCallInfo(*c));
     if (c->result != d->result) d->result = Type(BaseType::Variant);
     d->callsScript = d->callsScript || c->kind == CalleeKind::Script;
   }
+  d->candidates = toList(arena_, candidates);
   if (d->result.isArray()) return nullptr;
   return d;
 }
 
 CallInfo* Checker::makeCallInfo(const Candidate& c) {
-  script_.calls.push_back(std::make_unique<CallInfo>());
-  CallInfo* info = script_.calls.back().get();
+  auto* info = arena_.make<CallInfo>();
   info->kind = c.kind;
   info->target = c.index;
-  info->params = *c.params;
+  info->params = toList(arena_, *c.params);
   info->result = c.result;
   info->callsScript = c.kind == CalleeKind::Script;
   return info;
