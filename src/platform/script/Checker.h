@@ -56,7 +56,8 @@ class Checker {
   };
   // Everything of one name that can be called, and the calls of it resolved so far.
   struct Callables {
-    std::vector<FuncDecl*> functions;
+    FuncDecl* firstFunction = nullptr;  // the rest follow by FuncDecl::nextOfName
+    FuncDecl* lastFunction = nullptr;
     std::vector<uint32_t> context;
     std::vector<uint32_t> builtins;
     std::vector<Resolution> resolved;
@@ -163,6 +164,7 @@ class Checker {
   SymbolMap<VarInfo*> locals_;
   std::vector<Sym> localNames_;   // the names set in locals_, to clear them for the next function
   FuncDecl* function_ = nullptr;  // the function being checked; null in the main code
+  std::vector<VarInfo*> functionLocals_;  // its locals so far, parameters first
   std::vector<LoopWord> loops_;
   std::vector<BinaryExpr*> chain_;  // the operator chains being checked, innermost last
   bool sawOperator_ = false;        // in the statement being checked, for Stmt::hasOperators

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/script/Ast.h"
@@ -76,8 +77,7 @@ class Compiler {
   // functions (Compiler.cpp)
   void compileMain();
   void compileFunction(FuncDecl* f);
-  void beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount,
-                  const Block& body);
+  void beginProto(Proto& p, std::span<VarInfo* const> vars, uint32_t paramCount, const Block& body);
   void finishProto();
   void collectConstants(const Block& block);
   void collectConstants(const Expr* e);

@@ -61,7 +61,7 @@ const std::vector<Checker::Candidate>& Checker::candidates(Sym name) {
     return std::any_of(out.begin(), out.end(),
                        [&p](const Candidate& seen) { return *seen.params == p; });
   };
-  for (FuncDecl* f : c->functions) {
+  for (FuncDecl* f = c->firstFunction; f; f = f->nextOfName) {
     if (!f->hidden)
       out.push_back(
           {CalleeKind::Script, f->index, &funcParams_[f->index], f->isSub ? Type() : f->result});
