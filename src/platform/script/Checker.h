@@ -53,6 +53,7 @@ class Checker {
     uint32_t argCount;
     bool exact;  // every argument has its parameter's type: none is converted
     CallInfo* call;
+    const Resolution* next;  // in the arena, as a name has only a few: most names one
   };
   // Everything of one name that can be called, and the calls of it resolved so far.
   struct Callables {
@@ -60,7 +61,7 @@ class Checker {
     FuncDecl* lastFunction = nullptr;
     std::vector<uint32_t> context;
     std::vector<uint32_t> builtins;
-    std::vector<Resolution> resolved;
+    const Resolution* resolved = nullptr;
     int8_t hasCandidates = -1;  // not asked yet
   };
 

@@ -88,10 +88,10 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
   const bool cached = args.count <= kCachedArgs;
   const uint64_t types = cached ? argTypesKey(args) : 0;
   if (cached) {
-    for (const Resolution& r : known->resolved) {
-      if (r.argCount == args.count && r.argTypes == types) {
-        if (!r.exact) convertArgs(r.call, args, line);
-        return r.call;
+    for (const Resolution* r = known->resolved; r; r = r->next) {
+      if (r->argCount == args.count && r->argTypes == types) {
+        if (!r->exact) convertArgs(r->call, args, line);
+        return r->call;
       }
     }
   }
@@ -101,7 +101,9 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
   if (cached) {
     uint64_t params = 0;
     for (uint32_t i = 0; i < args.count; ++i) params |= typeKey(call->params[i], i);
-    callablesOf(name).resolved.push_back(Resolution{types, args.count, params == types, call});
+    Callables& c = callablesOf(name);
+    c.resolved =
+        arena_.make<Resolution>(Resolution{types, args.count, params == types, call, c.resolved});
   }
   return call;
 }
