@@ -52,9 +52,9 @@ void Checker::indexFunctions() {
   callables_.reserve(script_.functions.size());
   for (FuncDecl* f : script_.functions) {
     f->index = index++;
-    std::vector<Type>& params = funcParams_.emplace_back();
-    params.reserve(f->params.count);
-    for (const Param& p : f->params) params.push_back(p.type);
+    auto* types = static_cast<Type*>(arena_.allocate(sizeof(Type) * f->params.count));
+    for (uint32_t i = 0; i < f->params.count; ++i) new (types + i) Type(f->params[i].type);
+    funcParams_.emplace_back(types, f->params.count);
     Callables& c = callablesOf(f->name);
     for (FuncDecl* other = c.firstFunction; other; other = other->nextOfName) {
       if (other->hidden || other->params.count != f->params.count) continue;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,7 @@ class Checker {
   struct Candidate {
     CalleeKind kind;
     uint32_t index;
-    const std::vector<Type>* params;
+    std::span<const Type> params;
     Type result;
   };
   // A call already resolved: a generated script calls the same few methods with the same
@@ -160,7 +161,7 @@ class Checker {
   std::vector<Callables> callables_;
   std::vector<Candidate> candidates_;
   std::vector<std::vector<Type>> contextParams_;
-  std::vector<std::vector<Type>> funcParams_;
+  std::vector<std::span<const Type>> funcParams_;  // per function, in the arena
   SymbolMap<VarInfo*> globals_;
   SymbolMap<VarInfo*> locals_;
   std::vector<Sym> localNames_;   // the names set in locals_, to clear them for the next function

@@ -1,5 +1,6 @@
 // Calls of the checker: gathering the overloads of a name and choosing one.
 #include <algorithm>
+#include <span>
 
 #include "platform/script/Builtins.h"
 #include "platform/script/Checker.h"
@@ -13,7 +14,7 @@ bool beats(std::vector<int> a, std::vector<int> b) { return ranksBeat(a, b); }
 
 // With Variant arguments, A is better than B for every value they may hold: at no argument
 // worse, at one better. Two run-time fits compare only when their parameter types agree.
-bool dominates(const std::vector<Type>& pa, const std::vector<int>& a, const std::vector<Type>& pb,
+bool dominates(std::span<const Type> pa, const std::vector<int>& a, std::span<const Type> pb,
                const std::vector<int>& b) {
   bool better = false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -59,22 +60,22 @@ const std::vector<Checker::Candidate>& Checker::candidates(Sym name) {
   if (!c) return out;
   auto sameParams = [&out](const std::vector<Type>& p) {
     return std::any_of(out.begin(), out.end(),
-                       [&p](const Candidate& seen) { return *seen.params == p; });
+                       [&p](const Candidate& seen) { return std::ranges::equal(seen.params, p); });
   };
   for (FuncDecl* f = c->firstFunction; f; f = f->nextOfName) {
     if (!f->hidden)
       out.push_back(
-          {CalleeKind::Script, f->index, &funcParams_[f->index], f->isSub ? Type() : f->result});
+          {CalleeKind::Script, f->index, funcParams_[f->index], f->isSub ? Type() : f->result});
   }
   for (uint32_t i : c->context) {
     if (!sameParams(contextParams_[i])) {
       out.push_back(
-          {CalleeKind::Context, i, &contextParams_[i], fromScriptType((*context_)[i].result)});
+          {CalleeKind::Context, i, contextParams_[i], fromScriptType((*context_)[i].result)});
     }
   }
   for (uint32_t i : c->builtins) {
     const BuiltinDef& b = builtins()[i];
-    if (!sameParams(b.params)) out.push_back({CalleeKind::Builtin, i, &b.params, b.result});
+    if (!sameParams(b.params)) out.push_back({CalleeKind::Builtin, i, b.params, b.result});
   }
   return out;
 }
@@ -157,13 +158,13 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
   std::vector<std::vector<int>> ranks;
   bool anyArity = false;
   for (const Candidate& c : cands) {
-    if (c.params->size() != args.count) continue;
+    if (c.params.size() != args.count) continue;
     anyArity = true;
     std::vector<int> r(args.count);
     bool ok = true;
     for (uint32_t i = 0; i < args.count && ok; ++i) {
       requireValue(args[i], line);
-      r[i] = conversionRank(args[i]->type, (*c.params)[i]);
+      r[i] = conversionRank(args[i]->type, c.params[i]);
       ok = r[i] >= 0;
     }
     if (!ok) continue;
@@ -184,7 +185,7 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
     bool beaten = false;
     for (size_t k = 0; k < fits.size() && !beaten; ++k) {
       beaten =
-          k != i && (atRunTime ? dominates(*fits[k]->params, ranks[k], *fits[i]->params, ranks[i])
+          k != i && (atRunTime ? dominates(fits[k]->params, ranks[k], fits[i]->params, ranks[i])
                                : beats(ranks[k], ranks[i]));
     }
     if (!beaten) best.push_back(fits[i]);
@@ -201,10 +202,10 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
 // Whether the arguments fit the one candidate there is, which is then the best: a script
 // function's call, nearly always. The ranking of the general case gives the errors.
 bool Checker::fitsAlone(const Candidate& c, const List<Expr*>& args, int line) {
-  if (c.params->size() != args.count) return false;
+  if (c.params.size() != args.count) return false;
   for (uint32_t i = 0; i < args.count; ++i) {
     requireValue(args[i], line);
-    if (conversionRank(args[i]->type, (*c.params)[i]) < 0) return false;
+    if (conversionRank(args[i]->type, c.params[i]) < 0) return false;
   }
   return true;
 }
@@ -238,7 +239,7 @@ CallInfo* Checker::makeCallInfo(const Candidate& c) {
   auto* info = arena_.make<CallInfo>();
   info->kind = c.kind;
   info->target = c.index;
-  info->params = toList(arena_, *c.params);
+  info->params = toList(arena_, c.params.data(), c.params.size());
   info->result = c.result;
   info->callsScript = c.kind == CalleeKind::Script;
   return info;
@@ -250,9 +251,9 @@ void Checker::convertArgs(CallInfo* call, List<Expr*>& args, int line) {
 
 void Checker::failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line) {
   bool allFewer = std::all_of(cands.begin(), cands.end(),
-                              [argc](const Candidate& c) { return c.params->size() < argc; });
+                              [argc](const Candidate& c) { return c.params.size() < argc; });
   bool allMore = std::all_of(cands.begin(), cands.end(),
-                             [argc](const Candidate& c) { return c.params->size() > argc; });
+                             [argc](const Candidate& c) { return c.params.size() > argc; });
   std::string n = "'" + spelling(name) + "'";
   if (allFewer) fail(kErrTooManyParams, line, "Too many parameters for " + n);
   if (allMore) fail(kErrNotEnoughParams, line, "Not enough parameters for " + n);
