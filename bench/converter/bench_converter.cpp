@@ -16,11 +16,13 @@ namespace {
 // A host as cheap as the window's: a hashed memory and a counter of registered lines.
 class BenchOwner : public ckConverterOwner {
  public:
-  bool msg_memory_has_symbol(const std::string& name) override { return memory.count(name) > 0; }
+  bool msg_memory_has_symbol(std::string_view name) override {
+    return memory.count(std::string(name)) > 0;
+  }
   void msg_memory_create_symbol(const std::string& name, const std::string&) override {
     memory.insert(name);
   }
-  int64_t msg_append_source_line(const std::string& line) override {
+  int64_t msg_append_source_line(std::string_view line) override {
     bytes += line.size();
     return lines++;
   }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vorline {
 
@@ -12,12 +13,12 @@ class ckConverterOwner {
   virtual ~ckConverterOwner() = default;
 
   // True exactly when the variables memory holds the name.
-  virtual bool msg_memory_has_symbol(const std::string& name) = 0;
+  virtual bool msg_memory_has_symbol(std::string_view name) = 0;
   // The name enters the memory (with the zero of type, the declaration's type word), so that
   // later runs declare it as this one does; called only after msg_memory_has_symbol said no.
   virtual void msg_memory_create_symbol(const std::string& name, const std::string& type) = 0;
   // Appends a pad line to the run's source-line list; returns its index from 0.
-  virtual int64_t msg_append_source_line(const std::string& line) = 0;
+  virtual int64_t msg_append_source_line(std::string_view line) = 0;
   // One declaration line per memory entry, each ended by EndOfLine; "" when there are none.
   virtual std::string msg_memory_get_symbol_declares() = 0;
   // The declarations of the arrays that the memory keeps by their elements, with the elements

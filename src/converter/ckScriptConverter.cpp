@@ -203,12 +203,11 @@ void ckScriptConverter::doParseAssigment(std::string_view line, bool printFlag, 
   if (printFlag && !flgOnInclude) out.append("printAny ").append(typed.name).append(EndOfLine);
 }
 
-// The owner takes names and lines as strings; one reused string carries them.
 bool ckScriptConverter::memoryHas(std::string_view name) {
-  ownerText_.assign(name);
-  return owner->msg_memory_has_symbol(ownerText_);
+  return owner->msg_memory_has_symbol(name);
 }
 
+// The owner takes a new name as a string; one reused string carries it.
 void ckScriptConverter::memoryCreate(std::string_view name, std::string_view type) {
   ownerText_.assign(name);
   owner->msg_memory_create_symbol(ownerText_, std::string(type));
@@ -254,19 +253,21 @@ ckScriptConverter::TypedName ckScriptConverter::splitTypedName(std::string_view 
 // ---- Function definitions and one-line conditionals ----
 
 // def NAME(PARAMETERS) STATEMENTS: one function of the script, appended to the definitions.
+// The parts are views of the line: the header is written straight into the definitions.
 void ckScriptConverter::doParseFunction(const std::string& line) {
-  const std::string text = Trim(vorline::NthField(line, "def", 2));
-  const std::string head = doParseFirstExpression(text);
-  const std::string body = Trim(std::string_view(text).substr(head.size()));
-  const std::string params = Trim(vorline::NthField(Trim(vorline::NthField(head, "(", 2)), ")", 1));
-  const std::string name = Trim(vorline::NthField(head, "(", 1));
-  std::string list;
+  const std::string_view text = trimView(vorline::NthFieldView(line, "def", 2));
+  const std::string_view head = text.substr(0, firstExpressionLength(text));
+  const std::string_view body = trimView(text.substr(head.size()));
+  const std::string_view params =
+      trimView(vorline::NthFieldView(trimView(vorline::NthFieldView(head, "(", 2)), ")", 1));
+  const std::string_view name = trimView(vorline::NthFieldView(head, "(", 1));
+  dimDeclares.append("function ").append(name).append("(");
   const std::vector<std::string_view> fields = splitFields(params, ',');
   for (size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) list += ", ";
-    list += Trim(fields[i]) + " as double";
+    if (i > 0) dimDeclares += ", ";
+    dimDeclares.append(trimView(fields[i])).append(" as double");
   }
-  dimDeclares += withEol("function " + name + "(" + list + ")" + " as double");
+  dimDeclares.append(") as double").append(EndOfLine);
   for (const std::string_view statement : splitFields(body, ';')) {
     const std::string code = doParseLine(Trim(statement));
     dimDeclares += code;
@@ -410,8 +411,7 @@ void ckScriptConverter::doEmmitSourceLine(std::string_view line, std::string& ou
     out.append(EndOfLine);
     return;
   }
-  ownerText_.assign(line);
-  const int64_t index = owner->msg_append_source_line(ownerText_);
+  const int64_t index = owner->msg_append_source_line(line);
   constexpr std::string_view kTag = "tagLine ";
   char tag[kTag.size() + 24];
   kTag.copy(tag, kTag.size());

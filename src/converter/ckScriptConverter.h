@@ -110,8 +110,8 @@ class ckScriptConverter {
   std::unique_ptr<ckWorkingText> working_;
   // The canonical path of the file whose block readIncludeBlock returned last ("" for none).
   std::string pendingSplicePath_;
-  // Reused for the names and lines handed to the owner, so that handing them over does not
-  // allocate for every pad line.
+  // Reused for the new names handed to the owner, so that handing them over does not allocate
+  // for each.
   std::string ownerText_;
   std::string postProcessed_;  // the code of a line while it is post-processed
 };

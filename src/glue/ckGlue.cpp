@@ -9,6 +9,7 @@
 
 #include "platform/services/Bitwise.h"
 #include "platform/services/Random.h"
+#include "platform/text/DecimalDigits.h"
 #include "platform/text/Format.h"
 #include "platform/text/TextOps.h"
 #include "platform/ui/UiServices.h"
@@ -32,6 +33,7 @@ std::string nonFiniteText(double value) {
 // Places after the decimal point in the value's shortest round-trip decimal (0 for a whole
 // value): 3722864671804.69 has 2, 1.6e-19 has 20.
 int64_t shortestFractionDigits(double value) {
+  if (std::trunc(value) == value) return 0;  // the common whole value, without writing it
   char buf[64];
   const auto r =
       std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
@@ -51,6 +53,9 @@ int64_t shortestFractionDigits(double value) {
 // digits the value never had. Format rounds the value's own digits then.
 bool roundsByScaling(double value, double scale, int64_t p) {
   constexpr double kWholeNumbersEnd = 9007199254740992.0;  // 2^53
+  // Where the quick test applies, the scaled value lies below 2^50.
+  int64_t scaled = 0;
+  if (const int fits = FitsPlaces(value, p, scaled); fits >= 0) return fits == 0;
   return shortestFractionDigits(value) > p && std::fabs(value * scale) < kWholeNumbersEnd;
 }
 

@@ -72,17 +72,19 @@ void FrmMain::attachPadEvents() {
 }
 
 // The engine's events go to the window's handlers; its stop hook to the platform's busy poll.
+// The handlers hold the engine that calls them, so that a print does not look it up by name.
 void FrmMain::attachEngineEvents() {
-  script1()->RuntimeError = [this](const RuntimeException& error) {
-    script1_RuntimeError(*script1(), error);
+  ScriptEngineControl* engine = script1().get();
+  engine->RuntimeError = [this, engine](const RuntimeException& error) {
+    script1_RuntimeError(*engine, error);
   };
-  script1()->CompilerError = [this](const ScriptLocation& location, int64_t code,
-                                    const std::string& info) {
-    return script1_CompilerError(*script1(), location, code, info);
+  engine->CompilerError = [this, engine](const ScriptLocation& location, int64_t code,
+                                         const std::string& info) {
+    return script1_CompilerError(*engine, location, code, info);
   };
-  script1()->Print = [this](const std::string& text) { script1_Print(*script1(), text); };
-  script1()->Beep = [] { Beep(); };
-  script1()->ShouldStop = stopRequested;
+  engine->Print = [this, engine](const std::string& text) { script1_Print(*engine, text); };
+  engine->Beep = [] { Beep(); };
+  engine->ShouldStop = stopRequested;
 }
 
 std::shared_ptr<Rectangle> FrmMain::Rectangle1() const {

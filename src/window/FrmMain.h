@@ -182,9 +182,9 @@ class FrmMain : public Window, public ckConverterOwner, public ckGlueOwner {
   static constexpr int64_t kMaxMemoryDeclarationBytes = kScriptMaxSourceBytes / 4 * 3;
 
   // ckConverterOwner
-  bool msg_memory_has_symbol(const std::string& name) override;
+  bool msg_memory_has_symbol(std::string_view name) override;
   void msg_memory_create_symbol(const std::string& name, const std::string& type) override;
-  int64_t msg_append_source_line(const std::string& line) override;
+  int64_t msg_append_source_line(std::string_view line) override;
   std::string msg_memory_get_symbol_declares() override;
   std::string msg_memory_get_array_declares() override;
   std::string msg_get_current_path() override;

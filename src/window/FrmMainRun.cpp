@@ -164,7 +164,7 @@ void FrmMain::reserveForPrint(std::string& line, size_t needed) {
 void FrmMain::script1_Print(ScriptEngine&, const std::string& text) { doPrint(text); }
 
 // Results go to lines with code: an empty line (or one that was all comment) gets no room.
-int64_t FrmMain::msg_append_source_line(const std::string& line) {
+int64_t FrmMain::msg_append_source_line(std::string_view line) {
   if (nextSpareLine_ < spareLines_.size())
     parseSource.push_back(std::move(spareLines_[nextSpareLine_++]));
   else
@@ -195,8 +195,10 @@ void FrmMain::msg_set_debug_flag(bool flag) { flgDebugRun = flag; }
 // declares it for every run that uses it. Names equal but for letter case are kept alike, so
 // the stored spelling's answer, which the memory keeps, serves. An element is looked for under
 // the name that setVar stores it by.
-bool FrmMain::msg_memory_has_symbol(const std::string& name) {
-  const int64_t index = mem.IndexOf(MemorySource::ScriptForm(name));
+bool FrmMain::msg_memory_has_symbol(std::string_view name) {
+  const int64_t index = MemorySource::HasBrackets(name)
+                            ? mem.IndexOf(MemorySource::ScriptForm(name))
+                            : mem.IndexOf(name);
   return index >= 0 && mem.KeyPasses(index, &MemorySource::IsKeptName);
 }
 
@@ -262,7 +264,9 @@ void FrmMain::storeVariable(const std::string& name, int64_t index, Variant valu
   if (index < 0 && mem.Count() >= kMaxMemoryEntries)
     throw OutOfMemoryException("the variables memory keeps at most " + Str(kMaxMemoryEntries) +
                                " variables");
-  if (MemorySource::IsKeptName(name)) {
+  // A known entry keeps the memory's answer, asked once in its life.
+  if (index >= 0 ? mem.KeyPasses(index, &MemorySource::IsKeptName)
+                 : MemorySource::IsKeptName(name)) {
     // A pad run again stores mostly the values it stored before: those change no declaration.
     int64_t bytes = declarationBytes_;
     if (index < 0 || !MemorySource::DeclaresAlike(mem.ValueAt(index), value)) {

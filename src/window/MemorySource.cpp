@@ -200,21 +200,20 @@ struct KeptArray {
 
 // Whether two kept names of the memory can name one variable. Its keys differ in more than
 // ASCII letter case, so only a name with an index or with letters beyond ASCII can meet another.
+// The memory knows which bytes its keys hold without walking them.
 bool identifiersMayRepeat(const Dictionary& memory) {
-  for (int64_t i = 0; i < memory.Count(); ++i)
-    for (const char c : memory.Key(i))
-      if (c == '[' || c == '(' || static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
+  return memory.KeyByteSeen('[') || memory.KeyByteSeen('(') || memory.NonAsciiKeyByteSeen();
 }
 
 }  // namespace
 
 // Whether a name is kept is asked of each entry once in its life: the memory keeps the answer.
 // Entries that would declare one variable twice with different shapes or types (a name used
-// once plain and once with an index) keep the first; a clash would fail every run.
-MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
+// once plain and once with an index) keep the first; a clash would fail every run. Without
+// `plain` the plain declarations are left unwritten: only the arrays are wanted.
+MemorySource::Parts MemorySource::declarations(const Dictionary& memory, bool plain) {
   Parts parts;
-  parts.plain.reserve(static_cast<size_t>(memory.Count()) * 40);
+  if (plain) parts.plain.reserve(static_cast<size_t>(memory.Count()) * 40);
   const bool mayRepeat = identifiersMayRepeat(memory);
   struct Shape {
     int64_t shape;
@@ -228,7 +227,7 @@ MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
     if (!memory.KeyPasses(i, &IsKeptName)) continue;
     const Variant& value = memory.ValueAt(i);
     if (!mayRepeat) {
-      appendDeclaration(parts.plain, name, value);
+      if (plain) appendDeclaration(parts.plain, name, value);
       continue;
     }
     const std::string_view identifier = std::string_view(name).substr(0, identifierLength(name));
@@ -239,7 +238,7 @@ MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
     auto [known, fresh] = shapes.emplace(identifierKey(identifier), Shape{shape, arrays.size()});
     if (!fresh && known->second.shape != shape) continue;
     if (index.empty()) {
-      appendDeclaration(parts.plain, name, value);
+      if (plain) appendDeclaration(parts.plain, name, value);
       continue;
     }
     if (fresh) {
@@ -284,17 +283,25 @@ bool MemorySource::DeclaresAlike(const Variant& old, const Variant& value) {
   return false;
 }
 
+MemorySource::Parts MemorySource::Declarations(const Dictionary& memory) {
+  return declarations(memory, true);
+}
+
 std::string MemorySource::ArrayDeclarations(const Dictionary& memory) {
   if (!identifiersMayRepeat(memory)) return {};
-  return Declarations(memory).arrays;
+  return declarations(memory, false).arrays;
 }
 
 std::string_view MemorySource::IdentifierOf(std::string_view name) {
   return name.substr(0, identifierLength(name));
 }
 
+bool MemorySource::HasBrackets(std::string_view name) {
+  return std::any_of(name.begin(), name.end(), [](char c) { return c == '[' || c == ']'; });
+}
+
 std::string MemorySource::ScriptForm(std::string_view name) {
-  if (name.find_first_of("[]") == std::string_view::npos) return std::string(name);  // nearly all
+  if (!HasBrackets(name)) return std::string(name);  // nearly all
   return ReplaceAllB(ReplaceAllB(name, "[", "("), "]", ")");
 }
 

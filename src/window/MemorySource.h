@@ -36,6 +36,8 @@ class MemorySource {
   static std::string_view IdentifierOf(std::string_view name);
   // The name as the script stores it: brackets turned into parentheses.
   static std::string ScriptForm(std::string_view name);
+  // Whether name holds a bracket, so that its ScriptForm differs from it.
+  static bool HasBrackets(std::string_view name);
   // A script expression whose value is exactly text and which holds no line break, "[", "]"
   // or "$" followed by a digit: a plain literal when it can be one, else literal runs joined
   // with chr() pieces, grouped so that the expression stays shallow.
@@ -46,6 +48,10 @@ class MemorySource {
   // is no reserved word, optionally followed by one index in brackets or parentheses whose
   // bounds are whole numbers within the engine's array limits.
   static bool IsKeptName(std::string_view name);
+
+ private:
+  // Declarations, with the plain part written only when asked for.
+  static Parts declarations(const Dictionary& memory, bool plain);
 };
 
 }  // namespace vorline

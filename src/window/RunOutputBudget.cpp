@@ -38,7 +38,8 @@ void RunOutputBudget::Reset() {
 RunOutputBudget::Share RunOutputBudget::Admit(size_t line, std::string_view printed) {
   constexpr size_t kSeparator = 3;  // " //"
   if (runClosed_) return {};
-  if (line >= lineChars_.size()) lineChars_.resize(line + 1, 0);
+  // Grown by doubling: a run prints to line after line.
+  if (line >= lineChars_.size()) lineChars_.resize(std::max(line + 1, 2 * lineChars_.size()), 0);
   size_t& used = lineChars_[line];
   if (used == kClosed) return {};
   const size_t chars = kSeparator + charsOf(printed);

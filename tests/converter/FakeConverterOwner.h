@@ -20,17 +20,17 @@ class FakeConverterOwner : public ckConverterOwner {
   std::string extraDeclares;  // appended to the declarations, for stored strings and the like
   bool debugFlag = false;
 
-  bool msg_memory_has_symbol(const std::string& name) override {
-    calls.push_back("has " + name);
+  bool msg_memory_has_symbol(std::string_view name) override {
+    calls.push_back("has " + std::string(name));
     return std::find(memory.begin(), memory.end(), name) != memory.end();
   }
   void msg_memory_create_symbol(const std::string& name, const std::string&) override {
     calls.push_back("create " + name);
     memory.push_back(name);
   }
-  int64_t msg_append_source_line(const std::string& line) override {
-    calls.push_back("append " + line);
-    lines.push_back(line);
+  int64_t msg_append_source_line(std::string_view line) override {
+    calls.push_back("append " + std::string(line));
+    lines.emplace_back(line);
     return static_cast<int64_t>(lines.size()) - 1;
   }
   std::string msg_memory_get_symbol_declares() override {

@@ -236,7 +236,7 @@ TEST_F(EvaluationRun, PrintsAndStoresCountTowardTheMemoryBudget) {
 // pad keeps its text.
 class ThrowingWindow : public FrmMain {
  public:
-  int64_t msg_append_source_line(const std::string& line) override {
+  int64_t msg_append_source_line(std::string_view line) override {
     if (line == "boom") throw std::runtime_error("no room");
     return FrmMain::msg_append_source_line(line);
   }

@@ -137,6 +137,9 @@ TEST_P(MemoryDeclarations, DeclareTheKeptEntriesInOrder) {
   // The second time answers from the verdicts the memory keeps.
   EXPECT_EQ(window().getMemAsSource(), expected);
   EXPECT_EQ(window().getMemAsSource(), expected);
+  // The arrays alone, without the plain part written, are the arrays of the whole.
+  EXPECT_EQ(MemorySource::ArrayDeclarations(window().mem),
+            MemorySource::Declarations(window().mem).arrays);
 }
 
 const double kInfinity = std::numeric_limits<double>::infinity();

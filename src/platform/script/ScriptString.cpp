@@ -62,15 +62,10 @@ int64_t ScriptString::length() const {
   return buf_->length;
 }
 
-void ScriptString::assignNew(std::string text, MemoryBudget* budget) {
+void ScriptString::assignNew(std::string text, MemoryBudget* budget, int64_t length) {
   *this = make(std::move(text), budget);
+  buf_->length = length;
 }
-
-namespace {
-
-int64_t sumOfLengths(int64_t a, int64_t b) { return a < 0 || b < 0 ? -1 : a + b; }
-
-}  // namespace
 
 void ScriptString::assignConcat(const ScriptString& l, const ScriptString& r,
                                 MemoryBudget* budget) {

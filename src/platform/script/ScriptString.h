@@ -55,13 +55,21 @@ class ScriptString {
     buf_->text = std::move(text);
     changed();
   }
+  // A copy of text, which lies outside every String, written into this value's own buffer
+  // when no other value shares it; its length in characters when the caller knows it.
+  void assignCopy(std::string_view text, MemoryBudget* budget, int64_t length = -1) {
+    if (!unique()) return assignNew(std::string(text), budget, length);
+    buf_->text.assign(text.data(), text.size());
+    changed(length);
+  }
   // l + r; either may be this value.
   void assignConcat(const ScriptString& l, const ScriptString& r, MemoryBudget* budget);
   // Appends in place when no other value shares the buffer; more may be this value.
   void append(const ScriptString& more, MemoryBudget* budget) {
     size_t n = more.size();
-    // The common case: nobody shares the buffer, it has room, and its length is not kept.
-    if (n != 0 && unique() && buf_->length < 0 && buf_->text.capacity() - buf_->text.size() >= n) {
+    // The common case: nobody shares the buffer and it has room; a length kept stays kept.
+    if (n != 0 && unique() && buf_->text.capacity() - buf_->text.size() >= n) {
+      if (buf_->length >= 0) buf_->length = sumOfLengths(buf_->length, more.knownLength());
       buf_->text.append(more.buf_->text.data(), n);
       return;
     }
@@ -90,6 +98,7 @@ class ScriptString {
   bool unique() const { return buf_ && buf_->refs == 1; }
   // The length when it is known or cheap to count, else -1.
   int64_t knownLength() const;
+  static int64_t sumOfLengths(int64_t a, int64_t b) { return a < 0 || b < 0 ? -1 : a + b; }
   // After the text changed: its length (-1: unknown), and a charge of what it holds now.
   void changed(int64_t length = -1) {
     buf_->length = length;
@@ -97,7 +106,7 @@ class ScriptString {
     if (now != buf_->charged) recharge(now);
   }
   void recharge(uint64_t now);
-  void assignNew(std::string text, MemoryBudget* budget);
+  void assignNew(std::string text, MemoryBudget* budget, int64_t length = -1);
   void appendSlowly(const ScriptString& more, MemoryBudget* budget);
   void release() {
     if (buf_ && --buf_->refs == 0) destroy(buf_);

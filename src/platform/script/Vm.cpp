@@ -301,15 +301,26 @@ void Vm::execute() {
   NEXT();
   OP(UNBOX_O) V[ra] = unboxObject(V[rb]);
   NEXT();
-  OP(STR_I) S[ra].assign(Str(N[rb].i), M);
+  OP(STR_I) {
+    char text[kIntegerStrChars];
+    const size_t n = WriteStr(N[rb].i, text);
+    S[ra].assignCopy(std::string_view(text, n), M, static_cast<int64_t>(n));  // ASCII
+  }
   NEXT();
   OP(STR_U) S[ra].assign(std::to_string(N[rb].u), M);
   NEXT();
-  OP(STR_D) S[ra].assign(DisplayStr(N[rb].d), M);
+  OP(STR_D) {
+    char text[kDisplayStrChars];
+    const size_t n = WriteDisplayStr(N[rb].d, text);
+    S[ra].assignCopy(std::string_view(text, n), M, static_cast<int64_t>(n));  // ASCII
+  }
   NEXT();
   OP(STR_F) S[ra].assign(SingleDisplayStr(N[rb].d), M);
   NEXT();
-  OP(STR_B) S[ra].assign(N[rb].i ? "True" : "False", M);
+  OP(STR_B) {
+    const std::string_view text = N[rb].i ? "True" : "False";
+    S[ra].assignCopy(text, M, static_cast<int64_t>(text.size()));
+  }
   NEXT();
   OP(STR_V) S[ra].assign(V[rb].toString(), M);
   NEXT();
@@ -487,10 +498,16 @@ void Vm::execute() {
   }
   OP(RET_S) {
     {  // the value's destructor must run before the indirect jump
-      ScriptString r = std::move(S[ra]);
+      ScriptString* const from = &S[ra];
+      const bool spent = ra >= proto->params[1];  // not an argument register of the caller
+      ScriptString r = std::move(*from);
       const CallSite* site = frameTop_[-1].site;
       LEAVE();
-      S[site->dst] = std::move(r);
+      ScriptString& dst = S[site->dst];
+      dst.swap(r);
+      // The value the result replaces, when small and not shared, goes to the spent register
+      // the result came from, so that the next call building its result there reuses its buffer.
+      if (spent && from != &dst && !r.worthReleasing()) from->swap(r);
     }
     DISPATCH();
   }

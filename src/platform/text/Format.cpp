@@ -5,9 +5,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/text/DecimalDigits.h"
 
 namespace vorline {
 namespace {
@@ -328,6 +331,37 @@ int plainPlaces(std::string_view mask) {
   return static_cast<int>(mask.size() - 3);
 }
 
+// A decimal of `places` fraction digits, given times 10^places and not 0, written as
+// formatPlain writes it: trailing fraction zeros and a bare point dropped.
+std::string plainDecimal(int64_t scaled, int places) {
+  uint64_t m = scaled < 0 ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
+  for (; places > 0 && m % 10 == 0; --places) m /= 10;
+  char digits[24];
+  const auto count =
+      static_cast<int>(std::to_chars(digits, digits + sizeof digits, m).ptr - digits);
+  const int whole = count - places;  // digits before the point; none when <= 0
+  char buf[48];
+  char* p = buf;
+  if (scaled < 0) *p++ = '-';
+  if (whole > 0) {
+    std::memcpy(p, digits, static_cast<size_t>(whole));
+    p += whole;
+  } else {
+    *p++ = '0';
+  }
+  if (places > 0) {
+    *p++ = '.';
+    if (whole < 0) {
+      std::memset(p, '0', static_cast<size_t>(-whole));
+      p -= whole;
+    }
+    const int from = std::max(whole, 0);
+    std::memcpy(p, digits + from, static_cast<size_t>(count - from));
+    p += count - from;
+  }
+  return std::string(buf, p);
+}
+
 // Such a mask written without building sections: the same shortest decimal, rounded half away
 // from zero to `places` fraction digits, trailing fraction zeros and a bare point dropped.
 std::string formatPlain(double value, int places) {
@@ -337,6 +371,9 @@ std::string formatPlain(double value, int places) {
     auto r = std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(value));
     return std::string(buf, r.ptr);
   }
+  // A decimal of no more places than the mask has needs no rounding.
+  if (int64_t scaled = 0; FitsPlaces(value, places, scaled) == 1)
+    return plainDecimal(scaled, places);
   auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
   std::string_view text(buf, static_cast<size_t>(r.ptr - buf));
   size_t e = text.find('e');

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <vector>
+
+#include "platform/text/DecimalDigits.h"
 
 namespace vorline {
 
@@ -96,21 +97,39 @@ inline size_t nextChar(std::string_view s, size_t i) {
   return i + len;
 }
 
-// Byte offset after advancing n characters from byte offset from (clamped to the end).
+// Whether the eight bytes at s[i] are all ASCII (the caller keeps i + 8 within s).
+inline bool asciiWord(std::string_view s, size_t i) {
+  uint64_t word;
+  std::memcpy(&word, s.data() + i, sizeof word);
+  return (word & 0x8080808080808080ull) == 0;
+}
+
+// Byte offset after advancing n characters from byte offset from (clamped to the end). Runs
+// of ASCII go eight bytes at a time.
 size_t advanceChars(std::string_view s, size_t from, int64_t n) {
   size_t i = from;
   while (n > 0 && i < s.size()) {
+    if (n >= 8 && i + 8 <= s.size() && asciiWord(s, i)) {
+      i += 8;
+      n -= 8;
+      continue;
+    }
     i = nextChar(s, i);
     --n;
   }
   return i;
 }
 
-// Number of characters in s.
+// Number of characters in s. Runs of ASCII go eight bytes at a time.
 int64_t countChars(std::string_view s) {
   int64_t n = 0;
   size_t i = 0;
   while (i < s.size()) {
+    if (i + 8 <= s.size() && asciiWord(s, i)) {
+      i += 8;
+      n += 8;
+      continue;
+    }
     i = nextChar(s, i);
     ++n;
   }
@@ -236,12 +255,16 @@ int64_t InStr(int64_t start, std::string_view s, std::string_view find) {
 }
 
 std::string NthField(std::string_view s, std::string_view sep, int64_t n) {
+  return std::string(NthFieldView(s, sep, n));
+}
+
+std::string_view NthFieldView(std::string_view s, std::string_view sep, int64_t n) {
   if (n < 1) return {};
-  if (sep.empty()) return n == 1 ? std::string(s) : std::string();
+  if (sep.empty()) return n == 1 ? s : std::string_view();
   size_t begin = 0;
   for (int64_t field = 1;; ++field) {
     const Match m = findNoCase(s, sep, begin);
-    if (field == n) return std::string(s.substr(begin, m.pos == npos ? npos : m.pos - begin));
+    if (field == n) return s.substr(begin, m.pos == npos ? npos : m.pos - begin);
     if (m.pos == npos) return {};
     begin = m.end;
   }
@@ -422,10 +445,13 @@ std::string BytesToUtf8(std::string_view s) {
   return out;
 }
 
+size_t WriteStr(int64_t value, char* out) {
+  return static_cast<size_t>(std::to_chars(out, out + kIntegerStrChars, value).ptr - out);
+}
+
 std::string Str(int64_t value) {
-  char buf[24];
-  const auto r = std::to_chars(buf, buf + sizeof buf, value);
-  return std::string(buf, r.ptr);
+  char buf[kIntegerStrChars];
+  return std::string(buf, WriteStr(value, buf));
 }
 
 std::string Str(double value) {
@@ -449,47 +475,56 @@ std::string Str(double value) {
 
 // Up to 15 significant digits, trailing zeros dropped; plain notation for 1e-5 <= |x| < 1e15
 // (judged after rounding), else "d.ddde+NN".
-std::string DisplayStr(double value) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
-  if (value == 0) return "0";
+size_t WriteDisplayStr(double value, char* out) {
+  const auto copy = [out](std::string_view text) {
+    std::memcpy(out, text.data(), text.size());
+    return text.size();
+  };
+  if (std::isnan(value)) return copy("NAN");
+  if (std::isinf(value)) return copy(value > 0 ? "INF" : "-INF");
+  if (value == 0) return copy("0");
   // A whole value of up to fifteen digits is its own digits.
   if (std::fabs(value) < 1e15 && std::trunc(value) == value)
-    return Str(static_cast<int64_t>(value));
-  char buf[64];
-  // "-d.dddddddddddddde+XX", already rounded; to_chars rounds as printf's "%.14e" does, at a
-  // fraction of its cost, and str() of a Double is common in scripts.
-  const char* end =
-      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
-  const std::string_view text(buf, static_cast<size_t>(end - buf));
-  const size_t e = text.find('e');
-  int exponent = 0;
-  for (size_t i = e + 2; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
-  if (text[e + 1] == '-') exponent = -exponent;
-  char digitBuf[20];
-  size_t count = 0;
-  for (size_t i = 0; i < e; ++i)
-    if (text[i] >= '0' && text[i] <= '9') digitBuf[count++] = text[i];
-  while (count > 1 && digitBuf[count - 1] == '0') --count;
-  const std::string_view digits(digitBuf, count);
-  std::string out;
-  out.reserve(32);
-  if (value < 0) out += '-';
-  if (exponent >= -5 && exponent < 15) {
-    const auto whole = static_cast<size_t>(exponent) + 1;
-    if (exponent < 0) {
-      out.append("0.").append(static_cast<size_t>(-exponent - 1), '0').append(digits);
-    } else if (digits.size() <= whole) {
-      out.append(digits).append(whole - digits.size(), '0');
+    return static_cast<size_t>(
+        std::to_chars(out, out + kDisplayStrChars, static_cast<int64_t>(value)).ptr - out);
+  const DecimalDigits d = FifteenDigits(std::fabs(value));
+  const auto count = static_cast<size_t>(d.count);
+  char* p = out;
+  const auto put = [&p](const char* from, size_t n) {
+    std::memcpy(p, from, n);
+    p += n;
+  };
+  if (value < 0) *p++ = '-';
+  if (d.exponent >= -5 && d.exponent < 15) {
+    if (d.exponent < 0) {
+      put("0.0000", static_cast<size_t>(1 - d.exponent));
+      put(d.digits, count);
+    } else if (const auto whole = static_cast<size_t>(d.exponent) + 1; count <= whole) {
+      put(d.digits, count);
+      std::memset(p, '0', whole - count);
+      p += whole - count;
     } else {
-      out.append(digits.substr(0, whole)).append(".").append(digits.substr(whole));
+      put(d.digits, whole);
+      *p++ = '.';
+      put(d.digits + whole, count - whole);
     }
-    return out;
+    return static_cast<size_t>(p - out);
   }
-  out.append(digits.substr(0, 1));
-  if (digits.size() > 1) out.append(".").append(digits.substr(1));
-  std::snprintf(buf, sizeof buf, "e%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-  return out + buf;
+  *p++ = d.digits[0];
+  if (count > 1) {
+    *p++ = '.';
+    put(d.digits + 1, count - 1);
+  }
+  *p++ = 'e';
+  *p++ = d.exponent < 0 ? '-' : '+';
+  const int magnitude = std::abs(d.exponent);
+  if (magnitude < 10) *p++ = '0';
+  return static_cast<size_t>(std::to_chars(p, out + kDisplayStrChars, magnitude).ptr - out);
+}
+
+std::string DisplayStr(double value) {
+  char buf[kDisplayStrChars];
+  return std::string(buf, WriteDisplayStr(value, buf));
 }
 
 std::string SingleDisplayStr(double value) {

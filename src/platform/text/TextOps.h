@@ -27,6 +27,8 @@ int64_t InStr(int64_t start, std::string_view s, std::string_view find);
 
 // Field n (from 1) of s cut at every occurrence of sep (case not counting); "" past the last.
 std::string NthField(std::string_view s, std::string_view sep, int64_t n);
+// The same field as a view of s, without a copy.
+std::string_view NthFieldView(std::string_view s, std::string_view sep, int64_t n);
 // Occurrences of sep plus one; 0 for the empty text.
 int64_t CountFields(std::string_view s, std::string_view sep);
 
@@ -61,6 +63,9 @@ int TextCompare(std::string_view a, std::string_view b);
 
 // Str of an integer: decimal digits, "-" first when negative.
 std::string Str(int64_t value);
+// Str of an integer written into out, which has room for kIntegerStrChars; the text's length.
+inline constexpr size_t kIntegerStrChars = 20;
+size_t WriteStr(int64_t value, char* out);
 inline std::string Str(int value) { return Str(static_cast<int64_t>(value)); }
 // Str of a Double: the shortest literal that reads back to the same Double; whole values have
 // no fraction ("6"), except -0, which is "-0.0" so that it reads back negative; +infinity
@@ -70,6 +75,9 @@ std::string Str(double value);
 // zeros, plain notation for 1e-5 <= |x| < 1e15, else "d.ddde+NN"; -0 as "0"; "INF", "-INF",
 // "NAN".
 std::string DisplayStr(double value);
+// DisplayStr written into out, which has room for kDisplayStrChars; the text's length.
+inline constexpr size_t kDisplayStrChars = 32;
+size_t WriteDisplayStr(double value, char* out);
 // The display form of a Single: the digits a float holds (0.1, not 0.100000001490116).
 std::string SingleDisplayStr(double value);
 

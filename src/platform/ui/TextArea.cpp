@@ -17,10 +17,13 @@ size_t TextArea::LineBreakAt(std::string_view text, size_t at) {
   return breaks ? 3 : 0;
 }
 
+// A plain loop over the bytes: find_first_of looks each byte up in the set with a call.
 size_t TextArea::FindLineBreak(std::string_view text, size_t from) {
-  for (size_t at = text.find_first_of("\n\r\xE2\xEF", from); at != std::string_view::npos;
-       at = text.find_first_of("\n\r\xE2\xEF", at + 1))
-    if (LineBreakAt(text, at) > 0) return at;
+  for (size_t at = from; at < text.size(); ++at) {
+    const char c = text[at];
+    if ((c == '\n' || c == '\r' || c == '\xE2' || c == '\xEF') && LineBreakAt(text, at) > 0)
+      return at;
+  }
   return std::string_view::npos;
 }
 

@@ -1,6 +1,8 @@
 #include "platform/values/Dictionary.h"
 
 #include <QChar>
+#include <algorithm>
+#include <iterator>
 
 #include "platform/text/TextOps.h"
 #include "platform/values/KeyNotFoundException.h"
@@ -88,6 +90,10 @@ Dictionary::Entry* Dictionary::store(std::string_view key, Variant value) {
   }
   entries_.push_back({std::string(key), std::move(value)});
   index_.emplace(std::string(key), entries_.size() - 1);
+  for (const char c : key) {
+    const auto byte = static_cast<unsigned char>(c);
+    keyBytes_[byte / 64] |= uint64_t{1} << (byte % 64);
+  }
   return &entries_.back();
 }
 
@@ -132,6 +138,7 @@ void Dictionary::Remove(std::string_view key) {
 void Dictionary::Clear() {
   entries_.clear();
   index_.clear();
+  std::fill(std::begin(keyBytes_), std::end(keyBytes_), 0);
 }
 
 }  // namespace vorline

@@ -51,6 +51,12 @@ class Dictionary {
   void Remove(std::string_view key);
   void Clear();
 
+  // Whether a key stored since the last Clear held the byte (a removed key still counts), so
+  // that a false answer rules the byte out of every key without walking them.
+  bool KeyByteSeen(unsigned char byte) const { return keyBytes_[byte / 64] >> (byte % 64) & 1; }
+  // The same for any byte beyond ASCII.
+  bool NonAsciiKeyByteSeen() const { return (keyBytes_[2] | keyBytes_[3]) != 0; }
+
  private:
   struct Entry {
     std::string key;
@@ -78,6 +84,7 @@ class Dictionary {
 
   std::vector<Entry> entries_;
   std::unordered_map<std::string, size_t, KeyHash, KeyEqual> index_;
+  uint64_t keyBytes_[4] = {};  // one bit per byte value held by a stored key
 };
 
 }  // namespace vorline

@@ -88,6 +88,25 @@ const ValueCase kCases[] = {
      "t + \"y\"\n"
      "print len(s)\nprint len(t)\nprint right(t, 2)",
      "131072|131073|xy"},
+    {"NumberTextReplacesASharedText",
+     "dim s as string = str(1.5)\ndim t as string = s\ns = str(2.25)\ndim u as string = s\n"
+     "s = str(7)\nprint s + \" \" + t + \" \" + u + \" \" + str(true) + str(1 / 3)",
+     "7 1.5 2.25 True0.333333333333333"},
+    {"ResultsOfRepeatedCalls",
+     "function item(i as integer) as string\n  return \"<\" + str(i) + \">\"\nend function\n"
+     "dim a as string\ndim b as string\ndim i as integer\nfor i = 1 to 3\n  b = a\n"
+     "  a = item(i)\n  a = a + \".\"\nnext\nprint a\nprint b",
+     "<3>.|<2>."},
+    {"ReturnedParameter",
+     "function same(p as string) as string\n  return p\nend function\ndim s as string = \"p\"\n"
+     "dim r as string\ndim i as integer\nfor i = 1 to 3\n  r = same(s + str(i))\n"
+     "  s = s + r\nnext\nprint s\nprint r",
+     "pp1pp12pp1pp123|pp1pp123"},
+    {"LengthKeptThroughAppends",
+     "function item(i as integer) as string\n  return \"\xC3\xA9\" + str(i)\nend function\n"
+     "dim s as string = \"\xC3\xA9\"\nprint len(s)\ndim i as integer\nfor i = 1 to 40\n"
+     "  s = s + item(i)\nnext\nprint len(s)",
+     "1|112"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Strings, StringValue, testing::ValuesIn(kCases),

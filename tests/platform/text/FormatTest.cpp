@@ -113,7 +113,8 @@ TEST(FormatPrecision, EachDigitCountRoundsThere) {
 }
 
 // The number output's masks ("-0", "-0." and "#"s) are written by a shorter path; "-#0.##"
-// means the same through the general one, so both must agree for every kind of value.
+// means the same through the general one, so both must agree for every kind of value. Short
+// decimals take a quicker path still, up to scaled values near 2^50.
 TEST(FormatPrecision, NumberOutputMasksAgreeWithTheGeneralPath) {
   const double values[] = {0.0,
                            -0.0,
@@ -157,7 +158,16 @@ TEST(FormatPrecision, NumberOutputMasksAgreeWithTheGeneralPath) {
                            -999999999999999.0,
                            1e15 + 2,
                            4503599627370497.0,
-                           -123456.0};
+                           -123456.0,
+                           2.75,
+                           -1.375,
+                           0.3,
+                           123.456,
+                           1e-22,
+                           1125899906842.623,
+                           112589990684262.3,
+                           11258999068426.25,
+                           -1125899906842623.0 / 1024};
   for (double v : values) {
     for (int p = 0; p <= 14; ++p) {
       std::string places(static_cast<size_t>(p), '#');

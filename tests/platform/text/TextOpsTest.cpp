@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <regex>
+#include <vector>
 
 #include "platform/text/TextOps.h"
 
@@ -27,6 +28,30 @@ TEST(TextOpsTest, LenCountsCharactersAndEachBadByteAsOne) {
   EXPECT_EQ(Len("\xC0\x80"), 2);                  // an overlong NUL
   EXPECT_EQ(Len("\xED\xA0\x80"), 3);              // an encoded surrogate
   EXPECT_EQ(Len(std::string("a\0b", 3)), 3);
+}
+
+// Long texts, where ASCII runs are counted eight bytes at a time: every character at every
+// offset, whichever bytes surround it.
+TEST(TextOpsTest, LenAndMidAgreeOnLongMixedTexts) {
+  const std::vector<std::string> pieces = {
+      "a", "b", "c", "\xC3\xA9", "\xE6\x97\xA5", "\xF0\x9F\x98\x80", "\xFF", "\xC3"};
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    std::vector<size_t> chosen;
+    std::string text;
+    const size_t count = random() % 60;
+    for (size_t i = 0; i < count; ++i) {
+      // Mostly ASCII, so that runs of every length meet the other characters.
+      const size_t piece = random() % 4 == 0 ? random() % pieces.size() : random() % 3;
+      chosen.push_back(piece);
+      text += pieces[piece];
+    }
+    // A cut-short sequence before an ASCII byte stays one bad byte and one letter.
+    ASSERT_EQ(Len(text), static_cast<int64_t>(count)) << round;
+    for (size_t i = 0; i < count; ++i)
+      ASSERT_EQ(Mid(text, static_cast<int64_t>(i) + 1, 1), pieces[chosen[i]]) << round << " " << i;
+    ASSERT_EQ(Left(text, static_cast<int64_t>(count)), text);
+  }
 }
 
 TEST(TextOpsTest, LeftRightMidWorkInCharacters) {
@@ -284,6 +309,15 @@ INSTANTIATE_TEST_SUITE_P(
                     DoubleCase{123456789012345.0, "123456789012345"},
                     DoubleCase{-999999999999999.0, "-999999999999999"},
                     DoubleCase{1e14, "100000000000000"}));
+
+// Each way of placing fifteen digits: a point inside, leading zeros, trailing zeros before the
+// point, a three-digit exponent.
+INSTANTIATE_TEST_SUITE_P(Placing, DisplayStrTest,
+                         testing::Values(DoubleCase{123456789012345.6, "123456789012346"},
+                                         DoubleCase{12345678901234.56, "12345678901234.6"},
+                                         DoubleCase{-0.000123, "-0.000123"},
+                                         DoubleCase{1.5e15, "1.5e+15"}, DoubleCase{1e100, "1e+100"},
+                                         DoubleCase{-0.5, "-0.5"}));
 
 struct ValCase {
   const char* text;

@@ -152,5 +152,30 @@ TEST(Dictionary, SetValueWhereStoresOnlyWhatPassesAndKeepsTheVerdict) {
   EXPECT_EQ(d.ValueAt(0).int64Value(), 2);
 }
 
+// The bytes seen in keys rule bytes out of every key: a byte some key held is seen until Clear,
+// even after that key goes; one no key held is never seen.
+TEST(Dictionary, KeyBytesSeenCoverEveryKeyStoredSinceClear) {
+  Dictionary d;
+  d.SetValue("ab", Variant::Int64(1));
+  d.SetValue("AB", Variant::Int64(2));  // the same key: its spelling is not stored
+  EXPECT_TRUE(d.KeyByteSeen('a'));
+  EXPECT_TRUE(d.KeyByteSeen('b'));
+  EXPECT_FALSE(d.KeyByteSeen('A'));
+  EXPECT_FALSE(d.KeyByteSeen('('));
+  EXPECT_FALSE(d.NonAsciiKeyByteSeen());
+  d.SetValue("x(1)", Variant::Int64(3));
+  d.SetValue("\xC3\xA9", Variant::Int64(4));
+  d.Remove("x(1)");
+  EXPECT_TRUE(d.KeyByteSeen('('));
+  EXPECT_TRUE(d.KeyByteSeen(0xC3));
+  EXPECT_TRUE(d.NonAsciiKeyByteSeen());
+  Dictionary copy = d;
+  EXPECT_TRUE(copy.KeyByteSeen(')'));
+  d.Clear();
+  EXPECT_FALSE(d.KeyByteSeen('a'));
+  EXPECT_FALSE(d.NonAsciiKeyByteSeen());
+  EXPECT_FALSE(Dictionary().KeyByteSeen(0xFF));
+}
+
 }  // namespace
 }  // namespace vorline
