@@ -5,7 +5,9 @@
 #include <cstring>
 #include <limits>
 #include <map>
+#include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/script/ScriptEngine.h"
@@ -205,32 +207,77 @@ bool identifiersMayRepeat(const Dictionary& memory) {
   return memory.KeyByteSeen('[') || memory.KeyByteSeen('(') || memory.NonAsciiKeyByteSeen();
 }
 
+// A kept name with an index ends with its closing bracket, which no identifier holds.
+bool hasIndex(std::string_view keptName) {
+  return keptName.back() == ')' || keptName.back() == ']';
+}
+
+// The lower-case identifiers of the kept indexed names of a memory with ASCII keys: a plain name
+// meets another only when its identifier is one of them. A sketch of their lengths and first
+// letters turns nearly every other name away before its key is made.
+class ArrayIdentifiers {
+ public:
+  explicit ArrayIdentifiers(const Dictionary& memory) {
+    for (int64_t i = 0; i < memory.Count(); ++i) {
+      const std::string& name = memory.Key(i);
+      if (!memory.KeyPasses(i, &MemorySource::IsKeptName) || !hasIndex(name)) continue;
+      const std::string_view identifier = MemorySource::IdentifierOf(name);
+      sketch_ |= bit(identifier);
+      keys_.insert(identifierKey(identifier));
+    }
+  }
+
+  // Whether the plain name is one of them; key is the room for its lower case.
+  bool holds(std::string_view name, std::string& key) const {
+    if (!(sketch_ & bit(name))) return false;
+    key.assign(name);
+    for (char& c : key)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    return keys_.contains(key);
+  }
+
+ private:
+  static uint64_t bit(std::string_view identifier) {
+    return uint64_t{1} << ((identifier.size() * 7 +
+                            (static_cast<unsigned char>(identifier[0]) | 0x20u)) &
+                           63);
+  }
+
+  uint64_t sketch_ = 0;
+  std::unordered_set<std::string> keys_;
+};
+
 }  // namespace
 
 // Whether a name is kept is asked of each entry once in its life: the memory keeps the answer.
 // Entries that would declare one variable twice with different shapes or types (a name used
-// once plain and once with an index) keep the first; a clash would fail every run. Without
-// `plain` the plain declarations are left unwritten: only the arrays are wanted.
+// once plain and once with an index) keep the first; a clash would fail every run. Only the names
+// that can meet another go through the shapes map: with ASCII keys alone, the indexed names and
+// the plain names of their identifiers. Without `plain` the plain declarations are left
+// unwritten: only the arrays are wanted.
 MemorySource::Parts MemorySource::declarations(const Dictionary& memory, bool plain) {
   Parts parts;
   if (plain) parts.plain.reserve(static_cast<size_t>(memory.Count()) * 40);
   const bool mayRepeat = identifiersMayRepeat(memory);
+  const bool beyondAscii = memory.NonAsciiKeyByteSeen();
+  const std::optional<ArrayIdentifiers> arrayNames =
+      mayRepeat && !beyondAscii ? std::optional<ArrayIdentifiers>(memory) : std::nullopt;
   struct Shape {
     int64_t shape;
     size_t array;  // the index in arrays, for an array
   };
   std::unordered_map<std::string, Shape> shapes;  // lower-case identifier -> shape
   std::vector<KeptArray> arrays;
-  if (mayRepeat) shapes.reserve(static_cast<size_t>(memory.Count()));
+  std::string key;
   for (int64_t i = 0; i < memory.Count(); ++i) {
     const std::string& name = memory.Key(i);
     if (!memory.KeyPasses(i, &IsKeptName)) continue;
     const Variant& value = memory.ValueAt(i);
-    if (!mayRepeat) {
+    if (!mayRepeat || (arrayNames && !hasIndex(name) && !arrayNames->holds(name, key))) {
       if (plain) appendDeclaration(parts.plain, name, value);
       continue;
     }
-    const std::string_view identifier = std::string_view(name).substr(0, identifierLength(name));
+    const std::string_view identifier = IdentifierOf(name);
     std::vector<int64_t> index;
     if (identifier.size() < name.size())
       index = indexOf(std::string_view(name).substr(identifier.size()));

@@ -185,8 +185,10 @@ INSTANTIATE_TEST_SUITE_P(
                            {"b[3]", Variant::Int64(5)},
                            {"b(3)", Variant::Int64(6)},
                            {"s(1)", Variant::String("v")},
-                           {"s(2)", Variant::Int64(7)}},
-                          "dim x as integer = 1\ndim m(2) as integer\nm(1) = 3\nm(2) = 4\n"
+                           {"s(2)", Variant::Int64(7)},
+                           {"Y", Variant::Int64(8)}},
+                          "dim x as integer = 1\ndim Y as integer = 8\ndim m(2) as integer\n"
+                          "m(1) = 3\nm(2) = 4\n"
                           "dim b(3) as integer\nb(3) = 6\ndim s(1) as string\ns(1) = \"v\"\n"},
                       DeclarationsCase{"NamesBeyondAsciiMeetTheirOtherSpellings",
                                        {{"Zähler", Variant::Int64(1)},

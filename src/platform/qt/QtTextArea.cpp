@@ -56,6 +56,10 @@ bool startsBlock(QChar c) {
          c == QChar(0xFDD1);
 }
 
+bool holdsBlockStart(QStringView text) {
+  return std::any_of(text.begin(), text.end(), startsBlock);
+}
+
 QChar blockBreak(const QTextBlock& block) {
   const QVariant mark = block.blockFormat().property(kBreakProperty);
   return mark.isValid() ? QChar(static_cast<char16_t>(mark.toInt())) : QChar('\n');
@@ -79,9 +83,10 @@ void removeExact(QTextCursor& cursor) {
 }
 
 // Inserts the text at the cursor, each character that starts a block making one that
-// remembers it.
-void insertExact(QTextCursor& cursor, const QString& text, const QTextCharFormat& format) {
+// remembers it. True when a block got a mark.
+bool insertExact(QTextCursor& cursor, const QString& text, const QTextCharFormat& format) {
   removeExact(cursor);
+  bool marked = false;
   qsizetype from = 0;
   for (qsizetype i = 0; i <= text.size(); ++i) {
     if (i < text.size() && !startsBlock(text.at(i))) continue;
@@ -89,24 +94,29 @@ void insertExact(QTextCursor& cursor, const QString& text, const QTextCharFormat
     if (i == text.size()) break;
     QTextBlockFormat block = cursor.blockFormat();
     block.clearProperty(kBreakProperty);
-    if (text.at(i) != QChar('\n')) block.setProperty(kBreakProperty, text.at(i).unicode());
+    if (text.at(i) != QChar('\n')) {
+      block.setProperty(kBreakProperty, text.at(i).unicode());
+      marked = true;
+    }
     cursor.insertBlock(block, format);
     from = i + 1;
   }
+  return marked;
 }
 
 // Inserts the text as typing does, with the character format the cursor has.
-void insertExact(QTextCursor& cursor, const QString& text) {
-  insertExact(cursor, text, cursor.charFormat());
+bool insertExact(QTextCursor& cursor, const QString& text) {
+  return insertExact(cursor, text, cursor.charFormat());
 }
 
-void insertTyped(QPlainTextEdit& edit, const QString& text) {
+bool insertTyped(QPlainTextEdit& edit, const QString& text) {
   QTextCursor cursor = edit.textCursor();
   cursor.beginEditBlock();
-  insertExact(cursor, text);
+  const bool marked = insertExact(cursor, text);
   cursor.endEditBlock();
   edit.setTextCursor(cursor);
   edit.ensureCursorVisible();
+  return marked;
 }
 
 }  // namespace
@@ -131,6 +141,13 @@ QWidget* QtTextArea::view() const { return edit_; }
 QString QtTextArea::rawText() const {
   if (!edit_) return QString();
   const QTextDocument& document = *edit_->document();
+  if (!marks_) {
+    // Every block starts at a line break: the document's own text, each block separator read as
+    // a line break.
+    QString text = document.toRawText();
+    text.replace(QChar::ParagraphSeparator, QChar('\n'));
+    return text;
+  }
   QString text;
   text.reserve(document.characterCount());
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -148,7 +165,8 @@ std::string QtTextArea::Text() const { return rawText().toStdString(); }
 void QtTextArea::SetText(const std::string& text) {
   if (!edit_) return;
   const QString now = editorText(text);
-  const std::vector<QtTextEdits::Edit> edits = QtTextEdits::between(rawText(), now);
+  const QString old = rawText();
+  const std::vector<QtTextEdits::Edit> edits = QtTextEdits::between(old, now);
   if (!edits.empty()) {
     QTextCursor cursor(edit_->document());
     cursor.beginEditBlock();
@@ -160,7 +178,15 @@ void QtTextArea::SetText(const std::string& text) {
       cursor.setPosition(static_cast<int>(edit->start));
       if (edit->removed > 0)
         cursor.setPosition(static_cast<int>(edit->start + edit->removed), QTextCursor::KeepAnchor);
-      insertExact(cursor, edit->inserted.toString(), format);
+      const QString inserted = edit->inserted.toString();
+      // An edit inside one block (each line's edit, nearly always) leaves every block's format.
+      if (holdsBlockStart(QStringView(old).sliced(edit->start, edit->removed)) ||
+          holdsBlockStart(inserted))
+        marks_ |= insertExact(cursor, inserted, format);
+      else if (inserted.isEmpty())
+        cursor.removeSelectedText();
+      else
+        cursor.insertText(inserted, format);
     }
     cursor.endEditBlock();
   }
@@ -169,28 +195,30 @@ void QtTextArea::SetText(const std::string& text) {
   edit_->setTextCursor(caret);
 }
 
+// A block separator is one UTF-16 unit whatever began its block: the document's own text maps
+// characters to cursor positions as well as the text as written.
 int64_t QtTextArea::SelStart() const {
   if (!edit_) return 0;
-  return toChars(rawText(), edit_->textCursor().selectionStart());
+  return toChars(edit_->document()->toRawText(), edit_->textCursor().selectionStart());
 }
 
 void QtTextArea::SetSelStart(int64_t start) {
   if (!edit_) return;
   QTextCursor cursor = edit_->textCursor();
-  cursor.setPosition(toUtf16(rawText(), std::max<int64_t>(start, 0)));
+  cursor.setPosition(toUtf16(edit_->document()->toRawText(), std::max<int64_t>(start, 0)));
   edit_->setTextCursor(cursor);
 }
 
 int64_t QtTextArea::SelLength() const {
   if (!edit_) return 0;
   QTextCursor cursor = edit_->textCursor();
-  QString text = rawText();
+  const QString text = edit_->document()->toRawText();
   return toChars(text, cursor.selectionEnd()) - toChars(text, cursor.selectionStart());
 }
 
 void QtTextArea::SetSelLength(int64_t length) {
   if (!edit_) return;
-  QString text = rawText();
+  const QString text = edit_->document()->toRawText();
   QTextCursor cursor = edit_->textCursor();
   int start = cursor.selectionStart();
   int64_t startChars = toChars(text, start);
@@ -204,7 +232,7 @@ void QtTextArea::ReplaceSelection(const std::string& text) {
   if (!edit_) return;
   QTextCursor cursor = edit_->textCursor();
   cursor.beginEditBlock();
-  insertExact(cursor, editorText(text));
+  marks_ |= insertExact(cursor, editorText(text));
   cursor.endEditBlock();
   edit_->setTextCursor(cursor);
 }
@@ -246,8 +274,10 @@ void QtTextArea::typeWithoutEvent(const std::string& key) {
     return;
   }
   if (key.empty() || !editable()) return;
-  if (key == Keys::Return || key == Keys::Enter || key == "\n")
-    return insertTyped(*edit_, QStringLiteral("\n"));
+  if (key == Keys::Return || key == Keys::Enter || key == "\n") {
+    insertTyped(*edit_, QStringLiteral("\n"));
+    return;
+  }
   if (key == Keys::Backspace || key == Keys::Delete) {
     const bool back = key == Keys::Backspace;
     const int from = cursor.hasSelection() ? cursor.selectionStart()
@@ -264,7 +294,7 @@ void QtTextArea::typeWithoutEvent(const std::string& key) {
     return;
   }
   if (static_cast<unsigned char>(key[0]) < 0x20) return;  // Esc, the vertical arrows
-  insertTyped(*edit_, QString::fromStdString(key));
+  marks_ |= insertTyped(*edit_, QString::fromStdString(key));
 }
 
 void QtTextArea::propertyChanged(std::string_view name) {

@@ -53,6 +53,9 @@ class QtTextArea : public TextArea, public QtControl {
   QPointer<QtPadEdit> edit_;
   QtSpellDictionary* dictionary_;
   QPointer<QtSpellHighlighter> highlighter_;
+  // Whether a block may have been begun by a separator other than a line break: only then is
+  // the text read block by block.
+  bool marks_ = false;
 };
 
 }  // namespace vorline

@@ -7,6 +7,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/script/Lexer.h"
@@ -34,6 +35,7 @@ class Arena {
   template <class T, class... A>
   T* make(A&&... args) {
     static_assert(alignof(T) <= kAlign);
+    static_assert(std::is_trivially_destructible_v<T>, "the arena runs no destructors");
     return new (allocate(sizeof(T))) T(std::forward<A>(args)...);
   }
   template <class T>
@@ -342,9 +344,10 @@ struct FuncDecl {
   Type result;
   Block body;
   // checker results
-  std::vector<VarInfo*> locals;  // parameters first
-  bool hidden = false;           // a later definition with the same parameters replaces it
-  uint32_t index = 0;            // in the program's function list
+  List<VarInfo*> locals;           // parameters first
+  FuncDecl* nextOfName = nullptr;  // the next function of the same name, in source order
+  bool hidden = false;             // a later definition with the same parameters replaces it
+  uint32_t index = 0;              // in the program's function list
 };
 
 // The parsed script: functions and the top-level statements, in source order.
@@ -352,14 +355,13 @@ struct Script {
   Arena arena;
   SymbolTable symbols;
   std::vector<std::string> strings;
-  std::vector<std::unique_ptr<FuncDecl>> functions;
+  std::vector<FuncDecl*> functions;  // in the arena
   Block main;
   // The storage of main: the top-level list, a generated script's longest by far, stays where
   // the parser gathered it instead of being copied to the arena.
   std::vector<Stmt*> mainStatements;
   std::vector<VarInfo*> globals;     // filled by the checker
   std::vector<VarInfo*> mainLocals;  // hidden temporaries of the main code (select subjects)
-  std::vector<std::unique_ptr<CallInfo>> calls;  // owned resolutions
 };
 
 }  // namespace vorline::script

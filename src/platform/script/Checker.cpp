@@ -26,7 +26,7 @@ std::optional<CompileError> Checker::check() {
       callablesOf(script_.symbols.intern(table[i].name)).builtins.push_back(i);
     collectGlobals(script_.main);
     checkBlock(script_.main);
-    for (auto& f : script_.functions) checkFunction(f.get());
+    for (FuncDecl* f : script_.functions) checkFunction(f);
   } catch (const Failure&) {
   }
   return error_;
@@ -48,21 +48,23 @@ void Checker::failName(int code, int line, Sym name, const char* rest) {
 // Script functions by name; of two with the same parameter types the later one is called.
 void Checker::indexFunctions() {
   uint32_t index = 0;
-  for (auto& owned : script_.functions) {
-    FuncDecl* f = owned.get();
+  funcParams_.reserve(script_.functions.size());
+  callables_.reserve(script_.functions.size());
+  for (FuncDecl* f : script_.functions) {
     f->index = index++;
-    std::vector<Type> params;
-    for (const Param& p : f->params) params.push_back(p.type);
-    funcParams_.push_back(std::move(params));
-    auto& list = callablesOf(f->name).functions;
-    for (FuncDecl* other : list) {
+    auto* types = static_cast<Type*>(arena_.allocate(sizeof(Type) * f->params.count));
+    for (uint32_t i = 0; i < f->params.count; ++i) new (types + i) Type(f->params[i].type);
+    funcParams_.emplace_back(types, f->params.count);
+    Callables& c = callablesOf(f->name);
+    for (FuncDecl* other = c.firstFunction; other; other = other->nextOfName) {
       if (other->hidden || other->params.count != f->params.count) continue;
       bool same = true;
       for (uint32_t i = 0; i < f->params.count; ++i)
         same = same && other->params[i].type == f->params[i].type;
       if (same) other->hidden = true;
     }
-    list.push_back(f);
+    (c.lastFunction ? c.lastFunction->nextOfName : c.firstFunction) = f;
+    c.lastFunction = f;
   }
 }
 
@@ -163,7 +165,7 @@ VarInfo* Checker::newVar(Sym name, Type type, int line, bool global) {
   if (global)
     script_.globals.push_back(v);
   else
-    function_->locals.push_back(v);
+    functionLocals_.push_back(v);
   return v;
 }
 
@@ -201,6 +203,8 @@ void Checker::checkFunction(FuncDecl* f) {
   }
   loops_.clear();
   checkBlock(f->body);
+  f->locals = toList(arena_, functionLocals_);
+  functionLocals_.clear();
   function_ = nullptr;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,13 +21,14 @@ enum class Special : uint32_t { ToString, Ubound, Beep };
 
 // A resolved call. Dispatch: the candidates that a call with Variant arguments may take,
 // chosen at run time; its arguments at variantArgs stay Variants.
+// In the script's arena, as its lists are: a script makes one for each function it calls.
 struct CallInfo {
   CalleeKind kind = CalleeKind::Script;
   uint32_t target = 0;
-  std::vector<Type> params;
+  List<Type> params;
   Type result;
-  std::vector<CallInfo*> candidates;
-  std::vector<uint8_t> variantArgs;
+  List<CallInfo*> candidates;
+  List<uint8_t> variantArgs;
   bool callsScript = false;
 };
 
@@ -40,7 +42,7 @@ class Checker {
   struct Candidate {
     CalleeKind kind;
     uint32_t index;
-    const std::vector<Type>* params;
+    std::span<const Type> params;
     Type result;
   };
   // A call already resolved: a generated script calls the same few methods with the same
@@ -52,13 +54,15 @@ class Checker {
     uint32_t argCount;
     bool exact;  // every argument has its parameter's type: none is converted
     CallInfo* call;
+    const Resolution* next;  // in the arena, as a name has only a few: most names one
   };
   // Everything of one name that can be called, and the calls of it resolved so far.
   struct Callables {
-    std::vector<FuncDecl*> functions;
+    FuncDecl* firstFunction = nullptr;  // the rest follow by FuncDecl::nextOfName
+    FuncDecl* lastFunction = nullptr;
     std::vector<uint32_t> context;
     std::vector<uint32_t> builtins;
-    std::vector<Resolution> resolved;
+    const Resolution* resolved = nullptr;
     int8_t hasCandidates = -1;  // not asked yet
   };
 
@@ -157,11 +161,12 @@ class Checker {
   std::vector<Callables> callables_;
   std::vector<Candidate> candidates_;
   std::vector<std::vector<Type>> contextParams_;
-  std::vector<std::vector<Type>> funcParams_;
+  std::vector<std::span<const Type>> funcParams_;  // per function, in the arena
   SymbolMap<VarInfo*> globals_;
   SymbolMap<VarInfo*> locals_;
   std::vector<Sym> localNames_;   // the names set in locals_, to clear them for the next function
   FuncDecl* function_ = nullptr;  // the function being checked; null in the main code
+  std::vector<VarInfo*> functionLocals_;  // its locals so far, parameters first
   std::vector<LoopWord> loops_;
   std::vector<BinaryExpr*> chain_;  // the operator chains being checked, innermost last
   bool sawOperator_ = false;        // in the statement being checked, for Stmt::hasOperators

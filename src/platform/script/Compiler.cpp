@@ -88,7 +88,7 @@ std::optional<CompileError> Compiler::compile() {
     program_.strings = std::move(script_.strings);  // the script is done with once compiled
     program_.protos.resize(script_.functions.size() + 1);
     compileMain();
-    for (auto& f : script_.functions) compileFunction(f.get());
+    for (FuncDecl* f : script_.functions) compileFunction(f);
     specialiseCalls();
   } catch (const Failure&) {
   }
@@ -171,7 +171,7 @@ void Compiler::compileFunction(FuncDecl* f) {
   proto_->result = f->isSub ? Type() : f->result;
   function_ = f;
   line_ = f->line;
-  beginProto(*proto_, f->locals, f->params.count, f->body);
+  beginProto(*proto_, {f->locals.items, f->locals.count}, f->params.count, f->body);
   // Most functions are a line or two: room for them up front spares growing the code in steps.
   proto_->code.reserve(4 + 4 * f->body.count);
   proto_->lines.reserve(4 + 4 * f->body.count);
@@ -181,7 +181,7 @@ void Compiler::compileFunction(FuncDecl* f) {
 }
 
 // Registers: the variables (parameters first), then the operators' constants.
-void Compiler::beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount,
+void Compiler::beginProto(Proto& p, std::span<VarInfo* const> vars, uint32_t paramCount,
                           const Block& body) {
   next_ = {0, 0, 0, 0};
   constRegs_.clear();

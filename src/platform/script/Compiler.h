@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/script/Ast.h"
@@ -83,8 +84,7 @@ class Compiler {
   // functions (Compiler.cpp)
   void compileMain();
   void compileFunction(FuncDecl* f);
-  void beginProto(Proto& p, const std::vector<VarInfo*>& vars, uint32_t paramCount,
-                  const Block& body);
+  void beginProto(Proto& p, std::span<VarInfo* const> vars, uint32_t paramCount, const Block& body);
   void finishProto();
   void specialiseCalls();
   void emitReturn(Op op, uint32_t reg);
@@ -145,7 +145,15 @@ class Compiler {
   CallSite beginSite(const CallInfo* call);
   void finishSite(const CallInfo* call, CallSite& site, int64_t dst);
   void candidateCall(const CallInfo* call, const std::vector<ArgValue>& args, int64_t dst);
-  uint32_t contextParams(const CallInfo* call);
+  // Inline for the usual case, a method called before.
+  const CallSite& contextShape(const CallInfo* call) {
+    if (call->target < contextShapes_.size() &&
+        contextShapes_[call->target].kind == CalleeKind::Context)
+      return contextShapes_[call->target];
+    return addContextShape(call);
+  }
+  [[gnu::noinline]] const CallSite& addContextShape(const CallInfo* call);
+  static CallSite siteShape(const CallInfo* call);
   void dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst);
   void emitInline(const BuiltinDef& def, uint32_t a, uint32_t b, int64_t dst, Type result);
   void inlineCall(CallInfo* call, List<Expr*>& args, int64_t dst);
@@ -175,9 +183,8 @@ class Compiler {
 
   Script& script_;
   Program& program_;
-  // Per context method, its entry in Program::paramLists, once a site has called it.
-  static constexpr uint32_t kNoList = UINT32_MAX;
-  std::vector<uint32_t> contextParams_;
+  // Per context method, the shape of its sites once one has called it (kind Context).
+  std::vector<CallSite> contextShapes_;
   Proto* proto_ = nullptr;
   uint32_t protoIndex_ = 0;  // proto_'s place in Program::protos
   FuncDecl* function_ = nullptr;

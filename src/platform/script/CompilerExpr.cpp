@@ -591,29 +591,37 @@ void Compiler::scriptCallInto(CallInfo* call, List<Expr*>& args, int64_t dst) {
   finishSite(call, site, dst);
 }
 
-// A context method's parameter types are the same at every call (every resolution to it
-// carries the method's own), so its sites share one list.
-uint32_t Compiler::contextParams(const CallInfo* call) {
-  if (call->target >= contextParams_.size()) contextParams_.resize(call->target + 1, kNoList);
-  uint32_t& list = contextParams_[call->target];
-  if (list == kNoList) {
-    list = static_cast<uint32_t>(program_.paramLists.size());
-    program_.paramLists.push_back(call->params);
-  }
-  return list;
+// A context method's site is the same at every call but for its registers (every resolution
+// to it carries the method's own parameter types), so its sites start from one shape, made
+// at the first, which also gives the method's parameter list its place in the program.
+const CallSite& Compiler::addContextShape(const CallInfo* call) {
+  if (call->target >= contextShapes_.size()) contextShapes_.resize(call->target + 1);
+  CallSite& shape = contextShapes_[call->target];
+  shape = siteShape(call);
+  shape.params = static_cast<uint32_t>(program_.paramLists.size());
+  program_.paramLists.emplace_back(call->params.begin(), call->params.end());
+  return shape;
 }
 
-// Arguments go to consecutive registers per bank; the callee finds them there.
-CallSite Compiler::beginSite(const CallInfo* call) {
+// A site without its registers: the callee and how many arguments go in each bank.
+CallSite Compiler::siteShape(const CallInfo* call) {
   CallSite site;
   site.kind = call->kind;
   site.target = call->kind == CalleeKind::Script ? call->target + 1 : call->target;
   site.result = call->result;
-  if (call->kind == CalleeKind::Context) site.params = contextParams(call);
   for (const Type& p : call->params) ++site.argCount[static_cast<size_t>(bankOf(p))];
-  for (int b = 0; b < kBankCount; ++b)
-    site.argBase[b] = site.argCount[b] ? temp(static_cast<Bank>(b), site.argCount[b])
-                                       : next_[static_cast<size_t>(b)];
+  return site;
+}
+
+// Arguments go to consecutive registers per bank; the callee finds them there.
+CallSite Compiler::beginSite(const CallInfo* call) {
+  CallSite site = call->kind == CalleeKind::Context ? contextShape(call) : siteShape(call);
+  for (size_t b = 0; b < kBankCount; ++b) {
+    site.argBase[b] = next_[b];
+    next_[b] += site.argCount[b];
+  }
+  for (size_t b = 0; b < kBankCount; ++b)
+    if (next_[b] > proto_->regs[b]) growFrame(b);
   return site;
 }
 
@@ -669,7 +677,7 @@ void Compiler::dispatchCall(CallInfo* call, List<Expr*>& args, int64_t dst) {
   bool hasResult = call->result.base != BaseType::Void;
   int64_t res = hasResult ? (dst >= 0 ? dst : temp(call->result)) : -1;
   std::vector<size_t> ends;
-  for (size_t k = 0; k < call->candidates.size(); ++k) {
+  for (uint32_t k = 0; k < call->candidates.count; ++k) {
     CallInfo* c = call->candidates[k];
     size_t skip = emit(Op::JNE_K, sel, 0, static_cast<uint32_t>(k));
     if (!hasResult || c->result == call->result) {

@@ -1,5 +1,6 @@
 // Calls of the checker: gathering the overloads of a name and choosing one.
 #include <algorithm>
+#include <span>
 
 #include "platform/script/Builtins.h"
 #include "platform/script/Checker.h"
@@ -13,7 +14,7 @@ bool beats(std::vector<int> a, std::vector<int> b) { return ranksBeat(a, b); }
 
 // With Variant arguments, A is better than B for every value they may hold: at no argument
 // worse, at one better. Two run-time fits compare only when their parameter types agree.
-bool dominates(const std::vector<Type>& pa, const std::vector<int>& a, const std::vector<Type>& pb,
+bool dominates(std::span<const Type> pa, const std::vector<int>& a, std::span<const Type> pb,
                const std::vector<int>& b) {
   bool better = false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -59,22 +60,22 @@ const std::vector<Checker::Candidate>& Checker::candidates(Sym name) {
   if (!c) return out;
   auto sameParams = [&out](const std::vector<Type>& p) {
     return std::any_of(out.begin(), out.end(),
-                       [&p](const Candidate& seen) { return *seen.params == p; });
+                       [&p](const Candidate& seen) { return std::ranges::equal(seen.params, p); });
   };
-  for (FuncDecl* f : c->functions) {
+  for (FuncDecl* f = c->firstFunction; f; f = f->nextOfName) {
     if (!f->hidden)
       out.push_back(
-          {CalleeKind::Script, f->index, &funcParams_[f->index], f->isSub ? Type() : f->result});
+          {CalleeKind::Script, f->index, funcParams_[f->index], f->isSub ? Type() : f->result});
   }
   for (uint32_t i : c->context) {
     if (!sameParams(contextParams_[i])) {
       out.push_back(
-          {CalleeKind::Context, i, &contextParams_[i], fromScriptType((*context_)[i].result)});
+          {CalleeKind::Context, i, contextParams_[i], fromScriptType((*context_)[i].result)});
     }
   }
   for (uint32_t i : c->builtins) {
     const BuiltinDef& b = builtins()[i];
-    if (!sameParams(b.params)) out.push_back({CalleeKind::Builtin, i, &b.params, b.result});
+    if (!sameParams(b.params)) out.push_back({CalleeKind::Builtin, i, b.params, b.result});
   }
   return out;
 }
@@ -88,10 +89,10 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
   const bool cached = args.count <= kCachedArgs;
   const uint64_t types = cached ? argTypesKey(args) : 0;
   if (cached) {
-    for (const Resolution& r : known->resolved) {
-      if (r.argCount == args.count && r.argTypes == types) {
-        if (!r.exact) convertArgs(r.call, args, line);
-        return r.call;
+    for (const Resolution* r = known->resolved; r; r = r->next) {
+      if (r->argCount == args.count && r->argTypes == types) {
+        if (!r->exact) convertArgs(r->call, args, line);
+        return r->call;
       }
     }
   }
@@ -101,7 +102,9 @@ CallInfo* Checker::resolveCall(Sym name, List<Expr*>& args, int line) {
   if (cached) {
     uint64_t params = 0;
     for (uint32_t i = 0; i < args.count; ++i) params |= typeKey(call->params[i], i);
-    callablesOf(name).resolved.push_back(Resolution{types, args.count, params == types, call});
+    Callables& c = callablesOf(name);
+    c.resolved =
+        arena_.make<Resolution>(Resolution{types, args.count, params == types, call, c.resolved});
   }
   return call;
 }
@@ -126,8 +129,7 @@ bool Checker::hasCandidates(Sym name) {
 
 CallInfo* Checker::resolveSpecial(Sym name, List<Expr*>& args, int line) {
   auto special = [this](Special s, Type result) {
-    script_.calls.push_back(std::make_unique<CallInfo>());
-    CallInfo* c = script_.calls.back().get();
+    auto* c = arena_.make<CallInfo>();
     c->kind = CalleeKind::Special;
     c->target = static_cast<uint32_t>(s);
     c->result = result;
@@ -156,13 +158,13 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
   std::vector<std::vector<int>> ranks;
   bool anyArity = false;
   for (const Candidate& c : cands) {
-    if (c.params->size() != args.count) continue;
+    if (c.params.size() != args.count) continue;
     anyArity = true;
     std::vector<int> r(args.count);
     bool ok = true;
     for (uint32_t i = 0; i < args.count && ok; ++i) {
       requireValue(args[i], line);
-      r[i] = conversionRank(args[i]->type, (*c.params)[i]);
+      r[i] = conversionRank(args[i]->type, c.params[i]);
       ok = r[i] >= 0;
     }
     if (!ok) continue;
@@ -183,7 +185,7 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
     bool beaten = false;
     for (size_t k = 0; k < fits.size() && !beaten; ++k) {
       beaten =
-          k != i && (atRunTime ? dominates(*fits[k]->params, ranks[k], *fits[i]->params, ranks[i])
+          k != i && (atRunTime ? dominates(fits[k]->params, ranks[k], fits[i]->params, ranks[i])
                                : beats(ranks[k], ranks[i]));
     }
     if (!beaten) best.push_back(fits[i]);
@@ -200,10 +202,10 @@ CallInfo* Checker::chooseOverload(const std::vector<Candidate>& cands, List<Expr
 // Whether the arguments fit the one candidate there is, which is then the best: a script
 // function's call, nearly always. The ranking of the general case gives the errors.
 bool Checker::fitsAlone(const Candidate& c, const List<Expr*>& args, int line) {
-  if (c.params->size() != args.count) return false;
+  if (c.params.size() != args.count) return false;
   for (uint32_t i = 0; i < args.count; ++i) {
     requireValue(args[i], line);
-    if (conversionRank(args[i]->type, (*c.params)[i]) < 0) return false;
+    if (conversionRank(args[i]->type, c.params[i]) < 0) return false;
   }
   return true;
 }
@@ -211,30 +213,33 @@ bool Checker::fitsAlone(const Candidate& c, const List<Expr*>& args, int line) {
 // The overloads that a call with Variant arguments may take, chosen when it runs by what the
 // Variants hold; the other arguments keep their types here and are converted per candidate.
 CallInfo* Checker::makeDispatch(const std::vector<const Candidate*>& best, List<Expr*>& args) {
-  script_.calls.push_back(std::make_unique<CallInfo>());
-  CallInfo* d = script_.calls.back().get();
+  auto* d = arena_.make<CallInfo>();
   d->kind = CalleeKind::Dispatch;
+  std::vector<Type> params;
+  std::vector<uint8_t> variantArgs;
   for (uint32_t i = 0; i < args.count; ++i) {
-    d->params.push_back(args[i]->type);
-    if (isScalar(args[i]->type, BaseType::Variant))
-      d->variantArgs.push_back(static_cast<uint8_t>(i));
+    params.push_back(args[i]->type);
+    if (isScalar(args[i]->type, BaseType::Variant)) variantArgs.push_back(static_cast<uint8_t>(i));
   }
+  d->params = toList(arena_, params);
+  d->variantArgs = toList(arena_, variantArgs);
   d->result = best[0]->result;
+  std::vector<CallInfo*> candidates;
   for (const Candidate* c : best) {
-    d->candidates.push_back(makeCallInfo(*c));
+    candidates.push_back(makeCallInfo(*c));
     if (c->result != d->result) d->result = Type(BaseType::Variant);
     d->callsScript = d->callsScript || c->kind == CalleeKind::Script;
   }
+  d->candidates = toList(arena_, candidates);
   if (d->result.isArray()) return nullptr;
   return d;
 }
 
 CallInfo* Checker::makeCallInfo(const Candidate& c) {
-  script_.calls.push_back(std::make_unique<CallInfo>());
-  CallInfo* info = script_.calls.back().get();
+  auto* info = arena_.make<CallInfo>();
   info->kind = c.kind;
   info->target = c.index;
-  info->params = *c.params;
+  info->params = toList(arena_, c.params.data(), c.params.size());
   info->result = c.result;
   info->callsScript = c.kind == CalleeKind::Script;
   return info;
@@ -246,9 +251,9 @@ void Checker::convertArgs(CallInfo* call, List<Expr*>& args, int line) {
 
 void Checker::failArity(const std::vector<Candidate>& cands, size_t argc, Sym name, int line) {
   bool allFewer = std::all_of(cands.begin(), cands.end(),
-                              [argc](const Candidate& c) { return c.params->size() < argc; });
+                              [argc](const Candidate& c) { return c.params.size() < argc; });
   bool allMore = std::all_of(cands.begin(), cands.end(),
-                             [argc](const Candidate& c) { return c.params->size() > argc; });
+                             [argc](const Candidate& c) { return c.params.size() > argc; });
   std::string n = "'" + spelling(name) + "'";
   if (allFewer) fail(kErrTooManyParams, line, "Too many parameters for " + n);
   if (allMore) fail(kErrNotEnoughParams, line, "Not enough parameters for " + n);

@@ -139,8 +139,7 @@ void Parser::parseTopLevel() {
 
 // function name[(params)] as T ... end function; sub name[(params)] ... end sub
 FuncDecl* Parser::parseFunction() {
-  auto owned = std::make_unique<FuncDecl>();
-  FuncDecl* f = owned.get();
+  auto* f = arena_.make<FuncDecl>();
   f->line = cur().line;
   f->isSub = cur().kind == Tok::KwSub;
   advance();
@@ -178,7 +177,7 @@ FuncDecl* Parser::parseFunction() {
     unexpected(f->isSub ? "'end sub'" : "'end function'");
   advance();
   expectEndOfStatement();
-  script_.functions.push_back(std::move(owned));
+  script_.functions.push_back(f);
   return f;
 }
 

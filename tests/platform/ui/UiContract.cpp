@@ -196,9 +196,12 @@ TEST_P(UiContract, TextAndSelectionCountCharactersNotBytes) {
 TEST_P(UiContract, TextReadsBackEveryCharacterAsItWasWritten) {
   auto w = openWindow();
   auto pad = w->pad();
-  // U+2029, U+2028, U+FDD0 and U+FDD1, U+00A0, and separators of both kinds side by side.
+  // U+2028, U+00A0, U+2029, U+FDD0 and U+FDD1, and separators of both kinds side by side. The
+  // characters that begin no block come first, before any block was begun by a separator, and
+  // again after.
   const std::string cases[] = {
-      "a\u2029b", "a\u2028b", "a\uFDD0b\uFDD1c", "1\u00A0000", "\u2029\n\u2029x\n",
+      "a\u2028b\n\n",      "1\u00A0000\n\u2028", "a\u2029b",   "a\uFDD0b\uFDD1c",
+      "\u2029\n\u2029x\n", "a\u2028b\n\n",       "1\u00A0000",
   };
   for (const std::string& written : cases) {
     pad->SetText(written);
