@@ -253,6 +253,8 @@ bool Compiler::lendsArray(const Proto& p) const {
       case Op::CALLN:
       case Op::CALLP:
       case Op::CALLA:
+      case Op::CALLR:
+      case Op::CALLRG:
       case Op::SETG_A:
       case Op::MOVE_A:
       case Op::CLEAR_A:
@@ -285,9 +287,8 @@ void Compiler::specialiseCalls() {
     Instr& in = caller.code[at.pc];
     const Proto& callee = program_.protos[target(at)];
     if (lends[target(at)]) {
-      in.op = Op::CALLR;
+      in.op = at.array.global ? Op::CALLRG : Op::CALLR;
       in.a = at.array.from;
-      in.b = at.array.global;
       caller.code[static_cast<size_t>(at.array.move)].op = Op::NOP;
       lent[at.proto] = 1;
     } else if (callee.numbersOnly) {

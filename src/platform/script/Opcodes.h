@@ -140,7 +140,8 @@
   X(CALLN, "as CALL, of a numbers-only function")                                    \
   X(CALLP, "as CALL, of a parameters-only function")                                 \
   X(CALLA, "as CALLP, of one whose only such parameters are arrays")                 \
-  X(CALLR, "as CALLA, its one array read in place from A[a], GA[a] when b")          \
+  X(CALLR, "as CALLA, its one array read in place from A[a]")                        \
+  X(CALLRG, "as CALLR, from GA[a]")                                                  \
   X(CALLB, "call built-in sites[j]")                                                 \
   X(CALLC, "call context method sites[j]")                                           \
   X(VSELECT, "N[a].i = the overload of dispatch[j] that the Variants fit best")      \

@@ -502,7 +502,12 @@ void Vm::execute() {
   // As CALLA, where the callee's one array register is the caller's variable itself: nothing
   // can replace the array while the callee runs, so its count is left alone.
   OP(CALLR) {
-    const uint32_t from = rb ? ra : view_[2] + ra;
+    const uint32_t from = view_[2] + ra;
+    CALL_IN_PLACE(view_[2] = from; A = GA + from, view_[2] = from);
+  }
+  // As CALLR, from a script-wide variable.
+  OP(CALLRG) {
+    const uint32_t from = ra;
     CALL_IN_PLACE(view_[2] = from; A = GA + from, view_[2] = from);
   }
   OP(CALLB) {
