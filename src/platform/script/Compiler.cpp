@@ -279,8 +279,20 @@ void Compiler::specialiseCalls() {
     const Instr& in = program_.protos[at.proto].code[at.pc];
     return program_.sites[static_cast<uint32_t>(in.j)].target;
   };
+  // A later argument may call a function that replaces a script-wide array after the call has
+  // read it: the calls that pass such an array keep their own reference.
+  std::vector<char> replaced;
+  for (size_t k = 1; k < program_.protos.size(); ++k) {
+    for (const Instr& in : program_.protos[k].code) {
+      if (in.op != Op::SETG_A) continue;
+      if (in.a >= replaced.size()) replaced.resize(in.a + 1);
+      replaced[in.a] = 1;
+    }
+  }
   for (const CallAt& at : scriptCalls_) {
-    if (at.array.move < 0) lends[target(at)] = 0;
+    const bool mayBeReplaced =
+        at.array.scriptWide && at.array.from < replaced.size() && replaced[at.array.from];
+    if (at.array.move < 0 || mayBeReplaced) lends[target(at)] = 0;
   }
   for (const CallAt& at : scriptCalls_) {
     Proto& caller = program_.protos[at.proto];

@@ -57,7 +57,8 @@ class Compiler {
   struct ArrayArg {
     int64_t move = -1;  // its pc, or -1: the array argument is none or not a variable
     uint32_t from = 0;
-    bool global = false;
+    bool global = false;      // not in the frame: read by GETG_A
+    bool scriptWide = false;  // a variable of the whole script, which a function may replace
   };
   struct Failure {};
   using Registers = std::array<uint32_t, kBankCount>;  // a count or a register per bank

@@ -565,6 +565,7 @@ bool Compiler::arrayVariableInto(const Expr* e, uint32_t to, ArrayArg& array) {
   array.move = static_cast<int64_t>(emit(global ? Op::GETG_A : Op::MOVE_A, to, v->reg));
   array.from = v->reg;
   array.global = global;
+  array.scriptWide = v->global;
   return true;
 }
 

@@ -314,6 +314,14 @@ const OutputCase kFunctions[] = {
      "    put(g, k, at(g, k - 1) + 1)\n  else\n    put(g, k, 1)\n  end if\n  s = s + at(g, k)\n"
      "next\nprint s",
      "3|8|7|3|3|5|24|6"},
+    // A later argument's call replaces the script-wide array after the call has read it: the
+    // callee still sees the array that was passed.
+    {"ArrayReplacedWhileArgumentsAreComputed",
+     "dim a(3) as integer\ndim b(3) as integer\n"
+     "function swapped() as integer\n  a = b\n  return 1\nend function\n"
+     "function first(x() as integer, i as integer) as integer\n  return x(0) + i\nend function\n"
+     "a(0) = 5\nprint first(a, swapped())\nprint first(a, 0)",
+     "6|0"},
     {"ArrayParameter",
      "function total(a() as double) as double\n  dim s as double\n  for each v as double in a\n"
      "    s = s + v\n  next\n  return s\nend function\ndim a(2) as double\na(0) = 1\na(1) = "
