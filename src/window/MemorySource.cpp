@@ -227,13 +227,9 @@ class ArrayIdentifiers {
     }
   }
 
-  // Whether the plain name is one of them; key is the room for its lower case.
-  bool holds(std::string_view name, std::string& key) const {
-    if (!(sketch_ & bit(name))) return false;
-    key.assign(name);
-    for (char& c : key)
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return keys_.contains(key);
+  // Whether the plain name is one of them.
+  bool holds(std::string_view name) const {
+    return (sketch_ & bit(name)) && keys_.contains(identifierKey(name));
   }
 
  private:
@@ -268,12 +264,11 @@ MemorySource::Parts MemorySource::declarations(const Dictionary& memory, bool pl
   };
   std::unordered_map<std::string, Shape> shapes;  // lower-case identifier -> shape
   std::vector<KeptArray> arrays;
-  std::string key;
   for (int64_t i = 0; i < memory.Count(); ++i) {
     const std::string& name = memory.Key(i);
     if (!memory.KeyPasses(i, &IsKeptName)) continue;
     const Variant& value = memory.ValueAt(i);
-    if (!mayRepeat || (arrayNames && !hasIndex(name) && !arrayNames->holds(name, key))) {
+    if (!mayRepeat || (arrayNames && !hasIndex(name) && !arrayNames->holds(name))) {
       if (plain) appendDeclaration(parts.plain, name, value);
       continue;
     }

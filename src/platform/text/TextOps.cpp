@@ -485,8 +485,7 @@ size_t WriteDisplayStr(double value, char* out) {
   if (value == 0) return copy("0");
   // A whole value of up to fifteen digits is its own digits.
   if (std::fabs(value) < 1e15 && std::trunc(value) == value)
-    return static_cast<size_t>(
-        std::to_chars(out, out + kDisplayStrChars, static_cast<int64_t>(value)).ptr - out);
+    return WriteStr(static_cast<int64_t>(value), out);
   const DecimalDigits d = FifteenDigits(std::fabs(value));
   const auto count = static_cast<size_t>(d.count);
   char* p = out;
